@@ -1,0 +1,49 @@
+#include "platform/diagnostics.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "platform/host_dialogs.h"
+
+namespace platform {
+namespace {
+
+std::function<void(const std::string&)>& DebugHook() {
+  static std::function<void(const std::string&)> hook = [] {
+    std::function<void(const std::string&)> fromEnvironment;
+    const char* flag = std::getenv("MARROWICK_DEBUGLOG");
+    if (flag && *flag && std::string(flag) != "0") {
+      fromEnvironment = [](const std::string& line) { std::fprintf(stderr, "%s\n", line.c_str()); };
+    }
+    return fromEnvironment;
+  }();
+  return hook;
+}
+
+std::function<void(const std::string&, bool)> notifyHook;
+
+}  // namespace
+
+void Notify(const std::string& text, bool serious) {
+  if (notifyHook) {
+    notifyHook(text, serious);
+    return;
+  }
+  ShowHostMessageBox(text, serious);
+}
+
+void SetNotifyHook(std::function<void(const std::string&, bool)> hook) { notifyHook = std::move(hook); }
+
+void DebugLog(const std::string& text) {
+  if (DebugHook()) DebugHook()(text);
+}
+
+void SetDebugLogHook(std::function<void(const std::string&)> hook) { DebugHook() = std::move(hook); }
+
+void RuntimeError(const std::string& text) {
+  std::fprintf(stderr, "%s\n", text.c_str());
+  std::fflush(stderr);
+  std::exit(-1);
+}
+
+}  // namespace platform

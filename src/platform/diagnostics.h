@@ -1,0 +1,20 @@
+#pragma once
+// Message boxes, the debug log and fatal errors.
+
+#include <functional>
+#include <string>
+
+namespace platform {
+
+void Notify(const std::string& text, bool serious = false);
+// Replaces the message box (tests record messages instead of blocking on them).
+void SetNotifyHook(std::function<void(const std::string&, bool)> hook);
+
+// Debug lines go nowhere unless a hook is installed; MARROWICK_DEBUGLOG=1 in the
+// environment installs one that prints them to standard error.
+void DebugLog(const std::string& text);
+void SetDebugLogHook(std::function<void(const std::string&)> hook);
+
+[[noreturn]] void RuntimeError(const std::string& text);
+
+}  // namespace platform

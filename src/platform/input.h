@@ -1,0 +1,27 @@
+#pragma once
+// Polled keyboard and mouse. Key codes are Windows virtual-key codes (13 Enter,
+// 27 Escape, 32 Space, 37-40 arrows, 44 Print Screen, 48-57 digits, 65-90 letters);
+// mouse buttons are 1 left, 2 right, 3 middle. Every query first gathers pending
+// window events.
+
+namespace platform {
+
+int KeyHit(int key);
+int KeyDown(int key);
+int GetChar();
+void FlushKeys();
+void FlushMouse();
+int MouseX();
+int MouseY();
+int MouseZ();
+int MouseHit(int button);
+int MouseDown(int button);
+int AppSuspended();
+int AppTerminate();
+int AsyncKeyDown(int key);
+void MoveMouse(int x, int y);
+
+// Gathers window events now (the queries above do this themselves).
+void PollSystem();
+
+}  // namespace platform

@@ -1,0 +1,309 @@
+// The host window: SDL2 with an OpenGL context, events turned into the game's
+// input state, and presentation with vertical sync or software pacing.
+
+#include <SDL.h>
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <string>
+
+#include "platform/draw_state.h"
+#include "platform/frame_pacer.h"
+#include "platform/graphics.h"
+#include "platform/host_dialogs.h"
+#include "platform/image_codec.h"
+#include "platform/input.h"
+#include "platform/input_state.h"
+#include "platform/platform.h"
+#include "platform/clock.h"
+#include "platform/sdl/gl_renderer.h"
+#include "platform/sdl/key_map.h"
+
+namespace platform {
+namespace {
+
+struct Display {
+  SDL_Window* window = nullptr;
+  SDL_GLContext context = nullptr;
+  int width = 0, height = 0, hz = 60;
+  bool fullscreen = false;
+  bool vsync = false;
+  bool swapWaits = false;
+  // Vertical sync that the driver accepts but does not honour (virtual displays)
+  // is found by timing the first flips.
+  int flipsTimed = 0, fastFlips = 0;
+  int32_t lastFlip = 0;
+  FramePacer pacer;
+};
+
+Display display;
+std::string title = "Marrowick";
+std::string lastError;
+constexpr int kFlipsToTime = 30;
+
+Letterbox WindowLetterbox() {
+  int w = 0, h = 0;
+  SDL_GetWindowSize(display.window, &w, &h);
+  return FitLetterbox(display.width, display.height, w, h);
+}
+
+void LogicalMouse(int windowX, int windowY, int& x, int& y) {
+  const Letterbox box = WindowLetterbox();
+  if (box.width <= 0 || box.height <= 0) {
+    x = windowX;
+    y = windowY;
+    return;
+  }
+  x = (windowX - box.x) * display.width / box.width;
+  y = (windowY - box.y) * display.height / box.height;
+}
+
+void TypedUtf8(const char* text) {
+  const auto* p = reinterpret_cast<const unsigned char*>(text);
+  while (*p) {
+    int code = *p;
+    int extra = 0;
+    if (code >= 0xF0) { code &= 0x07; extra = 3; }
+    else if (code >= 0xE0) { code &= 0x0F; extra = 2; }
+    else if (code >= 0xC0) { code &= 0x1F; extra = 1; }
+    ++p;
+    for (; extra > 0 && (*p & 0xC0) == 0x80; --extra, ++p) code = code << 6 | (*p & 0x3F);
+    // The game's text is 8-bit: characters beyond Latin-1 cannot reach it.
+    if (code < 256) InputTypedChar(code);
+  }
+}
+
+void HandleEvent(const SDL_Event& e) {
+  switch (e.type) {
+    case SDL_QUIT:
+      InputTerminateRequested();
+      break;
+    case SDL_KEYDOWN: {
+      const int key = VirtualKeyFromSdl(e.key.keysym.sym);
+      if (key == 44) InputAsyncKey(44, true);
+      if (key) InputKeyDown(key);
+      // Keys that type control characters, as the host's character messages do.
+      if (key == 8 || key == 9 || key == 13 || key == 27) InputTypedChar(key);
+      break;
+    }
+    case SDL_KEYUP: {
+      const int key = VirtualKeyFromSdl(e.key.keysym.sym);
+      if (key == 44) InputAsyncKey(44, false);
+      if (key) InputKeyUp(key);
+      break;
+    }
+    case SDL_TEXTINPUT:
+      TypedUtf8(e.text.text);
+      break;
+    case SDL_MOUSEMOTION: {
+      int x, y;
+      LogicalMouse(e.motion.x, e.motion.y, x, y);
+      InputMouseMoved(x, y);
+      break;
+    }
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: {
+      int x, y;
+      LogicalMouse(e.button.x, e.button.y, x, y);
+      InputMouseMoved(x, y);
+      const int button = e.button.button == SDL_BUTTON_LEFT    ? 1
+                         : e.button.button == SDL_BUTTON_RIGHT ? 2
+                         : e.button.button == SDL_BUTTON_MIDDLE ? 3
+                                                                : 0;
+      InputMouseButton(button, e.type == SDL_MOUSEBUTTONDOWN);
+      break;
+    }
+    case SDL_MOUSEWHEEL:
+      InputWheel(e.wheel.y);
+      break;
+    case SDL_WINDOWEVENT:
+      if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST || e.window.event == SDL_WINDOWEVENT_MINIMIZED) {
+        InputSuspended(true);
+      } else if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED || e.window.event == SDL_WINDOWEVENT_RESTORED) {
+        InputSuspended(false);
+      }
+      break;
+    default:
+      break;
+  }
+}
+
+void PresentTwice() {
+  for (int i = 0; i < 2; ++i) {
+    BackendClear(0, 0, 0);
+    int dw = 0, dh = 0;
+    SDL_GL_GetDrawableSize(display.window, &dw, &dh);
+    RendererPresent(FitLetterbox(display.width, display.height, dw, dh), dw, dh);
+    SDL_GL_SwapWindow(display.window);
+  }
+}
+
+}  // namespace
+
+bool InitPlatform(const char* argv0) {
+  (void)argv0;
+  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+  if (SDL_Init(SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
+    lastError = SDL_GetError();
+    return false;
+  }
+  // The game's files are found relative to the program's own folder.
+  if (char* base = SDL_GetBasePath()) {
+    const int changed = chdir(base);
+    (void)changed;
+    SDL_free(base);
+  }
+  return true;
+}
+
+void ShutdownPlatform() {
+  CloseGraphics();
+  SDL_Quit();
+}
+
+void SelectGraphicsDriver(int, int) {}
+
+bool OpenGraphics(int width, int height, int depth, int hz, int) {
+  CloseGraphics();
+  if (!SDL_WasInit(SDL_INIT_VIDEO) && SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+    lastError = std::string("no display could be opened: ") + SDL_GetError();
+    return false;
+  }
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 2);
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 1);
+  SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
+  const bool fullscreen = depth != 0;
+  Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
+  if (fullscreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
+  display.window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, flags);
+  if (!display.window) {
+    lastError = std::string("the game window could not be opened: ") + SDL_GetError();
+    return false;
+  }
+  display.context = SDL_GL_CreateContext(display.window);
+  if (!display.context) {
+    lastError = std::string("no OpenGL context: ") + SDL_GetError();
+    CloseGraphics();
+    return false;
+  }
+  SDL_GL_MakeCurrent(display.window, display.context);
+  display.width = width;
+  display.height = height;
+  display.hz = hz > 0 ? hz : 60;
+  display.fullscreen = fullscreen;
+  display.vsync = SDL_GL_SetSwapInterval(1) == 0;
+  display.swapWaits = display.vsync;
+  display.flipsTimed = display.fastFlips = 0;
+  display.lastFlip = Millisecs();
+  display.pacer.Reset(display.hz);
+
+  ResetDrawState(width, height);
+  if (!RendererOpen(width, height)) {
+    lastError = "the OpenGL driver lacks off-screen frame buffers";
+    CloseGraphics();
+    return false;
+  }
+  PresentTwice();
+  ResetInputState();
+  if (fullscreen) {
+    const Letterbox box = WindowLetterbox();
+    SDL_WarpMouseInWindow(display.window, box.x + box.width / 2, box.y + box.height / 2);
+    InputMouseMoved(width / 2, height / 2);
+  }
+  return true;
+}
+
+void CloseGraphics() {
+  if (display.context) {
+    RendererClose();
+    SDL_GL_DeleteContext(display.context);
+  }
+  if (display.window) SDL_DestroyWindow(display.window);
+  const bool wasOpen = display.window != nullptr;
+  display = Display{};
+  if (wasOpen) {
+    FlushKeys();
+    FlushMouse();
+  }
+}
+
+int GraphicsWidth() { return display.window ? display.width : 0; }
+int GraphicsHeight() { return display.window ? display.height : 0; }
+
+bool FlipUsesSoftwarePacing() { return !display.vsync; }
+
+void Flip(int sync) {
+  if (!display.window) return;
+  int dw = 0, dh = 0;
+  SDL_GL_GetDrawableSize(display.window, &dw, &dh);
+  RendererPresent(FitLetterbox(display.width, display.height, dw, dh), dw, dh);
+  const bool wantVsync = sync == 1 && display.vsync;
+  if (wantVsync != display.swapWaits) {
+    SDL_GL_SetSwapInterval(wantVsync ? 1 : 0);
+    display.swapWaits = wantVsync;
+  }
+  if (sync == -1 || (sync == 1 && !display.vsync)) display.pacer.Wait();
+  SDL_GL_SwapWindow(display.window);
+  if (wantVsync && display.flipsTimed < kFlipsToTime) {
+    const int32_t now = Millisecs();
+    if (now - display.lastFlip < 1000 / display.hz / 2) ++display.fastFlips;
+    display.lastFlip = now;
+    if (++display.flipsTimed == kFlipsToTime && display.fastFlips > kFlipsToTime / 2) {
+      // The swap does not wait for anything: pace in software from now on.
+      display.vsync = false;
+      display.pacer.Reset(display.hz);
+    }
+  }
+  HostPumpEvents();
+}
+
+void AppTitle(const std::string& text) {
+  title = text;
+  if (display.window) SDL_SetWindowTitle(display.window, title.c_str());
+}
+
+const std::string& CurrentAppTitle() { return title; }
+
+void SetWindowIcon(const std::string& iconPath) {
+  if (!display.window) return;
+  auto picture = DecodeIcoFirstIcon(HostPath(iconPath));
+  if (!picture) return;
+  SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(picture->pixels.data(), picture->width,
+                                                            picture->height, 32, picture->width * 4,
+                                                            SDL_PIXELFORMAT_ABGR8888);
+  if (!surface) return;
+  SDL_SetWindowIcon(display.window, surface);
+  SDL_FreeSurface(surface);
+}
+
+// SDL's windows always have a minimize box.
+void EnableMinimizeBox() {}
+
+void HostPumpEvents() {
+  if (!SDL_WasInit(SDL_INIT_EVENTS)) return;
+  SDL_Event e;
+  while (SDL_PollEvent(&e)) HandleEvent(e);
+}
+
+void MoveMouse(int x, int y) {
+  if (!display.window) return;
+  const Letterbox box = WindowLetterbox();
+  if (box.width <= 0) return;
+  SDL_WarpMouseInWindow(display.window, box.x + x * box.width / display.width,
+                        box.y + y * box.height / display.height);
+  InputMouseMoved(x, y);
+}
+
+void ShowHostMessageBox(const std::string& text, bool serious) {
+  const Uint32 kind = serious ? SDL_MESSAGEBOX_WARNING : SDL_MESSAGEBOX_INFORMATION;
+  if (SDL_ShowSimpleMessageBox(kind, title.c_str(), text.c_str(), display.window) != 0) {
+    // No way to show a box (no display): the text still reaches the player's terminal.
+    std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
+  }
+}
+
+const std::string& LastDisplayError() { return lastError; }
+
+}  // namespace platform
