@@ -1,0 +1,41 @@
+#include <filesystem>
+
+#include "platform/file_stream.h"
+#include "platform/stream.h"
+
+namespace platform {
+
+namespace {
+
+std::function<bool(const std::string&, const std::string&)> renameHook;
+
+bool RenameOver(const std::string& from, const std::string& to) {
+  if (renameHook) return renameHook(from, to);
+  std::error_code error;
+  std::filesystem::rename(from, to, error);
+  return !error;
+}
+
+}  // namespace
+
+void SetRenameHook(std::function<bool(const std::string& from, const std::string& to)> hook) {
+  renameHook = std::move(hook);
+}
+
+bool WriteFileAtomically(const std::string& path, const std::function<bool(StreamObject&)>& writer) {
+  const std::string target = HostFilePath(path);
+  const std::string temporary = target + ".tmp";
+
+  Stream stream = OpenHostFileStream(temporary, false, true);
+  if (!stream) return false;
+  bool written = writer(*stream) && stream->Flush();
+  stream->Close();
+  written = written && stream->WritesOk();
+
+  if (written && RenameOver(temporary, target)) return true;
+  std::error_code error;
+  std::filesystem::remove(temporary, error);
+  return false;
+}
+
+}  // namespace platform

@@ -1,0 +1,48 @@
+#include <filesystem>
+
+#include "platform/file_stream.h"
+#include "platform/stream.h"
+
+namespace platform {
+
+namespace fs = std::filesystem;
+
+bool FileExists(const std::string& path) {
+  std::error_code error;
+  return fs::exists(HostFilePath(path), error);
+}
+
+int64_t FileSize(const std::string& path) {
+  std::error_code error;
+  const auto size = fs::file_size(HostFilePath(path), error);
+  return error ? -1 : static_cast<int64_t>(size);
+}
+
+bool DeleteFile(const std::string& path) {
+  std::error_code error;
+  return fs::remove(HostFilePath(path), error);
+}
+
+bool CreateDir(const std::string& path) {
+  std::error_code error;
+  return fs::create_directory(HostFilePath(path), error);
+}
+
+bool CopyFile(const std::string& source, const std::string& destination) {
+  // Opening the destination would truncate a file copied onto itself.
+  std::error_code error;
+  if (fs::equivalent(HostFilePath(source), HostFilePath(destination), error)) return true;
+
+  Stream from = ReadFile(source);
+  if (!from) return false;
+  Stream to = WriteFile(destination);
+  if (!to) return false;
+
+  uint8_t block[4096];
+  while (size_t count = from->ReadBytes(block, sizeof block)) {
+    if (to->WriteBytes(block, count) != count) return false;
+  }
+  return from->ReadsOk() && to->Flush();
+}
+
+}  // namespace platform
