@@ -1,0 +1,84 @@
+#pragma once
+// How far the player has come: a state per level, a derived state per group of
+// five levels, the current level and the tutorial pages already shown. Saved as
+// "save<profile>.dat", 510 bytes: the 500 level states, then the 10 tutorial
+// flags, one byte each. Group states and the current level are derived on load.
+
+#include <array>
+#include <memory>
+#include <string>
+
+class Progress {
+ public:
+  static constexpr int LevelCount = 500;
+  static constexpr int GroupCount = 100;
+  static constexpr int LevelsPerGroup = 5;
+  static constexpr int TutorialPageCount = 10;
+
+  // Level states.
+  static constexpr int Locked = 0;
+  static constexpr int Solved = 1;
+  static constexpr int Skipped = 2;
+  static constexpr int Open = 3;
+
+  // Group states: every level solved; every level solved or skipped, some
+  // skipped; the first unfinished group; a later unfinished group.
+  static constexpr int GroupSolved = 1;
+  static constexpr int GroupPassed = 2;
+  static constexpr int GroupFrontier = 3;
+  static constexpr int GroupAhead = 0;
+
+  // The tutorial page shown when level n is entered, or -1.
+  static constexpr std::array<int, 85> tutorialForLevel = [] {
+    std::array<int, 85> pages{};
+    pages.fill(-1);
+    pages[0] = 0;
+    pages[3] = 1;
+    pages[4] = 5;
+    pages[6] = 3;
+    pages[9] = 2;
+    pages[13] = 4;
+    pages[80] = 6;
+    return pages;
+  }();
+
+  std::array<int, LevelCount> levelStates{};
+  std::array<int, GroupCount> groupStates{};
+  int profile = 0;
+  int currentLevel = 0;
+  int currentGroup = 0;
+  int frontierGroup = 0;
+  std::array<int, TutorialPageCount> tutorialSeen{};
+
+  // A new instance for the profile, loaded from its file (a missing file makes
+  // a fresh profile and saves it).
+  static std::shared_ptr<Progress> Create(int profile);
+
+  // 1 when the page (0-9) had not been shown before; marks it, does not save.
+  int MarkTutorialSeen(int page);
+  void LoadProgress();
+  void ResetProgress();
+  // A file that cannot be written is skipped without a word; play goes on.
+  void SaveProgress();
+  void RecomputeGroups();
+
+  int GroupLevelState(int position) const;
+  // level - currentGroup * 5; -1 means the current level.
+  int PositionInGroup(int level) const;
+  void MarkLevelFinished(int level, int solved);
+  // Makes the level current, opens it if locked, and saves; nothing for level 0.
+  void SelectLevel(int level);
+  int IsNotSkipped(int level) const;
+  // Opens the next level if locked, makes it current, and saves.
+  void AdvanceFrom(int level);
+  // -1 means the current level. Levels outside the table answer as locked.
+  int LevelState(int level) const;
+
+  std::string FileName() const;
+
+ private:
+  static bool IsLevel(int level) { return level >= 0 && level < LevelCount; }
+};
+
+// The one instance, made when the game controller starts.
+extern std::shared_ptr<Progress> progress;

@@ -1,0 +1,7 @@
+#include "services/session_clock.h"
+
+#include "platform/clock.h"
+
+int sessionStart = 0;
+
+int ClockSeconds() { return platform::Millisecs() / 1000; }
