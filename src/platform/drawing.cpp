@@ -11,11 +11,9 @@
 namespace platform {
 namespace {
 
-constexpr int kGlyphWidth = 8;
-constexpr int kGlyphHeight = 16;
 constexpr int kAtlasColumns = 16;
-constexpr int kFirstGlyph = 32;
-constexpr int kLastGlyph = 127;
+constexpr int kFirstGlyph = kFirstGlyphCode;
+constexpr int kLastGlyph = kLastGlyphCode;
 
 Vertex Place(const DrawState& s, float px, float py, float x, float y, float u, float v) {
   return {px * s.ix + py * s.iy + x + s.originX, px * s.jx + py * s.jy + y + s.originY, u, v};

@@ -5,8 +5,8 @@
 
 namespace platform {
 
-// Must run before anything else of the game; makes the program's own folder the
-// working folder when given the program's path.
+// Must run before anything else of the game. Given the program's path (argv[0]),
+// it makes the program's own folder the working folder.
 bool InitPlatform(const char* argv0 = nullptr);
 void ShutdownPlatform();
 

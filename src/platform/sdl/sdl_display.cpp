@@ -15,6 +15,7 @@
 #include "platform/image_codec.h"
 #include "platform/input.h"
 #include "platform/input_state.h"
+#include "platform/render_backend.h"
 #include "platform/platform.h"
 #include "platform/clock.h"
 #include "platform/sdl/gl_renderer.h"
@@ -142,13 +143,14 @@ void PresentTwice() {
 }  // namespace
 
 bool InitPlatform(const char* argv0) {
-  (void)argv0;
   SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_Init(SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
     lastError = SDL_GetError();
     return false;
   }
-  // The game's files are found relative to the program's own folder.
+  // The game's files are found relative to the program's own folder; tests and
+  // tools that pass no program path keep their working folder.
+  if (!argv0) return true;
   if (char* base = SDL_GetBasePath()) {
     const int changed = chdir(base);
     (void)changed;

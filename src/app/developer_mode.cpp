@@ -1,0 +1,3 @@
+#include "app/developer_mode.h"
+
+int DeveloperMode = 0;

@@ -1,0 +1,97 @@
+#include "app/game_controller.h"
+
+#include "app/frame_accumulator.h"
+#include "platform/clock.h"
+#include "platform/diagnostics.h"
+#include "platform/graphics.h"
+#include "platform/input.h"
+#include "services/resources.h"
+
+using namespace platform;
+
+std::shared_ptr<GameController> gameController;
+
+std::shared_ptr<GameController> GameController::Create() { return std::make_shared<GameController>(); }
+
+void GameController::SetActiveScreen(int id) { activeScreen = id; }
+
+int GameController::GetActiveScreen() const { return activeScreen; }
+
+void GameController::Start() { Run(); }
+
+void GameController::Run() {
+  for (;;) {
+    if (runMode == 0) {
+      PlayLoop();
+    } else if (runMode == 1) {
+      FlushKeys();
+      MenuLoop();
+    } else {
+      break;
+    }
+  }
+  Shutdown();
+}
+
+void GameController::Shutdown() { DebugLog("normal: Saving options"); }
+
+void GameController::CreateScreens() {}
+
+void GameController::StartLevel(int n) { DebugLog("start at level " + std::to_string(n)); }
+
+void GameController::PlayLoop() {
+  FrameAccumulator clock;
+  clock.Start();
+  FlushKeys();
+  while (runMode == 0) {
+    clock.Tick();
+    while (clock.TakeStep()) PlayStep();
+    DrawPlayFrame();
+    Flip(1);
+    if (AppTerminate()) runMode = 2;
+  }
+  if (runMode == 0) runMode = 1;
+}
+
+void GameController::PlayStep() { Resources::WaitWhileInBackground(1); }
+
+void GameController::DrawPlayFrame() {
+  SetOrigin(32, 30);
+  ResetDrawState();
+  DrawBackground();
+  SetOrigin(0, 0);
+}
+
+void GameController::DrawBackground() {
+  if (!currentBackground) return;
+  if (backgroundScrolls == 1) {
+    TileImage(currentBackground, 0, 0, 0);
+  } else {
+    TileImage(currentBackground, 31, 0, 0);
+  }
+}
+
+void GameController::MenuLoop() {
+  FrameAccumulator clock;
+  clock.Start();
+  while (runMode == 1) {
+    clock.Tick();
+    while (clock.TakeStep()) MenuStep();
+    DrawMenuFrame();
+    Flip(1);
+    if (AppTerminate()) runMode = 2;
+  }
+}
+
+void GameController::MenuStep() { Resources::WaitWhileInBackground(0); }
+
+void GameController::DrawMenuFrame() {
+  SetOrigin(0, 0);
+  ResetDrawState();
+}
+
+void GameController::ResetDrawState() {
+  SetScale(1, 1);
+  SetBlend(AlphaBlend);
+  SetAlpha(1.0f);
+}

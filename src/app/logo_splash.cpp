@@ -1,0 +1,28 @@
+#include "app/logo_splash.h"
+
+#include "app/developer_mode.h"
+#include "platform/clock.h"
+#include "platform/input.h"
+
+using namespace platform;
+
+std::shared_ptr<LogoSplash> LogoSplash::Create(const std::string& path, int durationMs) {
+  auto splash = std::make_shared<LogoSplash>();
+  splash->image = LoadImage(path, -1);
+  splash->duration = DeveloperMode != 0 ? 30 : durationMs;
+  return splash;
+}
+
+void LogoSplash::Show() {
+  DrawImage(image, 0, 0, 0);
+  Flip(1);
+  shownAt = Millisecs();
+}
+
+bool LogoSplash::SkipRequested() const {
+  return KeyDown(27) || KeyDown(32) || KeyDown(13) || MouseDown(1);
+}
+
+void LogoSplash::Wait() const {
+  while (Millisecs() - shownAt < duration && !SkipRequested()) Delay(5);
+}

@@ -1,0 +1,20 @@
+#pragma once
+// The start-up picture, held on screen while the game loads.
+
+#include <memory>
+#include <string>
+
+#include "platform/graphics.h"
+
+struct LogoSplash {
+  int shownAt = 0;
+  int duration = 0;
+  platform::TImage image;
+
+  static std::shared_ptr<LogoSplash> Create(const std::string& path, int durationMs);
+  void Show();
+  // Returns once the logo has been up for `duration` ms or a skip key or the
+  // left button is held.
+  void Wait() const;
+  bool SkipRequested() const;
+};

@@ -1,0 +1,3 @@
+#include "app/program.h"
+
+int main(int, char** argv) { return RunProgram(argv[0]); }

@@ -1,0 +1,48 @@
+#include "app/program.h"
+
+#include <cstdio>
+
+#include "app/game_controller.h"
+#include "app/logo_splash.h"
+#include "platform/clock.h"
+#include "platform/diagnostics.h"
+#include "platform/graphics.h"
+#include "platform/platform.h"
+#include "platform/random.h"
+#include "platform/stream.h"
+#include "services/resources.h"
+
+using namespace platform;
+
+int RunProgram(const char* argv0) {
+  if (!InitPlatform(argv0)) {
+    std::fprintf(stderr, "Marrowick cannot start: %s\n", LastDisplayError().c_str());
+    return 1;
+  }
+  DebugLog("--                  --");
+  DebugLog("-- Start of program --");
+  auto splash = LogoSplash::Create("media\\logo.png", 2000);
+  AppTitle("Marrowick");
+
+  Resources::InitWindow();
+  if (GraphicsWidth() == 0) {
+    std::fprintf(stderr, "Marrowick cannot start: %s\n", LastDisplayError().c_str());
+    ShutdownPlatform();
+    return 1;
+  }
+  if (!FileExists("media\\logo.png")) {
+    std::fprintf(stderr, "Marrowick: the media folder is missing or incomplete beside the program; "
+                         "pictures and sounds will be absent.\n");
+  }
+  splash->Show();
+  SeedRnd(Millisecs());
+  AutoMidHandle(true);
+  AutoImageFlags(0);
+  Resources::LoadMedia();
+  gameController = GameController::Create();
+  splash->Wait();
+  gameController->Start();
+  DebugLog("-- End of program --");
+  ShutdownPlatform();
+  return 0;
+}

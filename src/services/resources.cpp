@@ -1,0 +1,104 @@
+#include "services/resources.h"
+
+#include "platform/clock.h"
+#include "platform/input.h"
+#include "services/sound_manager.h"
+
+using namespace platform;
+
+int fullscreen = 0;
+int displayOpen = 0;
+int backgroundIndex = 0;
+TImage currentBackground;
+TImage currentTileSet;
+int tileBordersOn = 0;
+int backgroundScrolls = 0;
+std::array<int, 19> backgroundScrollTable = {1};
+std::array<TImage, 17> backgrounds;
+std::array<TImage, 17> tileSets;
+TImage ballImage;
+TImage tileBorderImage;
+TImage keyTileImage;
+TImage borderImage;
+TImage digitsImage;
+int mediaLoaded = 0;
+
+void Resources::InitWindow() {
+  SetFullscreen(fullscreen);
+  SetWindowIcon("chest.ico");
+  EnableMinimizeBox();
+}
+
+void Resources::SetFullscreen(int mode) {
+  if (mode != fullscreen || displayOpen == 0) {
+    fullscreen = mode;
+    OpenDisplay();
+  }
+}
+
+void Resources::ToggleFullscreen() {
+  fullscreen = fullscreen == 1 ? 0 : 1;
+  OpenDisplay();
+}
+
+void Resources::OpenDisplay() {
+  if (displayOpen == 1) CloseGraphics();
+  displayOpen = 1;
+  SelectGraphicsDriver(0, 2);
+  OpenGraphics(800, 600, fullscreen == 1 ? 32 : 0, 60, 0);
+  AutoMidHandle(true);
+  SelectBackground(backgroundIndex);
+}
+
+void Resources::SelectBackground(int index) {
+  if (index < 0 || index >= static_cast<int>(backgrounds.size())) return;
+  if (currentBackground && index == backgroundIndex) return;
+  backgroundIndex = index;
+  tileBordersOn = index >= 2 ? 1 : 0;
+  currentBackground = backgrounds[index];
+  backgroundScrolls = backgroundScrollTable[index];
+  currentTileSet = tileSets[index];
+}
+
+std::string Resources::TwoDigits(int index) { return (index < 10 ? "0" : "") + std::to_string(index); }
+
+void Resources::LoadMedia() {
+  if (mediaLoaded == 1) return;
+  mediaLoaded = 1;
+  ballImage = LoadAnimImage("media\\ball.png", 32, 32, 0, 1, -1);
+  tileBorderImage = LoadImage("media\\tiles\\tile_border.png", -1);
+  keyTileImage = LoadAnimImage("media\\tiles\\tile_key.png", 32, 32, 0, 3, -1);
+  AutoMidHandle(false);
+  borderImage = LoadImage("media\\borderred.png", -1);
+  AutoMidHandle(true);
+  digitsImage = LoadAnimImage("media\\countdown.png", 40, 74, 0, 10, -1);
+  for (int i = 0; i < 17; ++i) {
+    const std::string nn = TwoDigits(i);
+    AutoMidHandle(false);
+    backgrounds[i] = LoadImage("media\\back\\back" + nn + ".png", -1);
+    if (!backgrounds[i]) backgrounds[i] = LoadImage("media\\back\\back" + nn + ".jpg", -1);
+    AutoMidHandle(true);
+    tileSets[i] = LoadAnimImage("media\\tiles\\tiles" + nn + ".png", 32, 32, 0, 6, -1);
+    if (!tileSets[i]) tileSets[i] = LoadAnimImage("media\\tiles\\tiles" + nn + ".jpg", 32, 32, 0, 6, -1);
+  }
+}
+
+void Resources::WaitWhileInBackground(int inLevel) {
+  if (AppSuspended() == 0) return;
+  if (soundManager) {
+    soundManager->StopMusic();
+    if (inLevel == 1) soundManager->StopBallSound();
+  }
+  while (AppSuspended() == 1) Delay(5);
+  if (soundManager) {
+    soundManager->StartMusic();
+    if (inLevel == 1) soundManager->StartBallSound();
+  }
+}
+
+bool Resources::SaveScreenshot(const std::string& path) {
+  const TImage image = CreateImage(GraphicsWidth(), GraphicsHeight(), 1, -1);
+  GrabImage(image, 0, 0, 0);
+  const TPixmap pixmap = LockImage(image, 0, true, true);
+  return SavePixmapPNG(pixmap, path, 5);
+}

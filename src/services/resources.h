@@ -1,0 +1,42 @@
+#pragma once
+// The display (window or full screen), the images shared by the level screens,
+// the current background and tile set, and screenshots.
+
+#include <array>
+#include <string>
+
+#include "platform/graphics.h"
+
+extern int fullscreen;
+extern int displayOpen;
+extern int backgroundIndex;
+extern platform::TImage currentBackground;
+extern platform::TImage currentTileSet;
+extern int tileBordersOn;
+extern int backgroundScrolls;
+extern std::array<int, 19> backgroundScrollTable;
+extern std::array<platform::TImage, 17> backgrounds;
+extern std::array<platform::TImage, 17> tileSets;
+extern platform::TImage ballImage;
+extern platform::TImage tileBorderImage;
+extern platform::TImage keyTileImage;
+extern platform::TImage borderImage;
+extern platform::TImage digitsImage;
+extern int mediaLoaded;
+
+class Resources {
+ public:
+  static void InitWindow();
+  static void SetFullscreen(int mode);
+  static void ToggleFullscreen();
+  static void OpenDisplay();
+  static void SelectBackground(int index);
+  static void LoadMedia();
+  static void WaitWhileInBackground(int inLevel);
+  static bool SaveScreenshot(const std::string& path);
+  static int DefaultParticleRed() { return 255; }
+  static int DefaultParticleGreen() { return 100; }
+  static int DefaultParticleBlue() { return 0; }
+  // The two-digit file-name form of a background or tile-set index.
+  static std::string TwoDigits(int index);
+};

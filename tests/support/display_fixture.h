@@ -1,0 +1,29 @@
+#pragma once
+// Opens the real SDL/OpenGL display (the offscreen driver under ctest) for a
+// test and reads pixels back from the frame being drawn.
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+
+#include "platform/graphics.h"
+#include "platform/platform.h"
+
+class DisplayTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(platform::InitPlatform());
+    ASSERT_TRUE(platform::OpenGraphics(800, 600, 0, 60, 0)) << platform::LastDisplayError();
+  }
+  void TearDown() override { platform::ShutdownPlatform(); }
+
+  // 0xRRGGBB of a logical pixel of the back buffer.
+  static uint32_t PixelAt(int x, int y) {
+    const platform::TPixmap p = platform::GrabBackBuffer();
+    return p.ReadPixel(x, y) & 0xFFFFFF;
+  }
+  static void ClearTo(int r, int g, int b) {
+    platform::SetClsColor(r, g, b);
+    platform::Cls();
+  }
+};

@@ -1,0 +1,28 @@
+#pragma once
+// A clock that only moves when the code under test sleeps, or when the test
+// says so: nothing depends on the wall clock.
+
+#include <cstdint>
+
+#include "platform/clock.h"
+
+class FakeClock {
+ public:
+  FakeClock() {
+    platform::InstallClock({[this] { return now; }, [this](int ms) {
+                              Advance(ms);
+                              slept += ms;
+                              if (onSleep) onSleep();
+                            }});
+  }
+  ~FakeClock() { platform::InstallClock({}); }
+  FakeClock(const FakeClock&) = delete;
+  FakeClock& operator=(const FakeClock&) = delete;
+
+  // Moves the clock on, wrapping like the system's millisecond count.
+  void Advance(int ms) { now = static_cast<int32_t>(static_cast<uint32_t>(now) + static_cast<uint32_t>(ms)); }
+
+  int32_t now = 1000;
+  int64_t slept = 0;
+  void (*onSleep)() = nullptr;
+};
