@@ -1,0 +1,60 @@
+#include "app/token_column.h"
+
+#include "services/progress.h"
+
+namespace {
+
+constexpr int RevealDelay = 300;  // steps
+constexpr float FadeInStep = 0.04f;
+
+}  // namespace
+
+std::shared_ptr<TokenColumn> TokenColumn::Create() {
+  auto column = std::make_shared<TokenColumn>();
+  column->ResetAlphas();
+  column->revealTimer = 0;
+  column->revealSlot = 0;
+  return column;
+}
+
+void TokenColumn::ResetAlphas() { tokenAlpha.fill(1.0f); }
+
+void TokenColumn::Refresh() {
+  for (int i = 0; i < SlotCount; ++i) {
+    const int state = progress->GroupLevelState(i);
+    tokenState[i] = state == Progress::Solved ? 1 : state == Progress::Skipped ? 2 : 0;
+  }
+}
+
+// Whether the token fades in depends on the state of the level just finished,
+// by its absolute number: the position within the current group.
+void TokenColumn::Reveal(int position) {
+  if (position < 0 || position >= SlotCount) return;
+  revealSlot = position;
+  ResetAlphas();
+  const int level = progress->currentGroup * Progress::LevelsPerGroup + position;
+  if (progress->IsNotSkipped(level) != 0) {
+    tokenAlpha[revealSlot] = 0;
+    revealTimer = RevealDelay;
+  } else {
+    revealTimer = -1;
+  }
+}
+
+void TokenColumn::Reset() {
+  Refresh();
+  ResetAlphas();
+  revealTimer = -1;
+}
+
+void TokenColumn::Update() {
+  if (revealTimer == 0) {
+    if (tokenAlpha[revealSlot] >= 1.0f) {
+      revealTimer = -1;
+    } else {
+      tokenAlpha[revealSlot] += FadeInStep;
+    }
+  } else if (revealTimer > 0) {
+    revealTimer -= 1;
+  }
+}

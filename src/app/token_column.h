@@ -1,0 +1,25 @@
+#pragma once
+// The column of five tokens showing how the levels of the current group were
+// finished; holds so far the tokens' states and alphas and their reveal.
+
+#include <array>
+#include <memory>
+
+class TokenColumn {
+ public:
+  static constexpr int SlotCount = 5;
+
+  std::array<float, SlotCount> tokenAlpha{};
+  std::array<int, SlotCount> tokenState{};  // 0 none, 1 solved, 2 skipped
+  int revealTimer = 0;                      // -1 idle; > 0 steps before fading in; 0 fading in
+  int revealSlot = 0;
+
+  static std::shared_ptr<TokenColumn> Create();
+  void ResetAlphas();
+  // The states of the current group's levels, from the progress save.
+  void Refresh();
+  // A newly finished level's token shows after a pause, unless it was skipped.
+  void Reveal(int position);
+  void Reset();
+  void Update();
+};

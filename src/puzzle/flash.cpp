@@ -1,0 +1,25 @@
+#include "puzzle/flash.h"
+
+std::shared_ptr<flashType> flashType::Create(float speed, float alpha) {
+  auto flash = std::make_shared<flashType>();
+  flash->mode = 2;
+  flash->alpha = alpha;
+  flash->speed = speed;
+  return flash;
+}
+
+void flashType::Update() {
+  if (mode == 1) {
+    alpha += speed;
+    if (alpha >= 1.0f) {
+      alpha = 1.0f;
+      mode = 2;
+    }
+  } else if (mode == 2) {
+    alpha -= speed;
+    if (!(alpha > 0.0f)) {
+      alpha = 0.0f;
+      mode = 0;
+    }
+  }
+}

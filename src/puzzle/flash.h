@@ -1,0 +1,17 @@
+#pragma once
+// A full-screen flash over the level that fades away; holds so far its state,
+// making it and its fading.
+
+#include <memory>
+
+struct flashType {
+  int mode = 0;  // 0 off, 1 rising, 2 fading
+  float alpha = 0;
+  float speed = 0;  // alpha change per step
+  int red = 255, green = 255, blue = 255;
+
+  // A white flash that starts fading from alpha.
+  static std::shared_ptr<flashType> Create(float speed, float alpha);
+  void Update();
+  void Draw();
+};
