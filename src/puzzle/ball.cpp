@@ -1,0 +1,46 @@
+#include "puzzle/ball.h"
+
+#include "puzzle/board.h"
+#include "puzzle/map.h"
+
+std::shared_ptr<ballType> ballType::Create() {
+  auto ball = std::make_shared<ballType>();
+  ball->arrowUp = platform::LoadImage("media\\hover_up.png");
+  ball->arrowDown = platform::LoadImage("media\\hover_down.png");
+  ball->arrowLeft = platform::LoadImage("media\\hover_left.png");
+  ball->arrowRight = platform::LoadImage("media\\hover_right.png");
+  return ball;
+}
+
+void ballType::SetPosition(int x, int y) {
+  cellX = x;
+  cellY = y;
+  subX = 0;
+  subY = 0;
+  direction = direction::None;
+}
+
+int ballType::CanMove() const {
+  switch (direction) {
+    case direction::Up: return CurrentMap->CanEnter(cellX, cellY - 1);
+    case direction::Right: return CurrentMap->CanEnter(cellX + 1, cellY);
+    case direction::Down: return CurrentMap->CanEnter(cellX, cellY + 1);
+    case direction::Left: return CurrentMap->CanEnter(cellX - 1, cellY);
+    default: return 0;
+  }
+}
+
+void ballType::GoDown() { direction = direction::Down; }
+
+void ballType::GoUp() { direction = direction::Up; }
+
+void ballType::GoLeft() { direction = direction::Left; }
+
+void ballType::GoRight() { direction = direction::Right; }
+
+int ballType::IsResting() const { return direction == direction::None ? 1 : 0; }
+
+// A sub-step is a third of a cell, truncated toward zero: 10 and 21 pixels.
+int ballType::PixelX() const { return cellX * board::CellSize + (subX * board::CellSize) / 3; }
+
+int ballType::PixelY() const { return cellY * board::CellSize + (subY * board::CellSize) / 3; }

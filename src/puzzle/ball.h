@@ -1,0 +1,39 @@
+#pragma once
+// The player's ball: the cell it belongs to, how far it has rolled towards the
+// next one, and where it is heading. It crosses a cell in three steps and only
+// chooses a direction while resting on a cell centre.
+
+#include <memory>
+
+#include "platform/graphics.h"
+
+struct ballType {
+  int cellX = 1, cellY = 1;
+  int subX = 0, subY = 0;  // -2..2, at most one of them non-zero
+  int direction = 3;       // 0 resting, 1 up, 2 right, 3 down, 4 left
+  int hoverDirection = 0;  // the arrow shown while the pointer is over the board
+  int spin = 0;            // degrees
+  platform::TImage arrowUp, arrowDown, arrowLeft, arrowRight;
+
+  static std::shared_ptr<ballType> Create();
+  void SetPosition(int x, int y);
+  void Draw(int originX, int originY);
+  void DrawArrow(int x, int y);
+  // Lights the eight cells around the ball on the current map.
+  void LightNeighbours();
+  // One step of play. playerControl 0 ignores the requests; paused has no effect on play.
+  void Update(int playerControl, int paused);
+  void Solved();
+  // Gives up the level: nothing on the last level.
+  void Skip();
+  int CanMove() const;
+  void GoDown();
+  void GoUp();
+  void GoLeft();
+  void GoRight();
+  int IsResting() const;
+
+  // Pixel position relative to the board origin, sub-steps included.
+  int PixelX() const;
+  int PixelY() const;
+};

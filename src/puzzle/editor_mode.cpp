@@ -1,0 +1,3 @@
+#include "puzzle/editor_mode.h"
+
+int EditorMode = 0;

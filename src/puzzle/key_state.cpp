@@ -1,0 +1,23 @@
+#include "puzzle/key_state.h"
+
+#include "puzzle/board.h"
+#include "puzzle/map.h"
+
+keyStateType keyStateType::FromMap() {
+  keyStateType snapshot;
+  for (int c = 0; c < lockCount; ++c) snapshot.state[c] = CurrentMap && CurrentMap->lockInitial[c] != 0 ? 1 : 0;
+  return snapshot;
+}
+
+int keyStateType::Index() const { return state[0] + 2 * state[1]; }
+
+void keyStateType::Toggle(int x, int y) {
+  if (!CurrentMap || CurrentMap->TileKind(x, y) != tilekind::Key) return;
+  const int c = CurrentMap->tiles[x][y] - tile::FirstKey;
+  const int initial = CurrentMap->lockInitial[c];
+  if (state[c] == 0 && initial == 0) {
+    state[c] = 1;
+  } else if (state[c] == 1 && initial == 1) {
+    state[c] = 0;
+  }
+}

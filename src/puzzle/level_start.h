@@ -1,0 +1,29 @@
+#pragma once
+// The hand-over from one level to the next: both maps scroll by up to 8 pixels
+// a step until the next map's start lies where the old exit was, then the next
+// map becomes the current one and its level starts. A level started directly
+// gets a transition that is already at rest.
+
+#include <memory>
+
+struct levelStartType {
+  int targetX = 0, targetY = 0;  // pixel offset the current map scrolls to
+  int pending = 0;               // 1 until a finished level has handed over
+  int groupPosition = 0;         // 0-4: the finished level's place in its group
+  int groupDone = 0;             // 1 when that was the fifth level of its group
+
+  // finishing 1: after a finished level; 0: a level started directly.
+  static std::shared_ptr<levelStartType> Create(int dx, int dy, int finishing);
+  int IsPending() const;
+  void Update();
+  // After the world map closes: the art style it kept waiting, and the tokens.
+  void ResumeAfterMap();
+  void Swap();
+  void Start();
+  void ScrollAll(int dx, int dy);
+};
+
+extern std::shared_ptr<levelStartType> LevelStart;
+// Every scroll step ever made, from 63; the scrolling background follows it.
+extern int ScrollTotalX;
+extern int ScrollTotalY;

@@ -1,0 +1,6 @@
+#pragma once
+// Teleports pair up 16-17, 18-19, 20-21, 22-23, 24-25.
+
+#include "puzzle/board.h"
+
+inline int TeleportPartner(int code) { return (code - tile::FirstTeleport) % 2 == 0 ? code + 1 : code - 1; }
