@@ -1,6 +1,7 @@
 #include "platform/http_stream.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "platform/tcp_connection.h"
 
@@ -39,6 +40,10 @@ void SetHttpTimeout(int milliseconds) {
 }
 
 Stream OpenHttpStream(const std::string& hostAndPath) {
+  // A space or control character would let the url write its own request lines.
+  if (std::any_of(hostAndPath.begin(), hostAndPath.end(), [](char c) { return uint8_t(c) <= ' '; })) {
+    return nullptr;
+  }
   const size_t slash = hostAndPath.find('/');
   const std::string hostField = hostAndPath.substr(0, slash);
   const std::string path = slash == std::string::npos ? "/" : hostAndPath.substr(slash);

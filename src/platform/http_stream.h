@@ -8,7 +8,9 @@
 
 namespace platform {
 
-// hostAndPath is the url after "http::": host, optionally ":port", then the path.
+// hostAndPath is the url after "http::": host, optionally ":port", then the
+// path. Null when no connection is made, or the url holds a space or control
+// character.
 Stream OpenHttpStream(const std::string& hostAndPath);
 
 // Time-out for connecting and for each wait on the server (the whole exchange
