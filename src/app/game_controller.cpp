@@ -5,7 +5,18 @@
 #include "platform/diagnostics.h"
 #include "platform/graphics.h"
 #include "platform/input.h"
+#include "app/in_game_buttons.h"
+#include "app/in_game_input.h"
+#include "app/token_column.h"
+#include "menus/world_map.h"
+#include "puzzle/level_start.h"
+#include "puzzle/map.h"
+#include "puzzle/particles.h"
+#include "services/game_log.h"
+#include "services/options_file.h"
+#include "services/progress.h"
 #include "services/resources.h"
+#include "services/sound_manager.h"
 
 using namespace platform;
 
@@ -17,27 +28,52 @@ void GameController::SetActiveScreen(int id) { activeScreen = id; }
 
 int GameController::GetActiveScreen() const { return activeScreen; }
 
-void GameController::Start() { Run(); }
+void GameController::Start() {
+  progress = Progress::Create(0);
+  gameLog->SessionStart(progress->currentLevel);
+  progress->SaveProgress();
+  CreateScreens();
+  inGameButtons = InGameButtons::Create();
+  StartLevel(progress->currentLevel);
+  Run();
+}
 
 void GameController::Run() {
   for (;;) {
     if (runMode == 0) {
       PlayLoop();
     } else if (runMode == 1) {
-      FlushKeys();
+      InputState::ResetInput();
+      activeScreen = 0;
       MenuLoop();
     } else {
+      gameLog->LevelEnd(0);
       break;
     }
   }
   Shutdown();
 }
 
-void GameController::Shutdown() { DebugLog("normal: Saving options"); }
+void GameController::Shutdown() {
+  gameLog->SessionFinish();
+  DebugLog("normal: Saving options");
+  OptionsFile::SaveOptions(soundManager->effectsVolume, soundManager->musicVolume, fullscreen);
+}
 
-void GameController::CreateScreens() {}
+void GameController::CreateScreens() { worldMap = WorldMap::Create(); }
 
-void GameController::StartLevel(int n) { DebugLog("start at level " + std::to_string(n)); }
+void GameController::StartLevel(int n) {
+  DebugLog("start at level " + std::to_string(n));
+  CurrentMap = mapType::Create(n);
+  gameLog->LevelBegin(CurrentMap->number);
+  NextMap = nullptr;
+  ClearParticles();
+  LevelStart = levelStartType::Create(0, 0, 0);
+  progress->SelectLevel(n);
+  LevelStart->Start();
+  inGameButtons->tokenColumn->Refresh();
+  worldMap->Hide();
+}
 
 void GameController::PlayLoop() {
   FrameAccumulator clock;

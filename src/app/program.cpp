@@ -10,7 +10,11 @@
 #include "platform/platform.h"
 #include "platform/random.h"
 #include "platform/stream.h"
+#include "services/game_log.h"
+#include "services/options_file.h"
 #include "services/resources.h"
+#include "services/session_clock.h"
+#include "services/sound_manager.h"
 
 using namespace platform;
 
@@ -23,6 +27,8 @@ int RunProgram(const char* argv0) {
   DebugLog("-- Start of program --");
   auto splash = LogoSplash::Create("media\\logo.png", 2000);
   AppTitle("Marrowick");
+  sessionStart = ClockSeconds();
+  OptionsFile::LoadOptions();
 
   Resources::InitWindow();
   if (GraphicsWidth() == 0) {
@@ -37,9 +43,11 @@ int RunProgram(const char* argv0) {
   splash->Show();
   SeedRnd(Millisecs());
   AutoMidHandle(true);
+  soundManager = SoundManager::Create();
   AutoImageFlags(0);
   Resources::LoadMedia();
   gameController = GameController::Create();
+  gameLog = GameLog::Create();
   splash->Wait();
   gameController->Start();
   DebugLog("-- End of program --");

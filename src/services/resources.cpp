@@ -2,6 +2,7 @@
 
 #include "platform/clock.h"
 #include "platform/input.h"
+#include "services/options_file.h"
 #include "services/sound_manager.h"
 
 using namespace platform;
@@ -24,7 +25,7 @@ TImage digitsImage;
 int mediaLoaded = 0;
 
 void Resources::InitWindow() {
-  SetFullscreen(fullscreen);
+  SetFullscreen(savedFullscreen);
   SetWindowIcon("chest.ico");
   EnableMinimizeBox();
 }

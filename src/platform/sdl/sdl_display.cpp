@@ -143,7 +143,6 @@ void PresentTwice() {
 }  // namespace
 
 bool InitPlatform(const char* argv0) {
-  SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
   if (SDL_Init(SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
     lastError = SDL_GetError();
     return false;
