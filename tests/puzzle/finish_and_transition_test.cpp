@@ -1,0 +1,199 @@
+#include "services/resources.h"
+#include "puzzle_fixture.h"
+
+namespace {
+
+class FinishTest : public PuzzleTest {
+ protected:
+  const Picture Corridor = {
+      "####################",
+      "#S.......E.........#",
+      "####################",
+  };
+  TokenColumn& Tokens() const { return *inGameButtons->tokenColumn; }
+};
+
+TEST_F(FinishTest, SolvingRecordsTheResultAndMakesTheNextMap) {
+  WriteLevel(7, Corridor);
+  WriteLevel(8, Corridor, 3, -2);
+  StartAt(7);
+  CurrentMap->Finish(1);
+
+  EXPECT_EQ(Tokens().tokenState[2], 1);
+  EXPECT_EQ(progress->LevelState(7), Progress::Solved);
+  EXPECT_EQ(progress->currentLevel, 8);
+  EXPECT_EQ(folder.Bytes("save0.dat")[7], 1);  // saved at once
+  EXPECT_EQ(folder.Bytes("save0.dat")[8], 3);
+
+  ASSERT_NE(NextMap, nullptr);
+  EXPECT_EQ(NextMap->number, 8);
+  EXPECT_EQ(NextMap->OffsetX(), 96);
+  EXPECT_EQ(NextMap->OffsetY(), -64);
+  EXPECT_EQ(LevelStart->IsPending(), 1);
+  EXPECT_EQ(LevelStart->targetX, -96);
+  EXPECT_EQ(LevelStart->targetY, 64);
+  EXPECT_EQ(LevelStart->groupPosition, 2);
+  EXPECT_EQ(LevelStart->groupDone, 0);
+  EXPECT_EQ(worldMap->state, 0);
+  // The new token waits before it fades in.
+  EXPECT_EQ(Tokens().revealSlot, 2);
+  EXPECT_EQ(Tokens().tokenAlpha[2], 0.0f);
+  EXPECT_EQ(Tokens().revealTimer, 300);
+}
+
+TEST_F(FinishTest, AResultIsRecordedOnlyWhenItAddsSomething) {
+  struct Case {
+    int before;  // the level's state in the progress save
+    int solved;
+    int after;
+    int token;
+  };
+  const Case cases[] = {
+      {Progress::Open, 1, Progress::Solved, 1},    {Progress::Open, 0, Progress::Skipped, 2},
+      {Progress::Skipped, 1, Progress::Solved, 1}, {Progress::Skipped, 0, Progress::Skipped, 2},
+      {Progress::Solved, 1, Progress::Solved, 1},  {Progress::Solved, 0, Progress::Solved, 1},
+      {Progress::Locked, 0, Progress::Skipped, 2},
+  };
+  WriteLevel(11, Corridor);
+  for (const Case& c : cases) {
+    progress->ResetProgress();
+    StartAt(11);
+    progress->levelStates[11] = c.before;
+    CurrentMap->Finish(c.solved);
+    EXPECT_EQ(progress->LevelState(11), c.after) << c.before << " " << c.solved;
+    EXPECT_EQ(Tokens().tokenState[1], c.token) << c.before << " " << c.solved;
+    // Either way the next level is open and current.
+    EXPECT_EQ(progress->currentLevel, 12);
+    EXPECT_EQ(progress->LevelState(12), Progress::Open);
+  }
+}
+
+TEST_F(FinishTest, TheLevelAfterTheLastIsTheLastAgain) {
+  WriteLevel(80, Corridor);
+  StartAt(80);
+  gameController->popup = nullptr;
+  CurrentMap->Finish(1);
+  ASSERT_NE(NextMap, nullptr);
+  EXPECT_EQ(NextMap->number, 80);
+}
+
+TEST_F(FinishTest, TheTransitionScrollsBothMapsUntilTheNextStartLiesOnTheOldExit) {
+  WriteLevel(7, Corridor);  // exit at (9, 1)
+  WriteLevel(8, {"", "", "", "", ".S.................."}, 8, -3);  // start at (1, 4)
+  StartAt(7);
+  backgroundIndex = 0;
+  ClearParticles();
+  Emit(1, 32, 32, 1.0f, 0, 0);  // a teleport swirl, placed with the map's offset
+  CurrentMap->Finish(1);
+  const auto oldMap = CurrentMap;
+  const auto newMap = NextMap;
+  const auto* swirl = static_cast<particleType*>(ParticleChain->next.get());
+  ASSERT_EQ(swirl->fade, 0);
+
+  // On the screen the new start lies on the old exit all along.
+  auto expectStartOnExit = [&] {
+    EXPECT_EQ(oldMap->OffsetX() + 32 * 9, newMap->OffsetX() + 32 * 1);
+    EXPECT_EQ(oldMap->OffsetY() + 32 * 1, newMap->OffsetY() + 32 * 4);
+  };
+  expectStartOnExit();
+
+  int steps = 0;
+  while (CurrentMap == oldMap) {
+    const int beforeX = oldMap->OffsetX(), beforeY = oldMap->OffsetY();
+    LevelStart->Update();
+    ++steps;
+    if (CurrentMap != oldMap) break;
+    const int dx = oldMap->OffsetX() - beforeX, dy = oldMap->OffsetY() - beforeY;
+    EXPECT_LE(std::abs(dx), 8);
+    EXPECT_LE(std::abs(dy), 8);
+    expectStartOnExit();
+    ASSERT_LT(steps, 100);
+  }
+  EXPECT_EQ(steps, 256 / 8 + 1);  // the hand-over takes a step of its own
+  EXPECT_EQ(oldMap->OffsetX(), -256);
+  EXPECT_EQ(oldMap->OffsetY(), 96);
+  EXPECT_EQ(ScrollTotalX, 63 - 256);
+  EXPECT_EQ(ScrollTotalY, 63 + 96);
+  EXPECT_EQ(swirl->offsetX, -256.0f);
+  EXPECT_EQ(swirl->offsetY, 96.0f);
+  EXPECT_GE(swirl->fade, 40);  // swirls of the old map die away after a scroll
+  EXPECT_LE(swirl->fade, 100);
+
+  // The new map is current, at rest at offset 0, its ball on the start.
+  EXPECT_EQ(CurrentMap, newMap);
+  EXPECT_EQ(NextMap, nullptr);
+  EXPECT_EQ(CurrentMap->OffsetX(), 0);
+  EXPECT_EQ(CurrentMap->OffsetY(), 0);
+  ASSERT_NE(CurrentMap->ball, nullptr);
+  EXPECT_EQ(Ball().cellX, 1);
+  EXPECT_EQ(Ball().cellY, 4);
+  EXPECT_EQ(LevelStart->IsPending(), 0);
+  EXPECT_EQ(LevelStart->targetX, 0);
+  EXPECT_EQ(gameLog->levelInProgress, 8);
+  EXPECT_EQ(backgroundIndex, 1);
+  EXPECT_TRUE(Logged("start level"));
+
+  // At rest nothing moves any more.
+  LevelStart->Update();
+  EXPECT_EQ(CurrentMap->OffsetX(), 0);
+  EXPECT_EQ(ScrollTotalX, 63 - 256);
+}
+
+TEST_F(FinishTest, ScrollStepsAreAtMostEightPixels) {
+  CurrentMap = std::make_shared<mapType>();
+  LevelStart = levelStartType::Create(5, -20, 0);
+  LevelStart->Update();
+  EXPECT_EQ(CurrentMap->OffsetX(), 5);
+  EXPECT_EQ(CurrentMap->OffsetY(), -8);
+  LevelStart->Update();
+  LevelStart->Update();
+  EXPECT_EQ(CurrentMap->OffsetY(), -20);
+  LevelStart->Update();
+  EXPECT_EQ(CurrentMap->OffsetY(), -20);
+}
+
+TEST_F(FinishTest, TheFifthLevelOfAGroupOpensTheWorldMap) {
+  WriteLevel(9, Corridor);
+  WriteLevel(10, Corridor, 8, 0);
+  StartAt(9);
+  gameController->popup = nullptr;  // the player has closed level 9's hint page
+  Step(&requestRight);
+  for (int i = 0; i < 100 && !NextMap; ++i) Step();
+  ASSERT_NE(NextMap, nullptr);
+  EXPECT_EQ(LevelStart->groupDone, 1);
+  EXPECT_EQ(worldMap->state, 2);
+  EXPECT_EQ(gameController->activeScreen, 9);
+
+  // The level keeps running, paused and out of the player's hands.
+  Steps(40, &requestLeft);
+  EXPECT_EQ(CurrentMap->number, 10);
+  EXPECT_EQ(Ball().cellX, 1);
+  EXPECT_EQ(Ball().direction, 0);
+  EXPECT_EQ(backgroundIndex, 1);  // not yet group 2's art style
+
+  worldMap->Hide();
+  LevelStart->ResumeAfterMap();
+  EXPECT_EQ(backgroundIndex, 2);
+  EXPECT_EQ(Tokens().tokenState, (std::array<int, 5>{0, 0, 0, 0, 0}));  // a new group
+  Step(&requestRight);
+  EXPECT_EQ(Ball().direction, 2);
+}
+
+TEST_F(FinishTest, SolvingEmitsABurstThatFliesToTheLevelsToken) {
+  WriteLevel(7, Corridor);
+  StartAt(7);
+  ClearParticles();
+  Move(requestRight);
+  int bursts = 0;
+  for (auto* node = ParticleChain->next.get(); node; node = node->next.get()) {
+    const auto* p = static_cast<const particleType*>(node);
+    if (p->attract != 2) continue;
+    ++bursts;
+    EXPECT_EQ(p->z, 210.0f);
+    EXPECT_FLOAT_EQ(p->targetX, 680.0f * 200 / 800 - 100);
+    EXPECT_FLOAT_EQ(p->targetY, (64.0f * 2 + 40) * 200 / 600 - 100);
+  }
+  EXPECT_EQ(bursts, 30);
+}
+
+}  // namespace
