@@ -1,0 +1,71 @@
+// Every file of the media folder and the job that makes it.
+
+#include <cstdio>
+#include <string>
+
+#include "board_pieces.h"
+#include "frame.h"
+#include "jobs.h"
+#include "jpeg_writer.h"
+#include "menus.h"
+#include "png_writer.h"
+#include "styles.h"
+#include "tokens_digits.h"
+
+namespace mkmedia {
+
+namespace {
+
+std::string TwoDigits(int i) {
+  char text[8];
+  std::snprintf(text, sizeof text, "%02d", i);
+  return text;
+}
+
+void Png(const Output& out, const std::string& name, const Image& image) { WritePng(image, out.Media(name)); }
+
+}  // namespace
+
+std::vector<Job> AllJobs() {
+  std::vector<Job> jobs;
+  for (int i = 0; i < kStyleCount; ++i)
+    jobs.push_back({"art style " + TwoDigits(i), [i](const Output& out) {
+                      StyleArt art = AllStyles()[i]();
+                      Png(out, "back/back" + TwoDigits(i) + ".png", art.background);
+                      Png(out, "tiles/tiles" + TwoDigits(i) + ".png", WallStrip(art.walls));
+                    }});
+  jobs.push_back({"frame", [](const Output& out) {
+                    Png(out, "borderred.png", FramePicture());
+                    Png(out, "hover_menu.png", HoverPicture(0));
+                    Png(out, "hover_restart.png", HoverPicture(1));
+                    Png(out, "hover_skip.png", HoverPicture(2));
+                  }});
+  jobs.push_back({"board pieces", [](const Output& out) {
+                    Png(out, "ball.png", BallPicture());
+                    Png(out, "tiles/tile_border.png", TileBorderPicture());
+                    Png(out, "tiles/tile_key.png", KeyTilesPicture());
+                    Png(out, "hover_up.png", ArrowPicture(1));
+                    Png(out, "hover_right.png", ArrowPicture(2));
+                    Png(out, "hover_down.png", ArrowPicture(3));
+                    Png(out, "hover_left.png", ArrowPicture(4));
+                    Png(out, "trail.png", TrailGlow());
+                    Png(out, "shade.png", ShadeGlow());
+                    Png(out, "spark.png", SparkGlow());
+                    Png(out, "tokens.png", TokensPicture());
+                    Png(out, "countdown.png", DigitsPicture());
+                  }});
+  jobs.push_back({"menus", [](const Output& out) {
+                    Png(out, "mainMenu.png", MainMenuStrip());
+                    Png(out, "submenu1.png", OptionsPanel());
+                    Png(out, "menuInstructions.png", InstructionsStrip());
+                    Png(out, "menuOptions.png", OptionsStrip());
+                    Png(out, "submenu2.png", ResetPanel());
+                    Png(out, "menuResetProf.png", ResetStrip());
+                    Png(out, "menuYesNo.png", YesNoPicture());
+                    Png(out, "sliderBack.png", SliderTrackPicture());
+                    Png(out, "sliderX.png", SliderKnobPicture());
+                  }});
+  return jobs;
+}
+
+}  // namespace mkmedia
