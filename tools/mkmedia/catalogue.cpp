@@ -5,12 +5,17 @@
 
 #include "board_pieces.h"
 #include "frame.h"
+#include "ico_writer.h"
+#include "icon.h"
 #include "jobs.h"
 #include "jpeg_writer.h"
 #include "menus.h"
 #include "png_writer.h"
+#include "postcard.h"
 #include "styles.h"
 #include "tokens_digits.h"
+#include "tutorial.h"
+#include "world_map.h"
 
 namespace mkmedia {
 
@@ -64,6 +69,20 @@ std::vector<Job> AllJobs() {
                     Png(out, "menuYesNo.png", YesNoPicture());
                     Png(out, "sliderBack.png", SliderTrackPicture());
                     Png(out, "sliderX.png", SliderKnobPicture());
+                  }});
+  jobs.push_back({"tutorial pages", [](const Output& out) {
+                    Png(out, "blank.png", BlankPage());
+                    for (int i = 0; i < kTutorialPages; ++i)
+                      Png(out, "tutorialtext" + TwoDigits(i) + ".png", TutorialText(i));
+                  }});
+  jobs.push_back({"world map", [](const Output& out) {
+                    Png(out, "worldMap.png", WorldMapPicture());
+                    Png(out, "levelSquares.png", LevelSquaresPicture());
+                  }});
+  jobs.push_back({"postcard", [](const Output& out) { WriteJpeg(PostcardPicture(), out.Media("postcard.jpg")); }});
+  jobs.push_back({"logo", [](const Output& out) { Png(out, "logo.png", LogoPicture()); }});
+  jobs.push_back({"icon", [](const Output& out) {
+                    WriteIco({ChestIcon(256), ChestIcon(48), ChestIcon(32), ChestIcon(16)}, out.Game("chest.ico"));
                   }});
   return jobs;
 }

@@ -69,7 +69,7 @@ void Parchment(Image& image, Bounds box, float radius, uint32_t seed, bool rules
   Fill(image, box, outline, [=](float x, float y) {
     float u = (x - box.x0) / w, v = (y - box.y0) / h;
     float n = Fractal(u * w / 256, v * h / 256, 4, 5, seed);
-    float fibre = Fractal(u * w / 64, v * h / 512, 8, 2, seed + 1);
+    float fibre = Fractal(u * w / 128, v * h / 128, 16, 2, seed + 1);
     Rgba paper = Ramp({Hex(0xcdb68a), Hex(0xe3d2ac), Hex(0xf0e4c6)}, 0.55f + n * 0.8f);
     paper = Shade(paper, 0.96f + fibre * 0.08f);
     // Edges browned with age.
