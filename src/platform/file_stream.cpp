@@ -14,8 +14,8 @@
 
 namespace platform {
 
-FileStreamBackend::FileStreamBackend(std::FILE* file, bool writeable)
-    : file_(file), writeable_(writeable) {}
+FileStreamBackend::FileStreamBackend(std::FILE* file, bool readable, bool writeable)
+    : file_(file), readable_(readable), writeable_(writeable) {}
 
 FileStreamBackend::~FileStreamBackend() { Close(); }
 
@@ -25,7 +25,7 @@ void FileStreamBackend::SwitchTo(LastAccess access) {
 }
 
 size_t FileStreamBackend::Read(void* buffer, size_t size) {
-  if (!file_) return 0;
+  if (!file_ || !readable_) return 0;
   SwitchTo(LastAccess::Read);
   const size_t count = std::fread(buffer, 1, size, file_);
   if (count < size && std::ferror(file_)) readError_ = true;
@@ -39,7 +39,8 @@ size_t FileStreamBackend::Write(const void* buffer, size_t size) {
 }
 
 bool FileStreamBackend::AtEnd() {
-  if (!file_) return true;
+  // Asking a write-only file would leave its error flag set and spoil the writes.
+  if (!file_ || !readable_) return true;
   SwitchTo(LastAccess::Read);
   const int c = std::fgetc(file_);
   if (c == EOF) {
@@ -69,7 +70,7 @@ bool FileStreamBackend::Seek(int64_t position) {
 
 bool FileStreamBackend::Flush() {
   if (!file_ || !writeable_) return true;
-  if (std::fflush(file_) != 0 || std::ferror(file_)) return false;
+  if (std::fflush(file_) != 0) return false;
 #ifdef _WIN32
   return _commit(_fileno(file_)) == 0;
 #else
@@ -104,7 +105,7 @@ Stream OpenHostFileStream(const std::string& path, bool readable, bool writeable
   const char* mode = readable && writeable ? "r+b" : writeable ? "wb" : "rb";
   std::FILE* file = std::fopen(path.c_str(), mode);
   if (!file) return nullptr;
-  return std::make_shared<StreamObject>(std::make_unique<FileStreamBackend>(file, writeable));
+  return std::make_shared<StreamObject>(std::make_unique<FileStreamBackend>(file, readable, writeable));
 }
 
 }  // namespace platform

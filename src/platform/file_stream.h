@@ -10,7 +10,7 @@ namespace platform {
 
 class FileStreamBackend : public StreamBackend {
  public:
-  FileStreamBackend(std::FILE* file, bool writeable);
+  FileStreamBackend(std::FILE* file, bool readable, bool writeable);
   ~FileStreamBackend() override;
 
   size_t Read(void* buffer, size_t size) override;
@@ -30,6 +30,7 @@ class FileStreamBackend : public StreamBackend {
   void SwitchTo(LastAccess access);
 
   std::FILE* file_;
+  bool readable_;
   bool writeable_;
   bool readError_ = false;
   LastAccess last_ = LastAccess::None;

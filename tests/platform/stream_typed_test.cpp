@@ -93,8 +93,11 @@ TEST(StreamFiles, WriteFileTruncatesAnExistingFile) {
   Stream out = WriteFile("old.dat");
   ASSERT_TRUE(out);
   EXPECT_EQ(std::filesystem::file_size(folder.Path() / "old.dat"), 0u);
+  EXPECT_TRUE(out->Eof());  // nothing to read, and asking spoils no write
   out->WriteByte(1);
+  EXPECT_TRUE(out->Flush());
   out->Close();
+  EXPECT_TRUE(out->WritesOk());
   EXPECT_EQ(folder.Bytes("old.dat"), (Bytes{1}));
 }
 
