@@ -4,17 +4,22 @@
 #include <string>
 
 #include "board_pieces.h"
+#include "effects.h"
 #include "frame.h"
 #include "ico_writer.h"
 #include "icon.h"
 #include "jobs.h"
 #include "jpeg_writer.h"
 #include "menus.h"
+#include "music.h"
+#include "ogg_writer.h"
 #include "png_writer.h"
 #include "postcard.h"
+#include "sound_finish.h"
 #include "styles.h"
 #include "tokens_digits.h"
 #include "tutorial.h"
+#include "wav_writer.h"
 #include "world_map.h"
 
 namespace mkmedia {
@@ -29,10 +34,34 @@ std::string TwoDigits(int i) {
 
 void Png(const Output& out, const std::string& name, const Image& image) { WritePng(image, out.Media(name)); }
 
+// Effects are short: a higher quality costs little. Each file gets its own
+// stream serial number, fixed, so the bytes never change between runs.
+void Ogg(const Output& out, const std::string& name, const Sound& sound, int serial) {
+  WriteOgg(sound, out.Media(name), 0.5f, serial);
+}
+
 }  // namespace
 
 std::vector<Job> AllJobs() {
   std::vector<Job> jobs;
+  // The music is the longest job, so it starts first.
+  jobs.push_back({"music", [](const Output& out) {
+                    Sound music = MusicLoop();
+                    RemoveOffset(music);
+                    Normalise(music, -3.0f);
+                    WriteOgg(music, out.Media("velin_flutedance.ogg"), 0.3f, 1);
+                  }});
+  jobs.push_back({"effects", [](const Output& out) {
+                    Ogg(out, "waves2.ogg", RollingLoop(), 2);
+                    Ogg(out, "ooh.ogg", OohSound(), 3);
+                    Ogg(out, "oohooh2.ogg", OohOohSound(), 4);
+                    Ogg(out, "bigdoorshut2.ogg", DoorShutSound(), 5);
+                    Ogg(out, "dododo.ogg", LockOpenSound(), 6);
+                    Ogg(out, "woom.ogg", LockCloseSound(), 7);
+                    Ogg(out, "tele.ogg", TeleportSound(), 8);
+                    Ogg(out, "pageturn2.ogg", PageTurnSound(), 9);
+                    WriteWav(ChimeSound(), out.Media("chimes.wav"));
+                  }});
   for (int i = 0; i < kStyleCount; ++i)
     jobs.push_back({"art style " + TwoDigits(i), [i](const Output& out) {
                       StyleArt art = AllStyles()[i]();
