@@ -1,0 +1,73 @@
+#include "platform/image_codec.h"
+
+#include <filesystem>
+#include <fstream>
+#include <new>
+#include <system_error>
+
+#include "platform/image_format_decoders.h"
+
+namespace platform {
+
+namespace {
+
+// No picture the game reads comes near this; it keeps a stray huge file from
+// being read into memory whole.
+constexpr uintmax_t kMaxPictureFileBytes = uintmax_t{1} << 30;
+
+bool HasJpegSignature(const uint8_t* data, size_t size) {
+  return size >= 3 && data[0] == 0xFF && data[1] == 0xD8 && data[2] == 0xFF;
+}
+
+}  // namespace
+
+bool IsAcceptableImageSize(int64_t width, int64_t height) {
+  return width > 0 && height > 0 && width <= kMaxImageSide && height <= kMaxImageSide &&
+         width * height <= kMaxImagePixels;
+}
+
+bool AllocatePixelBuffer(PixelBuffer* buffer, int64_t width, int64_t height) noexcept {
+  if (!IsAcceptableImageSize(width, height)) return false;
+  try {
+    buffer->pixels.assign(static_cast<size_t>(width * height), 0u);
+  } catch (const std::bad_alloc&) {
+    return false;
+  }
+  buffer->width = static_cast<int>(width);
+  buffer->height = static_cast<int>(height);
+  return true;
+}
+
+std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& hostPath) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(hostPath, error)) return std::nullopt;
+  const uintmax_t size = std::filesystem::file_size(hostPath, error);
+  if (error || size > kMaxPictureFileBytes) return std::nullopt;
+  std::ifstream file(hostPath, std::ios::binary);
+  if (!file) return std::nullopt;
+  std::vector<uint8_t> bytes(static_cast<size_t>(size));
+  file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  if (static_cast<uintmax_t>(file.gcount()) != size) return std::nullopt;
+  return bytes;
+}
+
+std::optional<PixelBuffer> DecodeImageBytes(const uint8_t* data, size_t size) {
+  if (data == nullptr) return std::nullopt;
+  if (HasPngSignature(data, size)) return DecodePngBytes(data, size);
+  if (HasJpegSignature(data, size)) return DecodeJpegBytes(data, size);
+  return std::nullopt;
+}
+
+std::optional<PixelBuffer> DecodeImageFile(const std::string& hostPath) {
+  const auto bytes = ReadWholeFile(hostPath);
+  if (!bytes) return std::nullopt;
+  return DecodeImageBytes(bytes->data(), bytes->size());
+}
+
+std::optional<PixelBuffer> DecodeIcoFirstIcon(const std::string& hostPath) {
+  const auto bytes = ReadWholeFile(hostPath);
+  if (!bytes) return std::nullopt;
+  return DecodeIcoBytes(bytes->data(), bytes->size());
+}
+
+}  // namespace platform
