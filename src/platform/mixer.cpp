@@ -1,0 +1,157 @@
+#include "platform/mixer.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+
+namespace platform {
+namespace {
+
+constexpr int kMinOutputRate = 8000;
+constexpr int kRampsPerSecond = 200;  // a 5 ms ramp
+constexpr float kMaxVolume = 16.0f;
+constexpr float kMaxRate = 64.0f;
+// A first sample louder than this would jump out of silence.
+constexpr int kQuietSample = 128;
+
+bool StartsMidWaveform(const SoundData& sound) {
+  for (int c = 0; c < sound.channels; ++c) {
+    if (std::abs(static_cast<int>(sound.samples[static_cast<size_t>(c)])) > kQuietSample) return true;
+  }
+  return false;
+}
+
+float VolumeGain(int volume) { return static_cast<float>(volume) / kVolumeOne; }
+
+int16_t ToSample(float sum) { return static_cast<int16_t>(std::lrint(std::clamp(sum, -32768.0f, 32767.0f))); }
+
+}  // namespace
+
+Mixer::Mixer(int outputRate) { SetOutputRate(outputRate); }
+
+void Mixer::SetOutputRate(int rate) {
+  outputRate_ = std::clamp(rate, kMinOutputRate, kMaxSoundRate);
+  rampFrames_ = std::max(1, outputRate_ / kRampsPerSecond);
+}
+
+std::shared_ptr<MixerVoice> Mixer::NewVoice() const { return std::make_shared<MixerVoice>(); }
+
+void Mixer::Play(const std::shared_ptr<MixerVoice>& voice, std::shared_ptr<const SoundData> sound) {
+  ForgetFinishedVoices();
+  StartFadeOut(*voice);
+  voice->sound = std::move(sound);
+  Playback& playback = voice->current;
+  playback = Playback{};
+  playback.sound = voice->sound.get();
+  const float gain = VolumeGain(voice->volume);
+  if (StartsMidWaveform(*playback.sound)) {
+    RampTo(playback, gain);
+  } else {
+    playback.gain = playback.targetGain = gain;
+  }
+  if (!voice->listed) {
+    voices_.push_back(voice);
+    voice->listed = true;
+  }
+}
+
+void Mixer::Stop(MixerVoice& voice) { StartFadeOut(voice); }
+
+void Mixer::SetVolume(MixerVoice& voice, float volume) {
+  voice.volume = volume > 0.0f ? static_cast<int>(std::lround(std::min(volume, kMaxVolume) * kVolumeOne)) : 0;
+  if (voice.current.sound) RampTo(voice.current, VolumeGain(voice.volume));
+}
+
+void Mixer::SetRate(MixerVoice& voice, float rate) {
+  voice.rate = rate > 0.0f ? static_cast<uint32_t>(std::lround(std::min(rate, kMaxRate) * kRateOne)) : 0;
+}
+
+void Mixer::ForgetFinishedVoices() {
+  std::erase_if(voices_, [](const std::shared_ptr<MixerVoice>& voice) {
+    if (voice->current.sound || voice->fading.sound) return false;
+    voice->listed = false;
+    return true;
+  });
+}
+
+// What the voice plays goes on as a fade to silence, so stopping or replacing
+// it mid-waveform does not click. A fade still running is cut short by a newer one.
+void Mixer::StartFadeOut(MixerVoice& voice) const {
+  Playback& current = voice.current;
+  if (!current.sound) return;
+  if (current.gain > 0.0f || current.targetGain > 0.0f) {
+    voice.fading = current;
+    voice.fading.fadingOut = true;
+    voice.fadingSound = voice.sound;
+    RampTo(voice.fading, 0.0f);
+  }
+  current.sound = nullptr;
+}
+
+void Mixer::RampTo(Playback& playback, float gain) const {
+  playback.targetGain = gain;
+  playback.rampLeft = rampFrames_;
+  playback.gainStep = (gain - playback.gain) / static_cast<float>(rampFrames_);
+}
+
+void Mixer::MixPlayback(Playback& playback, uint32_t rate, float* sum, int frames) const {
+  const SoundData& sound = *playback.sound;
+  const uint64_t length = sound.Frames();
+  const uint64_t end = length << 32;
+  const uint64_t step = (uint64_t{rate} * static_cast<uint64_t>(sound.rate) << 16) /
+                        static_cast<uint64_t>(outputRate_);
+  const int16_t* samples = sound.samples.data();
+  const size_t stride = static_cast<size_t>(sound.channels);
+  const size_t right = stride - 1;
+
+  for (int i = 0; i < frames; ++i) {
+    if (playback.position >= end) {
+      if (!sound.loop) {
+        playback.sound = nullptr;
+        return;
+      }
+      playback.position %= end;
+    }
+    const size_t index = static_cast<size_t>(playback.position >> 32);
+    const float fraction = static_cast<float>(static_cast<uint32_t>(playback.position)) * 0x1p-32f;
+    const float left0 = samples[index * stride];
+    const float right0 = samples[index * stride + right];
+    // After the last frame comes the first again in a loop, silence otherwise.
+    float left1 = 0.0f, right1 = 0.0f;
+    if (index + 1 < length || sound.loop) {
+      const size_t next = index + 1 < length ? index + 1 : 0;
+      left1 = samples[next * stride];
+      right1 = samples[next * stride + right];
+    }
+    sum[2 * i] += (left0 + (left1 - left0) * fraction) * playback.gain;
+    sum[2 * i + 1] += (right0 + (right1 - right0) * fraction) * playback.gain;
+
+    if (playback.rampLeft > 0) {
+      playback.gain += playback.gainStep;
+      if (--playback.rampLeft == 0) {
+        playback.gain = playback.targetGain;
+        if (playback.fadingOut) {
+          playback.sound = nullptr;
+          return;
+        }
+      }
+    }
+    playback.position += step;
+  }
+}
+
+void Mixer::Mix(int16_t* stereo, int frames) {
+  while (frames > 0) {
+    const int chunk = std::min(frames, kChunkFrames);
+    std::fill_n(sum_.begin(), 2 * chunk, 0.0f);
+    for (const auto& voice : voices_) {
+      if (voice->current.sound) MixPlayback(voice->current, voice->rate, sum_.data(), chunk);
+      if (voice->fading.sound) MixPlayback(voice->fading, voice->rate, sum_.data(), chunk);
+    }
+    for (int i = 0; i < 2 * chunk; ++i) stereo[i] = ToSample(sum_[static_cast<size_t>(i)]);
+    stereo += 2 * chunk;
+    frames -= chunk;
+  }
+}
+
+}  // namespace platform

@@ -1,0 +1,41 @@
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <vector>
+
+#include "platform/sound_decoders.h"
+
+namespace platform {
+namespace {
+
+// Compressed music is far smaller than its decoded samples, so this leaves room
+// for any sound the decoded-size limit accepts.
+constexpr uintmax_t kMaxSoundFileBytes = uintmax_t{256} << 20;
+
+bool StartsWith(const uint8_t* data, size_t size, const char* signature, size_t length) {
+  return size >= length && std::equal(signature, signature + length, data);
+}
+
+}  // namespace
+
+std::optional<SoundData> DecodeSoundBytes(const uint8_t* data, size_t size) {
+  if (data == nullptr) return std::nullopt;
+  if (StartsWith(data, size, "RIFF", 4)) return DecodeWave(data, size);
+  if (StartsWith(data, size, "OggS", 4)) return DecodeVorbis(data, size);
+  return std::nullopt;
+}
+
+std::optional<SoundData> DecodeSoundFile(const std::string& hostPath) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(hostPath, error)) return std::nullopt;
+  const uintmax_t size = std::filesystem::file_size(hostPath, error);
+  if (error || size > kMaxSoundFileBytes) return std::nullopt;
+  std::ifstream file(hostPath, std::ios::binary);
+  if (!file) return std::nullopt;
+  std::vector<uint8_t> bytes(static_cast<size_t>(size));
+  file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  if (static_cast<uintmax_t>(file.gcount()) != size) return std::nullopt;
+  return DecodeSoundBytes(bytes.data(), bytes.size());
+}
+
+}  // namespace platform
