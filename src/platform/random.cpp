@@ -44,7 +44,8 @@ double Rnd(double min, double max) {
 
 int Rand(int min, int max) {
   if (max < min) std::swap(min, max);
-  return min + static_cast<int>(NextUnit() * (static_cast<double>(max) - min + 1.0));
+  // In 64 bits: the span of the whole int range does not fit in an int.
+  return static_cast<int>(min + static_cast<int64_t>(NextUnit() * (static_cast<double>(max) - min + 1.0)));
 }
 
 }  // namespace platform

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <set>
 #include <vector>
 
@@ -56,4 +57,11 @@ TEST(RandomGenerator, RangesIncludeBothEndsForRandAndExcludeMaxForRnd) {
     ASSERT_GE(r, 2.0);
     ASSERT_LT(r, 4.0);
   }
+}
+
+TEST(RandomGenerator, RandOverTheWholeIntRangeStaysInRange) {
+  SeedRnd(7);
+  int nonZero = 0;
+  for (int i = 0; i < 200; ++i) nonZero += Rand(INT32_MIN, INT32_MAX) != 0;
+  EXPECT_GT(nonZero, 190);  // an overflowing span would collapse to 0 about half the time
 }
