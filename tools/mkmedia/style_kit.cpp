@@ -91,10 +91,14 @@ Image WallLook(const ColourAt& albedo, const HeightAt& height, float depth, floa
 }
 
 Image BackgroundLook(const ColourAt& albedo, const HeightAt& height, float depth, float specular, int scale) {
+  // Every pattern repeats once over the unit square; moving it off the
+  // square's corner keeps grid lines (joints, cell edges) away from the
+  // picture's edges, where the repeats meet.
+  const float du = 0.07f, dv = 0.29f;
   const int size = kBackground * scale;
-  Image colour = Texture(size, 1, albedo);
+  Image colour = Texture(size, 1, [&](float u, float v) { return albedo(u + du, v + dv); });
   if (!height) return Downsample(colour, scale);
-  Mask relief = HeightField(size, height);
+  Mask relief = HeightField(size, [&](float u, float v) { return height(u + du, v + dv); });
   return Downsample(Lit(colour, relief, depth * size, specular, true), scale);
 }
 

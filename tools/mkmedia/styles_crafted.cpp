@@ -27,6 +27,8 @@ Parquet ParquetAt(float u, float v, int blocks) {
   float x = u * blocks, y = v * blocks;
   int bx = static_cast<int>(std::floor(x)), by = static_cast<int>(std::floor(y));
   float fx = x - bx, fy = y - by;
+  bx = (bx % blocks + blocks) % blocks;
+  by = (by % blocks + blocks) % blocks;
   bool turned = ((bx + by) & 1) != 0;
   float along = turned ? fy : fx, across = (turned ? fx : fy) * 4;
   int plank = static_cast<int>(across);

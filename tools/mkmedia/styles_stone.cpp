@@ -289,11 +289,11 @@ Pane GlassPane(int look, float x, float y, uint32_t seed) {
 StyleArt CathedralStyle() {
   StyleArt art;
   // Slate flagstones in coloured light falling through the windows.
-  auto flag = [](float u, float v) { return Bricks(u, v, 5, 4, 0.37f); };
+  auto flag = [](float u, float v) { return Bricks(u, v, 6, 4, 0.37f); };
   art.background = BackgroundLook(
       [=](float u, float v) {
         BrickCell b = flag(u, v);
-        float tone = HashUnit((b.row + 5) % 5, (b.column + 8) % 4, 1501);
+        float tone = HashUnit((b.row + 6) % 6, (b.column + 8) % 4, 1501);
         Rgba slate = Ramp({Hex(0x1c1e26), Hex(0x2a2d38), Hex(0x363a46)}, tone * 0.8f + Fractal(u, v, 10, 4, 1502) * 0.5f);
         float light = Fractal(u, v, 2, 3, 1503);
         Rgba tint = Ramp({Hex(0x8a1c3a), Hex(0x2a3c9a), Hex(0xb08a20), Hex(0x1c7a5a)}, 0.5f + Fractal(u, v, 2, 2, 1504));
