@@ -1,0 +1,228 @@
+#include "puzzle/level_solver.h"
+
+#include <algorithm>
+
+#include "puzzle/ball.h"
+#include "puzzle/key_state.h"
+#include "puzzle/map.h"
+#include "puzzle/teleport_pairs.h"
+
+namespace {
+
+constexpr int LockIndexes = 4;
+constexpr int Moves[] = {direction::Up, direction::Right, direction::Down, direction::Left};
+
+keyStateType SnapshotOf(int locks) {
+  keyStateType snapshot;
+  snapshot.state = {locks & 1, locks >> 1};
+  return snapshot;
+}
+
+}  // namespace
+
+LevelRoller::LevelRoller(const mapType& map) {
+  kind.fill(OffBoard);
+  passable.fill((1 << LockIndexes) - 1);
+  partner.fill(0);
+  for (int x = 0; x < board::Width; ++x) {
+    for (int y = 0; y < board::Height; ++y) {
+      const int i = Index(x, y);
+      switch (map.TileKind(x, y)) {
+        case tilekind::Exit: kind[i] = Exit; break;
+        case tilekind::Teleport: kind[i] = Teleport; break;
+        case tilekind::Key: kind[i] = map.tiles[x][y] == tile::FirstKey ? KeyA : KeyB; break;
+        default: kind[i] = Plain; break;
+      }
+      passable[i] = 0;
+      for (int locks = 0; locks < LockIndexes; ++locks) {
+        const keyStateType snapshot = SnapshotOf(locks);
+        if (map.CanEnter(x, y, &snapshot)) passable[i] |= static_cast<uint8_t>(1 << locks);
+      }
+      if (kind[i] == Teleport) {
+        // MoveBallToCode is an operation of a map in play, so a copy answers it.
+        mapType scratchMap = map;
+        ballType scratchBall;
+        scratchBall.cellX = x;
+        scratchBall.cellY = y;
+        scratchMap.MoveBallToCode(scratchBall, TeleportPartner(map.tiles[x][y]));
+        partner[i] = static_cast<int16_t>(Index(scratchBall.cellX, scratchBall.cellY));
+      }
+    }
+  }
+  for (int c = 0; c < 2; ++c) initial[c] = map.lockInitial[c] != 0 ? 1 : 0;
+  startLocks = initial[0] + 2 * initial[1];
+}
+
+// A key turns its colour away from how it started, once.
+int LevelRoller::Toggled(int locks, int colour) const {
+  return (locks & ~(1 << colour)) | ((1 - initial[colour]) << colour);
+}
+
+RollResult LevelRoller::Roll(int x, int y, int locks, int direction, CellMask* path) const {
+  RollResult result;
+  result.x = x;
+  result.y = y;
+  result.locks = locks;
+  int step = 0;
+  switch (direction) {
+    case direction::Up: step = -1; break;
+    case direction::Down: step = 1; break;
+    case direction::Left: step = -Stride; break;
+    case direction::Right: step = Stride; break;
+    default: return result;
+  }
+  const auto enter = [&](int p) {
+    ++result.cellsCrossed;
+    if (path) (*path)[p / Stride - 1][p % Stride - 1] = true;
+  };
+  const auto keyColour = [&](int p) { return kind[p] == KeyA ? 0 : kind[p] == KeyB ? 1 : -1; };
+
+  int p = Index(x, y);
+  // A resting ball has already used the key under it.
+  if (keyColour(p) >= 0) locks = Toggled(locks, keyColour(p));
+  result.locks = locks;
+  if (!(passable[p + step] >> locks & 1)) return result;
+  p += step;
+
+  // Every (cell, locks) pair can come round at most once unless the roll loops for ever.
+  for (int arrivals = 0; arrivals <= Cells * LockIndexes; ++arrivals) {
+    result.locks = locks;
+    if (kind[p] == OffBoard) {
+      // Told by the cell it left from, which a teleport partner may be.
+      result.x = (p - step) / Stride - 1;
+      result.y = (p - step) % Stride - 1;
+      result.end = RollEnd::FallOff;
+      return result;
+    }
+    result.x = p / Stride - 1;
+    result.y = p % Stride - 1;
+    enter(p);
+    if (kind[p] == Exit) {
+      result.end = RollEnd::Exit;
+      return result;
+    }
+    if (kind[p] == Teleport) {
+      p = partner[p];
+      enter(p);
+      p += step;
+      if (kind[p] != OffBoard && !(passable[p] >> locks & 1)) result.throughWall = true;
+      continue;
+    }
+    // The stop is decided before a key under the ball changes its lock.
+    const bool blocked = !(passable[p + step] >> locks & 1);
+    if (keyColour(p) >= 0) locks = Toggled(locks, keyColour(p));
+    if (blocked) {
+      result.end = RollEnd::Rest;
+      result.locks = locks;
+      return result;
+    }
+    p += step;
+  }
+  result.end = RollEnd::Endless;
+  return result;
+}
+
+LevelSolution SolveLevel(const mapType& map) {
+  LevelSolution solution;
+  if (!board::Contains(map.startX, map.startY)) return solution;
+  const LevelRoller roller(map);
+
+  constexpr int States = board::Width * board::Height * LockIndexes;
+  constexpr int None = -1;
+  constexpr int Solved = States;
+  const auto encode = [](int x, int y, int locks) { return (x * board::Height + y) * LockIndexes + locks; };
+
+  std::vector<int> distance(States, -1), parent(States, None), parentMove(States, 0);
+  std::vector<std::array<int, 4>> next(States);
+  std::vector<int> order;
+  order.reserve(States);
+
+  const int start = encode(map.startX, map.startY, roller.StartLocks());
+  distance[start] = 0;
+  order.push_back(start);
+  solution.visited[map.startX][map.startY] = true;
+  int solvedFrom = None, solvedMove = 0;
+
+  for (size_t head = 0; head < order.size(); ++head) {
+    const int u = order[head];
+    const int cell = u / LockIndexes;
+    const int x = cell / board::Height, y = cell % board::Height, locks = u % LockIndexes;
+    for (int m = 0; m < 4; ++m) {
+      const RollResult roll = roller.Roll(x, y, locks, Moves[m], &solution.visited);
+      int target = None;
+      switch (roll.end) {
+        case RollEnd::Rest: target = encode(roll.x, roll.y, roll.locks); break;
+        case RollEnd::Exit:
+          target = Solved;
+          if (solvedFrom == None) solvedFrom = u, solvedMove = Moves[m];
+          break;
+        case RollEnd::FallOff:
+          if (roll.x != map.startX || roll.y != map.startY) ++solution.fallOffs;
+          break;
+        case RollEnd::Endless: ++solution.endlessRolls; break;
+        case RollEnd::Stuck: break;
+      }
+      if (roll.throughWall) ++solution.wallEntries;
+      if (target == u) target = None;
+      next[u][m] = target;
+      if (target != None && target != Solved && distance[target] < 0) {
+        distance[target] = distance[u] + 1;
+        parent[target] = u;
+        parentMove[target] = Moves[m];
+        order.push_back(target);
+      }
+    }
+  }
+  solution.restingStates = static_cast<int>(order.size());
+
+  if (solvedFrom != None) {
+    solution.leastMoves = distance[solvedFrom] + 1;
+    solution.moves.push_back(solvedMove);
+    for (int u = solvedFrom; parent[u] != None; u = parent[u]) solution.moves.push_back(parentMove[u]);
+    std::reverse(solution.moves.begin(), solution.moves.end());
+  }
+
+  // States that can still reach the exit, found backwards from the finishing moves.
+  std::vector<int> firstPredecessor(States + 1, 0), predecessors;
+  for (const int u : order) {
+    for (const int v : next[u]) {
+      if (v != None && v != Solved) ++firstPredecessor[v + 1];
+    }
+  }
+  for (int v = 0; v < States; ++v) firstPredecessor[v + 1] += firstPredecessor[v];
+  predecessors.resize(firstPredecessor[States]);
+  std::vector<int> filled(firstPredecessor.begin(), firstPredecessor.end() - 1);
+  for (const int u : order) {
+    for (const int v : next[u]) {
+      if (v != None && v != Solved) predecessors[filled[v]++] = u;
+    }
+  }
+  std::vector<char> live(States, 0);
+  std::vector<int> pending;
+  for (const int u : order) {
+    if (std::find(next[u].begin(), next[u].end(), Solved) != next[u].end()) live[u] = 1, pending.push_back(u);
+  }
+  while (!pending.empty()) {
+    const int v = pending.back();
+    pending.pop_back();
+    for (int i = firstPredecessor[v]; i < firstPredecessor[v + 1]; ++i) {
+      const int u = predecessors[i];
+      if (!live[u]) live[u] = 1, pending.push_back(u);
+    }
+  }
+
+  for (const int u : order) {
+    if (!live[u]) {
+      ++solution.deadEnds;
+      continue;
+    }
+    std::array<int, 4> useful{};
+    int count = 0;
+    for (const int v : next[u]) {
+      if (v == None || (v != Solved && !live[v])) continue;
+      if (std::find(useful.begin(), useful.begin() + count, v) == useful.begin() + count) useful[count++] = v;
+    }
+    if (count >= 2) ++solution.choicePoints;
+  }
+  return solution;
+}

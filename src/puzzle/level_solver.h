@@ -1,0 +1,81 @@
+#pragma once
+// Works a level out from its tiles alone, for the level generator, the checks
+// on the shipped levels and the benchmarks. A resting state is the ball's cell
+// with the two lock colours as they stand (keyStateType's index, 0-3); a move
+// is one roll the player starts. The roll follows the ball's own rules: a
+// teleport sends it on from its partner without asking whether the next cell
+// may be entered, and a key changes its lock only after the ball has decided
+// whether it stops on the key.
+
+#include <array>
+#include <cstdint>
+#include <vector>
+
+#include "puzzle/board.h"
+
+struct mapType;
+
+using CellMask = std::array<std::array<bool, board::Height>, board::Width>;  // [x][y]
+
+enum class RollEnd {
+  Stuck,    // the first cell cannot be entered: the ball does not move
+  Rest,     // the ball stops on a cell
+  Exit,     // the ball reaches the exit's centre
+  FallOff,  // the ball rolls off the board; the level restarts
+  Endless,  // teleports keep the ball rolling for ever
+};
+
+struct RollResult {
+  RollEnd end = RollEnd::Stuck;
+  int x = 0, y = 0;          // where the ball rests or finishes, or the cell it fell off from
+  int locks = 0;             // lock index afterwards
+  int cellsCrossed = 0;      // board cells entered on the way
+  bool throughWall = false;  // a teleport carried the ball into a wall or a shut lock
+};
+
+// One map's tiles, boiled down into tables the roll can run on quickly. The
+// map's own TileKind, CanEnter and MoveBallToCode fill the tables.
+class LevelRoller {
+ public:
+  explicit LevelRoller(const mapType& map);
+
+  // The ball rests on (x, y), a cell of the board that is neither the exit
+  // nor a teleport, and starts rolling in `direction` (1-4). `path`, when
+  // given, marks every board cell the ball enters.
+  RollResult Roll(int x, int y, int locks, int direction, CellMask* path = nullptr) const;
+  // The lock index a level starts with.
+  int StartLocks() const { return startLocks; }
+
+ private:
+  // The board with a ring of off-board cells around it, column by column.
+  static constexpr int Stride = board::Height + 2;
+  static constexpr int Cells = (board::Width + 2) * Stride;
+  static int Index(int x, int y) { return (x + 1) * Stride + y + 1; }
+
+  enum Kind : uint8_t { Plain, OffBoard, Exit, Teleport, KeyA, KeyB };
+
+  int Toggled(int locks, int colour) const;
+
+  std::array<Kind, Cells> kind{};
+  std::array<uint8_t, Cells> passable{};  // bit i: may be entered with lock index i
+  std::array<int16_t, Cells> partner{};   // where a teleport sends the ball
+  std::array<int, 2> initial{};           // each colour's starting state
+  int startLocks = 0;
+};
+
+struct LevelSolution {
+  int leastMoves = -1;      // -1: the exit cannot be reached from the start
+  std::vector<int> moves;   // directions of one shortest solution
+  int restingStates = 0;    // resting states reachable from the start, the start included
+  int deadEnds = 0;         // reachable resting states from which the exit can no longer be reached
+  int choicePoints = 0;     // live resting states offering at least two moves to different live states
+  int endlessRolls = 0;     // reachable moves that never end
+  // Reachable moves that roll off the board anywhere but back out over the
+  // start, the way the ball came in from the level before.
+  int fallOffs = 0;
+  int wallEntries = 0;      // reachable moves that carry the ball into a wall or a shut lock
+  CellMask visited{};       // cells the ball enters in reachable moves, and the start
+};
+
+// Breadth-first search over the resting states, from the start with the locks as they begin.
+LevelSolution SolveLevel(const mapType& map);

@@ -1,0 +1,311 @@
+#include <random>
+
+#include "puzzle/level_solver.h"
+#include "puzzle_fixture.h"
+
+namespace {
+
+constexpr int Directions[] = {direction::Up, direction::Right, direction::Down, direction::Left};
+// Longer than any roll that ends: every (cell, locks) pair can come round once, three steps a cell.
+constexpr int EndlessSteps = 3 * 1500;
+
+// Random tiles with plenty of keys, locks and teleports (paired, lone and
+// doubled), a few void and unknown cells, one start and one exit.
+Picture RandomPicture(std::mt19937& random, int wallPercent) {
+  const std::string rare = "aAbB0123456789 ?";
+  std::uniform_int_distribution<int> percent(0, 99), x(0, board::Width - 1), y(0, board::Height - 1);
+  Picture rows(board::Height, std::string(board::Width, '.'));
+  for (auto& row : rows) {
+    for (char& cell : row) {
+      const int roll = percent(random);
+      if (roll < 12) {
+        cell = rare[roll * rare.size() / 12];
+      } else if (roll < 12 + wallPercent) {
+        cell = '#';
+      }
+    }
+  }
+  rows[y(random)][x(random)] = 'S';
+  int ex = 0, ey = 0;
+  do ex = x(random), ey = y(random);
+  while (rows[ey][ex] == 'S');
+  rows[ey][ex] = 'E';
+  return rows;
+}
+
+// The lock index a map in play stands at; a changing colour counts as changed.
+int SettledLocks(const mapType& map) {
+  int locks = 0;
+  for (int c = 0; c < 2; ++c) {
+    const int state = map.lockState[c] == 2 ? 1 - map.lockInitial[c] : map.lockState[c];
+    locks |= state << c;
+  }
+  return locks;
+}
+
+// Rows padded with walls to the full board.
+Picture Walled(Picture rows) {
+  rows.resize(board::Height);
+  for (auto& row : rows) row.resize(board::Width, '#');
+  return rows;
+}
+
+bool StartsARoll(const mapType& map, int x, int y) {
+  const int kind = map.TileKind(x, y);
+  return kind != tilekind::Exit && kind != tilekind::Teleport;
+}
+
+class LevelSolverTest : public PuzzleTest {
+ protected:
+  // The real ball, resting on (x, y) with the locks as given, asked once to
+  // roll and then stepped 1/60 s at a time until it rests, finishes, falls off
+  // or has rolled longer than any roll that ends.
+  RollResult StepRealBall(const Picture& picture, int x, int y, int locks, int dir) {
+    Play(picture);
+    ClearParticles();
+    CurrentMap->lockState = {locks & 1, locks >> 1};
+    Ball().SetPosition(x, y);
+    gameController->flash = nullptr;
+    int* const requests[] = {nullptr, &requestUp, &requestRight, &requestDown, &requestLeft};
+    Step(requests[dir]);
+    RollResult real;
+    bool moved = false;
+    for (int step = 0; step < EndlessSteps; ++step) {
+      moved = moved || Ball().subX != 0 || Ball().subY != 0;
+      real.x = Ball().cellX;
+      real.y = Ball().cellY;
+      real.locks = SettledLocks(*CurrentMap);
+      if (LevelStart->IsPending()) {
+        real.end = RollEnd::Exit;
+        return real;
+      }
+      if (gameController->flash) {
+        real.end = RollEnd::FallOff;
+        return real;
+      }
+      if (Resting()) {
+        real.end = moved ? RollEnd::Rest : RollEnd::Stuck;
+        return real;
+      }
+      Step();
+    }
+    real.end = RollEnd::Endless;
+    return real;
+  }
+
+  // The solver's answer next to the real ball's, for one roll.
+  void ExpectSameRoll(const Picture& picture, const LevelRoller& roller, int x, int y, int locks, int dir) {
+    const RollResult rolled = roller.Roll(x, y, locks, dir);
+    const RollResult real = StepRealBall(picture, x, y, locks, dir);
+    const std::string where = "from " + std::to_string(x) + "," + std::to_string(y) + " locks " +
+                              std::to_string(locks) + " direction " + std::to_string(dir);
+    ASSERT_EQ(rolled.end, real.end) << where;
+    if (real.end == RollEnd::Rest || real.end == RollEnd::Stuck || real.end == RollEnd::Exit) {
+      EXPECT_EQ(rolled.x, real.x) << where;
+      EXPECT_EQ(rolled.y, real.y) << where;
+    }
+    if (real.end == RollEnd::Rest || real.end == RollEnd::Stuck) {
+      EXPECT_EQ(rolled.locks, real.locks) << where;
+    }
+  }
+};
+
+TEST_F(LevelSolverTest, RollsEndWhereTheRealBallStops) {
+  std::mt19937 random(20240611);
+  std::uniform_int_distribution<int> x(0, board::Width - 1), y(0, board::Height - 1), locks(0, 3), dir(1, 4);
+  for (int m = 0; m < 60; ++m) {
+    const Picture picture = RandomPicture(random, 8 + m % 4 * 8);
+    Play(picture);
+    const LevelRoller roller(*CurrentMap);
+    for (int roll = 0; roll < 30; ++roll) {
+      int cx = 0, cy = 0;
+      do cx = x(random), cy = y(random);
+      while (!StartsARoll(*CurrentMap, cx, cy));
+      ExpectSameRoll(picture, roller, cx, cy, locks(random), dir(random));
+      if (HasFatalFailure()) return;
+    }
+  }
+}
+
+TEST_F(LevelSolverTest, TeleportQuirksAgreeWithTheRealBall) {
+  // A partner beside a wall, a lone teleport, a doubled code, a loop, keys beside locks.
+  const Picture picture = {
+      "####################",
+      "#S..0#...1.....aA..#",
+      "#....2......3......#",
+      "#.4..#..5..........#",
+      "#....b..B...2....E.#",
+      "#..6.....7.........#",
+      "#....8.............#",
+      "####################",
+  };
+  Play(picture);
+  const LevelRoller roller(*CurrentMap);
+  for (int cx = 0; cx < board::Width; ++cx) {
+    for (int cy = 0; cy < 8; ++cy) {
+      if (!StartsARoll(*CurrentMap, cx, cy)) continue;
+      for (int locks = 0; locks < 4; locks += 3) {
+        for (int dir : Directions) ExpectSameRoll(picture, roller, cx, cy, locks, dir);
+      }
+    }
+  }
+}
+
+// The same search as the solver's, with every move stepped out by the real ball.
+struct SlowSolution {
+  int leastMoves = -1, restingStates = 0, deadEnds = 0, endlessRolls = 0, fallOffs = 0;
+};
+
+TEST_F(LevelSolverTest, TheSearchAgreesWithOneStepByTheRealBall) {
+  std::mt19937 random(77);
+  for (int m = 0; m < 8; ++m) {
+    // Mostly walled in, so that the ball gets round much of the board.
+    Picture picture = RandomPicture(random, 10);
+    for (int x = 0; x < board::Width; x += 1 + m % 4) picture[0][x] = picture[board::Height - 1][x] = '#';
+    for (int y = 0; y < board::Height; y += 2) picture[y][0] = picture[y][board::Width - 1] = '#';
+    Play(picture);
+    const mapType map = *CurrentMap;
+    const LevelSolution solution = SolveLevel(map);
+
+    SlowSolution slow;
+    const auto id = [](int x, int y, int locks) { return (x * board::Height + y) * 4 + locks; };
+    std::vector<int> distance(board::Width * board::Height * 4, -1);
+    std::vector<std::vector<int>> next(distance.size());
+    std::vector<int> order = {id(map.startX, map.startY, LevelRoller(map).StartLocks())};
+    distance[order[0]] = 0;
+    for (size_t head = 0; head < order.size(); ++head) {
+      const int u = order[head];
+      const int cx = u / 4 / board::Height, cy = u / 4 % board::Height, locks = u % 4;
+      for (int dir : Directions) {
+        const RollResult real = StepRealBall(picture, cx, cy, locks, dir);
+        if (real.end == RollEnd::Endless) ++slow.endlessRolls;
+        if (real.end == RollEnd::Exit && slow.leastMoves < 0) slow.leastMoves = distance[u] + 1;
+        if (real.end == RollEnd::Exit) next[u].push_back(-1);
+        if (real.end != RollEnd::Rest) continue;
+        const int v = id(real.x, real.y, real.locks);
+        next[u].push_back(v);
+        if (distance[v] < 0) distance[v] = distance[u] + 1, order.push_back(v);
+      }
+    }
+    slow.restingStates = static_cast<int>(order.size());
+    // Dead ends: states whose every path avoids the exit, settled by repeating until nothing changes.
+    std::vector<char> live(distance.size(), 0);
+    for (bool changed = true; changed;) {
+      changed = false;
+      for (const int u : order) {
+        for (const int v : next[u]) {
+          if (!live[u] && (v < 0 || live[v])) live[u] = 1, changed = true;
+        }
+      }
+    }
+    for (const int u : order) slow.deadEnds += live[u] ? 0 : 1;
+
+    EXPECT_EQ(solution.leastMoves, slow.leastMoves) << "map " << m;
+    EXPECT_EQ(solution.restingStates, slow.restingStates) << "map " << m;
+    EXPECT_EQ(solution.deadEnds, slow.deadEnds) << "map " << m;
+    EXPECT_EQ(solution.endlessRolls, slow.endlessRolls) << "map " << m;
+  }
+}
+
+TEST_F(LevelSolverTest, TheSolutionPlaysThroughWithTheRealBall) {
+  std::mt19937 random(5);
+  int solved = 0;
+  for (int m = 0; m < 40 && solved < 10; ++m) {
+    const Picture picture = RandomPicture(random, 20);
+    Play(picture);
+    const LevelSolution solution = SolveLevel(*CurrentMap);
+    if (solution.leastMoves < 0) continue;
+    ++solved;
+    ASSERT_EQ(static_cast<int>(solution.moves.size()), solution.leastMoves);
+    int cx = CurrentMap->startX, cy = CurrentMap->startY, locks = 2;
+    for (size_t i = 0; i < solution.moves.size(); ++i) {
+      const RollResult real = StepRealBall(picture, cx, cy, locks, solution.moves[i]);
+      const bool last = i + 1 == solution.moves.size();
+      ASSERT_EQ(real.end, last ? RollEnd::Exit : RollEnd::Rest) << "map " << m << " move " << i;
+      cx = real.x, cy = real.y, locks = real.locks;
+    }
+  }
+  EXPECT_EQ(solved, 10);
+}
+
+TEST_F(LevelSolverTest, CountsDeadEndsChoicesAndDangers) {
+  // Right passes the open gateway to the exit; down takes the silver key,
+  // which shuts the gateway: the three states after it are dead ends.
+  Play(Walled({
+      "##########",
+      "#S..B...E#",
+      "#.########",
+      "#b########",
+      "#.########",
+  }));
+  LevelSolution solution = SolveLevel(*CurrentMap);
+  EXPECT_EQ(solution.leastMoves, 1);
+  EXPECT_EQ(solution.moves, std::vector<int>{direction::Right});
+  EXPECT_EQ(solution.restingStates, 4);
+  EXPECT_EQ(solution.deadEnds, 3);
+  EXPECT_EQ(solution.choicePoints, 0);
+  EXPECT_TRUE(solution.visited[1][4]);
+  EXPECT_FALSE(solution.visited[1][5]);
+
+  // Two ways round an open room: every state is a choice.
+  Play(Walled({
+      "######",
+      "#S...#",
+      "#....#",
+      "#...E#",
+  }));
+  solution = SolveLevel(*CurrentMap);
+  EXPECT_EQ(solution.leastMoves, 2);
+  EXPECT_EQ(solution.restingStates, 3);
+  EXPECT_EQ(solution.deadEnds, 0);
+  EXPECT_EQ(solution.choicePoints, 3);
+  EXPECT_EQ(solution.fallOffs, 0);
+
+  // Rolling out through an opening is a danger; back out over the start is the way in.
+  Play(Walled({
+      "#.######",
+      "#S....E#",
+  }));
+  EXPECT_EQ(SolveLevel(*CurrentMap).fallOffs, 1);
+  Play(Walled({
+      "########",
+      "S.....E#",
+  }));
+  solution = SolveLevel(*CurrentMap);
+  EXPECT_EQ(solution.fallOffs, 0);
+  EXPECT_EQ(solution.leastMoves, 1);
+}
+
+TEST_F(LevelSolverTest, AKeyBesideItsLockStopsTheBallAndTeleportsCanLoopOrWall) {
+  Play(Walled({
+      "##########",
+      "#S.aA...E#",
+  }));
+  LevelSolution solution = SolveLevel(*CurrentMap);
+  // The lock was shut when the ball decided whether to stop on the key.
+  EXPECT_EQ(solution.moves, (std::vector<int>{direction::Right, direction::Right}));
+
+  Play(Walled({
+      "##########",
+      "#..0S1...E",
+      "#...2....#",
+      "#........#",
+      "#.....3..#",
+  }));
+  const LevelRoller roller(*CurrentMap);
+  // Into 1, out of 0 and onto 1 again, for ever; the same leftwards.
+  EXPECT_EQ(roller.Roll(4, 1, 2, direction::Right).end, RollEnd::Endless);
+  EXPECT_EQ(roller.Roll(4, 1, 2, direction::Left).end, RollEnd::Endless);
+  // Down onto 2, out of 3 into the wall below it.
+  const RollResult walled = roller.Roll(4, 1, 2, direction::Down);
+  EXPECT_EQ(walled.end, RollEnd::Rest);
+  EXPECT_TRUE(walled.throughWall);
+  EXPECT_EQ(walled.x, 6);
+  EXPECT_EQ(walled.y, 5);
+  solution = SolveLevel(*CurrentMap);
+  EXPECT_EQ(solution.leastMoves, -1);
+  EXPECT_GT(solution.endlessRolls, 0);
+  EXPECT_GT(solution.wallEntries, 0);
+}
+
+}  // namespace
