@@ -47,18 +47,23 @@ Voice Flute(float note, double seconds, float velocity, uint32_t seed) {
   Noise noise(seed);
   Biquad breath = Biquad::BandPass(static_cast<float>(hz * 2), 1.2f);
   Biquad chiff = Biquad::BandPass(static_cast<float>(std::min(hz * 4, 9000.0)), 2.0f);
-  double phase = 0;
+  // The chiff of the attack and the scoop of its pitch both die away exponentially.
+  const double chiffDecay = std::exp(-1.0 / (0.035 * kSampleRate)), scoopDecay = std::exp(-1.0 / (0.03 * kSampleRate));
+  double chiffLevel = 0.55, scoop = -0.012, phase = 0;
   for (size_t i = 0; i < v.size(); ++i) {
     double t = static_cast<double>(i) / kSampleRate;
     float env = Adsr(t, seconds, 0.045, 0.1, 0.82f, release);
-    // Vibrato fades in after the note has settled; the pitch scoops up slightly at the start.
+    // Vibrato fades in after the note has settled.
     double vib = 0.0055 * std::min(1.0, std::max(0.0, (t - 0.22) / 0.3)) * std::sin(kTwoPi * 5.1 * t);
-    double scoop = -0.012 * std::exp(-t / 0.03);
     phase += kTwoPi * hz * (1 + vib + scoop) / kSampleRate;
-    double tone = std::sin(phase) + 0.32 * std::sin(2 * phase + 0.3) + 0.11 * std::sin(3 * phase + 0.8) +
-                  0.04 * std::sin(4 * phase);
+    scoop *= scoopDecay;
+    // Harmonics 2-4 from the first by the double-angle identities.
+    double s1 = std::sin(phase), c1 = std::cos(phase);
+    double s2 = 2 * s1 * c1, c2 = 1 - 2 * s1 * s1, s3 = s1 * c2 + c1 * s2, s4 = 2 * s2 * c2;
+    double tone = s1 + 0.32 * s2 + 0.11 * s3 + 0.04 * s4;
     float n = noise.Next();
-    float air = breath.Process(n) * 0.1f + chiff.Process(n) * 0.55f * static_cast<float>(std::exp(-t / 0.035));
+    float air = breath.Process(n) * 0.1f + chiff.Process(n) * static_cast<float>(chiffLevel);
+    chiffLevel *= chiffDecay;
     v[i] = (static_cast<float>(tone) * 0.55f + air) * env * velocity;
   }
   return v;
@@ -69,7 +74,7 @@ Voice Harp(float note, float velocity, double ring) {
   const double hz = MidiToHz(note);
   // Higher strings die sooner; higher partials faster still.
   const double tau = 1.3 * std::pow(261.6 / hz, 0.35);
-  for (int n = 1; n <= 9; ++n) {
+  for (int n = 1; n <= 7; ++n) {
     double f = hz * n * (1 + 0.0004 * n * n);
     if (f > 16000) break;
     double amp = std::pow(static_cast<double>(n), -1.6) * (n == 1 ? 1.0 : 0.8 * velocity + 0.2);

@@ -1,6 +1,8 @@
 #include "music.h"
 
 #include <cmath>
+#include <map>
+#include <utility>
 #include <vector>
 
 #include "dsp.h"
@@ -108,7 +110,23 @@ void AddMelody(Sound& music, Random& r) {
   }
 }
 
+// The arpeggios pluck the same few strings again and again, strongly on the
+// beat and softly between: each string is rendered once per touch.
+class HarpStrings {
+ public:
+  const Voice& Note(int pitch, bool strong) {
+    auto it = strings_.find({pitch, strong});
+    if (it == strings_.end())
+      it = strings_.emplace(std::make_pair(pitch, strong), Harp(static_cast<float>(pitch), strong ? 0.85f : 0.62f, 2.0)).first;
+    return it->second;
+  }
+
+ private:
+  std::map<std::pair<int, bool>, Voice> strings_;
+};
+
 void AddHarpAndBass(Sound& music, Random& r) {
+  HarpStrings harp;
   for (int bar = 0; bar < kBars; ++bar) {
     const ChordShape c = Shape(kChords[bar]);
     const int low = c.root < 45 ? c.root + 12 : c.root;
@@ -116,9 +134,10 @@ void AddHarpAndBass(Sound& music, Random& r) {
     const int pattern[kBarEighths] = {low, low + c.fifth, low + 12, low + 12 + c.third, low + 12, low + c.fifth};
     const bool quiet = bar < 4 || bar >= 36;
     for (int e = 0; e < kBarEighths; ++e) {
-      float velocity = static_cast<float>((e % 3 == 0 ? 0.85 : 0.62) * r.Range(0.92, 1.0)) * (quiet ? 0.85f : 1.0f);
+      const bool strong = e % 3 == 0;
+      float velocity = static_cast<float>(r.Range(0.92, 1.0)) * (quiet ? 0.85f : 1.0f);
       long at = bar * kBar + e * kEighth + Jitter(r, 5);
-      MixVoice(music, Harp(static_cast<float>(pattern[e]), velocity, 2.0), at, 0.34f, -0.25f, true);
+      MixVoice(music, harp.Note(pattern[e], strong), at, 0.34f * velocity, -0.25f, true);
     }
     // Bass: the root on the first beat, the fifth on the second (only the root in the quiet bars).
     const int bassRoot = c.root - 12 < 36 ? c.root : c.root - 12;

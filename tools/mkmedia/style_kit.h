@@ -49,8 +49,9 @@ constexpr int kWallScale = 4;
 Image WallLook(const ColourAt& albedo, const HeightAt& height, float depth, float specular,
                const HeightAt& alpha = nullptr, float shininess = 24.0f);
 
-// A background tile: the colour function lit by the height function's relief.
+// A background tile: the colour function lit by the height function's relief,
+// sampled `scale` times per pixel each way (2 for patterns with fine joints).
 Image BackgroundLook(const ColourAt& albedo, const HeightAt& height, float depth, float specular = 0.0f,
-                     int scale = 2);
+                     int scale = 1);
 
 }  // namespace mkmedia

@@ -43,18 +43,23 @@ void Star(Image& image, float x, float y, float size, Rgba colour) {
 
 StyleArt IceStyle() {
   StyleArt art;
-  // Deep lake ice: dark blue, crazed with fine white cracks.
+  // Deep lake ice: dark blue-black, with white fractures and frozen bubbles.
   art.background = BackgroundLook(
       [](float u, float v) {
         float n = Fractal(u, v, 3, 5, 801);
-        Rgba ice = Ramp({Hex(0x0a1c34), Hex(0x123256), Hex(0x1c4c74), Hex(0x2a6688)}, 0.5f + n * 0.9f);
-        CellSample c = Cellular(u, v, 8, 802, 0.9f);
-        float crack = 1 - SmoothStep(0.0f, 0.035f, c.second - c.nearest);
-        float big = SmoothStep(0.94f, 0.985f, Ridged(u, v, 2, 4, 803));
-        ice = Mix(ice, Hex(0x9cc8e8), crack * 0.35f + big * 0.6f);
+        Rgba ice = Ramp({Hex(0x060e22), Hex(0x0c1c3c), Hex(0x143058), Hex(0x1e4470)}, 0.5f + n * 0.9f);
+        // The ice is crazed with fine cracks, and split by a few long ones.
+        float wu = u + Fractal(u, v, 4, 3, 806) * 0.03f, wv = v + Fractal(u, v, 4, 3, 808) * 0.03f;
+        CellSample fine = Cellular(wu, wv, 9, 802, 0.9f), big = Cellular(wu, wv, 3, 809, 0.9f);
+        float crack = 1 - SmoothStep(0.0f, 0.03f, fine.second - fine.nearest);
+        float split = 1 - SmoothStep(0.0f, 0.025f, big.second - big.nearest);
+        float frost = SmoothStep(0.2f, 0.6f, Fractal(u, v, 6, 4, 807));
+        ice = Mix(ice, Hex(0x6a8cb4), frost * 0.25f);
+        ice = Mix(ice, Hex(0xd8ecff), crack * 0.3f + split * 0.75f);
         return Shade(ice, 0.92f + Fractal(u, v, 40, 2, 804) * 0.15f);
       },
-      [](float u, float v) { return Fractal(u, v, 3, 5, 801) * 0.3f; }, 0.03f, 0.2f);
+      [](float u, float v) { return Fractal(u, v, 3, 5, 801) * 0.3f; },
+      0.03f, 0.25f);
   Scatter(art.background, 40, 805, [&](Random& r, float x, float y) {
     float rad = static_cast<float>(r.Range(0.8, 2.2));
     Fill(art.background, Around(x, y, rad + 2), Ring(x, y, rad, 0.5f), Solid(Hex(0xbfe0f5, 0.5f)), Blend::Over, true);
@@ -87,20 +92,38 @@ StyleArt IceStyle() {
 
 StyleArt ReefStyle() {
   StyleArt art;
-  // The sea floor under deep water, with light rippling across it.
+  // A sandy sea floor under green water, dappled with rippling light, with
+  // pebbles and sea grass.
   art.background = BackgroundLook(
       [](float u, float v) {
-        float n = Fractal(u, v, 3, 5, 901);
-        Rgba sea = Ramp({Hex(0x061c24), Hex(0x0b2e38), Hex(0x124450)}, 0.5f + n);
-        CellSample c = Cellular(u + Fractal(u, v, 3, 2, 902) * 0.02f, v, 6, 903, 0.9f);
-        float caustic = 1 - SmoothStep(0.0f, 0.09f, c.second - c.nearest);
-        sea = Mix(sea, Hex(0x4fb0b0), caustic * caustic * 0.45f);
+        float n = Fractal(u, v, 3, 5, 901), patch = Fractal(u, v, 2, 4, 906);
+        Rgba sea = Ramp({Hex(0x0a2a2a), Hex(0x164440), Hex(0x2a5a4a)}, 0.5f + n);
+        sea = Mix(sea, Hex(0x4a6048), SmoothStep(0.0f, 0.4f, patch) * 0.6f);  // sand showing through
+        // Caustics: the light's net, softened and warped.
+        float wu = u + Fractal(u, v, 3, 3, 902) * 0.06f, wv = v + Fractal(u, v, 3, 3, 907) * 0.06f;
+        CellSample c = Cellular(wu, wv, 9, 903, 1.0f);
+        float caustic = std::pow(1 - SmoothStep(0.0f, 0.3f, c.second - c.nearest), 4.0f);
+        sea = Mix(sea, Hex(0xa8e8c0), caustic * 0.3f);
         return Shade(sea, 0.92f + Fractal(u, v, 48, 2, 904) * 0.14f);
       },
       nullptr, 0);
-  Scatter(art.background, 50, 905, [&](Random& r, float x, float y) {
-    float rad = static_cast<float>(r.Range(0.6, 1.8));
-    Fill(art.background, Around(x, y, rad + 2), Ring(x, y, rad, 0.45f), Solid(Hex(0xa8e6e6, 0.45f)), Blend::Over, true);
+  Scatter(art.background, 60, 908, [&](Random& r, float x, float y) {
+    // Sea grass: a few curved blades swaying the same way.
+    float lean = static_cast<float>(r.Range(-0.5, 0.5));
+    for (int k = 0; k < 3; ++k) {
+      float len = static_cast<float>(r.Range(9, 16)), bx = x + k * 2.0f;
+      std::vector<Point> blade;
+      for (int i = 0; i <= 4; ++i) {
+        float t = i / 4.0f;
+        blade.push_back({bx + lean * len * t * t + std::sin(t * 3 + k) * 0.8f, y - len * t});
+      }
+      Fill(art.background, Around(bx, y - len / 2, len + 3), Stroke(blade, 1.3f), Solid(Hex(0x4a8a3a, 0.8f)), Blend::Over, true);
+    }
+  });
+  Scatter(art.background, 30, 905, [&](Random& r, float x, float y) {
+    float rad = static_cast<float>(r.Range(1.2, 2.6));
+    Fill(art.background, Around(x, y, rad + 2), Ellipse(x, y, rad, rad * 0.7f),
+         RadialGradient({x - rad * 0.3f, y - rad * 0.3f}, rad * 1.5f, Hex(0x8a9a88), Hex(0x3a4a40)), Blend::Over, true);
   });
 
   // Coral: brain coral, polyps, tube coral, fans, anemones, barnacled rock.
@@ -250,9 +273,9 @@ StyleArt NightStyle() {
     const int cells = 2 + look % 3;
     auto albedo = [=](float u, float v) -> Rgba {
       float n = Fractal(u, v, 3, 3, seed + 1);
-      if (look == 5) {
-        float sheen = SmoothStep(0.2f, 0.8f, 1 - std::fabs(u + v - 1.0f + n * 0.3f));
-        return Mix(Ramp({Hex(0x5a4a8a), Hex(0x8a78b8)}, 0.5f + n), Hex(0xc8d8ff), sheen * 0.6f);
+      if (look == 5) {  // pale rose-amethyst
+        Rgba gem = Ramp({Hex(0x6a3a8a), Hex(0x9a6ab8), Hex(0xc8a0e0)}, 0.5f + n);
+        return Mix(Hex(0xf0e0ff), gem, SmoothStep(0.0f, 0.02f, FacetEdge(u, v, 5, seed)));
       }
       if (look == 4) {
         float r = std::hypot(u - 0.5f, v - 0.5f) * 2 + n * 0.1f;
@@ -264,7 +287,7 @@ StyleArt NightStyle() {
       return Mix(Hex(0xe8d8ff), gem, SmoothStep(0.0f, 0.02f, FacetEdge(u, v, cells, seed)));
     };
     auto height = [=](float u, float v) -> float {
-      if (look == 5) return 1 - 0.3f * (std::pow(std::fabs(u - 0.5f) * 2, 3.0f) + std::pow(std::fabs(v - 0.5f) * 2, 3.0f));
+      if (look == 5) return FacetHeight(u, v, 5, seed);
       if (look == 4) return 1 - std::hypot(u - 0.5f, v - 0.5f) * 0.4f;
       return FacetHeight(u, v, cells, seed);
     };

@@ -306,6 +306,10 @@ StyleArt SnowStyle() {
       float n = Fractal(u, v, 6, 3, seed + 1), speck = Fractal(u, v, 40, 1, seed + 2);
       Rgba granite = look == 5 ? Ramp({Hex(0x3e3c44), Hex(0x5a5660)}, 0.5f + n)
                                : Ramp({Hex(0x5d5660), Hex(0x7d7480), Hex(0x948a92)}, 0.5f + n);
+      if (look == 1) {  // banded gneiss
+        float band = 0.5f + 0.5f * std::sin((v * 5 + Fractal(u, v, 2, 3, seed + 7) * 1.2f) * 2 * kPi);
+        granite = Mix(granite, Hex(0x3a3440), SmoothStep(0.6f, 0.9f, band) * 0.6f);
+      }
       granite = Shade(granite, 0.85f + speck * 0.4f);
       if (look == 2) {
         float crack = Ridged(u, v, 2, 3, seed + 3);
@@ -318,22 +322,18 @@ StyleArt SnowStyle() {
     };
     art.walls[look] = WallLook(albedo, height, 0.12f, 0.1f);
     Image& w = art.walls[look];
-    if (look == 1) {
-      Random r(seed + 6);
-      for (int k = 0; k < 5; ++k) {
-        float x = 4 + k * 6 + static_cast<float>(r.Range(-1, 1)), len = static_cast<float>(r.Range(5, 11));
-        Fill(w, {x - 2, 24, x + 2, 32}, Polygon({{x - 1.6f, 28 - len * 0.2f}, {x + 1.6f, 28 - len * 0.2f}, {x, 28 + len * 0.35f}}),
-             LinearGradient({x, 26}, Hex(0xe8f2ff, 0.95f), {x, 32}, Hex(0x9fc0e8, 0.7f)));
-      }
-    }
     if (look == 4) {
-      for (int k = 0; k < 7; ++k) {
-        float t = k / 6.0f;
-        Point base{8 + t * 15, 21 - t * 9};
-        Fill(w, {0, 0, 32, 32}, Stroke({base, {base.x - 3, base.y - 4}}, 1.1f), Solid(Hex(0x2f5a34)));
-        Fill(w, {0, 0, 32, 32}, Stroke({base, {base.x + 3.5f, base.y + 2}}, 1.1f), Solid(Hex(0x2f5a34)));
+      // A frost star on the stone.
+      for (int k = 0; k < 6; ++k) {
+        float a = k * 3.14159265f / 3;
+        Point tip{17 + std::cos(a) * 8, 20 + std::sin(a) * 8};
+        Fill(w, {7, 10, 27, 30}, Stroke({{17, 20}, tip}, 1.1f), Solid(Hex(0xe8f2ff, 0.9f)));
+        for (float side : {-0.6f, 0.6f}) {
+          Point mid{17 + std::cos(a) * 5, 20 + std::sin(a) * 5};
+          Fill(w, {7, 10, 27, 30}, Stroke({mid, {mid.x + std::cos(a + side) * 2.6f, mid.y + std::sin(a + side) * 2.6f}}, 0.8f),
+               Solid(Hex(0xe8f2ff, 0.8f)));
+        }
       }
-      Fill(w, {0, 0, 32, 32}, Stroke({{7, 22}, {24, 11}}, 1.2f), Solid(Hex(0x4a3422)));
     }
     NormaliseBrightness(w, 0.5f);
   }

@@ -288,20 +288,29 @@ Pane GlassPane(int look, float x, float y, uint32_t seed) {
 
 StyleArt CathedralStyle() {
   StyleArt art;
-  // Slate flagstones in coloured light falling through the windows.
-  auto flag = [](float u, float v) { return Bricks(u, v, 6, 4, 0.37f); };
+  // A chequered marble floor, laid on the diagonal, in coloured light
+  // falling through the windows.
+  auto square = [](float u, float v) {
+    const int n = 4;  // squares across the tile along each diagonal
+    float a = (u + v) * n, b = (u - v) * n;
+    float fa = a - std::floor(a), fb = b - std::floor(b);
+    struct { bool dark; float edge; } s{((static_cast<int>(std::floor(a)) + static_cast<int>(std::floor(b))) & 1) != 0,
+                                         std::min(std::min(fa, 1 - fa), std::min(fb, 1 - fb)) / n};
+    return s;
+  };
   art.background = BackgroundLook(
       [=](float u, float v) {
-        BrickCell b = flag(u, v);
-        float tone = HashUnit((b.row + 6) % 6, (b.column + 8) % 4, 1501);
-        Rgba slate = Ramp({Hex(0x1c1e26), Hex(0x2a2d38), Hex(0x363a46)}, tone * 0.8f + Fractal(u, v, 10, 4, 1502) * 0.5f);
+        auto s = square(u, v);
+        float vein = SmoothStep(0.9f, 0.98f, Ridged(u, v, 3, 4, s.dark ? 1502 : 1506));
+        Rgba marble = s.dark ? Ramp({Hex(0x141620), Hex(0x1e2230)}, 0.5f + Fractal(u, v, 6, 4, 1505))
+                             : Ramp({Hex(0x4a4a52), Hex(0x5c5a62)}, 0.5f + Fractal(u, v, 6, 4, 1507));
+        marble = Mix(marble, s.dark ? Hex(0x3a3e52) : Hex(0x8a8890), vein * 0.6f);
         float light = Fractal(u, v, 2, 3, 1503);
         Rgba tint = Ramp({Hex(0x8a1c3a), Hex(0x2a3c9a), Hex(0xb08a20), Hex(0x1c7a5a)}, 0.5f + Fractal(u, v, 2, 2, 1504));
-        slate = Mix(slate, Mix(slate, tint, 0.5f), SmoothStep(0.0f, 0.4f, light) * 0.55f);
-        return Mix(Hex(0x0c0d10), slate, SmoothStep(0.003f, 0.008f, b.edge));
+        marble = Mix(marble, Mix(marble, tint, 0.55f), SmoothStep(0.0f, 0.4f, light) * 0.6f);
+        return Mix(Hex(0x0c0d10), marble, SmoothStep(0.001f, 0.003f, s.edge));
       },
-      [=](float u, float v) { return SmoothStep(0.0f, 0.02f, flag(u, v).edge) + Fractal(u, v, 20, 3, 1505) * 0.08f; },
-      0.02f, 0.08f);
+      [=](float u, float v) { return SmoothStep(0.0f, 0.006f, square(u, v).edge); }, 0.01f, 0.3f, 2);
 
   static const uint32_t jewels[] = {0x9c1a2c, 0x1f3f9a, 0xc08a1a, 0x1c7a4a, 0x6a2a8a, 0xb84a1a, 0x2a7aa8};
   for (int look = 0; look < kWallLooks; ++look) {

@@ -188,11 +188,12 @@ Image WorldMapPicture() {
     e -= 0.3f * (1 - SmoothStep(0, 40, std::fabs(y - 279))) * SmoothStep(230, 300, x) * (1 - SmoothStep(560, 600, x));
     return e;
   };
-  auto landness = [&](int x, int y) {
-    float d = routeDistance.At(x, y);
-    float n = Fractal(x / 800.0f, y / 800.0f, 4, 5, 904) * 55;
-    return 78 + n - d;  // > 0 on land
-  };
+  // How far inside the coast each pixel lies (negative out at sea).
+  Mask coast(kWidth, kHeight);
+  for (int y = 0; y < kHeight; ++y)
+    for (int x = 0; x < kWidth; ++x)
+      coast.At(x, y) = 78 + Fractal(x / 800.0f, y / 800.0f, 4, 5, 904) * 55 - routeDistance.At(x, y);
+  auto landness = [&](int x, int y) { return coast.At(x, y); };
 
   Image map(kWidth, kHeight);
   Mask height(kWidth, kHeight);
