@@ -119,7 +119,7 @@ Image ArrowPicture(int direction) {
   const int size = 96;
   const float c = size / 2.0f;
   Image arrow(size, size);
-  Shape up = Polygon({{0, -40}, {11, -25}, {4.5f, -25}, {4.5f, -19}, {-4.5f, -19}, {-4.5f, -25}, {-11, -25}});
+  Shape up = Polygon({{0, -43}, {13, -26}, {5, -26}, {5, -19}, {-5, -19}, {-5, -26}, {-13, -26}});
   Shape shape = Transformed(up, c, c, (direction - 1) * kPi / 2, 1);
   Mask glow(size, size);
   FillMask(glow, WholeImage(arrow), shape);

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "filters.h"
 #include "frame_layout.h"
@@ -118,15 +119,20 @@ void Ornaments(Image& frame) {
     float y = 200 + k * 100;
     Fill(frame, Around(32, y, 9), Polygon({{32, y - 7}, {38, y}, {32, y + 7}, {26, y}}), GoldPaint(y - 7, y + 7));
   }
-  // An emblem below the token column: the ball in a gold ring.
+  // An emblem below the token column: a gold compass star, plainly no slot.
   const float ex = kTokenX, ey = 452;
-  Fill(frame, Around(ex, ey, 30), Ring(ex, ey, 24, 3), GoldPaint(ey - 26, ey + 26));
-  for (int k = 0; k < 8; ++k) {
-    float a = k * kPi / 4;
-    float x = ex + std::cos(a) * 24, y = ey + std::sin(a) * 24;
-    Fill(frame, Around(x, y, 4), Circle(x, y, 2.4f), GoldPaint(y - 3, y + 3));
+  std::vector<Point> star;
+  for (int k = 0; k < 16; ++k) {
+    float a = k * kPi / 8 - kPi / 2, r = k % 4 == 0 ? 26.0f : k % 2 == 0 ? 15.0f : 7.0f;
+    star.push_back({ex + std::cos(a) * r, ey + std::sin(a) * r});
   }
-  Fill(frame, Around(ex, ey, 20), Circle(ex, ey, 17), RadialGradient({ex, ey}, 18, Hex(0x2a0408), Hex(0x4a0a12)));
+  Mask shadow(kWidth, kHeight);
+  FillMask(shadow, Around(ex, ey, 30), Polygon(star));
+  BlurMask(shadow, 2);
+  PaintMask(frame, shadow, Solid(Rgba{0.05f, 0, 0, 0.8f}), 1, 2);
+  Fill(frame, Around(ex, ey, 30), Polygon(star), GoldPaint(ey - 26, ey + 26));
+  Fill(frame, Around(ex, ey, 30), Ring(ex, ey, 11, 1.5f), Solid(Hex(0x6a4010)));
+  Fill(frame, Around(ex, ey, 10), Circle(ex, ey, 3), Solid(Hex(0x6a4010)));
 }
 
 }  // namespace

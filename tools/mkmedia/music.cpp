@@ -100,7 +100,7 @@ void AddMelody(Sound& music, Random& r) {
         double seconds = s.eighths * kEighth / static_cast<double>(kSampleRate) - 0.025;
         float velocity = static_cast<float>((tuneB ? 0.95 : 0.85) * r.Range(0.9, 1.0)) * (eighth % 3 == 0 ? 1.0f : 0.88f);
         if (bar >= 36) velocity *= 0.8f;
-        MixVoice(music, Flute(static_cast<float>(s.pitch), seconds, velocity, r.Next() & 0xffff), at, 0.42f, 0.15f, true);
+        MixVoice(music, Flute(static_cast<float>(s.pitch), seconds, velocity, r.Next() & 0xffff), at, 0.5f, 0.15f, true);
         if (harmony && s.eighths >= 2)
           MixVoice(music, Flute(static_cast<float>(DorianBelow(s.pitch, 2)), seconds, velocity * 0.8f, r.Next() & 0xffff),
                    at + 300, 0.26f, -0.35f, true);
@@ -137,7 +137,7 @@ void AddHarpAndBass(Sound& music, Random& r) {
       const bool strong = e % 3 == 0;
       float velocity = static_cast<float>(r.Range(0.92, 1.0)) * (quiet ? 0.85f : 1.0f);
       long at = bar * kBar + e * kEighth + Jitter(r, 5);
-      MixVoice(music, harp.Note(pattern[e], strong), at, 0.34f * velocity, -0.25f, true);
+      MixVoice(music, harp.Note(pattern[e], strong), at, 0.3f * velocity, -0.25f, true);
     }
     // Bass: the root on the first beat, the fifth on the second (only the root in the quiet bars).
     const int bassRoot = c.root - 12 < 36 ? c.root : c.root - 12;

@@ -286,7 +286,7 @@ StyleArt SnowStyle() {
   art.background = BackgroundLook(
       [](float u, float v) {
         float n = Fractal(u, v, 3, 5, 1201);
-        return Ramp({Hex(0x3c4866), Hex(0x56648a), Hex(0x7583a8), Hex(0x93a0c0)}, 0.5f + n * 0.9f);
+        return Ramp({Hex(0x28324c), Hex(0x3a4664), Hex(0x52608a), Hex(0x6c7aa0)}, 0.5f + n * 0.9f);
       },
       [](float u, float v) { return Fractal(u, v, 3, 5, 1201) * 0.8f + Fractal(u, v, 32, 2, 1202) * 0.05f; }, 0.05f,
       0.15f);

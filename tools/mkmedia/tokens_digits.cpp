@@ -54,7 +54,7 @@ Image TokensPicture() {
 
 Image DigitsPicture() {
   Image digits(400, 74);
-  const TextStyle style{Face::SerifBold, 66, 0};
+  const TextStyle style{Face::SansBold, 60, 0};
   TextLook look;
   look.fill = GoldPaint(14, 62);
   look.outline = Hex(0x1a0c04, 0.95f);
@@ -62,7 +62,7 @@ Image DigitsPicture() {
   look.shadow = Rgba{0, 0, 0, 0.6f};
   look.shadowBlur = 2;
   for (int d = 0; d < 10; ++d) {
-    // Lining figures sit on the baseline; centre them in the cell by their cap height.
+    // Cabin's figures are lining figures: centre them in the cell by their cap height.
     float baseline = 37 + CapHeight(style) / 2;
     PaintText(digits, style, d * 40 + 20.0f, baseline, std::to_string(d), look, Align::Centre);
   }
