@@ -1,5 +1,7 @@
 #include "puzzle/flash.h"
 
+#include "platform/graphics.h"
+
 std::shared_ptr<flashType> flashType::Create(float speed, float alpha) {
   auto flash = std::make_shared<flashType>();
   flash->mode = 2;
@@ -22,4 +24,13 @@ void flashType::Update() {
       mode = 0;
     }
   }
+}
+
+void flashType::Draw() {
+  if (mode == 0) return;
+  platform::SetAlpha(alpha);
+  platform::SetColor(red, green, blue);
+  platform::DrawRect(0, 0, 800, 600);
+  platform::SetAlpha(1.0f);
+  platform::SetColor(255, 255, 255);
 }

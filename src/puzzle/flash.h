@@ -1,6 +1,5 @@
 #pragma once
-// A full-screen flash over the level that fades away; holds so far its state,
-// making it and its fading.
+// A full-screen flash over the level that fades away: a restart shows one.
 
 #include <memory>
 

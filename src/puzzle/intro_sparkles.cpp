@@ -29,7 +29,9 @@ void mapType::IntroSparkles() {
   }
   for (int x = 0; x < board::Width; ++x) {
     for (int y = 0; y < board::Height; ++y) {
-      if (TileKind(x, y) == tilekind::Teleport) {
+      // By code, not by kind: an unknown code 4 answers the teleport kind but is no teleport.
+      const int code = tiles[x][y];
+      if (code >= tile::FirstTeleport && code <= tile::LastTeleport) {
         Emit(TeleportSwirlParticle, static_cast<float>(cell * x), static_cast<float>(cell * y), 15.0f, 0, 0);
       }
     }

@@ -1,114 +1,29 @@
+// The chain: linking, walking it from its end back to the node called, and
+// the level screen's own chain.
+
 #include "puzzle/particles.h"
 
-#include <cmath>
-
-#include "platform/random.h"
-#include "platform/text.h"
-#include "puzzle/map.h"
-#include "services/progress.h"
-#include "services/resources.h"
+#include "platform/diagnostics.h"
 
 std::shared_ptr<particleNodeType> ParticleChain;
 
 namespace {
 
-constexpr int KindCount = 5;
-// Per kind: alpha lost per step (thousandths), and how the particle is placed:
-// 0 world position only, 1 plus the map offset, 2 plus the drawing origin only.
-constexpr int kindFade[KindCount] = {3, 0, 10, 5, 10};
-constexpr int kindPlacement[KindCount] = {0, 1, 1, 2, 2};
-
-enum class Pull { None, Spring, Homing, Swirl };
-
-struct Emission {
-  float z = 200;
-  float ax = 0, ay = 0, az = 0;
-  float hMin = 0, hMax = 360, vMin = 0, vMax = 360;
-  float speed = 0;
-  int kind = 0;
-  Pull pull = Pull::None;
-  float red = static_cast<float>(Resources::DefaultParticleRed());
-  float green = static_cast<float>(Resources::DefaultParticleGreen());
-  float blue = static_cast<float>(Resources::DefaultParticleBlue());
-};
-
-Emission EmissionOf(int type) {
-  Emission e;
-  switch (type) {
-    case 0:  // falling sparks
-      e.speed = 0.1f;
-      e.ay = 2;
-      break;
-    case 1:  // teleport swirl
-      e.speed = 0.0000001f;
-      e.kind = 1;
-      e.pull = Pull::Swirl;
-      break;
-    case 2:  // exit ring
-      e.speed = 0.04f;
-      e.ay = 2;
-      e.hMin = e.hMax = 0;
-      e.vMin = e.vMax = 90;
-      e.kind = 1;
-      e.pull = Pull::Spring;
-      break;
-    case 3:  // ball trail
-      e.speed = 0.01f;
-      e.kind = 2;
-      break;
-    case 4:  // burst flying to the level's token
-      e.speed = 0.1f;
-      e.ay = 2;
-      e.pull = Pull::Homing;
-      e.z = 210;
-      break;
-    case 5:  // world map path dot
-      e.speed = 0.0025f;
-      e.kind = 3;
-      e.red = 255, e.green = 100, e.blue = 0;
-      break;
-    case 6:  // world map path head
-      e.speed = 0.005f;
-      e.kind = 4;
-      e.red = 255, e.green = 100, e.blue = 0;
-      break;
-    default:
-      break;
+// Runs `step` on every node from the end of the chain back to `start`, which
+// comes last: the order in which calls forwarded to `next` before acting reach
+// them. Each node is kept alive through its own step, since drawing may unlink it.
+template <typename Step>
+void WalkFromEnd(particleNodeType& start, Step step) {
+  particleNodeType* node = &start;
+  while (node->next) node = node->next.get();
+  for (;;) {
+    const std::shared_ptr<particleNodeType> keepAlive = node->weak_from_this().lock();
+    particleNodeType* const before = node->previous;
+    const bool last = node == &start;
+    step(*node);
+    if (last || !before) return;
+    node = before;
   }
-  return e;
-}
-
-float WorldX(float screenX) { return screenX * 200 / 800 - 100; }
-float WorldY(float screenY) { return screenY * 200 / 600 - 100; }
-
-std::shared_ptr<particleType> MakeParticle(const Emission& e, float x, float y, float h, float v,
-                                           float targetX, float targetY) {
-  auto p = std::make_shared<particleType>();
-  p->x = WorldX(x);
-  p->y = WorldY(y);
-  p->z = e.z;
-  p->ax = e.ax, p->ay = e.ay, p->az = e.az;
-  p->vx = static_cast<float>(platform::Cos(h) * platform::Cos(v) * e.speed);
-  p->vy = static_cast<float>(platform::Cos(h) * platform::Sin(v) * e.speed);
-  p->vz = static_cast<float>(platform::Sin(h) * e.speed);
-  p->red = e.red, p->green = e.green, p->blue = e.blue;
-  p->alpha = 1;
-  if (e.pull == Pull::Spring) p->attract = 1;
-  if (e.pull == Pull::Homing) p->attract = 2;
-  if (e.pull == Pull::Swirl) {
-    p->spinning = 1;
-    p->angle = static_cast<int>(std::lround(h));
-    p->spinStep = static_cast<int>(std::lround(platform::Rnd(-1, 1)));
-  }
-  p->targetX = WorldX(targetX);
-  p->targetY = WorldY(targetY);
-  if (CurrentMap) {
-    p->offsetX = static_cast<float>(CurrentMap->OffsetX());
-    p->offsetY = static_cast<float>(CurrentMap->OffsetY());
-  }
-  p->kind = e.kind;
-  p->fade = kindFade[e.kind];
-  return p;
 }
 
 }  // namespace
@@ -129,53 +44,53 @@ void particleNodeType::InsertAfter(particleNodeType& node) {
   node.next = shared_from_this();
 }
 
-// Each node passes the shift on before moving itself, so the chain moves from its end.
+void particleNodeType::Update() {
+  WalkFromEnd(*this, [](particleNodeType& node) { node.UpdateSelf(); });
+}
+
+void particleNodeType::Draw(float originX, float originY, int layer, float alphaFactor) {
+  WalkFromEnd(*this, [&](particleNodeType& node) { node.DrawSelf(originX, originY, layer, alphaFactor); });
+}
+
 void particleNodeType::Shift(int dx, int dy) {
-  particleNodeType* node = this;
-  while (node->next) node = node->next.get();
-  for (; node != this; node = node->previous) node->ShiftSelf(dx, dy);
-  ShiftSelf(dx, dy);
+  WalkFromEnd(*this, [&](particleNodeType& node) { node.ShiftSelf(dx, dy); });
 }
 
-void particleType::ShiftSelf(int dx, int dy) {
-  switch (kindPlacement[kind]) {
-    case 0:
-      x += dx * 200 / 800;
-      y += dy * 200 / 600;
-      break;
-    case 1:
-      offsetX += static_cast<float>(dx);
-      offsetY += static_cast<float>(dy);
-      // Swirls that never fade on their own die away once the board moves.
-      if (fade == 0) fade = static_cast<int>(std::lround(platform::Rnd(40, 100)));
-      break;
-    default:
-      break;
+void particleNodeType::Unlink() {
+  // Every particle sits behind a head, so a particle without a previous node
+  // means the chain has been broken.
+  if (previous && next) {
+    next->previous = previous;
+    previous->next = std::move(next);
+  } else if (previous) {
+    previous->next = nullptr;
+  } else if (next) {
+    platform::Notify("impossible: this particle has no previous");
+  } else {
+    platform::Notify("impossible: this particle has no next or previous");
   }
-}
-
-void Emit(int type, float x, float y, float amount, int targetX, int targetY,
-          const std::shared_ptr<particleNodeType>& chain) {
-  if (!chain && !ParticleChain) ParticleChain = std::make_shared<particleNodeType>();
-  particleNodeType& head = chain ? *chain : *ParticleChain;
-
-  const Emission e = EmissionOf(type);
-  float tx = static_cast<float>(targetX);
-  float ty = static_cast<float>(targetY);
-  if (e.pull == Pull::Homing && targetX == 0 && targetY == 0) {
-    // The burst flies to the current level's square on the group display.
-    const int position = progress ? progress->PositionInGroup(-1) : 0;
-    tx = 680;
-    ty = static_cast<float>(64 * position + 40);
-  }
-
-  const long count = std::lround(amount);
-  for (long i = 1; i <= count; ++i) {
-    float h = static_cast<float>(platform::Rnd(e.hMin, e.hMax));
-    const float v = static_cast<float>(platform::Rnd(e.vMin, e.vMax));
-    if (e.pull == Pull::Swirl) h = static_cast<float>(i * platform::Rnd(60, 80));
-    MakeParticle(e, x, y, h, v, tx, ty)->InsertAfter(head);
-  }
+  next = nullptr;
+  previous = nullptr;
 }
 
 void ClearParticles() { ParticleChain = std::make_shared<particleNodeType>(); }
+
+void UpdateParticles() {
+  if (ParticleChain) ParticleChain->Update();
+}
+
+namespace {
+
+constexpr int BehindLayer = -1;
+constexpr int InFrontLayer = 1;
+
+void DrawLayer(float originX, float originY, int layer) {
+  if (ParticleChain) ParticleChain->Draw(originX, originY, layer, 1.0f);
+  platform::SetColor(255, 255, 255);
+}
+
+}  // namespace
+
+void DrawParticlesBehind(float originX, float originY) { DrawLayer(originX, originY, BehindLayer); }
+
+void DrawParticlesInFront(float originX, float originY) { DrawLayer(originX, originY, InFrontLayer); }

@@ -1,9 +1,23 @@
-// Light effects as particles in doubly linked chains headed by a bare node;
-// holds so far the chain, each particle's state, emission and shifting.
+// Light effects as particles in a small perspective space: the ball's trail and
+// sparkles, the teleport swirls, the ring round the exit, the bursts of a
+// finished level and the glows of the world map. Particles live in doubly
+// linked chains headed by a bare node; ParticleChain serves the level screen.
+//
+// Files: particles.cpp (the chain), particle.cpp (one particle's step, drawing
+// and shift), particle_emit.cpp (the seven emission types), particle_kinds.cpp
+// (the kind tables and the particle images).
 #pragma once
 
+#include <array>
 #include <memory>
 
+#include "platform/graphics.h"
+
+// A bare node heads a chain; every particle is a node too. A call on a node
+// reaches every node after it first, the end of the chain acting first, and
+// then the node itself: a particle that unlinks while drawn has already let
+// the rest of the chain draw. The walk is a loop, so chains of any length are
+// safe.
 struct particleNodeType : std::enable_shared_from_this<particleNodeType> {
   std::shared_ptr<particleNodeType> next;
   particleNodeType* previous = nullptr;
@@ -16,11 +30,20 @@ struct particleNodeType : std::enable_shared_from_this<particleNodeType> {
 
   // Links this node into a chain right after `node`.
   void InsertAfter(particleNodeType& node);
+  // One step for every particle from here to the end of the chain.
+  void Update();
+  // layer -1 draws the particles behind the board (z < 200), 1 those in front,
+  // 0 all of them. A particle that has faded out leaves the chain here.
+  void Draw(float originX, float originY, int layer, float alphaFactor);
   // Moves every particle from here to the end of the chain by (dx, dy) screen pixels.
   void Shift(int dx, int dy);
 
  protected:
+  virtual void UpdateSelf() {}
+  virtual void DrawSelf(float, float, int, float) {}
   virtual void ShiftSelf(int, int) {}
+  // Takes this node out of its chain; the chain's owner releases it.
+  void Unlink();
 };
 
 struct particleType : particleNodeType {
@@ -33,20 +56,32 @@ struct particleType : particleNodeType {
   int spinning = 0;  // 1 for swirl particles
   float targetX = 0, targetY = 0;
   int fade = 0;  // alpha lost per step, in thousandths
-  int kind = 0;
+  int kind = 0;  // row of the kind tables
   int delay = 0;
   int angle = 0;     // degrees, swirl particles
   int spinStep = 0;  // degrees per step, swirl particles
   float offsetX = 0, offsetY = 0;
 
  protected:
+  void UpdateSelf() override;
+  void DrawSelf(float originX, float originY, int layer, float alphaFactor) override;
   void ShiftSelf(int dx, int dy) override;
 };
 
-// x, y in screen pixels relative to the board origin; a null chain means ParticleChain.
+// x, y in screen pixels (relative to the board origin on the level screen);
+// a null chain means ParticleChain, made on first use.
 void Emit(int type, float x, float y, float amount, int targetX, int targetY,
           const std::shared_ptr<particleNodeType>& chain = nullptr);
 // All particles of the level screen vanish.
 void ClearParticles();
+void UpdateParticles();
+// The level screen's particles behind and in front of the board, then colour white.
+void DrawParticlesBehind(float originX, float originY);
+void DrawParticlesInFront(float originX, float originY);
 
+// The kind tables, filled once at start-up before any particle is drawn.
+void FillParticleTables();
+
+// The particle pictures, loaded at start-up: 0 trail, 1 shade, 2 spark.
+extern std::array<platform::TImage, 3> trailImages;
 extern std::shared_ptr<particleNodeType> ParticleChain;

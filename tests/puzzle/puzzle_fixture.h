@@ -93,6 +93,7 @@ class PuzzleTest : public ::testing::Test {
     gameController = GameController::Create();
     inGameButtons = InGameButtons::Create();
     worldMap = WorldMap::Create();
+    FillParticleTables();
     ClearParticles();
     InputState::ClearRequests();
     EditorMode = 0;

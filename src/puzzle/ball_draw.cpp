@@ -1,0 +1,33 @@
+// The ball turning with its spin, and the arrow of the way a click would send it.
+
+#include "platform/graphics.h"
+#include "puzzle/ball.h"
+#include "puzzle/map.h"
+#include "services/resources.h"
+
+using namespace platform;
+
+// The ball always rides on the current map, whichever map draws it. The arrow
+// is drawn in the same light blend, which is left set for the caller to reset.
+void ballType::Draw(int originX, int originY) {
+  const int mapX = CurrentMap ? CurrentMap->OffsetX() : 0;
+  const int mapY = CurrentMap ? CurrentMap->OffsetY() : 0;
+  const int bx = mapX + PixelX() + originX;
+  const int by = mapY + PixelY() + originY;
+  SetRotation(static_cast<float>(spin));
+  SetBlend(LightBlend);
+  DrawImage(ballImage, static_cast<float>(bx), static_cast<float>(by), 0);
+  SetRotation(0);
+  DrawArrow(bx, by);
+}
+
+void ballType::DrawArrow(int x, int y) {
+  const auto fx = static_cast<float>(x), fy = static_cast<float>(y);
+  switch (hoverDirection) {
+    case direction::Up: DrawImage(arrowUp, fx, fy, 0); break;
+    case direction::Down: DrawImage(arrowDown, fx, fy, 0); break;
+    case direction::Left: DrawImage(arrowLeft, fx, fy, 0); break;
+    case direction::Right: DrawImage(arrowRight, fx, fy, 0); break;
+    default: break;
+  }
+}

@@ -1,0 +1,140 @@
+// The seven emission types: how fast and in which directions their particles
+// leave, what pulls them, their kind and colour.
+
+#include <cmath>
+
+#include "platform/random.h"
+#include "platform/text.h"
+#include "puzzle/map.h"
+#include "puzzle/particle_kinds.h"
+#include "puzzle/particles.h"
+#include "services/progress.h"
+#include "services/resources.h"
+
+namespace {
+
+enum class Pull { None, Spring, Homing, Swirl };
+
+struct Emission {
+  float z = 200;
+  float ax = 0, ay = 0, az = 0;
+  float hMin = 0, hMax = 360, vMin = 0, vMax = 360;  // degrees
+  float speed = 0;
+  int kind = 0;
+  Pull pull = Pull::None;
+  float red = static_cast<float>(Resources::DefaultParticleRed());
+  float green = static_cast<float>(Resources::DefaultParticleGreen());
+  float blue = static_cast<float>(Resources::DefaultParticleBlue());
+};
+
+// The level's square on the in-game group display, where a burst flies when it
+// is given no target of its own.
+constexpr float TokenSquareX = 680;
+constexpr float TokenSquareTop = 40;
+constexpr float TokenSquareSpacing = 64;
+
+Emission EmissionOf(int type) {
+  Emission e;
+  switch (type) {
+    case 0:  // falling sparks
+      e.speed = 0.1f;
+      e.ay = 2;
+      break;
+    case 1:  // teleport swirl
+      e.speed = 0.0000001f;
+      e.kind = 1;
+      e.pull = Pull::Swirl;
+      break;
+    case 2:  // exit ring
+      e.speed = 0.04f;
+      e.ay = 2;
+      e.hMin = e.hMax = 0;
+      e.vMin = e.vMax = 90;
+      e.kind = 1;
+      e.pull = Pull::Spring;
+      break;
+    case 3:  // ball trail
+      e.speed = 0.01f;
+      e.kind = 2;
+      break;
+    case 4:  // burst flying to the level's token
+      e.speed = 0.1f;
+      e.ay = 2;
+      e.pull = Pull::Homing;
+      e.z = 210;
+      break;
+    case 5:  // world map path dot
+      e.speed = 0.0025f;
+      e.kind = 3;
+      e.red = 255, e.green = 100, e.blue = 0;
+      break;
+    case 6:  // world map path head
+      e.speed = 0.005f;
+      e.kind = 4;
+      e.red = 255, e.green = 100, e.blue = 0;
+      break;
+    default:
+      break;
+  }
+  return e;
+}
+
+float WorldX(float screenX) { return screenX * 200 / 800 - 100; }
+float WorldY(float screenY) { return screenY * 200 / 600 - 100; }
+
+std::shared_ptr<particleType> MakeParticle(const Emission& e, float x, float y, float h, float v, float targetX,
+                                           float targetY) {
+  auto p = std::make_shared<particleType>();
+  p->x = WorldX(x);
+  p->y = WorldY(y);
+  p->z = e.z;
+  p->ax = e.ax, p->ay = e.ay, p->az = e.az;
+  p->vx = static_cast<float>(platform::Cos(h) * platform::Cos(v) * e.speed);
+  p->vy = static_cast<float>(platform::Cos(h) * platform::Sin(v) * e.speed);
+  p->vz = static_cast<float>(platform::Sin(h) * e.speed);
+  p->red = e.red, p->green = e.green, p->blue = e.blue;
+  p->alpha = 1;
+  if (e.pull == Pull::Spring) p->attract = 1;
+  if (e.pull == Pull::Homing) p->attract = 2;
+  if (e.pull == Pull::Swirl) {
+    p->spinning = 1;
+    p->angle = static_cast<int>(std::lround(h));
+    p->spinStep = static_cast<int>(std::lround(platform::Rnd(-1, 1)));
+  }
+  p->targetX = WorldX(targetX);
+  p->targetY = WorldY(targetY);
+  if (CurrentMap) {
+    p->offsetX = static_cast<float>(CurrentMap->OffsetX());
+    p->offsetY = static_cast<float>(CurrentMap->OffsetY());
+  }
+  p->kind = e.kind;
+  p->fade = particleFade[e.kind];
+  return p;
+}
+
+}  // namespace
+
+void Emit(int type, float x, float y, float amount, int targetX, int targetY,
+          const std::shared_ptr<particleNodeType>& chain) {
+  if (!chain && !ParticleChain) ParticleChain = std::make_shared<particleNodeType>();
+  particleNodeType& head = chain ? *chain : *ParticleChain;
+
+  const Emission e = EmissionOf(type);
+  float tx = static_cast<float>(targetX);
+  float ty = static_cast<float>(targetY);
+  if (e.pull == Pull::Homing && targetX == 0 && targetY == 0) {
+    const int position = progress ? progress->PositionInGroup(-1) : 0;
+    tx = TokenSquareX;
+    ty = TokenSquareSpacing * static_cast<float>(position) + TokenSquareTop;
+  }
+
+  // Amounts below a half make nothing; a NaN amount is no amount at all.
+  if (!(amount >= 0.5f)) return;
+  const long count = std::lround(amount);
+  for (long i = 1; i <= count; ++i) {
+    float h = static_cast<float>(platform::Rnd(e.hMin, e.hMax));
+    const float v = static_cast<float>(platform::Rnd(e.vMin, e.vMax));
+    if (e.pull == Pull::Swirl) h = static_cast<float>(static_cast<double>(i) * platform::Rnd(60, 80));
+    MakeParticle(e, x, y, h, v, tx, ty)->InsertAfter(head);
+  }
+}

@@ -1,0 +1,23 @@
+#include "puzzle/particle_kinds.h"
+
+#include "puzzle/particles.h"
+
+std::array<platform::TImage, 3> trailImages;
+
+std::array<int, particlekind::Count> particleBlend{};
+std::array<float, particlekind::Count> particleScale{};
+std::array<int, particlekind::Count> particleImage{};
+std::array<int, particlekind::Count> particleFade{};
+std::array<int, particlekind::Count> particlePlacement{};
+
+void FillParticleTables() {
+  using namespace particlekind;
+  particleBlend = {ColouredLight, ColouredLight, ColouredLight, ColouredLight, ColouredLight};
+  // Kind 0 is the big falling spark, 1 the teleport swirl and exit ring that
+  // live until the board scrolls, 2 the ball's trail, 3 and 4 the world map's
+  // path dots and path head.
+  particleScale = {4.0f, 3.0f, 2.0f, 0.7f, 1.75f};
+  particleImage = {TrailImage, TrailImage, SparkImage, SparkImage, SparkImage};
+  particleFade = {3, 0, 10, 5, 10};
+  particlePlacement = {WorldOnly, WithMapOffset, WithMapOffset, WithOriginOnly, WithOriginOnly};
+}
