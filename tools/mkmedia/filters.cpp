@@ -142,15 +142,4 @@ void ShadowUnder(Image& image, const Mask& mask, int dx, int dy, float blur, Rgb
     }
 }
 
-void ApplyShading(Image& image, const Mask& shading) {
-  for (int y = 0; y < image.Height(); ++y)
-    for (int x = 0; x < image.Width(); ++x) {
-      Rgba& c = image.At(x, y);
-      float s = shading.At(x, y);
-      c.r = Clamp01(c.r * s);
-      c.g = Clamp01(c.g * s);
-      c.b = Clamp01(c.b * s);
-    }
-}
-
 }  // namespace mkmedia

@@ -25,7 +25,4 @@ void PaintMask(Image& image, const Mask& mask, const Paint& paint, int dx = 0, i
 // A soft shadow of the mask under what is already drawn, offset by dx, dy.
 void ShadowUnder(Image& image, const Mask& mask, int dx, int dy, float blur, Rgba colour);
 
-// Multiplies each pixel's colour by the shading value (1 leaves it alone).
-void ApplyShading(Image& image, const Mask& shading);
-
 }  // namespace mkmedia

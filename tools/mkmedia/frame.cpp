@@ -147,6 +147,10 @@ Image FramePicture() {
       Rgba c = Ramp({Hex(0x3c060e), Hex(0x5c0c18), Hex(0x761422)}, 0.55f + n * 0.7f);
       float edge = std::min({x, y, kWidth - 1 - x, kHeight - 1 - y}) / 40.0f;
       c = Shade(c, (0.75f + 0.25f * Clamp01(edge)) * (0.94f + grain * 0.12f));
+      // A faint tooled lattice, as on bound leather.
+      float a = (x + y) / 22.0f, b = (x - y + 1100) / 22.0f;
+      float line = std::min(std::fabs(a - std::round(a)), std::fabs(b - std::round(b))) * 22;
+      c = Shade(c, 1 - 0.1f * (1 - SmoothStep(0.3f, 1.1f, line)));
       frame.At(x, y) = c;
     }
   Mask gold = GoldAreas();

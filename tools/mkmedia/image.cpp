@@ -22,46 +22,8 @@ float Mask::AtClamped(int x, int y) const {
   return At(std::clamp(x, 0, width_ - 1), std::clamp(y, 0, height_ - 1));
 }
 
-float Mask::Sample(float x, float y, bool wrap) const {
-  float fx = x - 0.5f, fy = y - 0.5f;
-  int x0 = static_cast<int>(std::floor(fx)), y0 = static_cast<int>(std::floor(fy));
-  float tx = fx - x0, ty = fy - y0;
-  auto get = [&](int px, int py) { return wrap ? AtWrapped(px, py) : AtClamped(px, py); };
-  float top = get(x0, y0) * (1 - tx) + get(x0 + 1, y0) * tx;
-  float bottom = get(x0, y0 + 1) * (1 - tx) + get(x0 + 1, y0 + 1) * tx;
-  return top * (1 - ty) + bottom * ty;
-}
-
 Image::Image(int width, int height, Rgba fill)
     : width_(width), height_(height), pixels_(static_cast<size_t>(width) * height, fill) {}
-
-Rgba Image::AtWrapped(int x, int y) const { return At(Wrap(x, width_), Wrap(y, height_)); }
-
-Rgba Image::Sample(float x, float y, bool wrap) const {
-  float fx = x - 0.5f, fy = y - 0.5f;
-  int x0 = static_cast<int>(std::floor(fx)), y0 = static_cast<int>(std::floor(fy));
-  float tx = fx - x0, ty = fy - y0;
-  auto get = [&](int px, int py) {
-    if (wrap) return AtWrapped(px, py);
-    return At(std::clamp(px, 0, width_ - 1), std::clamp(py, 0, height_ - 1));
-  };
-  // Interpolate premultiplied so transparent neighbours do not bleed their colour.
-  Rgba s[4] = {get(x0, y0), get(x0 + 1, y0), get(x0, y0 + 1), get(x0 + 1, y0 + 1)};
-  float w[4] = {(1 - tx) * (1 - ty), tx * (1 - ty), (1 - tx) * ty, tx * ty};
-  Rgba out{0, 0, 0, 0};
-  for (int i = 0; i < 4; ++i) {
-    out.r += s[i].r * s[i].a * w[i];
-    out.g += s[i].g * s[i].a * w[i];
-    out.b += s[i].b * s[i].a * w[i];
-    out.a += s[i].a * w[i];
-  }
-  if (out.a > 1e-6f) {
-    out.r /= out.a;
-    out.g /= out.a;
-    out.b /= out.a;
-  }
-  return out;
-}
 
 void BlendPixel(Rgba& dst, Rgba c, float coverage, Blend mode) {
   float a = Clamp01(c.a * coverage);

@@ -26,7 +26,6 @@ class Mask {
   float At(int x, int y) const { return values_[static_cast<size_t>(y) * width_ + x]; }
   float AtWrapped(int x, int y) const;
   float AtClamped(int x, int y) const;
-  float Sample(float x, float y, bool wrap) const;
   std::vector<float>& Values() { return values_; }
   const std::vector<float>& Values() const { return values_; }
 
@@ -43,9 +42,6 @@ class Image {
   int Height() const { return height_; }
   Rgba& At(int x, int y) { return pixels_[static_cast<size_t>(y) * width_ + x]; }
   const Rgba& At(int x, int y) const { return pixels_[static_cast<size_t>(y) * width_ + x]; }
-  Rgba AtWrapped(int x, int y) const;
-  // Bilinear, with coordinates in pixel centres (x = 0.5 is the middle of column 0).
-  Rgba Sample(float x, float y, bool wrap) const;
 
   // Paints one pixel; coverage scales the colour's alpha. Out-of-range pixels
   // are dropped unless wrap is set, when they land on the opposite side.

@@ -141,6 +141,10 @@ Image PostcardPicture() {
         float ripple = Noise1(fy * 0.9f, 68) * 4 + Noise1(fx / 30 + fy, 69) * 2;
         float mirrored = 2 * shore - fy - 40 + ripple;
         Rgba water = Shade(Sky(fx + ripple * 2, std::max(0.0f, mirrored * 0.8f)), 0.7f);
+        // The sun's path on the water: broken glints under the sun.
+        float glint = std::exp(-std::pow((fx - kSunX + ripple * 3) / 18, 2.0f)) *
+                      SmoothStep(0.2f, 0.8f, Noise1(fy * 1.7f + fx / 9, 72)) * (1 - SmoothStep(shore, shore + 90, fy));
+        water = Mix(water, Hex(0xffe0a0), glint * 0.8f);
         float lake = Clamp01(fy - shore) * (1 - SmoothStep(0, 1, std::fabs(fx - 430) / 330 - 0.4f));
         c = Mix(c, water, lake);
       }

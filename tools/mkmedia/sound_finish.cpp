@@ -7,11 +7,15 @@
 
 namespace mkmedia {
 
+namespace {
+
 float PeakOf(const Sound& sound) {
   float peak = 0;
   for (size_t i = 0; i < sound.Frames(); ++i) peak = std::max({peak, std::fabs(sound.left[i]), std::fabs(sound.right[i])});
   return peak;
 }
+
+}  // namespace
 
 void Normalise(Sound& sound, float peakDb) {
   const float peak = PeakOf(sound);

@@ -12,6 +12,5 @@ void Normalise(Sound& sound, float peakDb);
 void FadeEdges(Sound& sound, double inSeconds, double outSeconds);
 // Removes any constant offset (the mean of each channel).
 void RemoveOffset(Sound& sound);
-float PeakOf(const Sound& sound);
 
 }  // namespace mkmedia

@@ -139,10 +139,6 @@ void DrawText(Mask& mask, const TextStyle& style, float x, float baseline, std::
   });
 }
 
-void DrawTextCentred(Mask& mask, const TextStyle& style, float centreX, float baseline, std::string_view utf8) {
-  DrawText(mask, style, centreX - TextWidth(style, utf8) / 2, baseline, utf8);
-}
-
 std::vector<std::string> WrapText(const TextStyle& style, std::string_view utf8, float maxWidth) {
   std::vector<std::string> lines;
   std::string line;

@@ -26,8 +26,6 @@ float CapHeight(const TextStyle& style);
 
 // Adds the text's coverage into the mask; (x, baseline) is where the pen starts.
 void DrawText(Mask& mask, const TextStyle& style, float x, float baseline, std::string_view utf8);
-// The same, with x the centre of the text.
-void DrawTextCentred(Mask& mask, const TextStyle& style, float centreX, float baseline, std::string_view utf8);
 
 // Breaks a paragraph into lines no wider than maxWidth (at spaces).
 std::vector<std::string> WrapText(const TextStyle& style, std::string_view utf8, float maxWidth);

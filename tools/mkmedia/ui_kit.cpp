@@ -61,8 +61,6 @@ Paint GoldPaint(float top, float bottom) {
   };
 }
 
-Rgba InkColour() { return Hex(0x3a2410); }
-
 void Parchment(Image& image, Bounds box, float radius, uint32_t seed, bool rules) {
   const float w = box.x1 - box.x0, h = box.y1 - box.y0;
   Shape outline = RoundBox(box.x0, box.y0, box.x1, box.y1, radius);

@@ -31,9 +31,8 @@ void PaintText(Image& image, const TextStyle& style, float x, float baseline, st
 Mask TextCoverage(int width, int height, const TextStyle& style, float x, float baseline, std::string_view utf8,
                   Align align = Align::Left);
 
-// Paints: polished gold lit from above, and dark ink.
+// Polished gold lit from above, over the rows top to bottom.
 Paint GoldPaint(float top, float bottom);
-Rgba InkColour();
 
 // A parchment panel filling the image inside a rounded outline, with a soft
 // edge darkening, a fine grain and a double gold-brown rule.
