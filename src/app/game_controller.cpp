@@ -1,14 +1,21 @@
 #include "app/game_controller.h"
 
 #include "app/frame_accumulator.h"
+#include "app/in_game_buttons.h"
+#include "app/in_game_input.h"
+#include "app/token_column.h"
+#include "menus/instructions_menu.h"
+#include "menus/main_menu.h"
+#include "menus/menu_screen.h"
+#include "menus/options_menu.h"
+#include "menus/reset_profile_menu.h"
+#include "menus/screens.h"
+#include "menus/world_map.h"
 #include "platform/clock.h"
 #include "platform/diagnostics.h"
 #include "platform/graphics.h"
 #include "platform/input.h"
-#include "app/in_game_buttons.h"
-#include "app/in_game_input.h"
-#include "app/token_column.h"
-#include "menus/world_map.h"
+#include "puzzle/flash.h"
 #include "puzzle/level_start.h"
 #include "puzzle/map.h"
 #include "puzzle/particles.h"
@@ -44,6 +51,7 @@ void GameController::Run() {
       PlayLoop();
     } else if (runMode == 1) {
       InputState::ResetInput();
+      lastActivationTime = static_cast<int64_t>(Millisecs());
       activeScreen = 0;
       MenuLoop();
     } else {
@@ -60,7 +68,13 @@ void GameController::Shutdown() {
   OptionsFile::SaveOptions(soundManager->effectsVolume, soundManager->musicVolume, fullscreen);
 }
 
-void GameController::CreateScreens() { worldMap = WorldMap::Create(); }
+void GameController::CreateScreens() {
+  mainMenu = MainMenu::Create();
+  instructionsMenu = InstructionsMenu::Create();
+  optionsMenu = OptionsMenu::Create();
+  resetProfileMenu = ResetProfileMenu::Create();
+  worldMap = WorldMap::Create();
+}
 
 void GameController::StartLevel(int n) {
   DebugLog("start at level " + std::to_string(n));
@@ -76,32 +90,51 @@ void GameController::StartLevel(int n) {
 }
 
 void GameController::PlayLoop() {
+  screenshotNumber_ = 100;
   FrameAccumulator clock;
   clock.Start();
+  soundManager->StartBallSound();
   FlushKeys();
-  while (runMode == 0) {
+  while (runMode == 0 && requestMenu == 0) {
     clock.Tick();
+    InputState::Poll();
     while (clock.TakeStep()) PlayStep();
     DrawPlayFrame();
     Flip(1);
     if (AppTerminate()) runMode = 2;
+    if (AsyncKeyDown(44)) {
+      Resources::SaveScreenshot(CurrentDate() + " screen" + std::to_string(screenshotNumber_) + ".png");
+      screenshotNumber_ += 1;
+    }
   }
+  soundManager->StopBallSound();
   if (runMode == 0) runMode = 1;
 }
 
-void GameController::PlayStep() { Resources::WaitWhileInBackground(1); }
+void GameController::PlayStep() {
+  Resources::WaitWhileInBackground(1);
+  LevelStart->Update();
+  inGameButtons->Update();
+  if (flash) flash->Update();
+  const bool popupVisible = popup && popup->state != 0;
+  const int playerControl = !popupVisible && worldMap->state == 0 ? 1 : 0;
+  const int paused = worldMap->state != 0 ? 1 : 0;
+  CurrentMap->Update(playerControl, paused);
+}
 
 void GameController::DrawPlayFrame() {
   SetOrigin(32, 30);
   ResetDrawState();
   DrawBackground();
   SetOrigin(0, 0);
+  ResetDrawState();
+  inGameButtons->Draw();
 }
 
 void GameController::DrawBackground() {
   if (!currentBackground) return;
   if (backgroundScrolls == 1) {
-    TileImage(currentBackground, 0, 0, 0);
+    TileImage(currentBackground, static_cast<float>(ScrollTotalX), static_cast<float>(ScrollTotalY), 0);
   } else {
     TileImage(currentBackground, 31, 0, 0);
   }
@@ -119,11 +152,22 @@ void GameController::MenuLoop() {
   }
 }
 
-void GameController::MenuStep() { Resources::WaitWhileInBackground(0); }
+void GameController::MenuStep() {
+  Resources::WaitWhileInBackground(0);
+  mainMenu->Update(false);
+  optionsMenu->Update(false);
+  instructionsMenu->Update(false);
+  resetProfileMenu->Update(false);
+}
 
+// Later screens draw over earlier ones.
 void GameController::DrawMenuFrame() {
   SetOrigin(0, 0);
   ResetDrawState();
+  mainMenu->Draw(false);
+  optionsMenu->Draw(false);
+  instructionsMenu->Draw(false);
+  resetProfileMenu->Draw(false);
 }
 
 void GameController::ResetDrawState() {

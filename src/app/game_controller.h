@@ -32,6 +32,9 @@ class GameController {
   void DrawPlayFrame();
   void MenuStep();
   void DrawMenuFrame();
+
+ private:
+  int screenshotNumber_ = 100;
 };
 
 extern std::shared_ptr<GameController> gameController;

@@ -1,11 +1,80 @@
 #include "app/in_game_buttons.h"
 
+#include "app/in_game_input.h"
 #include "app/token_column.h"
+#include "menus/mouse_button.h"
+#include "platform/graphics.h"
+#include "puzzle/ball.h"
+#include "puzzle/map.h"
+#include "services/resources.h"
+
+using namespace platform;
 
 std::shared_ptr<InGameButtons> inGameButtons;
+
+namespace {
+
+// Direction from the ball toward the pointer's cell by the larger distance;
+// a tie goes to the vertical direction.
+int DirectionToward(int dx, int dy) {
+  if (dx >= 0 && dy <= 0) return dx > -dy ? 2 : 1;
+  if (dx < 0 && dy <= 0) return -dx > -dy ? 4 : 1;
+  if (dx < 0 && dy > 0) return -dx > dy ? 4 : 3;
+  return dx > dy ? 2 : 3;
+}
+
+}  // namespace
 
 std::shared_ptr<InGameButtons> InGameButtons::Create() {
   auto panel = std::make_shared<InGameButtons>();
   panel->tokenColumn = TokenColumn::Create();
+  // The glows are placed by their top-left corners.
+  AutoMidHandle(false);
+  const TImage menu = LoadImage("media\\hover_menu.png", -1);
+  const TImage restart = LoadImage("media\\hover_restart.png", -1);
+  const TImage skip = LoadImage("media\\hover_skip.png", -1);
+  AutoMidHandle(true);
+  panel->buttonCount = kButtonCount;
+  panel->buttons = {MouseButton::Create(60, 208, 525, 590, 58, 527, menu),
+                    MouseButton::Create(336, 527, 525, 599, 337, 529, restart),
+                    MouseButton::Create(584, 707, 523, 594, 584, 526, skip)};
+  panel->indexBase = 0;
   return panel;
+}
+
+void InGameButtons::Update() {
+  if (CurrentMap && CurrentMap->ball) CurrentMap->ball->hoverDirection = 0;
+  for (const auto& button : buttons) {
+    button->Update();
+    button->TrackMouse(pointerX, pointerY);
+  }
+  UpdateHoverArrow();
+}
+
+void InGameButtons::UpdateHoverArrow() {
+  if (!CurrentMap || !CurrentMap->ball) return;
+  const int column = mapType::MouseCellX();
+  const int row = mapType::MouseCellY();
+  const int dx = column - CurrentMap->ball->cellX;
+  const int dy = row - CurrentMap->ball->cellY;
+  if (InputState::IsMouseIdle() || column < 0 || column > 19 || row < 0 || row > 13 || (dx == 0 && dy == 0)) return;
+  CurrentMap->ball->hoverDirection = DirectionToward(dx, dy);
+}
+
+void InGameButtons::Draw() {
+  DrawImage(borderImage, 0, 0, 0);
+  tokenColumn->Draw();
+  SetAlpha(1.0f);
+  SetBlend(LightBlend);
+  for (const auto& button : buttons) button->Draw();
+  SetAlpha(1.0f);
+  SetBlend(AlphaBlend);
+}
+
+int InGameButtons::ButtonAt(int x, int y) const {
+  for (int i = 0; i < buttonCount; ++i) {
+    if (buttons[i]->Contains(x, y)) return i + indexBase;
+  }
+  if (CurrentMap && CurrentMap->TileKind(mapType::MouseCellX(), mapType::MouseCellY()) != -2) return 8;
+  return -1;
 }

@@ -1,6 +1,12 @@
 #include "app/in_game_input.h"
 
+#include "app/in_game_buttons.h"
+#include "platform/diagnostics.h"
 #include "platform/input.h"
+#include "puzzle/ball.h"
+#include "puzzle/map.h"
+
+using namespace platform;
 
 int requestUp = 0;
 int requestDown = 0;
@@ -11,6 +17,88 @@ int requestSkip = 0;
 int requestMenu = 0;
 int pointerX = 0;
 int pointerY = 0;
+int previousPointerX = 0;
+int previousPointerY = 0;
+int stillCount = 0;
+int mouseIdle = 0;
+
+namespace {
+
+constexpr int kBoardAction = 8;
+
+void RequestDirection(int direction) {
+  switch (direction) {
+    case 1: requestUp = 1; break;
+    case 2: requestRight = 1; break;
+    case 3: requestDown = 1; break;
+    case 4: requestLeft = 1; break;
+    default: break;
+  }
+}
+
+}  // namespace
+
+int InputState::IsMouseIdle() { return mouseIdle; }
+
+void InputState::Poll() {
+  ClearRequests();
+  pointerX = MouseX();
+  pointerY = MouseY();
+  if (pointerX == previousPointerX && pointerY == previousPointerY) {
+    stillCount += 1;
+    if (stillCount > IdlePolls) mouseIdle = 1;
+  } else {
+    stillCount = 0;
+    mouseIdle = 0;
+  }
+  previousPointerX = pointerX;
+  previousPointerY = pointerY;
+
+  // Left and right clicks act alike; a right click in the same poll waits for the next.
+  int clicked = MouseHit(1);
+  if (clicked == 0) clicked = MouseHit(2);
+  const int action = clicked != 0 ? inGameButtons->ButtonAt(pointerX, pointerY) : -1;
+
+  // A click on the board moves the ball the way its arrow points, and nothing
+  // else is read in this poll.
+  if (action == kBoardAction) {
+    if (CurrentMap && CurrentMap->ball) RequestDirection(CurrentMap->ball->hoverDirection);
+    return;
+  }
+
+  bool arrowHeld = true;
+  if (KeyDown(38)) {
+    requestUp = 1;
+  } else if (KeyDown(37)) {
+    requestLeft = 1;
+  } else if (KeyDown(39)) {
+    requestRight = 1;
+  } else if (KeyDown(40)) {
+    requestDown = 1;
+  } else {
+    arrowHeld = false;
+  }
+  // Playing with the keys hides the pointer's arrow until the pointer moves.
+  if (arrowHeld) stillCount = IdlePolls + 1;
+
+  if (KeyDown(82)) {
+    requestRestart = 1;
+  } else if (KeyDown(83)) {
+    requestSkip = 1;
+  } else if (KeyDown(27)) {
+    requestMenu = 1;
+    DebugLog("--- escape key pressed");
+  }
+
+  if (action == 1) {
+    requestRestart = 1;
+  } else if (action == 2) {
+    requestSkip = 1;
+  } else if (action == 0) {
+    requestMenu = 1;
+    DebugLog("--- Menu button pressed");
+  }
+}
 
 void InputState::ResetInput() {
   ClearRequests();

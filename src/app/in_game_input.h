@@ -1,6 +1,6 @@
 #pragma once
-// The request flags of play and the pointer position they were read with; holds
-// so far the flags, the pointer and the clearing operations.
+// The request flags of play, read once per pass of the level loop from the
+// keys and the mouse, and the pointer position they were read with.
 
 extern int requestUp;
 extern int requestDown;
@@ -11,9 +11,19 @@ extern int requestSkip;
 extern int requestMenu;
 extern int pointerX;
 extern int pointerY;
+extern int previousPointerX;
+extern int previousPointerY;
+extern int stillCount;
+extern int mouseIdle;
 
 class InputState {
  public:
+  // More polls than this without the pointer moving make it idle.
+  static constexpr int IdlePolls = 200;
+
+  static int IsMouseIdle();
+  // Clears the requests, then sets them from what is held or clicked now.
+  static void Poll();
   // Clears the requests and forgets keys pressed so far.
   static void ResetInput();
   static void ClearRequests();

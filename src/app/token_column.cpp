@@ -2,6 +2,10 @@
 
 #include "services/progress.h"
 
+using namespace platform;
+
+TImage tokenImage;
+
 namespace {
 
 constexpr int RevealDelay = 300;  // steps
@@ -56,5 +60,14 @@ void TokenColumn::Update() {
     }
   } else if (revealTimer > 0) {
     revealTimer -= 1;
+  }
+}
+
+void TokenColumn::Draw() const {
+  for (int i = 0; i < SlotCount; ++i) {
+    SetAlpha(tokenAlpha[i]);
+    if (tokenState[i] == 1 || tokenState[i] == 2) {
+      DrawImage(tokenImage, 754, 120.0f + 64 * i, tokenState[i] - 1);
+    }
   }
 }

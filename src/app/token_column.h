@@ -1,9 +1,14 @@
 #pragma once
-// The column of five tokens showing how the levels of the current group were
-// finished; holds so far the tokens' states and alphas and their reveal.
+// The column of five tokens at the right edge showing how the levels of the
+// current group were finished, with a newly earned token fading in.
 
 #include <array>
 #include <memory>
+
+#include "platform/graphics.h"
+
+// Two 40 x 40 cells: a solved level's token, then a skipped level's.
+extern platform::TImage tokenImage;
 
 class TokenColumn {
  public:
@@ -20,6 +25,8 @@ class TokenColumn {
   void Refresh();
   // A newly finished level's token shows after a pause, unless it was skipped.
   void Reveal(int position);
+  // Leaves the last slot's alpha set; the caller resets it.
+  void Draw() const;
   void Reset();
   void Update();
 };

@@ -3,6 +3,7 @@
 // says so: nothing depends on the wall clock.
 
 #include <cstdint>
+#include <functional>
 
 #include "platform/clock.h"
 
@@ -10,7 +11,7 @@ class FakeClock {
  public:
   FakeClock() {
     platform::InstallClock({[this] { return now; }, [this](int ms) {
-                              Advance(ms);
+                              Advance(ms + extraPerSleep);
                               slept += ms;
                               if (onSleep) onSleep();
                             }});
@@ -24,5 +25,7 @@ class FakeClock {
 
   int32_t now = 1000;
   int64_t slept = 0;
-  void (*onSleep)() = nullptr;
+  // Added to every sleep: 16 makes each 1 ms pass of a game loop last a step.
+  int extraPerSleep = 0;
+  std::function<void()> onSleep;
 };

@@ -1,0 +1,108 @@
+#include <filesystem>
+
+#include "app/game_controller.h"
+#include "app/play_screen_fixture.h"
+#include "menus/world_map.h"
+#include "platform/clock.h"
+#include "services/game_log.h"
+#include "services/resources.h"
+
+namespace {
+
+const Picture kCorridor = {
+    "####################",
+    "#S................E#",
+    "####################",
+};
+
+}  // namespace
+
+class GameControllerTest : public PlayScreenTest {
+ protected:
+  void SetUp() override {
+    PlayScreenTest::SetUp();
+    fake.extraPerSleep = 16;  // each pass of a loop then performs about one step
+    // Levels 1 and 2 open no hint page, so the ball is under control at once.
+    WriteLevel(1, kCorridor);
+    WriteLevel(2, kCorridor, 17, 0);  // its start lies where level 1's exit was
+  }
+  // Keys held before the level loop are flushed by it, so they go in at its first pass.
+  void PressDuringLoop(SDL_Keycode key) {
+    fake.onSleep = [key, pressed = false]() mutable {
+      if (!pressed) PushKey(key, true);
+      pressed = true;
+    };
+  }
+
+  FakeClock fake;
+};
+
+TEST_F(GameControllerTest, StartLevelClearsWhatTheLastLevelLeft) {
+  StartAt(1);
+  Emit(0, 100, 100, 30.0f, 0, 0);
+  ASSERT_NE(ParticleChain->next, nullptr);
+  const std::weak_ptr<particleNodeType> oldParticle = ParticleChain->next;
+  NextMap = mapType::Create(2);
+  worldMap->Show();
+  GameController::StartLevel(2);
+  EXPECT_EQ(CurrentMap->number, 2);
+  EXPECT_EQ(NextMap, nullptr);
+  EXPECT_TRUE(oldParticle.expired());  // only the new level's own sparkles remain
+  EXPECT_EQ(LevelStart->IsPending(), 0);
+  EXPECT_EQ(worldMap->state, 0);
+  EXPECT_EQ(progress->currentLevel, 2);
+  EXPECT_TRUE(Logged("start at level 2"));
+}
+
+TEST_F(GameControllerTest, EscapeEndsTheLevelLoopIntoTheMenus) {
+  GameController::StartLevel(1);
+  gameController->runMode = 0;
+  PressDuringLoop(SDLK_ESCAPE);
+  gameController->PlayLoop();
+  EXPECT_EQ(gameController->runMode, 1);
+  EXPECT_EQ(requestMenu, 1);
+}
+
+TEST_F(GameControllerTest, ArrowKeysPlayTheLevelThroughTheLoop) {
+  GameController::StartLevel(1);
+  gameController->runMode = 0;
+  // The loop forgets keys pressed before it: hold Right from its first pass, and
+  // quit once the ball has reached the exit and the next level has scrolled in.
+  fake.onSleep = [passes = 0]() mutable {
+    if (passes++ == 0) PushKey(SDLK_RIGHT, true);
+    const bool handedOver = CurrentMap && CurrentMap->number == 2 && !LevelStart->IsPending();
+    if (handedOver || passes == 2000) PushQuit();
+  };
+  gameController->PlayLoop();
+  EXPECT_EQ(gameController->runMode, 2);
+  EXPECT_EQ(CurrentMap->number, 2);
+  EXPECT_EQ(progress->LevelState(1), Progress::Solved);
+}
+
+TEST_F(GameControllerTest, PrintScreenWritesTheFrameJustPresented) {
+  GameController::StartLevel(1);
+  gameController->runMode = 0;
+  PushKey(SDLK_PRINTSCREEN, true);
+  PushKey(SDLK_PRINTSCREEN, false);
+  PushQuit();
+  gameController->PlayLoop();
+  const std::string name = platform::CurrentDate() + " screen100.png";
+  ASSERT_TRUE(std::filesystem::exists(folder.Path() / name));
+  const platform::TImage shot = platform::LoadImage(name, 0);
+  ASSERT_TRUE(shot);
+  EXPECT_EQ(shot.Width(), 800);
+  EXPECT_EQ(shot.Height(), 600);
+  EXPECT_FALSE(std::filesystem::exists(folder.Path() / (platform::CurrentDate() + " screen101.png")));
+}
+
+TEST_F(GameControllerTest, ACloseRequestQuitsLoggingTheLevelUnfinishedAndSavingOptions) {
+  GameController::StartLevel(1);
+  gameController->runMode = 0;
+  PushQuit();
+  ASSERT_NE(gameLog->levelInProgress, GameLog::NoLevel);
+  gameController->Run();
+  EXPECT_EQ(gameController->runMode, 2);
+  EXPECT_EQ(gameLog->levelInProgress, GameLog::NoLevel);  // closed as unfinished
+  EXPECT_TRUE(Logged("normal: Saving options"));
+  EXPECT_EQ(folder.Bytes("options.dat").size(), 12u);
+}

@@ -1,0 +1,164 @@
+#include "app/in_game_buttons.h"
+#include "app/in_game_input.h"
+#include "app/play_screen_fixture.h"
+#include "app/token_column.h"
+#include "menus/mouse_button.h"
+
+namespace {
+
+const Picture kOpenRoom = {
+    "####################",
+    "#..................#",
+    "#..................#",
+    "#..................#",
+    "#..................#",
+    "#..................#",
+    "#........S.........#",
+    "#..................#",
+    "#..................#",
+    "#..................#",
+    "#..................#",
+    "#..................#",
+    "#.................E#",
+    "####################",
+};
+
+}  // namespace
+
+using InGameInput = PlayScreenTest;
+
+TEST_F(InGameInput, ABoardClickMovesTowardThePointerAndOutranksTheKeys) {
+  Play(kOpenRoom);  // ball at (9, 6)
+  PushMotion(CellPixelX(15), CellPixelY(7));
+  InputState::Poll();
+  inGameButtons->Update();
+  EXPECT_EQ(Ball().hoverDirection, 2);  // farther right than down
+  PushClick(SDL_BUTTON_LEFT, CellPixelX(15), CellPixelY(7));
+  PushKey(SDLK_UP, true);
+  PushKey(SDLK_r, true);
+  InputState::Poll();
+  EXPECT_EQ(requestRight, 1);
+  EXPECT_EQ(requestUp, 0);
+  EXPECT_EQ(requestRestart, 0);  // the keyboard is not read in a clicked poll
+  InputState::Poll();            // the keys count again once nothing is clicked
+  EXPECT_EQ(requestUp, 1);
+  EXPECT_EQ(requestRestart, 1);
+}
+
+TEST_F(InGameInput, HoverArrowPrefersVerticalOnTiesAndIgnoresTheBallsOwnCell) {
+  Play(kOpenRoom);
+  const struct {
+    int column, row, direction;
+  } cases[] = {{12, 3, 1}, {6, 9, 3}, {5, 6, 4}, {9, 6, 0}, {13, 6, 2}, {9, 2, 1}};
+  for (const auto& c : cases) {
+    PushMotion(CellPixelX(c.column), CellPixelY(c.row));
+    InputState::Poll();
+    inGameButtons->Update();
+    EXPECT_EQ(Ball().hoverDirection, c.direction) << c.column << "," << c.row;
+  }
+}
+
+TEST_F(InGameInput, HeldKeysRequestInPriorityOrder) {
+  Play(kOpenRoom);
+  PushKey(SDLK_LEFT, true);
+  PushKey(SDLK_UP, true);
+  PushKey(SDLK_s, true);
+  PushKey(SDLK_ESCAPE, true);
+  InputState::Poll();
+  EXPECT_EQ(requestUp, 1);
+  EXPECT_EQ(requestLeft, 0);
+  EXPECT_EQ(requestSkip, 1);
+  EXPECT_EQ(requestMenu, 0);
+  PushKey(SDLK_UP, false);
+  PushKey(SDLK_s, false);
+  InputState::Poll();
+  EXPECT_EQ(requestLeft, 1);
+  EXPECT_EQ(requestMenu, 1);
+  EXPECT_TRUE(Logged("--- escape key pressed"));
+}
+
+TEST_F(InGameInput, ARightClickInTheSamePollWaitsForTheNext) {
+  Play(kOpenRoom);
+  PushClick(SDL_BUTTON_LEFT, 100, 560);  // both on the menu button
+  PushClick(SDL_BUTTON_RIGHT, 100, 560);
+  InputState::Poll();
+  EXPECT_EQ(requestMenu, 1);
+  EXPECT_TRUE(Logged("--- Menu button pressed"));
+  InputState::Poll();
+  EXPECT_EQ(requestMenu, 1);  // the right click, kept for this poll
+  InputState::Poll();
+  EXPECT_EQ(requestMenu, 0);
+  PushClick(SDL_BUTTON_RIGHT, 400, 560);
+  InputState::Poll();
+  EXPECT_EQ(requestRestart, 1);
+}
+
+TEST_F(InGameInput, AnIdlePointerMovesNothingWhenTheBoardIsClicked) {
+  Play(kOpenRoom);
+  PushMotion(CellPixelX(15), CellPixelY(6));
+  InputState::Poll();
+  for (int i = 0; i < 200; ++i) InputState::Poll();
+  EXPECT_EQ(InputState::IsMouseIdle(), 0);
+  InputState::Poll();  // the 201st still poll
+  EXPECT_EQ(InputState::IsMouseIdle(), 1);
+  inGameButtons->Update();
+  EXPECT_EQ(Ball().hoverDirection, 0);
+  PushClick(SDL_BUTTON_LEFT, CellPixelX(15), CellPixelY(6));
+  InputState::Poll();
+  EXPECT_EQ(requestRight + requestLeft + requestUp + requestDown, 0);
+}
+
+TEST_F(InGameInput, AnArrowKeyMakesTheStillPointerIdleAtTheNextPoll) {
+  Play(kOpenRoom);
+  PushMotion(300, 300);
+  InputState::Poll();
+  PushKey(SDLK_DOWN, true);
+  InputState::Poll();
+  EXPECT_EQ(requestDown, 1);
+  InputState::Poll();
+  EXPECT_EQ(InputState::IsMouseIdle(), 1);
+  PushMotion(301, 300);
+  InputState::Poll();
+  EXPECT_EQ(InputState::IsMouseIdle(), 0);
+}
+
+TEST_F(InGameInput, ButtonsGlowUnderThePointerAndSitBelowTheBoard) {
+  Play(kOpenRoom);
+  EXPECT_EQ(inGameButtons->ButtonAt(60, 525), 0);
+  EXPECT_EQ(inGameButtons->ButtonAt(527, 599), 1);
+  EXPECT_EQ(inGameButtons->ButtonAt(700, 530), 2);
+  EXPECT_EQ(inGameButtons->ButtonAt(760, 300), -1);  // the token column
+  pointerX = 94;  // just left of the board still truncates into column 0
+  pointerY = 200;
+  EXPECT_EQ(inGameButtons->ButtonAt(pointerX, pointerY), 8);
+  pointerX = 400;
+  pointerY = 560;
+  for (int i = 0; i < 20; ++i) inGameButtons->Update();
+  EXPECT_EQ(inGameButtons->buttons[1]->fade, 40);
+  EXPECT_EQ(inGameButtons->buttons[0]->fade, 0);
+}
+
+TEST_F(InGameInput, TokenColumnShowsSolvedAndSkippedLevelsOfTheGroup) {
+  progress->SelectLevel(5);
+  progress->MarkLevelFinished(5, 1);
+  progress->MarkLevelFinished(7, 0);
+  TokenColumn& tokens = *inGameButtons->tokenColumn;
+  tokens.Refresh();
+  EXPECT_EQ(tokens.tokenState, (std::array<int, 5>{1, 0, 2, 0, 0}));
+
+  tokens.Reveal(0);  // level 5 was solved: its token waits, then fades in
+  EXPECT_EQ(tokens.tokenAlpha[0], 0.0f);
+  for (int i = 0; i < 300; ++i) tokens.Update();
+  EXPECT_EQ(tokens.tokenAlpha[0], 0.0f);
+  int fadeSteps = 0;
+  while (tokens.revealTimer != -1 && fadeSteps < 100) {
+    tokens.Update();
+    ++fadeSteps;
+  }
+  EXPECT_GE(tokens.tokenAlpha[0], 1.0f);
+  EXPECT_NEAR(fadeSteps, 26, 1);
+
+  tokens.Reveal(2);  // level 7 was skipped: shown at once, every other slot restored
+  EXPECT_EQ(tokens.revealTimer, -1);
+  EXPECT_EQ(tokens.tokenAlpha, (std::array<float, 5>{1, 1, 1, 1, 1}));
+}
