@@ -1,0 +1,71 @@
+#include "level_plan.h"
+
+#include <algorithm>
+
+#include "puzzle/board.h"
+#include "puzzle/level_rules.h"
+#include "random_source.h"
+
+namespace {
+
+// 1, 2 and 3 moves for the opening levels, then a steady climb.
+int BaseMoves(int number) {
+  constexpr int Opening[] = {1, 2, 3, 3, 4};
+  if (number < 5) return Opening[number];
+  return 4 + (number - 5) * 11 / 75;
+}
+
+int FeaturesFor(int number, RandomSource& random) {
+  using namespace feature;
+  if (number < schedule::FirstGoldLock) return 0;
+  if (number < schedule::FirstTeleports) return GoldLock;
+  if (number == schedule::FirstTeleports) return Teleports;
+  if (number < schedule::FirstSilverGate) {
+    constexpr int Mixes[] = {GoldLock, Teleports, GoldLock | Teleports};
+    return Mixes[random.Below(3)];
+  }
+  if (number == schedule::FirstSilverGate) return SilverGate;
+  // Later levels mix one or two kinds, and all three now and then.
+  constexpr int Mixes[] = {GoldLock,  Teleports,  SilverGate,
+                           GoldLock | Teleports, GoldLock | SilverGate, Teleports | SilverGate,
+                           GoldLock | Teleports | SilverGate};
+  return Mixes[random.Below(number >= 40 ? 7 : 6)];
+}
+
+int ExitEdgeFor(int startEdge, RandomSource& random) {
+  if (startEdge == 0) return direction::Right;
+  const int opposite = (startEdge + 1) % 4 + 1;
+  if (random.Percent(50)) return opposite;
+  const int side = startEdge % 4 + 1;  // one of the two edges beside the start's
+  return random.Percent(50) ? side : (side + 1) % 4 + 1;
+}
+
+}  // namespace
+
+LevelPlan PlanLevel(int number, int startEdge, int minimumMoves, RandomSource& random) {
+  LevelPlan plan;
+  plan.number = number;
+  plan.targetMoves = std::max(BaseMoves(number), minimumMoves);
+  plan.slack = number == schedule::LastEasy ? 0 : 1;
+  plan.features = FeaturesFor(number, random);
+  plan.closedFrame = number < schedule::FirstFallOff;
+  plan.needsFallOff = number == schedule::FirstFallOff;
+  plan.wantsDeadEnds = number >= 5;
+  constexpr Symmetry Symmetries[] = {Symmetry::None, Symmetry::None, Symmetry::LeftRight, Symmetry::LeftRight,
+                                     Symmetry::TopBottom, Symmetry::Turned};
+  plan.symmetry = Symmetries[random.Below(6)];
+  plan.startEdge = startEdge;
+  plan.exitEdge = ExitEdgeFor(startEdge, random);
+
+  std::array<int, 5> others = {11, 12, 13, 14, 15};
+  for (int i = 0; i < 3; ++i) {
+    std::swap(others[i], others[i + random.Below(5 - i)]);
+    plan.looks[i] = others[i];
+  }
+  // Opening levels are sparse; later ones may be busier.
+  plan.fewestShapes = number < 5 ? 3 : 5;
+  plan.mostShapes = number < 5 ? 8 : number < 20 ? 12 : 16;
+  plan.restarts = 4;
+  plan.steps = 1500;
+  return plan;
+}
