@@ -1,25 +1,33 @@
 #include "menus/tutorial_page.h"
 
-#include "platform/text.h"
+#include "services/resources.h"
 
-std::array<platform::TImage, 10> tutorialImages;
+using namespace platform;
+
+std::array<TImage, 10> tutorialImages;
 
 void TutorialPage::LoadTutorialTexts() {
-  platform::AutoMidHandle(false);
+  AutoMidHandle(false);
   for (int i = 0; i < static_cast<int>(tutorialImages.size()); ++i) {
-    tutorialImages[i] = platform::LoadAnimImage("media\\tutorialtext0" + platform::Str(i) + ".png", 640, 448, 0, 1, -1);
+    tutorialImages[i] = LoadAnimImage("media\\tutorialtext" + Resources::TwoDigits(i) + ".png", 640, 448, 0, 1, -1);
   }
-  platform::AutoMidHandle(true);
+  AutoMidHandle(true);
 }
 
 std::shared_ptr<TutorialPage> TutorialPage::Create(int index) {
   auto page = std::make_shared<TutorialPage>();
-  page->x = 64;
-  page->y = 64;
-  page->screenId = 1;
-  if (index >= 0 && index < static_cast<int>(tutorialImages.size())) page->buttonStrip = tutorialImages[index];
-  page->state = 0;
-  page->fade = 0;
-  page->playOpenSound = 0;
+  // The page's picture is not a strip of its own: the hint picture takes the
+  // strip's place, so the strip's name is one that never exists.
+  page->Init(64, 64, 1, -1, -1, 0, 0, 325, 402, 30, "blank.png", "thisIntentionallyFails.png", 1, "", 0, 0);
+  page->buttonStrip = index >= 0 && index < static_cast<int>(tutorialImages.size()) ? tutorialImages[index] : TImage();
+  page->Setup();
   return page;
 }
+
+void TutorialPage::Setup() {
+  state = Hidden;
+  fade = 0;
+  playOpenSound = 0;
+}
+
+void TutorialPage::Activate(bool) { Close(); }

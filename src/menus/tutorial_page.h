@@ -1,18 +1,22 @@
 #pragma once
-// The hint page that opens over a level the first time it is entered; holds so
-// far its picture and making it.
+// The hint page that opens, silently, over a level the first time it is
+// entered: a blank sheet with one of ten hint pictures on it, closed by any key
+// or click once it has faded in.
 
 #include <array>
 #include <memory>
 
-#include "menus/menu_screen.h"
+#include "menus/popup_screen.h"
 
 // The ten hint pictures, loaded once at start-up.
 extern std::array<platform::TImage, 10> tutorialImages;
 
-class TutorialPage : public MenuScreen {
+class TutorialPage : public PopupScreen {
  public:
   static void LoadTutorialTexts();
-  // A hidden page showing hint picture `index` (0-9); it opens without a sound.
+  // A hidden page showing hint picture `index` (0-9); any other index shows the
+  // blank sheet alone.
   static std::shared_ptr<TutorialPage> Create(int index);
+  void Setup() override;
+  void Activate(bool byMouse) override;
 };

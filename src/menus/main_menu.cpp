@@ -1,0 +1,57 @@
+#include "menus/main_menu.h"
+
+#include "app/game_controller.h"
+#include "menus/instructions_menu.h"
+#include "menus/options_menu.h"
+#include "menus/reset_profile_menu.h"
+#include "menus/screens.h"
+
+std::shared_ptr<MainMenu> MainMenu::Create() {
+  auto menu = std::make_shared<MainMenu>();
+  // Right's target is one past the last button, which wraps round to Play.
+  menu->Init(0, 0, 4, Quit, 4, 226, 242, 256, 50, 0, "postcard.jpg", "mainMenu.png", 0, "", 0, 0);
+  menu->Setup();
+  return menu;
+}
+
+void MainMenu::Setup() {
+  state = Shown;
+  fade = FullFade;
+  buttons[Quit]->x = 146;
+  buttons[Quit]->y = 559;
+}
+
+void MainMenu::Activate(bool) {
+  switch (selected) {
+    case Play:
+      CloseSubmenus(true);
+      gameController->runMode = 0;
+      break;
+    case Instructions:
+      CloseSubmenus(false);
+      instructionsMenu->Show();
+      break;
+    case Options:
+      CloseSubmenus(false);
+      optionsMenu->Show();
+      break;
+    case Quit:
+      CloseSubmenus(false);
+      gameController->runMode = 2;
+      break;
+    default:
+      break;
+  }
+}
+
+void MainMenu::CloseSubmenus(bool immediately) {
+  MenuScreen* submenus[] = {instructionsMenu.get(), optionsMenu.get(), resetProfileMenu.get()};
+  for (MenuScreen* screen : submenus) {
+    if (!screen) continue;
+    if (immediately) {
+      screen->Hide();
+    } else {
+      screen->Close();
+    }
+  }
+}

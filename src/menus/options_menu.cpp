@@ -1,0 +1,128 @@
+#include "menus/options_menu.h"
+
+#include <algorithm>
+
+#include "menus/main_menu.h"
+#include "menus/reset_profile_menu.h"
+#include "menus/screens.h"
+#include "menus/slider.h"
+#include "menus/yes_no_box.h"
+#include "services/game_log.h"
+#include "services/option_log_record.h"
+#include "services/resources.h"
+#include "services/session_clock.h"
+#include "services/sound_manager.h"
+
+namespace {
+
+// Volumes run 0-2, sliders 0-100.
+double SliderValueOf(float volume) { return volume / 2 * 100; }
+float VolumeOf(double sliderValue) { return static_cast<float>(sliderValue / 100 * 2); }
+int Hundredths(float volume) { return static_cast<int>(volume * 100); }
+
+}  // namespace
+
+int OptionChangeTime() { return ClockSeconds() - sessionStart; }
+
+std::shared_ptr<OptionsMenu> OptionsMenu::Create() {
+  auto menu = std::make_shared<OptionsMenu>();
+  menu->Init(430, 145, 5, -1, -1, 100, 90, 154, 30, 30, "submenu1.png", "menuOptions.png", 2, "", 0, 0);
+  menu->Setup();
+  return menu;
+}
+
+void OptionsMenu::Setup() {
+  for (int i : {EffectsVolume, MusicVolume}) {
+    buttons[i] = Slider::Create(buttonX, firstButtonY + i * (buttonHeight + buttonGap), std::max(buttonWidth, 400),
+                                std::max(buttonHeight, 60), 30, -10, 100, buttonHeight);
+  }
+  buttons[EffectsVolume]->SetValue(SliderValueOf(soundManager->effectsVolume));
+  buttons[MusicVolume]->SetValue(SliderValueOf(soundManager->musicVolume));
+  buttons[FullScreen] = YesNoBox::Create(buttonX, firstButtonY, buttonWidth + 50, buttonHeight, 60, -15, fullscreen);
+  state = Hidden;
+  fade = 0;
+}
+
+void OptionsMenu::Show() {
+  SnapshotVolumes();
+  MenuScreen::Show();
+}
+
+void OptionsMenu::Close() {
+  LogVolumeChanges();
+  MenuScreen::Close();
+}
+
+void OptionsMenu::Hide() {
+  LogVolumeChanges();
+  MenuScreen::Hide();
+}
+
+void OptionsMenu::Activate(bool byMouse) {
+  switch (selected) {
+    case FullScreen: {
+      Resources::ToggleFullscreen();
+      buttons[FullScreen]->SetValue(fullscreen);
+      gameLog->AddOptionRecord(OptionLogRecord::DisplayMode, OptionChangeTime(), fullscreen == 0 ? 1 : 0,
+                               fullscreen);
+      break;
+    }
+    case EffectsVolume:
+    case MusicVolume:
+      ActivateVolume(selected, byMouse);
+      break;
+    case ResetProfile:
+      inputBlocked = 1;
+      mainMenu->inputBlocked = 1;
+      resetProfileMenu->Show();
+      break;
+    case Back:
+      Close();
+      break;
+    default:
+      break;
+  }
+}
+
+void OptionsMenu::ActivateVolume(int index, bool byMouse) {
+  menuButtonType& slider = *buttons[index];
+  const bool effects = index == EffectsVolume;
+  if (byMouse) {
+    if (slider.HandleMouse(x, y) != 0) {
+      const float volume = VolumeOf(slider.GetValue());
+      if (effects) {
+        soundManager->SetEffectsVolume(volume);
+      } else {
+        soundManager->SetMusicVolume(volume);
+      }
+      // The next step may activate again: holding the button drags the knob.
+      lastActivationTime = 0;
+    }
+  } else if (effects) {
+    soundManager->StepEffectsVolume();
+    slider.SetValue(SliderValueOf(soundManager->effectsVolume));
+  } else {
+    soundManager->StepMusicVolume();
+    slider.SetValue(SliderValueOf(soundManager->musicVolume));
+  }
+  if (effects) soundManager->PlayChime();
+}
+
+void OptionsMenu::SnapshotVolumes() {
+  effectsSnapshot = Hundredths(soundManager->effectsVolume);
+  musicSnapshot = Hundredths(soundManager->musicVolume);
+}
+
+void OptionsMenu::LogVolumeChanges() {
+  const int effects = Hundredths(soundManager->effectsVolume);
+  const int music = Hundredths(soundManager->musicVolume);
+  const int time = OptionChangeTime();
+  if (effectsSnapshot != -1 && effects != effectsSnapshot) {
+    gameLog->AddOptionRecord(OptionLogRecord::EffectsVolume, time, effectsSnapshot, effects);
+  }
+  if (musicSnapshot != -1 && music != musicSnapshot) {
+    gameLog->AddOptionRecord(OptionLogRecord::MusicVolume, time, musicSnapshot, music);
+  }
+  effectsSnapshot = effects;
+  musicSnapshot = music;
+}

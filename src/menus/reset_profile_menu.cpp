@@ -1,0 +1,34 @@
+#include "menus/reset_profile_menu.h"
+
+#include "app/game_controller.h"
+#include "menus/main_menu.h"
+#include "menus/options_menu.h"
+#include "menus/screens.h"
+#include "services/game_log.h"
+#include "services/option_log_record.h"
+#include "services/progress.h"
+
+std::shared_ptr<ResetProfileMenu> ResetProfileMenu::Create() {
+  auto menu = std::make_shared<ResetProfileMenu>();
+  menu->Init(230, 205, 2, -1, -1, 100, 90, 158, 30, 30, "submenu2.png", "menuResetProf.png", 5, "", 0, 0);
+  menu->Setup();
+  return menu;
+}
+
+void ResetProfileMenu::Setup() {
+  state = Hidden;
+  fade = 0;
+}
+
+void ResetProfileMenu::Activate(bool) {
+  if (selected != Yes && selected != No) return;
+  if (selected == Yes) {
+    progress->ResetProgress();
+    // The first level waits behind the menus, as after a fresh start.
+    GameController::StartLevel(0);
+    gameLog->AddOptionRecord(OptionLogRecord::ProfileReset, OptionChangeTime(), 0, 1);
+  }
+  Close();
+  mainMenu->inputBlocked = 0;
+  optionsMenu->Show();
+}

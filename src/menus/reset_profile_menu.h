@@ -1,0 +1,18 @@
+#pragma once
+// The Yes / No box over the options screen that wipes the player's progress.
+// While it is open the main and options screens stay visible but blocked;
+// either answer gives the keyboard back to the options screen.
+
+#include <memory>
+
+#include "menus/menu_screen.h"
+
+class ResetProfileMenu : public MenuScreen {
+ public:
+  static constexpr int Yes = 0;
+  static constexpr int No = 1;
+
+  static std::shared_ptr<ResetProfileMenu> Create();
+  void Setup() override;
+  void Activate(bool byMouse) override;
+};
