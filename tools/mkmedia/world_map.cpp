@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "filters.h"
+#include "map_landmarks.h"
 #include "noise.h"
 #include "random.h"
 #include "ui_kit.h"
@@ -166,6 +168,53 @@ void CompassRose(Image& map, float cx, float cy, float r) {
   PaintText(map, TextStyle{Face::SerifBold, 16, 0}, cx, cy - r - 4, "N", look, Align::Centre);
 }
 
+struct Waymark {
+  Point at;
+  Point along;  // unit direction of travel
+};
+
+// A point of a piece the way the map screen computes it: the cubic in power
+// form in single precision, truncated to whole pixels.
+Point ScreenPoint(const float* p, float t) {
+  auto axis = [t](float p0, float p1, float p2, float p3) {
+    float c = 3 * (p1 - p0), b = 3 * (p2 - p1) - c, a = p3 - p0 - c - b;
+    float t2 = t * t, t3 = t2 * t;
+    return std::trunc(a * t3 + b * t2 + c * t + p0);
+  };
+  return {axis(p[0], p[2], p[6], p[4]), axis(p[1], p[3], p[7], p[5])};
+}
+
+// A piece's length as the map screen measures it: 100 chords between truncated points.
+float ScreenLength(const float* p) {
+  float length = 0;
+  Point previous = ScreenPoint(p, 0);
+  for (int i = 0; i <= 100; ++i) {
+    Point current = ScreenPoint(p, i * 1.0f / 100);
+    length += std::hypot(current.x - previous.x, current.y - previous.y);
+    previous = current;
+  }
+  return length;
+}
+
+// Where each stage of the journey ends (stage k after k completed groups),
+// found along the pieces as the map screen walks them, so the waymarks sit
+// where the growing path stops.
+std::vector<Waymark> StageEnds() {
+  std::vector<Waymark> marks;
+  float before = 0;
+  int k = 0;
+  for (int stage = 1; stage <= kStages; ++stage) {
+    const float target = stage * kStageLength;
+    while (k < 27 && target - before > ScreenLength(kPieces[k])) before += ScreenLength(kPieces[k++]);
+    const float u = std::min(1.0f, (target - before) / ScreenLength(kPieces[k]));
+    Point at = ScreenPoint(kPieces[k], u);
+    Point a = Bezier(kPieces[k], std::max(0.0f, u - 0.02f)), b = Bezier(kPieces[k], std::min(1.0f, u + 0.02f));
+    float d = std::max(1e-3f, std::hypot(b.x - a.x, b.y - a.y));
+    marks.push_back({at, {(b.x - a.x) / d, (b.y - a.y) / d}});
+  }
+  return marks;
+}
+
 }  // namespace
 
 std::vector<Point> WorldRoute() {
@@ -241,6 +290,29 @@ Image WorldMapPicture() {
   // Mountains in the high east, woods in the low middle; none on the road or in the water.
   Random r(906);
   std::vector<Point> placed;
+  // Each land's sign stands beside the waymark that ends its stage, on
+  // whichever side of the road has more room; the last stage ends back at the
+  // start, where the treasury's crown waits on the other side of the road.
+  std::vector<std::pair<int, Point>> signs;
+  {
+    const std::vector<Waymark> marks = StageEnds();
+    const Point start = route.front(), next = route[1];
+    const float len = std::hypot(next.x - start.x, next.y - start.y);
+    const Waymark home{start, {(next.x - start.x) / len, (next.y - start.y) / len}};
+    auto room = [&](Point p) {
+      int ix = static_cast<int>(p.x), iy = static_cast<int>(p.y);
+      if (ix < 24 || iy < 24 || ix >= kWidth - 24 || iy >= kHeight - 24) return -1.0f;
+      float water = std::min(LakeDistance(p.x, p.y), (p.x > 225 && p.x < 575) ? std::fabs(p.y - 279) : 99.0f);
+      return std::min({routeDistance.At(ix, iy), landness(ix, iy) - 6, water});
+    };
+    auto beside = [&](const Waymark& m, bool roomier) {
+      Point normal{-m.along.y, m.along.x};
+      Point a{m.at.x + normal.x * 19, m.at.y + normal.y * 19}, b{m.at.x - normal.x * 19, m.at.y - normal.y * 19};
+      return (room(a) >= room(b)) == roomier ? a : b;
+    };
+    for (size_t k = 0; k < marks.size(); ++k) signs.push_back({static_cast<int>(k) + 1, beside(marks[k], true)});
+    signs.push_back({16, beside(home, false)});
+  }
   auto clear = [&](float x, float y, float room) {
     int ix = static_cast<int>(x), iy = static_cast<int>(y);
     if (ix < 20 || iy < 20 || ix >= kWidth - 20 || iy >= kHeight - 20) return false;
@@ -248,6 +320,8 @@ Image WorldMapPicture() {
     if (LakeDistance(x, y) < room * 0.6f || (std::fabs(y - 279) < 8 && x > 225 && x < 575)) return false;
     for (Point p : placed)
       if (std::hypot(p.x - x, p.y - y) < room * 1.1f) return false;
+    for (const auto& sign : signs)
+      if (std::hypot(sign.second.x - x, sign.second.y - y) < 16 + room) return false;
     return true;
   };
   std::vector<Point> mountains, trees;
@@ -268,6 +342,7 @@ Image WorldMapPicture() {
   for (Point p : mountains) Mountain(map, p.x, p.y + 6, static_cast<float>(r.Range(7, 11)), r);
   for (Point p : trees) Tree(map, p.x, p.y + 4, static_cast<float>(r.Range(3.5, 5)), Mix(Hex(0x3e5a2a), Hex(0x5a7a34), static_cast<float>(r.Unit())));
   for (Point p : {Point{238, 200}, Point{455, 228}, Point{470, 330}, Point{712, 318}}) Town(map, p.x, p.y);
+  for (const auto& [land, at] : signs) DrawLandmark(map, land, at.x, at.y);
 
   // The road: a dotted brown track; the game lights it up as groups are completed.
   for (size_t i = 1; i < route.size(); ++i) {
@@ -277,18 +352,9 @@ Image WorldMapPicture() {
     Fill(map, bb, Stroke({a, b}, 2.2f), Solid(Hex(0xc8a870, 0.9f)));
   }
   // Waymarks where each stage of the journey ends, and the starting flag.
-  float travelled = 0;
-  int stage = 1;
-  for (size_t i = 1; i < route.size() && stage <= kStages; ++i) {
-    float seg = std::hypot(route[i].x - route[i - 1].x, route[i].y - route[i - 1].y);
-    while (stage <= kStages && travelled + seg >= stage * kStageLength) {
-      float t = (stage * kStageLength - travelled) / seg;
-      Point p{route[i - 1].x + (route[i].x - route[i - 1].x) * t, route[i - 1].y + (route[i].y - route[i - 1].y) * t};
-      Fill(map, Around(p.x, p.y, 6), Circle(p.x, p.y, 4.2f), Solid(Hex(0x2a1e12)));
-      Fill(map, Around(p.x, p.y, 6), Circle(p.x, p.y, 3.0f), Solid(Hex(0xe8d4a0)));
-      ++stage;
-    }
-    travelled += seg;
+  for (const Waymark& m : StageEnds()) {
+    Fill(map, Around(m.at.x, m.at.y, 6), Circle(m.at.x, m.at.y, 4.2f), Solid(Hex(0x2a1e12)));
+    Fill(map, Around(m.at.x, m.at.y, 6), Circle(m.at.x, m.at.y, 3.0f), Solid(Hex(0xe8d4a0)));
   }
   const Point start = route.front();
   Fill(map, Around(start.x, start.y - 10, 14), Stroke({{start.x, start.y}, {start.x, start.y - 18}}, 1.4f), Solid(Hex(0x2a1e12)));
