@@ -41,6 +41,7 @@ void GameController::Start() {
   progress->SaveProgress();
   CreateScreens();
   inGameButtons = InGameButtons::Create();
+  FillParticleTables();
   StartLevel(progress->currentLevel);
   Run();
 }
@@ -120,15 +121,25 @@ void GameController::PlayStep() {
   const int playerControl = !popupVisible && worldMap->state == 0 ? 1 : 0;
   const int paused = worldMap->state != 0 ? 1 : 0;
   CurrentMap->Update(playerControl, paused);
+  UpdateParticles();
 }
 
 void GameController::DrawPlayFrame() {
   SetOrigin(32, 30);
   ResetDrawState();
   DrawBackground();
+  DrawParticlesBehind(47, 47);
+  ResetDrawState();
+  if (NextMap) NextMap->Draw(47, 47, 0);
+  CurrentMap->Draw(47, 47, 1);
   SetOrigin(0, 0);
   ResetDrawState();
   inGameButtons->Draw();
+  SetOrigin(32, 30);
+  DrawParticlesInFront(47, 47);
+  SetOrigin(0, 0);
+  ResetDrawState();
+  if (flash) flash->Draw();
 }
 
 void GameController::DrawBackground() {

@@ -8,6 +8,8 @@
 #include <cstdio>
 #include <string>
 
+#include "platform/audio.h"
+#include "platform/clock.h"
 #include "platform/draw_state.h"
 #include "platform/frame_pacer.h"
 #include "platform/graphics.h"
@@ -15,9 +17,8 @@
 #include "platform/image_codec.h"
 #include "platform/input.h"
 #include "platform/input_state.h"
-#include "platform/render_backend.h"
 #include "platform/platform.h"
-#include "platform/clock.h"
+#include "platform/render_backend.h"
 #include "platform/sdl/gl_renderer.h"
 #include "platform/sdl/key_map.h"
 
@@ -161,7 +162,10 @@ bool InitPlatform(const char* argv0) {
 // SDL and the OpenGL driver stay loaded until the process ends: unloading them
 // at exit gains nothing, and a driver unloaded early leaves its own allocations
 // unattributable for leak checkers.
-void ShutdownPlatform() { CloseGraphics(); }
+void ShutdownPlatform() {
+  CloseAudio();
+  CloseGraphics();
+}
 
 void SelectGraphicsDriver(int, int) {}
 

@@ -1,0 +1,37 @@
+// Linked into every test program: the real SDL back-end runs on the offscreen
+// video driver and the dummy audio driver unless the caller chose otherwise,
+// and the sanitizers get the project's settings however the program is run.
+
+#include <cstdlib>
+
+namespace {
+
+struct TestEnvironment {
+  TestEnvironment() {
+    setenv("SDL_VIDEODRIVER", "offscreen", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    setenv("MARROWICK_GAME_DIR", MARROWICK_TEST_GAME_DIR, 0);
+    setenv("MARROWICK_SOURCE_DIR", MARROWICK_TEST_SOURCE_DIR, 0);
+  }
+};
+
+const TestEnvironment environment;
+
+}  // namespace
+
+// Leaks inside the system's GL, EGL, X and SDL libraries; never our own code.
+extern "C" const char* __lsan_default_suppressions() {
+  return "leak:libGL\n"
+         "leak:libGLX\n"
+         "leak:libEGL\n"
+         "leak:libgallium\n"
+         "leak:swrast_dri\n"
+         "leak:libLLVM\n"
+         "leak:libglapi\n"
+         "leak:libX11\n"
+         "leak:libxcb\n"
+         "leak:libdbus\n"
+         "leak:libSDL2\n";
+}
+
+extern "C" const char* __ubsan_default_options() { return "print_stacktrace=1:halt_on_error=1"; }
