@@ -117,7 +117,10 @@ void GameController::PlayStep() {
   LevelStart->Update();
   inGameButtons->Update();
   if (flash) flash->Update();
+  if (popup) popup->Update(false);
   const bool popupVisible = popup && popup->state != 0;
+  // The world map takes no input while a hint page covers it.
+  worldMap->Update(popupVisible);
   const int playerControl = !popupVisible && worldMap->state == 0 ? 1 : 0;
   const int paused = worldMap->state != 0 ? 1 : 0;
   CurrentMap->Update(playerControl, paused);
@@ -140,6 +143,8 @@ void GameController::DrawPlayFrame() {
   SetOrigin(0, 0);
   ResetDrawState();
   if (flash) flash->Draw();
+  worldMap->Draw(false);
+  if (popup) popup->Draw(false);
 }
 
 void GameController::DrawBackground() {

@@ -5,6 +5,7 @@
 #include "app/game_controller.h"
 #include "app/logo_splash.h"
 #include "app/token_column.h"
+#include "menus/tutorial_page.h"
 #include "platform/audio.h"
 #include "platform/clock.h"
 #include "platform/diagnostics.h"
@@ -52,6 +53,7 @@ bool StartUp() {
   trailImages[0] = LoadImage("media\\trail.png", -1);
   trailImages[1] = LoadImage("media\\shade.png", -1);
   trailImages[2] = LoadImage("media\\spark.png", -1);
+  TutorialPage::LoadTutorialTexts();
   gameController = GameController::Create();
   gameLog = GameLog::Create();
   splash->Wait();
