@@ -45,13 +45,13 @@ SplinePoint PointAt(double t, const SplineType& piece) {
 }
 
 int EvaluateCubic(float t, int p0, int p1, int p2, int p3) {
-  // Power form: a t^3 + b t^2 + c t + p0, in single precision throughout.
+  // Power form a t^3 + b t^2 + c t + p0. The powers of t are single precision;
+  // the sum is not, and where it lands on a whole number decides the pixel.
   const int c = 3 * (p1 - p0);
   const int b = 3 * (p2 - p1) - c;
   const int a = p3 - p0 - c - b;
   const float t2 = t * t;
   const float t3 = t2 * t;
-  const float value = static_cast<float>(a) * t3 + static_cast<float>(b) * t2 + static_cast<float>(c) * t +
-                      static_cast<float>(p0);
+  const double value = static_cast<double>(a) * t3 + static_cast<double>(b) * t2 + static_cast<double>(c) * t + p0;
   return static_cast<int>(value);
 }

@@ -1,6 +1,6 @@
 #pragma once
 // One cubic curve piece of the world map's path, in integer screen points.
-// Points are evaluated in single precision and truncated, and a piece's length
+// Points are evaluated from single-precision powers of t and truncated; a piece's length
 // is that of the pixel polyline through 101 such points, measured once.
 
 #include <array>

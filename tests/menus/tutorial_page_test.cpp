@@ -1,0 +1,64 @@
+// Hint pages: their pictures, their silent opening, and closing on any input
+// once faded in.
+
+#include "menu_fixture.h"
+#include "menus/tutorial_page.h"
+
+namespace {
+
+using TutorialPageTest = MenuTest;
+
+TEST_F(TutorialPageTest, PagesOpenSilentlyAndCloseOnTheFirstInputAfterFadingIn) {
+  TutorialPage::LoadTutorialTexts();
+  for (const auto& image : tutorialImages) {
+    EXPECT_EQ(image.Width(), 640);
+    EXPECT_EQ(image.Height(), 448);
+  }
+  auto page = TutorialPage::Create(3);
+  EXPECT_EQ(page->buttonStrip, tutorialImages[3]);
+  EXPECT_EQ(page->state, MenuScreen::Hidden);
+  const int channel = soundManager->currentEffectChannel;
+  page->Show();
+  EXPECT_EQ(soundManager->currentEffectChannel, channel);
+  EXPECT_EQ(gameController->GetActiveScreen(), 1);
+
+  SDL_Event typed{};
+  typed.type = SDL_TEXTINPUT;
+  typed.text.text[0] = 'q';
+  for (int i = 0; i < MenuScreen::FullFade - 1; ++i) {
+    SDL_PushEvent(&typed);
+    Button(i % 2 == 0);
+    page->Update(false);
+  }
+  EXPECT_EQ(page->state, MenuScreen::FadingIn);
+  Button(false);
+  platform::GetChar();
+  page->Update(false);
+  EXPECT_EQ(page->state, MenuScreen::Shown);
+  page->Update(true);  // suppressed input
+  SDL_PushEvent(&typed);
+  page->Update(true);
+  EXPECT_EQ(page->state, MenuScreen::Shown);
+  page->Update(false);
+  EXPECT_EQ(page->state, MenuScreen::FadingOut);
+}
+
+TEST_F(TutorialPageTest, ThePictureLiesOnTheBlankSheetAtTheTopLeftOfTheBoard) {
+  TutorialPage::LoadTutorialTexts();
+  auto blankOnly = TutorialPage::Create(42);  // no such picture: the sheet alone
+  auto page = TutorialPage::Create(0);
+  blankOnly->fade = page->fade = MenuScreen::FullFade;
+  ClearTo(0, 0, 0);
+  blankOnly->Draw(false);
+  EXPECT_EQ(PixelAt(63, 288), 0u);
+  EXPECT_NE(PixelAt(64, 288), 0u);
+  EXPECT_NE(PixelAt(703, 288), 0u);
+  EXPECT_EQ(PixelAt(704, 288), 0u);
+  std::vector<uint32_t> sheet, withText;
+  for (int x = 64; x < 704; x += 7) sheet.push_back(PixelAt(x, 120));
+  page->Draw(false);
+  for (int x = 64; x < 704; x += 7) withText.push_back(PixelAt(x, 120));
+  EXPECT_NE(sheet, withText);
+}
+
+}  // namespace

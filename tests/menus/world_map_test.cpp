@@ -1,0 +1,143 @@
+// The world map's path for different progress, its dots and head, and its
+// showing and closing over a level.
+
+#include "menu_fixture.h"
+#include "services/resources.h"
+
+namespace {
+
+struct Glows {
+  int dots = 0;
+  int heads = 0;
+};
+
+Glows Count(const std::shared_ptr<particleNodeType>& chain) {
+  Glows glows;
+  for (particleNodeType* node = chain ? chain->next.get() : nullptr; node; node = node->next.get()) {
+    const auto* particle = dynamic_cast<particleType*>(node);
+    if (particle && particle->kind == 3) glows.dots += 1;
+    if (particle && particle->kind == 4) glows.heads += 1;
+  }
+  return glows;
+}
+
+class WorldMapTest : public MenuTest {
+ protected:
+  void SetUp() override {
+    MenuTest::SetUp();
+    FillParticleTables();
+    GameController::StartLevel(0);
+  }
+  void CompleteGroups(int count) {
+    for (int group = 1; group <= count; ++group) progress->groupStates[group] = group % 2 ? 1 : 2;
+  }
+  // Steps of the level loop's order for the map: its update, and the level's paused one.
+  void MapSteps(int count) {
+    for (int i = 0; i < count; ++i) {
+      clock.Advance(StepMs);
+      worldMap->Update(false);
+    }
+  }
+  double PathLength() const {
+    double sum = 0;
+    for (const SplineType& piece : worldMap->path) sum += piece.length;
+    return sum;
+  }
+};
+
+TEST_F(WorldMapTest, ThePathIsAClosedLoopOfAbout1753Pixels) {
+  EXPECT_NEAR(PathLength(), 1752.9, 0.05);
+  EXPECT_EQ(worldMap->path[27].xs[1], worldMap->path[0].xs[0]);
+  EXPECT_EQ(worldMap->path[27].ys[1], worldMap->path[0].ys[0]);
+  EXPECT_EQ(worldMap->state, MenuScreen::Hidden);
+}
+
+TEST_F(WorldMapTest, WithoutCompletedGroupsOnlyThePictureShows) {
+  progress->groupStates[0] = 1;  // group 0 never counts
+  worldMap->Show();
+  MapSteps(60);
+  EXPECT_EQ(worldMap->drawnLength, 0);
+  EXPECT_EQ(Count(worldMap->particles).dots + Count(worldMap->particles).heads, 0);
+  EXPECT_EQ(worldMap->headX, -1);
+}
+
+TEST_F(WorldMapTest, OneNewGroupGrowsOnePixelEverySecondStep) {
+  CompleteGroups(1);
+  worldMap->Show();
+  MapSteps(1);
+  EXPECT_EQ(worldMap->drawnLength, 0);
+  MapSteps(1);
+  EXPECT_EQ(worldMap->drawnLength, 1);
+  EXPECT_EQ(Count(worldMap->particles).heads, 1);
+  MapSteps(2 * 80 - 2);
+  EXPECT_EQ(worldMap->drawnLength, 80);
+  // The next advance puts dots 40 pixels apart from 0.54 x 40 while below 81 pixels.
+  worldMap->phase = 0.5;
+  const int before = Count(worldMap->particles).dots;
+  MapSteps(2);
+  EXPECT_EQ(Count(worldMap->particles).dots - before, 2);
+  MapSteps(400);
+  EXPECT_EQ(worldMap->drawnLength, 117);
+  const SplinePoint end = PointAt((117 - 0.0) / worldMap->path[0].length, worldMap->path[0]);
+  EXPECT_EQ(worldMap->headX, end.x);
+  EXPECT_EQ(worldMap->headY, end.y);
+
+  // The ball is drawn at the head once the map is more than half faded in.
+  platform::AutoMidHandle(true);
+  ballImage = platform::LoadImage("media\\ball.png", -1);
+  auto around = [&] {
+    std::vector<uint32_t> pixels;
+    for (int dy = -6; dy <= 6; dy += 3) {
+      for (int dx = -6; dx <= 6; dx += 3) pixels.push_back(PixelAt(end.x + dx, end.y + dy));
+    }
+    return pixels;
+  };
+  worldMap->Draw(false);
+  const auto withBall = around();
+  worldMap->headX = -1;
+  worldMap->Draw(false);
+  EXPECT_NE(around(), withBall);
+}
+
+TEST_F(WorldMapTest, FifteenGroupsFillThePathAndTheHeadRestsAtItsEnd) {
+  CompleteGroups(20);
+  worldMap = WorldMap::Create();
+  EXPECT_EQ(worldMap->drawnLength, 20 * 117);
+  worldMap->Show();
+  MapSteps(2);
+  EXPECT_EQ(worldMap->headX, 101);
+  EXPECT_EQ(worldMap->headY, 273);
+  // Dots every 40 pixels up to the end of the last piece: 44 of them.
+  EXPECT_EQ(Count(worldMap->particles).dots, static_cast<int>((PathLength() - 0.04 * 40) / 40) + 1);
+}
+
+TEST_F(WorldMapTest, AfterAResetThePathVanishesAtTheNextAdvance) {
+  CompleteGroups(3);
+  worldMap = WorldMap::Create();
+  progress->ResetProgress();
+  worldMap->Show();
+  MapSteps(1);
+  EXPECT_EQ(worldMap->drawnLength, 3 * 117);
+  MapSteps(1);
+  EXPECT_EQ(worldMap->drawnLength, 0);
+  EXPECT_EQ(worldMap->headX, -1);
+  EXPECT_EQ(Count(worldMap->particles).heads, 0);
+}
+
+TEST_F(WorldMapTest, InputWaitsForTheFadeInAndTheFadeOutHoldsOpaqueFirst) {
+  worldMap->Show();
+  Key(SDLK_SPACE, true);
+  MapSteps(MenuScreen::FullFade - 1);
+  EXPECT_EQ(worldMap->state, MenuScreen::FadingIn);
+  MapSteps(1);  // fully in: the held key closes it at once
+  Key(SDLK_SPACE, false);
+  EXPECT_EQ(worldMap->state, MenuScreen::FadingOut);
+  EXPECT_EQ(worldMap->fade, 60);
+  EXPECT_EQ(gameController->GetActiveScreen(), 0);
+  MapSteps(20);
+  EXPECT_EQ(worldMap->fade, 40);
+  MapSteps(40);
+  EXPECT_EQ(worldMap->state, MenuScreen::Hidden);
+}
+
+}  // namespace
