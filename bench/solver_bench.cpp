@@ -1,0 +1,66 @@
+// The level solver on every shipped level: one full search (every reachable
+// resting state, least moves, dead ends), and the whole review the checks run,
+// which solves again without each kind of active tile. The levels are looked
+// for in MARROWICK_GAME_DIR, else in the build folder above this program's folder.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <vector>
+
+#include "puzzle/level_rules.h"
+#include "puzzle/level_solver.h"
+#include "puzzle/map.h"
+
+namespace {
+
+std::vector<mapType> shippedLevels;
+
+void BM_SolveLevel(benchmark::State& state) {
+  const mapType& map = shippedLevels[static_cast<size_t>(state.range(0))];
+  LevelSolution solution;
+  for (auto _ : state) {
+    solution = SolveLevel(map);
+    benchmark::DoNotOptimize(solution.leastMoves);
+  }
+  state.counters["moves"] = solution.leastMoves;
+  state.counters["states"] = solution.restingStates;
+}
+BENCHMARK(BM_SolveLevel)->DenseRange(0, levels::Last)->Unit(benchmark::kMicrosecond);
+
+void BM_ReviewEveryLevel(benchmark::State& state) {
+  for (auto _ : state) {
+    for (size_t n = 0; n < shippedLevels.size(); ++n) {
+      const LevelReview review = ReviewLevel(shippedLevels[n], n > 0 ? &shippedLevels[n - 1] : nullptr);
+      benchmark::DoNotOptimize(review.solution.leastMoves);
+    }
+  }
+}
+BENCHMARK(BM_ReviewEveryLevel)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  const char* configured = std::getenv("MARROWICK_GAME_DIR");
+  const std::filesystem::path gameDir =
+      configured ? std::filesystem::path(configured) : std::filesystem::absolute(argv[0]).parent_path().parent_path();
+  std::error_code error;
+  std::filesystem::current_path(gameDir, error);
+  for (int n = 0; n <= levels::Last && !error; ++n) {
+    shippedLevels.push_back(*mapType::Create(n));
+    if (shippedLevels.back().exitX < 0) {
+      std::cerr << "level " << n << " was not found in " << gameDir << "/levels\n";
+      return 1;
+    }
+  }
+  if (error) {
+    std::cerr << "cannot open " << gameDir << ": " << error.message() << "\n";
+    return 1;
+  }
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
