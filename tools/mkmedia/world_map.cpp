@@ -345,12 +345,13 @@ Image WorldMapPicture() {
   for (const auto& [land, at] : signs) DrawLandmark(map, land, at.x, at.y);
 
   // The road: a dotted brown track; the game lights it up as groups are completed.
-  for (size_t i = 1; i < route.size(); ++i) {
-    Point a = route[i - 1], b = route[i];
-    Bounds bb{std::min(a.x, b.x) - 4, std::min(a.y, b.y) - 4, std::max(a.x, b.x) + 4, std::max(a.y, b.y) + 4};
-    Fill(map, bb, Stroke({a, b}, 4.2f), Solid(Hex(0x2a1e12, 0.45f)));
-    Fill(map, bb, Stroke({a, b}, 2.2f), Solid(Hex(0xc8a870, 0.9f)));
-  }
+  // The edges all go down first, so no piece's edge covers its neighbour's surface.
+  for (float width : {4.2f, 2.2f})
+    for (size_t i = 1; i < route.size(); ++i) {
+      Point a = route[i - 1], b = route[i];
+      Bounds bb{std::min(a.x, b.x) - 4, std::min(a.y, b.y) - 4, std::max(a.x, b.x) + 4, std::max(a.y, b.y) + 4};
+      Fill(map, bb, Stroke({a, b}, width), Solid(width > 3 ? Hex(0x2a1e12, 0.45f) : Hex(0xc8a870, 0.9f)));
+    }
   // Waymarks where each stage of the journey ends, and the starting flag.
   for (const Waymark& m : StageEnds()) {
     Fill(map, Around(m.at.x, m.at.y, 6), Circle(m.at.x, m.at.y, 4.2f), Solid(Hex(0x2a1e12)));
