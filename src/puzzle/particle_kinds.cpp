@@ -13,9 +13,9 @@ std::array<int, particlekind::Count> particlePlacement{};
 void FillParticleTables() {
   using namespace particlekind;
   particleBlend = {ColouredLight, ColouredLight, ColouredLight, ColouredLight, ColouredLight};
-  // Kind 0 is the big falling spark, 1 the teleport swirl and exit ring that
-  // live until the board scrolls, 2 the ball's trail, 3 and 4 the world map's
-  // path dots and path head.
+  // Kind 0: the bursts of a finished level; 1: the teleport swirls and the exit
+  // ring, which live until the board scrolls; 2: the ball's trail; 3 and 4:
+  // the world map's path dots and path head.
   particleScale = {4.0f, 3.0f, 2.0f, 0.7f, 1.75f};
   particleImage = {TrailImage, TrailImage, SparkImage, SparkImage, SparkImage};
   particleFade = {3, 0, 10, 5, 10};

@@ -1,0 +1,145 @@
+// One step and one drawn frame of a busy level through the real back-end and
+// the game's own media: all 280 cells walls in a bordered style with glow on
+// every one, 500 particles, the tiled background and the frame picture.
+// Run with SDL_VIDEODRIVER=offscreen from anywhere; the media are looked for in
+// MARROWICK_GAME_DIR, else in the build folder above this program's folder.
+//
+// CPU time is the whole process's (the software GL driver draws on threads of
+// its own); "of_16.7ms" is that time per iteration as a share of one 60 Hz frame.
+
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <iostream>
+
+#include "app/game_controller.h"
+#include "platform/graphics.h"
+#include "platform/platform.h"
+#include "puzzle/ball.h"
+#include "puzzle/map.h"
+#include "puzzle/particles.h"
+#include "services/resources.h"
+#include "services/sound_manager.h"
+
+using namespace platform;
+
+namespace {
+
+constexpr int BusyParticles = 500;
+constexpr int BoardOrigin = 47;
+constexpr double FrameBudgetSeconds = 1.0 / 60;
+
+double ProcessCpuSeconds() {
+  timespec t{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+}
+
+void LoadGameMedia(const std::filesystem::path& gameDir) {
+  const auto here = std::filesystem::current_path();
+  std::filesystem::current_path(gameDir);
+  AutoImageFlags(0);
+  AutoMidHandle(true);
+  Resources::LoadMedia();
+  trailImages = {LoadImage("media\\trail.png"), LoadImage("media\\shade.png"), LoadImage("media\\spark.png")};
+  std::filesystem::current_path(here);
+}
+
+// Every cell a wall of one of the six looks, lit, with the ball resting in the
+// middle and 500 trail particles that stay at full strength, so every step and
+// frame sees the same load.
+void MakeBusyLevel() {
+  FillParticleTables();
+  backgroundIndex = -1;
+  Resources::SelectBackground(2);
+  soundManager = std::make_shared<SoundManager>();
+  gameController = GameController::Create();
+  CurrentMap = std::make_shared<mapType>();
+  for (int x = 0; x < board::Width; ++x) {
+    for (int y = 0; y < board::Height; ++y) CurrentMap->tiles[x][y] = tile::FirstWall + (x + y) % 6;
+  }
+  CurrentMap->startX = board::Width / 2;
+  CurrentMap->startY = board::Height / 2;
+  CurrentMap->lockState = CurrentMap->lockInitial = {0, 1};
+  CurrentMap->Restart();
+  ClearParticles();
+  Emit(3, 32 * 10, 32 * 7, static_cast<float>(BusyParticles), 0, 0);
+  for (particleNodeType* node = ParticleChain->next.get(); node; node = node->next.get()) {
+    static_cast<particleType*>(node)->fade = 0;
+  }
+}
+
+void LightEveryCell() {
+  for (auto& column : CurrentMap->glow) column.fill(24);
+}
+
+// The level loop's frame, without the buttons and token column.
+void DrawPlayFrame() {
+  SetOrigin(32, 30);
+  GameController::ResetDrawState();
+  GameController::DrawBackground();
+  DrawParticlesBehind(BoardOrigin, BoardOrigin);
+  GameController::ResetDrawState();
+  CurrentMap->Draw(BoardOrigin, BoardOrigin, 1);
+  SetOrigin(0, 0);
+  GameController::ResetDrawState();
+  DrawImage(borderImage, 0, 0);
+  SetOrigin(32, 30);
+  DrawParticlesInFront(BoardOrigin, BoardOrigin);
+  SetOrigin(0, 0);
+  Flip(0);
+}
+
+void ReportShareOfFrame(benchmark::State& state, double cpuSeconds) {
+  const double perIteration = cpuSeconds / static_cast<double>(state.iterations());
+  state.counters["of_16.7ms"] = perIteration / FrameBudgetSeconds;
+}
+
+void BM_BusyStep(benchmark::State& state) {
+  const double start = ProcessCpuSeconds();
+  for (auto _ : state) {
+    LightEveryCell();
+    CurrentMap->Update(1, 0);
+    UpdateParticles();
+  }
+  ReportShareOfFrame(state, ProcessCpuSeconds() - start);
+  state.counters["particles"] = static_cast<double>(BusyParticles);
+}
+BENCHMARK(BM_BusyStep)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime();
+
+void BM_BusyFrame(benchmark::State& state) {
+  LightEveryCell();
+  const int64_t callsBefore = DrawCallCount();
+  const double start = ProcessCpuSeconds();
+  for (auto _ : state) DrawPlayFrame();
+  ReportShareOfFrame(state, ProcessCpuSeconds() - start);
+  state.counters["draw_calls"] =
+      static_cast<double>(DrawCallCount() - callsBefore) / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_BusyFrame)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  const char* configured = std::getenv("MARROWICK_GAME_DIR");
+  const std::filesystem::path gameDir =
+      configured ? std::filesystem::path(configured) : std::filesystem::absolute(argv[0]).parent_path().parent_path();
+  if (!InitPlatform() || !OpenGraphics(800, 600, 0, 60, 0)) {
+    std::cerr << "no display: " << LastDisplayError() << "\n";
+    return 1;
+  }
+  LoadGameMedia(gameDir);
+  MakeBusyLevel();
+  if (!currentTileSet || !currentBackground || !borderImage || !trailImages[2]) {
+    std::cerr << "the game's media were not found in " << gameDir << "\n";
+    return 1;
+  }
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  ShutdownPlatform();
+  return 0;
+}

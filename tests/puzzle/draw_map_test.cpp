@@ -1,0 +1,220 @@
+// Drawing a map with the game's media: what each kind of cell shows in play and
+// in the editor, the glow the ball leaves, the locks fading, and unknown codes.
+
+#include "draw_fixture.h"
+#include "puzzle/editor_mode.h"
+
+using namespace platform;
+
+namespace {
+
+void Tile(int frame, int x, int y) { DrawImage(currentTileSet, CellX(x), CellY(y), frame); }
+void Border(int x, int y) { DrawImage(tileBorderImage, CellX(x), CellY(y)); }
+
+// The 32 x 32 pixels of cell (x, y) in a frame.
+std::vector<uint32_t> CellOf(const std::vector<uint32_t>& frame, int x, int y) {
+  std::vector<uint32_t> cell;
+  const int left = static_cast<int>(CellX(x)) - 16, top = static_cast<int>(CellY(y)) - 16;
+  for (int row = top; row < top + 32; ++row) {
+    for (int col = left; col < left + 32; ++col) cell.push_back(frame[static_cast<size_t>(row) * 800 + col]);
+  }
+  return cell;
+}
+
+using MapDrawing = DrawTest;
+
+TEST_F(MapDrawing, AWallBesideARestingBallGlowsAtTwentyTwoThirtiethsAndFadesAfterItLeaves) {
+  Play(FloorWith({{3, 5, 'S'}, {4, 5, '#'}}));
+  Step();  // the ball lights its neighbours to 25; the map's step then decays them
+  ASSERT_EQ(CurrentMap->glow[4][5], 24);
+
+  auto wallWithGlow = [](float alpha) {
+    return FrameOf([alpha] {
+      Tile(0, 4, 5);
+      SetBlend(LightBlend);
+      SetAlpha(alpha);
+      Tile(0, 4, 5);
+    });
+  };
+  const auto plainWall = FrameOf([] { Tile(0, 4, 5); });
+  EXPECT_TRUE(Same(CellOf(FrameOf([] { CurrentMap->Draw(Origin, Origin, 1); }), 4, 5), CellOf(wallWithGlow(22 / 30.0f), 4, 5)));
+  EXPECT_FALSE(Same(CellOf(wallWithGlow(22 / 30.0f), 4, 5), CellOf(wallWithGlow(23 / 30.0f), 4, 5)));
+  // The map scrolling in is drawn without glow.
+  EXPECT_TRUE(Same(CellOf(FrameOf([] { CurrentMap->Draw(Origin, Origin, 0); }), 4, 5), CellOf(plainWall, 4, 5)));
+
+  // With the ball gone the glow falls by 1/30 a step; at 2 and below nothing shows.
+  CurrentMap->ball = nullptr;
+  for (int step = 1; step <= 23; ++step) {
+    Step();
+    const int glow = 24 - step;
+    ASSERT_EQ(CurrentMap->glow[4][5], glow);
+    const auto drawn = CellOf(FrameOf([] { CurrentMap->Draw(Origin, Origin, 1); }), 4, 5);
+    if (glow > 2) {
+      EXPECT_TRUE(Same(drawn, CellOf(wallWithGlow((glow - 2) / 30.0f), 4, 5))) << "glow " << glow;
+    } else {
+      EXPECT_TRUE(Same(drawn, CellOf(plainWall, 4, 5))) << "glow " << glow;
+    }
+  }
+}
+
+TEST_F(MapDrawing, LocksFadeWhileChangingAndOnlyTheColourThatStartsOpenHasABorder) {
+  UseArtStyle(2);  // a style with tile borders
+  CurrentMap = MapOf(FloorWith({{2, 2, 'A'}, {5, 2, 'B'}}));
+  auto lockA = [](float alpha) {
+    SetAlpha(alpha);
+    Tile(0, 2, 2);
+    DrawImage(keyTileImage, CellX(2), CellY(2), 0);
+    SetAlpha(1);
+  };
+  auto lockB = [](float alpha) {
+    SetAlpha(alpha);
+    Tile(0, 5, 2);
+    Border(5, 2);
+    SetAlpha(1);
+  };
+  struct Case {
+    int stateA, stateB, timer;
+    float alphaA, alphaB;  // 0: not drawn
+  } cases[] = {
+      {0, 1, 0, 1.0f, 0.0f},   // as a level starts: A locked, B open
+      {2, 2, 20, 0.5f, 0.5f},  // half-way: A opening, B closing
+      {2, 2, 30, 0.25f, 0.75f},
+      {1, 0, 40, 0.0f, 1.0f},  // changed: A open, B closed
+  };
+  for (const Case& c : cases) {
+    CurrentMap->lockState = {c.stateA, c.stateB};
+    CurrentMap->lockTimer = {c.timer, c.timer};
+    const auto drawn = FrameOf([] { CurrentMap->Draw(Origin, Origin, 1); });
+    const auto expected = FrameOf([&] {
+      if (c.alphaA > 0) lockA(c.alphaA);
+      if (c.alphaB > 0) lockB(c.alphaB);
+    });
+    EXPECT_TRUE(Same(drawn, expected)) << "states " << c.stateA << "/" << c.stateB << " timer " << c.timer;
+  }
+
+  // In the editor lock A is always a locked wall and lock B shows at half alpha.
+  EditorMode = 1;
+  CurrentMap->lockState = {1, 1};
+  EXPECT_TRUE(Same(FrameOf([] { CurrentMap->Draw(Origin, Origin, 1); }), FrameOf([&] {
+                     lockA(1.0f);
+                     lockB(0.5f);
+                   })));
+}
+
+TEST_F(MapDrawing, LocksGlowWhereTheyStandEvenWhenOpenIfTheirColourStartsOpen) {
+  UseArtStyle(2);
+  CurrentMap = MapOf(FloorWith({{2, 2, 'A'}, {5, 2, 'B'}}));
+  CurrentMap->glow[2][2] = CurrentMap->glow[5][2] = 17;  // alpha 0.5
+  CurrentMap->lockState = {1, 1};                        // both open: A shows nothing, B shows nothing
+  const auto drawn = FrameOf([] { CurrentMap->Draw(Origin, Origin, 1); });
+  const auto expected = FrameOf([] {
+    SetBlend(LightBlend);
+    SetAlpha(0.5f);
+    Tile(0, 5, 2);
+    Border(5, 2);
+  });
+  EXPECT_TRUE(Same(drawn, expected));
+}
+
+TEST_F(MapDrawing, KeysShowUntilUsedAndAlwaysInTheEditor) {
+  CurrentMap = MapOf(FloorWith({{1, 1, 'a'}, {3, 1, 'b'}}));
+  auto keys = [](bool a, bool b) {
+    return FrameOf([=] {
+      if (a) DrawImage(keyTileImage, CellX(1), CellY(1), 1);
+      if (b) DrawImage(keyTileImage, CellX(3), CellY(1), 2);
+    });
+  };
+  auto drawn = [] { return FrameOf([] { CurrentMap->Draw(Origin, Origin, 1); }); };
+  EXPECT_TRUE(Same(drawn(), keys(true, true)));
+  CurrentMap->lockState = {2, 1};  // key a used: its lock is opening
+  EXPECT_TRUE(Same(drawn(), keys(false, true)));
+  CurrentMap->lockState = {1, 0};  // both locks changed
+  EXPECT_TRUE(Same(drawn(), keys(false, false)));
+  EditorMode = 1;
+  EXPECT_TRUE(Same(drawn(), keys(true, true)));
+}
+
+TEST_F(MapDrawing, FloorStartAndExitDrawNothingInPlayButMarkersInTheEditor) {
+  CurrentMap = MapOf(FloorWith({{0, 0, 'S'}, {19, 13, 'E'}}));
+  Clear(20, 40, 60);
+  CurrentMap->Draw(Origin, Origin, 1);
+  const auto frame = Frame();
+  EXPECT_EQ(std::count(frame.begin(), frame.end(), 0x14283Cu), static_cast<long>(frame.size()));
+
+  EditorMode = 1;
+  const auto expected = FrameOf([] {
+    SetColor(0, 255, 0);
+    Tile(3, 0, 0);
+    SetColor(255, 0, 0);
+    Tile(2, 19, 13);
+  });
+  EXPECT_TRUE(Same(FrameOf([] { CurrentMap->Draw(Origin, Origin, 1); }), expected));
+}
+
+TEST_F(MapDrawing, UnknownCodesAreWrittenAsBadFollowedByTheCode) {
+  // 4, 5 and 6 answer the teleport, key and lock kinds without being any of them.
+  CurrentMap = MapOf(FloorWith({}));
+  const int codes[][3] = {{7, 2, 3}, {6, 5, 3}, {5, 8, 3}, {4, 11, 3}, {-3, 2, 8}, {99, 5, 8}};
+  for (const auto& c : codes) CurrentMap->tiles[c[1]][c[2]] = c[0];
+  for (int editor : {0, 1}) {
+    EditorMode = editor;
+    const auto expected = FrameOf([&] {
+      for (const auto& c : codes) DrawText("Bad " + std::to_string(c[0]), CellX(c[1]), CellY(c[2]));
+    });
+    EXPECT_TRUE(Same(FrameOf([] { CurrentMap->Draw(Origin, Origin, 1); }), expected)) << "editor " << editor;
+  }
+}
+
+TEST_F(MapDrawing, WallsUseTheirLookAndTheStylesBorderVoidIsTintedAndTheOffsetMovesEverything) {
+  CurrentMap = MapOf(FloorWith({{1, 1, ' '}, {4, 1, '#'}, {6, 1, '#'}}));
+  CurrentMap->tiles[6][1] = 15;  // the sixth look
+  CurrentMap->offsetX = 8;
+  CurrentMap->offsetY = -5;
+  for (int style : {1, 2}) {
+    UseArtStyle(style);
+    const auto expected = FrameOf([style] {
+      SetOrigin(8, -5);
+      SetColor(50, 50, 255);
+      Tile(0, 1, 1);
+      SetColor(255, 255, 255);
+      Tile(0, 4, 1);
+      if (style >= 2) Border(4, 1);
+      Tile(5, 6, 1);
+      if (style >= 2) Border(6, 1);
+      SetOrigin(0, 0);
+    });
+    EXPECT_TRUE(Same(FrameOf([] { CurrentMap->Draw(Origin, Origin, 1); }), expected)) << "style " << style;
+  }
+  // Every cell leaves the resting drawing state behind it.
+  EXPECT_EQ(GetBlend(), AlphaBlend);
+  EXPECT_EQ(GetAlpha(), 1.0f);
+  int r, g, b;
+  GetColor(r, g, b);
+  EXPECT_EQ(r + g + b, 3 * 255);
+}
+
+TEST_F(MapDrawing, TheEditorNumbersTeleportsAndLightsTheProtectedCells) {
+  EditorMode = 1;
+  CurrentMap = MapOf(FloorWith({{3, 4, '3'}, {9, 4, '0'}}));  // codes 19 and 16
+  CurrentMap->protectLeft = 0, CurrentMap->protectRight = 1;
+  CurrentMap->protectTop = 12, CurrentMap->protectBottom = 13;
+  const auto expected = FrameOf([] {
+    DrawImage(digitsImage, CellX(3), CellY(4), 3);
+    DrawImage(digitsImage, CellX(9), CellY(4), 0);
+    SetBlend(LightBlend);
+    SetAlpha(0.1f);
+    for (int x = 0; x <= 1; ++x) {
+      for (int y = 12; y <= 13; ++y) Tile(0, x, y);
+    }
+  });
+  EXPECT_TRUE(Same(FrameOf([] { CurrentMap->Draw(Origin, Origin, 1); }), expected));
+
+  EditorMode = 0;
+  Clear(20, 40, 60);
+  CurrentMap->Draw(Origin, Origin, 1);
+  const auto frame = Frame();
+  EXPECT_EQ(std::count(frame.begin(), frame.end(), 0x14283Cu), static_cast<long>(frame.size()))
+      << "teleports and protection show only in the editor";
+}
+
+}  // namespace

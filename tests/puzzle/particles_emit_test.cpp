@@ -1,0 +1,187 @@
+// Emitting particles of the seven types, how they move and are pulled, how the
+// board's scroll moves them, and the sparkles a level starts with.
+
+#include <cmath>
+
+#include "puzzle_fixture.h"
+
+namespace {
+
+using ParticleEmitTest = PuzzleTest;
+
+std::vector<particleType*> Particles(particleNodeType& head) {
+  std::vector<particleType*> particles;
+  for (particleNodeType* node = head.next.get(); node; node = node->next.get()) {
+    particles.push_back(static_cast<particleType*>(node));
+  }
+  return particles;
+}
+
+// World units from screen pixels, as particles keep their positions.
+float WorldX(float x) { return x * 200 / 800 - 100; }
+float WorldY(float y) { return y * 200 / 600 - 100; }
+
+TEST_F(ParticleEmitTest, TheAmountIsRoundedToWholeParticles) {
+  const std::pair<float, size_t> cases[] = {{0.4f, 0}, {0.5f, 1}, {2.6f, 3}, {30.0f, 30}, {-3.0f, 0}, {NAN, 0}};
+  for (auto [amount, count] : cases) {
+    const auto chain = std::make_shared<particleNodeType>();
+    Emit(3, 10, 10, amount, 0, 0, chain);
+    EXPECT_EQ(Particles(*chain).size(), count) << "amount " << amount;
+  }
+  EXPECT_EQ(ParticleChain->next, nullptr) << "a chain given is used instead of the level's";
+}
+
+TEST_F(ParticleEmitTest, EachTypeGivesItsKindPullDepthColourSpeedAndFade) {
+  struct Case {
+    int type, kind, attract, spinning;
+    float z, speed;
+    int fade;
+  } cases[] = {
+      {0, 0, 0, 0, 200, 0.1f, 3},       {1, 1, 0, 1, 200, 0.0000001f, 0}, {2, 1, 1, 0, 200, 0.04f, 0},
+      {3, 2, 0, 0, 200, 0.01f, 10},     {4, 0, 2, 0, 210, 0.1f, 3},       {5, 3, 0, 0, 200, 0.0025f, 5},
+      {6, 4, 0, 0, 200, 0.005f, 10},    {9, 0, 0, 0, 200, 0.0f, 3},  // any other type: the defaults
+  };
+  CurrentMap = std::make_shared<mapType>();
+  CurrentMap->offsetX = 24;
+  CurrentMap->offsetY = -16;
+  for (const Case& c : cases) {
+    const auto chain = std::make_shared<particleNodeType>();
+    Emit(c.type, 200, 150, 4.0f, 40, 60, chain);
+    for (const particleType* p : Particles(*chain)) {
+      EXPECT_EQ(p->kind, c.kind) << "type " << c.type;
+      EXPECT_EQ(p->attract, c.attract) << "type " << c.type;
+      EXPECT_EQ(p->spinning, c.spinning) << "type " << c.type;
+      EXPECT_EQ(p->z, c.z) << "type " << c.type;
+      EXPECT_EQ(p->fade, c.fade) << "type " << c.type;
+      EXPECT_NEAR(std::sqrt(p->vx * p->vx + p->vy * p->vy + p->vz * p->vz), c.speed, c.speed * 1e-4f)
+          << "type " << c.type;
+      EXPECT_EQ(p->x, WorldX(200));
+      EXPECT_EQ(p->y, WorldY(150));
+      EXPECT_EQ(p->offsetX, 24.0f);
+      EXPECT_EQ(p->offsetY, -16.0f);
+      EXPECT_EQ(p->red, 255.0f);  // every type here is orange
+      EXPECT_EQ(p->green, 100.0f);
+      EXPECT_EQ(p->blue, 0.0f);
+      EXPECT_EQ(p->alpha, 1.0f);
+      EXPECT_EQ(p->targetX, WorldX(40)) << "a target of its own is kept, type " << c.type;
+    }
+  }
+}
+
+TEST_F(ParticleEmitTest, ATrailParticleLosesAHundredthOfItsAlphaAStep) {
+  Emit(3, 64, 64, 1.0f, 0, 0);
+  particleType& p = *Particles(*ParticleChain).front();
+  for (int step = 1; step <= 99; ++step) UpdateParticles();
+  EXPECT_NEAR(p.alpha, 0.01f, 1e-5f);
+  UpdateParticles();
+  EXPECT_NEAR(p.alpha, 0.0f, 1e-5f) << "faded out after 100 steps";
+}
+
+TEST_F(ParticleEmitTest, TeleportSwirlsLiveUntilTheBoardScrollsAndThenDieWithinTwentyFiveSteps) {
+  Emit(1, 64, 64, 15.0f, 0, 0);
+  const auto swirls = Particles(*ParticleChain);
+  ASSERT_EQ(swirls.size(), 15u);
+  for (int step = 0; step < 1000; ++step) UpdateParticles();
+  for (const particleType* p : swirls) {
+    EXPECT_EQ(p->alpha, 1.0f);
+    EXPECT_GE(p->angle, 0);
+    EXPECT_LE(p->angle, 360);
+  }
+  ParticleChain->Shift(8, 0);
+  for (int step = 0; step < 9; ++step) UpdateParticles();
+  for (const particleType* p : swirls) EXPECT_GT(p->alpha, 0.0f) << "fade " << p->fade;
+  for (int step = 9; step < 25; ++step) UpdateParticles();
+  for (const particleType* p : swirls) EXPECT_LE(p->alpha, 0.0f) << "fade " << p->fade;
+}
+
+TEST_F(ParticleEmitTest, AScrollMovesEachKindItsOwnWay) {
+  const auto chain = std::make_shared<particleNodeType>();
+  for (int type : {0, 3, 5}) Emit(type, 400, 300, 1.0f, 0, 0, chain);
+  const auto particles = Particles(*chain);  // newest first: types 5, 3, 0
+  struct Place {
+    float x, y, offsetX, offsetY;
+  };
+  auto placeOf = [](const particleType* p) { return Place{p->x, p->y, p->offsetX, p->offsetY}; };
+  const Place spot = placeOf(particles[2]), trail = placeOf(particles[1]), dot = placeOf(particles[0]);
+
+  chain->Shift(8, -8);
+  // Kind 0 moves in world units, truncated: 8 pixels across are 2 units, 8 down are 2.
+  EXPECT_EQ(particles[2]->x, spot.x + 2);
+  EXPECT_EQ(particles[2]->y, spot.y - 2);
+  EXPECT_EQ(particles[2]->offsetX, spot.offsetX);
+  // The trail keeps its world position and carries the map's offset.
+  EXPECT_EQ(particles[1]->x, trail.x);
+  EXPECT_EQ(particles[1]->offsetX, trail.offsetX + 8);
+  EXPECT_EQ(particles[1]->offsetY, trail.offsetY - 8);
+  EXPECT_EQ(particles[1]->fade, 10) << "a particle that fades anyway keeps its pace";
+  // The world map's glows do not move with the board.
+  EXPECT_EQ(particles[0]->x, dot.x);
+  EXPECT_EQ(particles[0]->offsetX, dot.offsetX);
+
+  chain->Shift(3, 3);  // under a world unit: kind 0 stays put
+  EXPECT_EQ(particles[2]->x, spot.x + 2);
+}
+
+TEST_F(ParticleEmitTest, ExitRingParticlesSwingAroundTheExitCentre) {
+  Emit(2, 32 * 5 + 12, 32 * 4, 1.0f, 32 * 5, 32 * 4);
+  particleType& p = *Particles(*ParticleChain).front();
+  float least = 0, most = 0;
+  for (int step = 0; step < 600; ++step) {
+    UpdateParticles();
+    least = std::min(least, p.x - p.targetX);
+    most = std::max(most, p.x - p.targetX);
+    ASSERT_EQ(p.z, 200.0f);
+  }
+  EXPECT_LT(least, -1.0f);
+  EXPECT_GT(most, 1.0f);
+  EXPECT_LT(std::max(-least, most), 10.0f) << "the spring keeps it near";
+  EXPECT_EQ(p.alpha, 1.0f);
+}
+
+TEST_F(ParticleEmitTest, BurstsHomeOnTheLevelsTokenSquare) {
+  progress->SelectLevel(13);  // third of its group
+  Emit(4, 32 * 2, 32 * 3, 30.0f, 0, 0);
+  const auto bursts = Particles(*ParticleChain);
+  ASSERT_EQ(bursts.size(), 30u);
+  for (int step = 0; step < 200; ++step) UpdateParticles();
+  for (const particleType* p : bursts) {
+    EXPECT_FLOAT_EQ(p->targetX, WorldX(680));
+    EXPECT_FLOAT_EQ(p->targetY, WorldY(64 * 3 + 40));
+    EXPECT_LT(std::hypot(p->x - p->targetX, p->y - p->targetY), 6.0f);
+  }
+
+  // Right on the target there is no direction to pull in.
+  particleType& p = *bursts.front();
+  p.x = p.targetX;
+  p.y = p.targetY;
+  UpdateParticles();
+  EXPECT_FALSE(std::isnan(p.ax) || std::isnan(p.ay) || std::isnan(p.x) || std::isnan(p.y));
+}
+
+TEST_F(ParticleEmitTest, ALevelStartsWithARingRoundItsExitAndSwirlsOverEachTeleportOnly) {
+  Play({"S.0......E", "..1."});
+  CurrentMap->tiles[3][1] = 4;  // an unknown code that answers the teleport kind
+  ClearParticles();
+  CurrentMap->IntroSparkles();
+  int ring = 0, swirls = 0;
+  for (const particleType* p : Particles(*ParticleChain)) {
+    if (p->attract == 1) {
+      ++ring;
+      EXPECT_FLOAT_EQ(p->targetX, WorldX(32 * 9));
+      EXPECT_FLOAT_EQ(p->targetY, WorldY(0));
+    } else {
+      ++swirls;
+      EXPECT_EQ(p->spinning, 1);
+      EXPECT_EQ(p->fade, 0);
+    }
+  }
+  EXPECT_EQ(ring, 21);
+  EXPECT_EQ(swirls, 30) << "fifteen over each of the two teleports";
+
+  CurrentMap->exitX = CurrentMap->exitY = -1;
+  ClearParticles();
+  CurrentMap->IntroSparkles();
+  EXPECT_EQ(Particles(*ParticleChain).size(), 30u);
+}
+
+}  // namespace
