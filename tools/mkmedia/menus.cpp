@@ -81,19 +81,21 @@ void PanelButton(Image& strip, int cell, int width, int height, const std::strin
   PaintText(strip, style, width / 2.0f, top + height / 2.0f + CapHeight(style) / 2, label, look, Align::Centre);
 }
 
-// A setting's label, left-aligned, leaving room for its widget on the right.
-void SettingLabel(Image& strip, int cell, const std::string& label, float roomFor, bool highlighted) {
-  const float top = static_cast<float>(cell * kOptionH);
-  const TextStyle style = Fitted(TextStyle{Face::SansBold, 16, 0.2f}, label, roomFor - 8);
+// A setting's label, left-aligned. The options screen draws the setting's
+// widget first and this cell over it, so nothing of the cell may reach
+// `widgetFrom`, where the widget begins.
+void SettingLabel(Image& strip, int cell, const std::string& label, float widgetFrom, bool highlighted) {
+  const float top = static_cast<float>(cell * kOptionH), left = 5, pad = 4;
+  const TextStyle style = Fitted(TextStyle{Face::SerifBold, 18, 0.2f}, label, widgetFrom - left - pad - 2);
   const float baseline = top + kOptionH / 2.0f + CapHeight(style) / 2;
   if (highlighted) {
-    float w = TextWidth(style, label);
-    Fill(strip, {0, top, static_cast<float>(kOptionW), top + kOptionH}, RoundBox(0, top + 3, w + 10, top + kOptionH - 3, 8),
-         LinearGradient({0, 0}, Hex(0xf0c060, 0.75f), {w + 10, 0}, Hex(0xf0c060, 0.15f)));
+    float right = left + TextWidth(style, label) + pad;
+    Fill(strip, {0, top, right + 1, top + kOptionH}, RoundBox(0, top + 3, right, top + kOptionH - 3, 8),
+         LinearGradient({0, 0}, Hex(0xf0c060, 0.75f), {right, 0}, Hex(0xf0c060, 0.15f)));
   }
   TextLook look;
   look.fill = Solid(highlighted ? kInkHighlight : kInk);
-  PaintText(strip, style, 5, baseline, label, look);
+  PaintText(strip, style, left, baseline, label, look);
 }
 
 }  // namespace
@@ -182,11 +184,11 @@ Image InstructionsStrip() {
 Image OptionsStrip() {
   Image strip(kOptionW, kOptionH * 10);
   // The yes/no box starts 137 pixels into the full-screen cell; the volume
-  // tracks 107 pixels into theirs.
+  // tracks 107 pixels into theirs, and a knob at zero reaches 10 further left.
   for (int h = 0; h < 2; ++h) {
-    SettingLabel(strip, 0 + h, "Full screen", 132, h != 0);
-    SettingLabel(strip, 2 + h, "Sound effects", 102, h != 0);
-    SettingLabel(strip, 4 + h, "Music", 102, h != 0);
+    SettingLabel(strip, 0 + h, "Full screen", 137, h != 0);
+    SettingLabel(strip, 2 + h, "Sound effects", 97, h != 0);
+    SettingLabel(strip, 4 + h, "Music", 97, h != 0);
     PanelButton(strip, 6 + h, kOptionW, kOptionH, "Reset profile", h != 0);
     PanelButton(strip, 8 + h, kOptionW, kOptionH, "Back", h != 0);
   }

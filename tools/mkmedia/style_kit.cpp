@@ -24,13 +24,13 @@ Mask HeightField(int size, const HeightAt& height) {
 }
 
 Image Lit(const Image& albedo, const Mask& height, float depth, float specular, bool wrap, float shininess) {
-  Mask spec;
-  Mask shade = Relief(height, depth, wrap, &spec, shininess);
+  Mask highlight;
+  Mask shade = Relief(height, depth, wrap, &highlight, shininess);
   Image out = albedo;
   for (int y = 0; y < out.Height(); ++y)
     for (int x = 0; x < out.Width(); ++x) {
       Rgba& c = out.At(x, y);
-      float s = shade.At(x, y), h = spec.At(x, y) * specular;
+      float s = shade.At(x, y), h = highlight.At(x, y) * specular;
       c.r = Clamp01(c.r * s + h);
       c.g = Clamp01(c.g * s + h);
       c.b = Clamp01(c.b * s + h);
