@@ -72,19 +72,4 @@ TEST_F(FlashDrawing, ARestartFlashCoversTheScreenAndIsGoneAfterSeventeenUpdates)
   EXPECT_EQ(r + g + b, 3 * 255);
 }
 
-TEST_F(FlashDrawing, ARisingFlashInItsOwnColourTurnsAroundAtFull) {
-  flashType flash;
-  flash.mode = 1;
-  flash.speed = 0.5f;
-  flash.red = 0, flash.green = 0, flash.blue = 255;
-  flash.Update();
-  EXPECT_EQ(flash.mode, 1);
-  flash.Update();
-  EXPECT_EQ(flash.mode, 2);
-  EXPECT_EQ(flash.alpha, 1.0f);
-  Clear(200, 0, 0);
-  flash.Draw();
-  EXPECT_EQ(PixelAt(10, 10), 0x0000FFu);
-}
-
 }  // namespace

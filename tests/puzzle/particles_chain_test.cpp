@@ -143,15 +143,4 @@ TEST_F(ParticleChainTest, ThousandsOfParticlesUpdateShiftLeaveAndAreReleasedOnAS
   EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(ParticleChainTest, TheLevelsChainIsMadeOnFirstUseAndMadeAnewWhenCleared) {
-  ParticleChain = nullptr;
-  UpdateParticles();
-  DrawParticlesBehind(47, 47);
-  Emit(3, 10, 10, 1.0f, 0, 0);  // makes the chain on first use
-  ASSERT_NE(ParticleChain, nullptr);
-  EXPECT_NE(ParticleChain->next, nullptr);
-  ClearParticles();
-  EXPECT_EQ(ParticleChain->next, nullptr);
-}
-
 }  // namespace

@@ -1,4 +1,4 @@
-// Emitting particles of the seven types, how they move and are pulled, how the
+// Emitting particles: how many, how they fade and are pulled, how the
 // board's scroll moves them, and the sparkles a level starts with.
 
 #include <cmath>
@@ -29,43 +29,6 @@ TEST_F(ParticleEmitTest, TheAmountIsRoundedToWholeParticles) {
     EXPECT_EQ(Particles(*chain).size(), count) << "amount " << amount;
   }
   EXPECT_EQ(ParticleChain->next, nullptr) << "a chain given is used instead of the level's";
-}
-
-TEST_F(ParticleEmitTest, EachTypeGivesItsKindPullDepthColourSpeedAndFade) {
-  struct Case {
-    int type, kind, attract, spinning;
-    float z, speed;
-    int fade;
-  } cases[] = {
-      {0, 0, 0, 0, 200, 0.1f, 3},       {1, 1, 0, 1, 200, 0.0000001f, 0}, {2, 1, 1, 0, 200, 0.04f, 0},
-      {3, 2, 0, 0, 200, 0.01f, 10},     {4, 0, 2, 0, 210, 0.1f, 3},       {5, 3, 0, 0, 200, 0.0025f, 5},
-      {6, 4, 0, 0, 200, 0.005f, 10},    {9, 0, 0, 0, 200, 0.0f, 3},  // any other type: the defaults
-  };
-  CurrentMap = std::make_shared<mapType>();
-  CurrentMap->offsetX = 24;
-  CurrentMap->offsetY = -16;
-  for (const Case& c : cases) {
-    const auto chain = std::make_shared<particleNodeType>();
-    Emit(c.type, 200, 150, 4.0f, 40, 60, chain);
-    for (const particleType* p : Particles(*chain)) {
-      EXPECT_EQ(p->kind, c.kind) << "type " << c.type;
-      EXPECT_EQ(p->attract, c.attract) << "type " << c.type;
-      EXPECT_EQ(p->spinning, c.spinning) << "type " << c.type;
-      EXPECT_EQ(p->z, c.z) << "type " << c.type;
-      EXPECT_EQ(p->fade, c.fade) << "type " << c.type;
-      EXPECT_NEAR(std::sqrt(p->vx * p->vx + p->vy * p->vy + p->vz * p->vz), c.speed, c.speed * 1e-4f)
-          << "type " << c.type;
-      EXPECT_EQ(p->x, WorldX(200));
-      EXPECT_EQ(p->y, WorldY(150));
-      EXPECT_EQ(p->offsetX, 24.0f);
-      EXPECT_EQ(p->offsetY, -16.0f);
-      EXPECT_EQ(p->red, 255.0f);  // every type here is orange
-      EXPECT_EQ(p->green, 100.0f);
-      EXPECT_EQ(p->blue, 0.0f);
-      EXPECT_EQ(p->alpha, 1.0f);
-      EXPECT_EQ(p->targetX, WorldX(40)) << "a target of its own is kept, type " << c.type;
-    }
-  }
 }
 
 TEST_F(ParticleEmitTest, ATrailParticleLosesAHundredthOfItsAlphaAStep) {
@@ -120,22 +83,6 @@ TEST_F(ParticleEmitTest, AScrollMovesEachKindItsOwnWay) {
 
   chain->Shift(3, 3);  // under a world unit: kind 0 stays put
   EXPECT_EQ(particles[2]->x, spot.x + 2);
-}
-
-TEST_F(ParticleEmitTest, ExitRingParticlesSwingAroundTheExitCentre) {
-  Emit(2, 32 * 5 + 12, 32 * 4, 1.0f, 32 * 5, 32 * 4);
-  particleType& p = *Particles(*ParticleChain).front();
-  float least = 0, most = 0;
-  for (int step = 0; step < 600; ++step) {
-    UpdateParticles();
-    least = std::min(least, p.x - p.targetX);
-    most = std::max(most, p.x - p.targetX);
-    ASSERT_EQ(p.z, 200.0f);
-  }
-  EXPECT_LT(least, -1.0f);
-  EXPECT_GT(most, 1.0f);
-  EXPECT_LT(std::max(-least, most), 10.0f) << "the spring keeps it near";
-  EXPECT_EQ(p.alpha, 1.0f);
 }
 
 TEST_F(ParticleEmitTest, BurstsHomeOnTheLevelsTokenSquare) {
