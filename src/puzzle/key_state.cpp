@@ -13,7 +13,9 @@ int keyStateType::Index() const { return state[0] + 2 * state[1]; }
 
 void keyStateType::Toggle(int x, int y) {
   if (!CurrentMap || CurrentMap->TileKind(x, y) != tilekind::Key) return;
-  const int c = CurrentMap->tiles[x][y] - tile::FirstKey;
+  const int code = CurrentMap->tiles[x][y];
+  if (code < tile::FirstKey || code > tile::LastKey) return;  // code 5 also answers as a key
+  const int c = code - tile::FirstKey;
   const int initial = CurrentMap->lockInitial[c];
   if (state[c] == 0 && initial == 0) {
     state[c] = 1;

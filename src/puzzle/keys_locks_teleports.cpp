@@ -34,8 +34,11 @@ int mapType::CanEnter(int x, int y, const keyStateType* snapshot) const {
 }
 
 void mapType::UseKey(int x, int y) {
+  // Unknown codes can share a kind's number (code 5 answers as a key): only the
+  // real key codes name a lock colour.
   if (TileKind(x, y) != tilekind::Key) return;
   const int code = tiles[x][y];
+  if (code < tile::FirstKey || code > tile::LastKey) return;
   const int c = code - tile::FirstKey;
   if (lockState[c] == Changing) return;
   if (lockState[c] == Closed && lockInitial[c] == 0) {

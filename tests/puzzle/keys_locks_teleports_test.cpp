@@ -198,3 +198,24 @@ TEST_F(KeysLocksTeleportsTest, TheBallLightsItsEightNeighboursAndTheLightFades) 
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(KeysLocksTeleportsTest, AnUnknownCodeThatAnswersAsAKeyTouchesNoLock) {
+  Play({
+      "#############",
+      "#S.........E#",
+      "#############",
+  });
+  for (int x = 3; x < 10; ++x) CurrentMap->tiles[x][1] = 5;  // not a key code, though its kind reads 5
+  const auto before = CurrentMap->lockState;
+  Move(requestRight);
+  for (int x = 3; x < 10; ++x) CurrentMap->UseKey(x, 1);
+  EXPECT_EQ(CurrentMap->lockState, before);
+  keyStateType snapshot = keyStateType::FromMap();
+  const int index = snapshot.Index();
+  snapshot.Toggle(5, 1);
+  EXPECT_EQ(snapshot.Index(), index);
+}
+
+}  // namespace
