@@ -13,6 +13,8 @@ constexpr int MinWallLooks = 3;
 constexpr double MinWallsInShapes = 0.8;
 constexpr double MinSameLookPairs = 0.8;
 constexpr int MinChoicePoints = 2;
+constexpr int MinReachedColumns = 16;
+constexpr int MinReachedRows = 10;
 
 bool IsWall(int code) { return code >= tile::FirstWall && code <= tile::LastWall; }
 bool IsTeleport(int code) { return code >= tile::FirstTeleport && code <= tile::LastTeleport; }
@@ -28,7 +30,8 @@ int FeatureOf(int code) {
   return IsTeleport(code) ? feature::Teleports : 0;
 }
 
-// The same level with one kind of active tile turned into floor.
+// The same level with the keys of one colour, or every teleport, turned into
+// floor: its locks then never change, or the ball rolls straight on.
 mapType Without(const mapType& map, int featureBit) {
   mapType plain = map;
   for (auto& column : plain.tiles) {
@@ -67,11 +70,15 @@ bool OnBorder(int x, int y) { return x == 0 || y == 0 || x == board::Width - 1 |
 void ReviewLooks(const mapType& map, LevelReview& review) {
   int walls = 0, touching = 0, pairs = 0, samePairs = 0;
   std::array<bool, 4> walled{}, reached{};
+  int left = board::Width, right = -1, top = board::Height, bottom = -1;
   for (int x = 0; x < board::Width; ++x) {
     for (int y = 0; y < board::Height; ++y) {
       const int code = map.tiles[x][y];
       const int quadrant = (x < board::Width / 2 ? 0 : 1) + (y < board::Height / 2 ? 0 : 2);
-      reached[quadrant] = reached[quadrant] || review.solution.visited[x][y];
+      if (review.solution.visited[x][y]) {
+        reached[quadrant] = true;
+        left = std::min(left, x), right = std::max(right, x), top = std::min(top, y), bottom = std::max(bottom, y);
+      }
       if (!IsWall(code)) continue;
       walled[quadrant] = true;
       bool besideWall = false;
@@ -90,6 +97,8 @@ void ReviewLooks(const mapType& map, LevelReview& review) {
     }
   }
   review.quadrantsReached = static_cast<int>(std::count(reached.begin(), reached.end(), true));
+  review.reachedColumns = std::max(0, right - left + 1);
+  review.reachedRows = std::max(0, bottom - top + 1);
   review.quadrantsWalled = static_cast<int>(std::count(walled.begin(), walled.end(), true));
   review.wallsInShapes = walls > 0 ? static_cast<double>(touching) / walls : 1;
   review.sameLookPairs = pairs > 0 ? static_cast<double>(samePairs) / pairs : 1;
@@ -163,6 +172,10 @@ std::vector<std::string> LevelProblems(const LevelReview& r) {
   if (n > schedule::LastEasy && r.LiveStates() <= s.leastMoves + 1) add("is one forced path");
 
   if (r.quadrantsReached < 4) add("the ball reaches only " + std::to_string(r.quadrantsReached) + " quarters of the board");
+  if (r.reachedColumns < MinReachedColumns || r.reachedRows < MinReachedRows) {
+    add("the ball gets into only " + std::to_string(r.reachedColumns) + " x " + std::to_string(r.reachedRows) +
+        " cells of the board");
+  }
   if (r.quadrantsWalled < 4) add("walls in only " + std::to_string(r.quadrantsWalled) + " quarters of the board");
   if (r.wallLooks < MinWallLooks) add("only " + std::to_string(r.wallLooks) + " wall looks");
   if (r.wallsInShapes < MinWallsInShapes) add("walls scattered like noise");

@@ -48,6 +48,8 @@ struct LevelReview {
   double wallsInShapes = 0;
   double sameLookPairs = 0;
   int quadrantsReached = 0;  // quarters of the board the ball can get into
+  int reachedColumns = 0;    // width and height of the stretch of board the ball can get into
+  int reachedRows = 0;
   int quadrantsWalled = 0;   // quarters of the board holding walls
   // The hand-over from the level before (not for level 0).
   bool shiftAsChained = true;

@@ -85,6 +85,7 @@ int ScoreLevel(const mapType& map, const LevelReview& review, const LevelPlan& p
   if (plan.number > schedule::LastEasy && review.LiveStates() <= moves + 1) score -= 800;
 
   score -= 500 * (4 - review.quadrantsReached) + 500 * (4 - review.quadrantsWalled);
+  score -= 100 * (std::max(0, 17 - review.reachedColumns) + std::max(0, 11 - review.reachedRows));
   if (review.wallLooks < 3) score -= 500;
   score -= Shortfall(review.wallsInShapes, 0.85, 6000) + Shortfall(review.sameLookPairs, 0.9, 6000);
   return score;

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -81,6 +82,7 @@ int main(int argc, char** argv) {
 
   std::printf("level group moves states  dead choices shape  look  features\n");
   const auto started = std::chrono::steady_clock::now();
+  const std::clock_t processorStarted = std::clock();
   for (int n = first; n < LevelCount; ++n) {
     const auto levelStarted = std::chrono::steady_clock::now();
     const mapType* previous = n > 0 ? &maps[n - 1] : nullptr;
@@ -109,6 +111,7 @@ int main(int argc, char** argv) {
   }
 
   for (const std::string& problem : LevelSetProblems(reviews)) std::fprintf(stderr, "levelgen: %s\n", problem.c_str());
-  std::printf("levels %d-%d made in %.1f s\n", first, levels::Last, SecondsSince(started));
+  std::printf("levels %d-%d made in %.1f s (%.1f s of processor time)\n", first, levels::Last, SecondsSince(started),
+              static_cast<double>(std::clock() - processorStarted) / CLOCKS_PER_SEC);
   return LevelSetProblems(reviews).empty() ? 0 : 1;
 }
