@@ -7,7 +7,6 @@
 
 #include <cstdint>
 #include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -36,12 +35,6 @@ int32_t IntAt(const std::vector<uint8_t>& bytes, size_t offset) {
   return static_cast<int32_t>(value);
 }
 
-// The built game is the folder above the test programs, should ctest not say.
-fs::path BuiltGameDir() {
-  if (std::getenv("MARROWICK_GAME_DIR")) return GameDir();
-  return fs::canonical("/proc/self/exe").parent_path().parent_path();
-}
-
 fs::path LevelPath(const fs::path& folder, int number) {
   return folder / "levels" / (std::to_string(number) + ".lvl");
 }
@@ -53,7 +46,7 @@ std::string Moves(const std::vector<int>& moves) {
 }
 
 TEST(ShippedLevelsTest, EveryFileIsLaidOutAsTheGameWritesIt) {
-  const fs::path game = BuiltGameDir();
+  const fs::path game = GameDir();
   int files = 0;
   for (const auto& entry : fs::directory_iterator(game / "levels")) files += entry.path().extension() == ".lvl";
   EXPECT_EQ(files, LevelCount);
@@ -64,14 +57,12 @@ TEST(ShippedLevelsTest, EveryFileIsLaidOutAsTheGameWritesIt) {
     EXPECT_EQ(IntAt(bytes, 0), levelfile::CurrentVersion) << "level " << n;
     EXPECT_EQ(IntAt(bytes, 4), n / levels::GroupSize) << "level " << n;
     EXPECT_EQ(IntAt(bytes, 8), -1) << "level " << n;
-    if (std::getenv("MARROWICK_SOURCE_DIR")) {
-      EXPECT_EQ(ReadBytes(LevelPath(SourceDir(), n)), bytes) << "level " << n << " differs from the committed file";
-    }
+    EXPECT_EQ(ReadBytes(LevelPath(SourceDir(), n)), bytes) << "level " << n << " differs from the committed file";
   }
 }
 
 TEST(ShippedLevelsTest, EveryLevelKeepsTheRulesOfTheSet) {
-  fs::current_path(BuiltGameDir());
+  fs::current_path(GameDir());
   std::vector<mapType> maps;
   std::vector<LevelReview> reviews;
   std::vector<std::string> problems;
