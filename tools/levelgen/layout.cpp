@@ -49,13 +49,7 @@ bool OnEdge(int edge, int x, int y) {
   }
 }
 
-}  // namespace
-
-const std::vector<ShapeForm>& ShapeForms() {
-  static const std::vector<ShapeForm> forms = MakeForms();
-  return forms;
-}
-
+// The cell a symmetry sends (x, y) to.
 std::pair<int, int> Reflect(Symmetry symmetry, int x, int y) {
   switch (symmetry) {
     case Symmetry::LeftRight: return {LastX - x, y};
@@ -63,6 +57,13 @@ std::pair<int, int> Reflect(Symmetry symmetry, int x, int y) {
     case Symmetry::Turned: return {LastX - x, LastY - y};
     default: return {x, y};
   }
+}
+
+}  // namespace
+
+const std::vector<ShapeForm>& ShapeForms() {
+  static const std::vector<ShapeForm> forms = MakeForms();
+  return forms;
 }
 
 LevelGround GroundFor(int number, const mapType* previous) {

@@ -53,5 +53,3 @@ struct LevelGround {
 LevelGround GroundFor(int number, const mapType* previous);
 // The finished map; start and exit are where its tiles say.
 mapType PaintLevel(const Layout& layout, const LevelPlan& plan, const LevelGround& ground);
-// The cell a symmetry sends (x, y) to.
-std::pair<int, int> Reflect(Symmetry symmetry, int x, int y);

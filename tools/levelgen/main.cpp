@@ -1,7 +1,8 @@
 // levelgen FOLDER [FIRST]: makes levels FIRST..80 (all of them by default) as
 // FOLDER/levels/<n>.lvl, each from a fixed seed and the level before it, which
 // for FIRST > 0 is read from the folder. Every level is proved by the solver
-// against the rules of the level set before it is written.
+// against the rules of the level set before it is written. With LEVELGEN_SHOW
+// set, each level is also printed as text.
 
 #include <chrono>
 #include <cmath>
