@@ -81,9 +81,10 @@ void levelStartType::Swap() {
 }
 
 void levelStartType::Start() {
-  // After the fifth level of a group the world map is showing; it selects the
-  // new art style itself when it closes.
-  if (groupDone == 0) Resources::SelectBackground(CurrentMap->artStyle);
+  // After the fifth level of a group the world map selects the new art style
+  // when it closes; a map closed before the scroll ended has done so too early,
+  // for the old level, so the new level selects its own.
+  if (groupDone == 0 || worldMap->state == 0) Resources::SelectBackground(CurrentMap->artStyle);
   platform::DebugLog("start level");
   CurrentMap->IntroSparkles();
   CurrentMap->Restart();

@@ -179,6 +179,23 @@ TEST_F(FinishTest, TheFifthLevelOfAGroupOpensTheWorldMap) {
   EXPECT_EQ(Ball().direction, 2);
 }
 
+TEST_F(FinishTest, AWorldMapClosedBeforeTheScrollEndsStillGivesTheNewGroupItsArt) {
+  WriteLevel(9, Corridor);
+  WriteLevel(10, Corridor, 8, 0);
+  StartAt(9);
+  gameController->popup = nullptr;
+  Step(&requestRight);
+  for (int i = 0; i < 100 && !NextMap; ++i) Step();
+  ASSERT_NE(NextMap, nullptr);
+  // The player dismisses the map while the maps are still scrolling.
+  worldMap->Hide();
+  LevelStart->ResumeAfterMap();
+  EXPECT_EQ(backgroundIndex, 1);
+  for (int i = 0; i < 200 && CurrentMap->number != 10; ++i) Step();
+  ASSERT_EQ(CurrentMap->number, 10);
+  EXPECT_EQ(backgroundIndex, 2);
+}
+
 TEST_F(FinishTest, SolvingEmitsABurstThatFliesToTheLevelsToken) {
   WriteLevel(7, Corridor);
   StartAt(7);
