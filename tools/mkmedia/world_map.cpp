@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "filters.h"
+#include "menus/world_route.h"
 #include "map_landmarks.h"
 #include "noise.h"
 #include "random.h"
@@ -20,25 +21,9 @@ constexpr float kPi = 3.14159265f;
 constexpr float kStageLength = 117;
 constexpr int kStages = 15;
 
-// Start, first control, end, second control: as the map screen lists them.
-constexpr float kPieces[28][8] = {
-    {101, 273, 100, 325, 191, 378, 130, 377}, {191, 378, 258, 380, 274, 298, 267, 334},
-    {274, 298, 284, 298, 302, 296, 293, 297}, {302, 296, 315, 301, 354, 307, 333, 314},
-    {354, 307, 414, 289, 579, 300, 509, 300}, {579, 301, 586, 311, 586, 323, 581, 312},
-    {586, 323, 589, 329, 601, 335, 597, 331}, {601, 336, 602, 335, 603, 335, 602, 335},
-    {603, 335, 602, 343, 588, 344, 596, 344}, {588, 344, 588, 358, 589, 375, 591, 367},
-    {589, 375, 610, 376, 651, 376, 630, 376}, {651, 376, 653, 374, 657, 369, 655, 371},
-    {657, 369, 657, 357, 657, 339, 656, 346}, {657, 339, 650, 339, 635, 340, 642, 340},
-    {635, 340, 632, 337, 630, 328, 630, 335}, {630, 328, 633, 328, 630, 328, 637, 328},
-    {630, 328, 642, 325, 655, 302, 654, 304}, {655, 302, 660, 298, 675, 300, 668, 303},
-    {675, 300, 681, 296, 692, 287, 686, 291}, {692, 287, 692, 273, 687, 263, 689, 271},
-    {687, 263, 685, 260, 679, 254, 682, 257}, {679, 254, 667, 249, 573, 259, 575, 256},
-    {573, 259, 537, 251, 439, 254, 482, 255}, {439, 254, 424, 255, 394, 255, 409, 255},
-    {394, 255, 382, 251, 325, 247, 340, 243}, {325, 247, 309, 252, 282, 259, 310, 259},
-    {282, 259, 267, 239, 189, 168, 255, 168}, {189, 168, 131, 167, 101, 273, 101, 220},
-};
+using world_route::kPieces;
 
-Point Bezier(const float* p, float t) {
+Point Bezier(const int* p, float t) {
   float s = 1 - t;
   // Control points in curve order: start, first control, second control, end.
   float x = s * s * s * p[0] + 3 * s * s * t * p[2] + 3 * s * t * t * p[6] + t * t * t * p[4];
@@ -175,7 +160,7 @@ struct Waymark {
 
 // A point of a piece the way the map screen computes it: the cubic in power
 // form in single precision, truncated to whole pixels.
-Point ScreenPoint(const float* p, float t) {
+Point ScreenPoint(const int* p, float t) {
   auto axis = [t](float p0, float p1, float p2, float p3) {
     float c = 3 * (p1 - p0), b = 3 * (p2 - p1) - c, a = p3 - p0 - c - b;
     float t2 = t * t, t3 = t2 * t;
@@ -185,7 +170,7 @@ Point ScreenPoint(const float* p, float t) {
 }
 
 // A piece's length as the map screen measures it: 100 chords between truncated points.
-float ScreenLength(const float* p) {
+float ScreenLength(const int* p) {
   float length = 0;
   Point previous = ScreenPoint(p, 0);
   for (int i = 0; i <= 100; ++i) {
