@@ -6,6 +6,7 @@
 #include "platform/builtin_font.h"
 #include "platform/draw_state.h"
 #include "platform/graphics.h"
+#include "platform/image_cover.h"
 #include "platform/render_backend.h"
 
 namespace platform {
@@ -50,6 +51,14 @@ ImageData& FontAtlas() {
   return atlas;
 }
 
+// Under these blends a clear pixel leaves the screen as it was, so only the
+// picture's cover need be drawn. Filtered pictures are drawn whole: their
+// edges blend with the neighbouring pixels.
+bool ClearPixelsChangeNothing(int blend, int imageFlags) {
+  const bool exactTexels = (imageFlags & (FilteredImage | MipmappedImage)) == 0;
+  return exactTexels && (blend == AlphaBlend || blend == LightBlend || blend == MaskBlend);
+}
+
 void SubmitQuad(ImageFrame* frame, int flags, const Vertex (&quad)[4]) {
   BackendSubmit(Primitive::Quads, frame, flags, quad, 4, CurrentDrawState().ModulationColour());
 }
@@ -72,11 +81,29 @@ void DrawImage(const TImage& image, float x, float y, int frame) {
   if (!image || frame < 0 || frame >= image.Frames()) return;
   const DrawState& s = CurrentDrawState();
   ImageData& data = *image.get();
+  ImageFrame& pixels = data.frames[frame];
   const float left = -data.handleX, top = -data.handleY;
-  const float right = data.width - data.handleX, bottom = data.height - data.handleY;
-  const Vertex quad[4] = {Place(s, left, top, x, y, 0, 0), Place(s, right, top, x, y, 1, 0),
-                          Place(s, right, bottom, x, y, 1, 1), Place(s, left, bottom, x, y, 0, 1)};
-  SubmitQuad(&data.frames[frame], data.flags, quad);
+  if (!ClearPixelsChangeNothing(s.blend, data.flags)) {
+    const float right = data.width - data.handleX, bottom = data.height - data.handleY;
+    const Vertex quad[4] = {Place(s, left, top, x, y, 0, 0), Place(s, right, top, x, y, 1, 0),
+                            Place(s, right, bottom, x, y, 1, 1), Place(s, left, bottom, x, y, 0, 1)};
+    SubmitQuad(&pixels, data.flags, quad);
+    return;
+  }
+  if (pixels.coverDirty) {
+    pixels.cover = FindCover(pixels.buffer);
+    pixels.coverDirty = false;
+  }
+  const float w = static_cast<float>(pixels.buffer.width), h = static_cast<float>(pixels.buffer.height);
+  for (const CoverRect& piece : pixels.cover) {
+    const float l = left + piece.x, t = top + piece.y;
+    const float r = l + piece.width, b = t + piece.height;
+    const float u0 = piece.x / w, v0 = piece.y / h;
+    const float u1 = (piece.x + piece.width) / w, v1 = (piece.y + piece.height) / h;
+    const Vertex quad[4] = {Place(s, l, t, x, y, u0, v0), Place(s, r, t, x, y, u1, v0),
+                            Place(s, r, b, x, y, u1, v1), Place(s, l, b, x, y, u0, v1)};
+    SubmitQuad(&pixels, data.flags, quad);
+  }
 }
 
 void TileImage(const TImage& image, float x, float y, int frame) {

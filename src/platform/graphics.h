@@ -28,13 +28,21 @@ struct PixelBuffer {
   std::vector<uint32_t> pixels;
 };
 
+struct CoverRect {
+  int x, y, width, height;
+};
+
 // One frame keeps its pixels so that its texture can be rebuilt when the display
 // is opened again; the texture belongs to the display generation that made it.
+// Its cover (where it has visible pixels) is found again on the first draw
+// after its pixels change.
 struct ImageFrame {
   PixelBuffer buffer;
   unsigned texture = 0;
   int generation = -1;
   bool dirty = true;
+  std::vector<CoverRect> cover;
+  bool coverDirty = true;
 };
 
 struct ImageData {

@@ -123,19 +123,21 @@ void GrabImage(const TImage& image, int x, int y, int frame) {
   ImageFrame& target = image->frames[frame];
   target.buffer = BackendReadPixels(x, y, image.Width(), image.Height());
   ApplyMask(target.buffer, *image.get());
-  target.dirty = true;
+  target.dirty = target.coverDirty = true;
 }
 
 TPixmap LockImage(const TImage& image, int frame, bool, bool) {
   if (!image || frame < 0 || frame >= image.Frames()) return {};
   ImageFrame& target = image->frames[frame];
   // The pixmap shares the frame's pixels; the texture is refreshed on next draw.
-  target.dirty = true;
+  target.dirty = target.coverDirty = true;
   return TPixmap(std::shared_ptr<PixelBuffer>(image.Shared(), &target.buffer));
 }
 
 void UnlockImage(const TImage& image, int frame) {
-  if (image && frame >= 0 && frame < image.Frames()) image->frames[frame].dirty = true;
+  if (image && frame >= 0 && frame < image.Frames()) {
+    image->frames[frame].dirty = image->frames[frame].coverDirty = true;
+  }
 }
 
 bool SavePixmapPNG(const TPixmap& pixmap, const std::string& path, int compression) {
