@@ -1,9 +1,20 @@
 // Drawing a map cell by cell: walls in the art style's tile set, the glow the
 // ball leaves on walls and locks, keys until used, the two lock colours fading
 // while they change, and in the editor the markers that play never shows.
-// Every cell leaves colour white, alpha 1 and alpha blending behind it.
+// The map leaves colour white, alpha 1 and alpha blending behind it.
+//
+// Cells are painted into a list of strokes first. When every stroke stays
+// inside its own cell, no stroke of one cell can touch another's, so the list
+// is drawn layer by layer (every cell's first stroke, then every second one,
+// ...): the same pixels as cell by cell, but the driver sees a handful of
+// batches instead of several state changes per cell. Strokes that reach into
+// neighbouring cells (the editor's teleport digits, "Bad" texts) keep the
+// cell-by-cell order.
 
+#include <algorithm>
 #include <string>
+#include <tuple>
+#include <vector>
 
 #include "platform/graphics.h"
 #include "puzzle/ball.h"
@@ -39,26 +50,45 @@ bool IsKnownCode(const mapType& map, int code) {
          (code >= tile::FirstKey && code <= tile::LastLock);
 }
 
+struct Stroke {
+  int layer;  // its place among its cell's strokes
+  const TImage* image;
+  int frame;
+  std::string text;  // drawn instead of an image when set
+  float x, y;
+  int blend;
+  float alpha;
+  int red, green, blue;
+};
+
+struct Pen {
+  int blend = AlphaBlend;
+  float alpha = 1.0f;
+  int red = 255, green = 255, blue = 255;
+};
+
 class CellPainter {
  public:
-  CellPainter(const mapType& map, int x, int y, int originX, int originY, int withGlow)
+  CellPainter(const mapType& map, int x, int y, int originX, int originY, int withGlow,
+              std::vector<Stroke>& strokes)
       : map_(map),
         x_(x),
         y_(y),
         code_(map.tiles[x][y]),
         px_(static_cast<float>(originX + board::CellSize * x + map.offsetX)),
         py_(static_cast<float>(originY + board::CellSize * y + map.offsetY)),
-        withGlow_(withGlow) {}
+        withGlow_(withGlow),
+        strokes_(strokes) {}
 
   void Paint() {
     if (!IsKnownCode(map_, code_)) {
-      DrawText("Bad " + std::to_string(code_), px_, py_);
+      Record(nullptr, 0, "Bad " + std::to_string(code_));
     } else {
       PaintKind(map_.TileKind(x_, y_));
     }
     if (EditorMode == 1 && map_.IsEditable(x_, y_) == 0) {
-      SetBlend(LightBlend);
-      SetAlpha(ProtectedAlpha);
+      pen_.blend = LightBlend;
+      pen_.alpha = ProtectedAlpha;
       Tile(PlainTileFrame);
       Restore();
     }
@@ -83,7 +113,7 @@ class CellPainter {
         if (EditorMode == 1) Tinted(0, 255, 0, StartMarkerFrame);
         break;
       case tilekind::Teleport:
-        if (EditorMode == 1) DrawImage(digitsImage, px_, py_, code_ - tile::FirstTeleport);
+        if (EditorMode == 1) Record(&digitsImage, code_ - tile::FirstTeleport);
         break;
       case tilekind::Key:
         PaintKey(code_ - tile::FirstKey);
@@ -99,7 +129,7 @@ class CellPainter {
   // A key is drawn until it is used.
   void PaintKey(int colour) {
     const int initial = map_.lockInitial[colour];
-    if (EditorMode == 1 || map_.lockState[colour] == initial) DrawImage(keyTileImage, px_, py_, initial + 1);
+    if (EditorMode == 1 || map_.lockState[colour] == initial) Record(&keyTileImage, initial + 1);
   }
 
   void PaintLock(int colour) {
@@ -111,20 +141,20 @@ class CellPainter {
       if (EditorMode == 1 || state == Closed) {
         LockedWall();
       } else if (state == Changing) {
-        SetAlpha(1.0f - progress);
+        pen_.alpha = 1.0f - progress;
         LockedWall();
         Restore();
       } else {
         drawn = false;
       }
     } else if (EditorMode == 1) {
-      SetAlpha(EditorOpenLockAlpha);
+      pen_.alpha = EditorOpenLockAlpha;
       BorderedLock();
       Restore();
     } else if (state == Closed) {
       BorderedLock();
     } else if (state == Changing) {
-      SetAlpha(progress);
+      pen_.alpha = progress;
       BorderedLock();
       Restore();
     }
@@ -134,7 +164,7 @@ class CellPainter {
 
   void LockedWall() {
     Tile(PlainTileFrame);
-    DrawImage(keyTileImage, px_, py_, LockSymbolFrame);
+    Record(&keyTileImage, LockSymbolFrame);
   }
 
   void BorderedLock() {
@@ -146,28 +176,35 @@ class CellPainter {
   void Glow(int frame, bool bordered) {
     const int glow = map_.glow[x_][y_];
     if (withGlow_ != 1 || glow == 0) return;
-    SetBlend(LightBlend);
-    SetAlpha(static_cast<float>((glow - 2) / 30.0));
+    pen_.blend = LightBlend;
+    pen_.alpha = static_cast<float>((glow - 2) / 30.0);
     Tile(frame);
     if (bordered) Border();
     Restore();
   }
 
   void Tinted(int red, int green, int blue, int frame) {
-    SetColor(red, green, blue);
+    pen_.red = red;
+    pen_.green = green;
+    pen_.blue = blue;
     Tile(frame);
-    SetColor(255, 255, 255);
+    pen_.red = pen_.green = pen_.blue = 255;
   }
 
-  void Tile(int frame) { DrawImage(currentTileSet, px_, py_, frame); }
+  void Tile(int frame) { Record(&currentTileSet, frame); }
 
   void Border() {
-    if (tileBordersOn == 1) DrawImage(tileBorderImage, px_, py_);
+    if (tileBordersOn == 1) Record(&tileBorderImage);
   }
 
-  static void Restore() {
-    SetBlend(AlphaBlend);
-    SetAlpha(1.0f);
+  void Restore() {
+    pen_.blend = AlphaBlend;
+    pen_.alpha = 1.0f;
+  }
+
+  void Record(const TImage* image, int frame = 0, std::string text = {}) {
+    strokes_.push_back({layer_++, image, frame, std::move(text), px_, py_, pen_.blend, pen_.alpha, pen_.red,
+                        pen_.green, pen_.blue});
   }
 
   const mapType& map_;
@@ -175,13 +212,50 @@ class CellPainter {
   int code_;
   float px_, py_;
   int withGlow_;
+  std::vector<Stroke>& strokes_;
+  Pen pen_;
+  int layer_ = 0;
 };
+
+// An image stays inside the cell it is drawn on when it reaches no further
+// than half a cell from its handle.
+bool StaysInCell(const Stroke& stroke) {
+  if (!stroke.text.empty()) return false;
+  const TImage& image = *stroke.image;
+  if (!image) return true;
+  constexpr float Half = board::CellSize / 2.0f;
+  return image->handleX <= Half && image.Width() - image->handleX <= Half && image->handleY <= Half &&
+         image.Height() - image->handleY <= Half;
+}
+
+void DrawStroke(const Stroke& stroke) {
+  SetBlend(stroke.blend);
+  SetAlpha(stroke.alpha);
+  SetColor(stroke.red, stroke.green, stroke.blue);
+  if (stroke.text.empty()) {
+    DrawImage(*stroke.image, stroke.x, stroke.y, stroke.frame);
+  } else {
+    DrawText(stroke.text, stroke.x, stroke.y);
+  }
+}
 
 }  // namespace
 
 void mapType::Draw(int originX, int originY, int withGlow) {
+  std::vector<Stroke> strokes;
+  strokes.reserve(4 * board::Width * board::Height);
   for (int x = 0; x < board::Width; ++x) {
-    for (int y = 0; y < board::Height; ++y) CellPainter(*this, x, y, originX, originY, withGlow).Paint();
+    for (int y = 0; y < board::Height; ++y) CellPainter(*this, x, y, originX, originY, withGlow, strokes).Paint();
   }
+  if (std::all_of(strokes.begin(), strokes.end(), StaysInCell)) {
+    // Within a layer the order is free; grouping by picture keeps batches long.
+    std::stable_sort(strokes.begin(), strokes.end(), [](const Stroke& a, const Stroke& b) {
+      return std::tie(a.layer, a.blend, a.image, a.frame) < std::tie(b.layer, b.blend, b.image, b.frame);
+    });
+  }
+  for (const Stroke& stroke : strokes) DrawStroke(stroke);
+  SetBlend(AlphaBlend);
+  SetAlpha(1.0f);
+  SetColor(255, 255, 255);
   if (ball) ball->Draw(originX, originY);
 }

@@ -217,4 +217,39 @@ TEST_F(MapDrawing, TheEditorNumbersTeleportsAndLightsTheProtectedCells) {
       << "teleports and protection show only in the editor";
 }
 
+// A map is drawn layer by layer when no cell reaches into another; the result
+// must be what drawing it cell by cell gives. The reference draws one map per
+// cell, each holding only that cell, in the board's order.
+TEST_F(MapDrawing, ABusyMapLooksAsIfDrawnCellByCellAndInAFewBatches) {
+  UseArtStyle(2);  // a bordered style
+  CurrentMap = MapOf({"#a.A##B#b############",
+                      "#  ...#.....S..E....",
+                      "####################"});
+  for (int x = 0; x < board::Width; ++x) {
+    for (int y = 0; y < board::Height; ++y) {
+      if (y >= 3) CurrentMap->tiles[x][y] = tile::FirstWall + (x * 7 + y) % 6;
+      CurrentMap->glow[x][y] = (x + 3 * y) % 28;
+    }
+  }
+  CurrentMap->lockState = {2, 2};  // both colours half-way through a change
+  CurrentMap->lockTimer = {20, 13};
+  CurrentMap->offsetX = 5;
+
+  auto cellByCell = [] {
+    for (int x = 0; x < board::Width; ++x) {
+      for (int y = 0; y < board::Height; ++y) {
+        mapType single = *CurrentMap;
+        for (auto& column : single.tiles) column.fill(tile::Floor);
+        single.tiles[x][y] = CurrentMap->tiles[x][y];
+        single.Draw(Origin, Origin, 1);
+      }
+    }
+  };
+  GrabBackBuffer();
+  const int64_t before = DrawCallCount();
+  const auto layered = FrameOf([] { CurrentMap->Draw(Origin, Origin, 1); });
+  EXPECT_LE(DrawCallCount() - before, 30) << "the 280 cells share their batches";
+  EXPECT_TRUE(Same(layered, FrameOf(cellByCell)));
+}
+
 }  // namespace
