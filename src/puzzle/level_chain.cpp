@@ -45,7 +45,11 @@ ChainLink LinkFromExit(int exitX, int exitY) {
 }
 
 void CarryStripOver(const mapType& previous, mapType& next) {
-  const ChainLink link = LinkFromExit(previous.exitX, previous.exitY);
+  CarryStripOver(previous, previous.exitX, previous.exitY, next);
+}
+
+void CarryStripOver(const mapType& previous, int exitX, int exitY, mapType& next) {
+  const ChainLink link = LinkFromExit(exitX, exitY);
   next.CopyRegion(previous, link.left, link.top, link.right, link.bottom, link.toX, link.toY, 1);
   next.SetShift(link.shiftX, link.shiftY);
 }

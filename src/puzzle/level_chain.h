@@ -24,6 +24,8 @@ ChainLink LinkFromExit(int exitX, int exitY);
 // Lays the strip of `previous` that stays on screen into `next` and gives
 // `next` its shift; the strip becomes next's protected rectangle.
 void CarryStripOver(const mapType& previous, mapType& next);
+// The same, with the exit taken as (exitX, exitY) rather than previous's own.
+void CarryStripOver(const mapType& previous, int exitX, int exitY, mapType& next);
 
 // How many cells the two maps both show after the scroll differ, taking the
 // old exit as the new start and the old start as floor. Uses next's own shift.

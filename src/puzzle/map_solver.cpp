@@ -1,0 +1,197 @@
+#include "puzzle/map_solver.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "puzzle/level_chain.h"
+#include "puzzle/map.h"
+#include "puzzle/teleport_pairs.h"
+
+std::shared_ptr<mapSolverType> MapSolver;
+
+namespace {
+
+constexpr int ExploreOrder[] = {direction::Up, direction::Down, direction::Left, direction::Right};
+
+struct Cell {
+  int x = 0, y = 0;
+};
+
+// Moves (x, y) one cell on when the ball may enter the next one, marking how
+// the cell it leaves was crossed; false when blocked. Going down marks the
+// cell before looking ahead, so a ball stopped by something below marks it too.
+bool StepOnce(const mapType& map, mapSolverType::StateTable& marks, int& x, int& y, int direction,
+              const keyStateType& s) {
+  int& mark = marks[x][y][s.Index()];
+  switch (direction) {
+    case direction::Up:
+      if (!map.CanEnter(x, y - 1, &s)) return false;
+      mark |= mapSolverType::CrossedVertically;
+      y -= 1;
+      return true;
+    case direction::Down:
+      mark |= mapSolverType::CrossedVertically;
+      if (!map.CanEnter(x, y + 1, &s)) return false;
+      y += 1;
+      return true;
+    case direction::Left:
+      if (!map.CanEnter(x - 1, y, &s)) return false;
+      mark |= mapSolverType::CrossedHorizontally;
+      x -= 1;
+      return true;
+    case direction::Right:
+      if (!map.CanEnter(x + 1, y, &s)) return false;
+      mark |= mapSolverType::CrossedHorizontally;
+      x += 1;
+      return true;
+    default:
+      return false;
+  }
+}
+
+// The first cell, x outer, holding the partner of the teleport at (x, y).
+std::optional<Cell> PartnerOf(const mapType& map, int x, int y) {
+  const int code = TeleportPartner(map.tiles[x][y]);
+  for (int px = 0; px < board::Width; ++px) {
+    for (int py = 0; py < board::Height; ++py) {
+      if (map.tiles[px][py] == code) return Cell{px, py};
+    }
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+void mapSolverType::CycleShownState() {
+  shownState += 1;
+  if (shownState >= StateCount) shownState = -1;
+}
+
+std::shared_ptr<mapSolverType> mapSolverType::Create() { return std::make_shared<mapSolverType>(); }
+
+void mapSolverType::Solve() {
+  maxDistance = 0;
+  for (auto& column : distance) {
+    for (auto& cell : column) cell.fill(-1);
+  }
+  for (auto& column : marks) {
+    for (auto& cell : column) cell.fill(0);
+  }
+  if (!CurrentMap) return;
+
+  const mapType& map = *CurrentMap;
+  int sx = 0, sy = 0;
+  for (int x = 0; x < board::Width; ++x) {
+    for (int y = 0; y < board::Height; ++y) {
+      const int kind = map.TileKind(x, y);
+      if (kind == tile::Start) {
+        sx = x;
+        sy = y;
+      } else if (kind == tilekind::Exit) {
+        exitX = x;
+        exitY = y;
+      }
+    }
+  }
+
+  Explore(sx, sy, 0, keyStateType::FromMap());
+
+  for (const auto& column : distance) {
+    for (const auto& cell : column) maxDistance = std::max(maxDistance, cell[0]);
+  }
+}
+
+void mapSolverType::CreateNextMap() {
+  Solve();
+  // A map without an exit has no strip to hand over; the exit of an earlier
+  // map is no guide to this one.
+  if (!CurrentMap || !NextMap || CurrentMap->TileKind(exitX, exitY) != tilekind::Exit) return;
+  CarryStripOver(*CurrentMap, exitX, exitY, *NextMap);
+}
+
+int mapSolverType::NearestEdge(int x, int y) { return EdgeNearestTo(x, y); }
+
+void mapSolverType::Explore(int x, int y, int dist, const keyStateType& snapshot) {
+  // Each resting point tries its four moves in turn, and a move that improves
+  // a resting point explores it fully before the next move is tried. The
+  // points waiting for their next move are kept here rather than on the call
+  // stack, so no board can run the search out of stack.
+  struct Pending {
+    RestingPoint at;
+    int nextMove = 0;
+  };
+  std::vector<Pending> work;
+  work.reserve(64);
+  const auto arrive = [this, &work](const RestingPoint& point) {
+    const int i = point.snapshot.Index();
+    marks[point.x][point.y][i] = Rested;
+    distance[point.x][point.y][i] = point.dist;
+    work.push_back({point, 0});
+  };
+
+  arrive({x, y, dist, snapshot.Copy()});
+  while (!work.empty()) {
+    Pending& top = work.back();
+    if (top.nextMove == static_cast<int>(std::size(ExploreOrder))) {
+      work.pop_back();
+      continue;
+    }
+    const int move = ExploreOrder[top.nextMove++];
+    const RestingPoint from = top.at;  // arrive may move the stack
+    if (const auto rest = Slide(from.x, from.y, from.dist, move, from.snapshot)) arrive(*rest);
+  }
+}
+
+std::optional<mapSolverType::RestingPoint> mapSolverType::Slide(int x, int y, int dist, int direction,
+                                                                const keyStateType& snapshot) {
+  if (!CurrentMap) return std::nullopt;
+  const mapType& map = *CurrentMap;
+  keyStateType entry = snapshot.Copy();
+  std::vector<int> jumps;  // (partner cell, lock state) pairs this move was sent on from
+
+  // One stretch of straight rolling per pass; a teleport starts the next
+  // stretch from its partner, one move further on.
+  for (;;) {
+    keyStateType s = entry.Copy();
+    int i = s.Index();
+    std::optional<keyStateType> toggled;  // a key takes effect after the next step
+    std::optional<Cell> partner;
+    bool improved = false;
+    bool blocked = false;
+    while (!blocked) {
+      blocked = !StepOnce(map, marks, x, y, direction, s);
+      if (toggled) {
+        s = *toggled;
+        i = s.Index();
+        toggled.reset();
+      }
+      const int kind = map.TileKind(x, y);
+      if (kind == tilekind::OffGrid) return std::nullopt;
+      if (kind == tilekind::Key) {
+        toggled = s.Copy();
+        toggled->Toggle(x, y);
+      } else if (kind == tilekind::Teleport && (partner = PartnerOf(map, x, y))) {
+        break;
+      }
+      if (!blocked) {
+        int& known = distance[x][y][i];
+        improved = known == -1 || known > dist;
+        if (improved) known = dist;
+      }
+    }
+    if (!partner) {
+      if (!improved) return std::nullopt;
+      return RestingPoint{x, y, dist + 1, s};
+    }
+
+    // A stretch depends only on where it starts and the locks, so coming back
+    // to a partner with the same locks would repeat the same stretches for ever.
+    const int jump = (partner->x * board::Height + partner->y) * StateCount + s.Index();
+    if (std::find(jumps.begin(), jumps.end(), jump) != jumps.end()) return std::nullopt;
+    jumps.push_back(jump);
+    x = partner->x;
+    y = partner->y;
+    dist += 1;
+    entry = s;
+  }
+}
