@@ -2,6 +2,7 @@
 
 #include "app/in_game_input.h"
 #include "platform/random.h"
+#include "puzzle/map_solver.h"
 
 std::shared_ptr<mapType> CurrentMap;
 std::shared_ptr<mapType> NextMap;
@@ -42,6 +43,7 @@ void mapType::SetTile(int x, int y, int type) {
       tiles[x][y] = type;
       break;
   }
+  if (MapSolver) MapSolver->Solve();
 }
 
 int mapType::RandomWallCode() const { return platform::Rand(wallMin, wallMax); }

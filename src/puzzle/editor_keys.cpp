@@ -1,0 +1,149 @@
+#include "puzzle/editor_keys.h"
+
+#include <memory>
+
+#include "app/developer_mode.h"
+#include "app/game_controller.h"
+#include "platform/diagnostics.h"
+#include "platform/input.h"
+#include "puzzle/editor_mode.h"
+#include "puzzle/map.h"
+#include "puzzle/map_solver.h"
+#include "services/resources.h"
+
+using namespace platform;
+
+namespace {
+
+// Windows virtual-key codes beyond the letters and digits.
+constexpr int EnterKey = 13;
+constexpr int EqualsKey = 187;
+constexpr int MinusKey = 189;
+constexpr int OpenBracketKey = 219;
+constexpr int CloseBracketKey = 221;
+constexpr int Keypad0 = 96;
+constexpr int LeftButton = 1;
+constexpr int RightButton = 2;
+
+constexpr int LastArtStyle = levels::Last / levels::GroupSize;
+
+void Resolve() {
+  if (MapSolver) MapSolver->Solve();
+}
+
+// The first key or button that applies acts; the rest wait for a later step.
+void Edit(mapType& map, int playerControl) {
+  const int cellX = mapType::MouseCellX();
+  const int cellY = mapType::MouseCellY();
+
+  if (KeyHit('Z') && playerControl == 1) {
+    map.Randomize(8);
+    Resolve();
+    return;
+  }
+  for (int digit = 1; digit <= 9; ++digit) {
+    if (KeyHit('0' + digit)) {
+      GameController::StartLevel((digit - 1) * levels::GroupSize);
+      return;
+    }
+  }
+  if (KeyHit('0')) {
+    GameController::StartLevel(79);
+    return;
+  }
+  if (KeyHit(OpenBracketKey)) {
+    GameController::StartLevel(map.number - 1);
+    return;
+  }
+  if (KeyHit(CloseBracketKey)) {
+    GameController::StartLevel(map.number + 1);
+    return;
+  }
+  if (KeyHit('L')) {
+    map.Load();
+    Resolve();
+    return;
+  }
+  if (KeyHit(EnterKey)) {
+    map.Save(1);
+    return;
+  }
+  if (KeyHit('P')) {
+    Resolve();
+    return;
+  }
+  if (KeyHit('N')) {
+    map.Finish(0);
+    if (MapSolver) MapSolver->CreateNextMap();
+    return;
+  }
+  if (MouseDown(LeftButton)) {
+    if (map.IsEditable(cellX, cellY)) map.SetTile(cellX, cellY, tile::Void);
+    return;
+  }
+  if (MouseDown(RightButton)) {
+    const bool isExit = cellX == map.exitX && cellY == map.exitY;
+    if (map.IsEditable(cellX, cellY) || isExit) map.SetTile(cellX, cellY, tile::Floor);
+    return;
+  }
+  if (KeyHit(EqualsKey)) {
+    map.SetTile(cellX, cellY, tile::Start);
+    return;
+  }
+  if (KeyHit(MinusKey)) {
+    map.SetTile(cellX, cellY, tile::Exit);
+    return;
+  }
+  if (KeyHit('Q')) {
+    if (MapSolver) MapSolver->CycleShownState();
+    return;
+  }
+  if (KeyDown('I')) {
+    map.SetTile(cellX, cellY, tile::FirstKey);
+    return;
+  }
+  if (KeyHit('O')) {
+    map.SetTile(cellX, cellY, tile::FirstLock);
+    return;
+  }
+  if (KeyDown('Y')) {
+    map.SetTile(cellX, cellY, tile::LastKey);
+    return;
+  }
+  if (KeyHit('U')) {
+    map.SetTile(cellX, cellY, tile::LastLock);
+    return;
+  }
+  for (int digit = 0; digit <= 9; ++digit) {
+    if (KeyHit(Keypad0 + digit)) {
+      map.SetTile(cellX, cellY, tile::FirstTeleport + digit);
+      return;
+    }
+  }
+  if (KeyHit('A')) {
+    map.artStyle = map.artStyle >= LastArtStyle ? 0 : map.artStyle + 1;
+    Resources::SelectBackground(map.artStyle);
+  }
+}
+
+}  // namespace
+
+void UpdateEditorKeys(mapType& map, int playerControl) {
+  // Starting a level replaces the current map, which may be the one running
+  // this step: it stays alive until the step is over.
+  const std::shared_ptr<mapType> keepAlive = CurrentMap;
+
+  if (KeyHit('V')) Notify("Version 1.1.1");
+  if (DeveloperMode == 1 && KeyHit('E')) {
+    if (EditorMode == 0) {
+      EditorMode = 1;
+      Resolve();
+      FlushKeys();
+    } else {
+      EditorMode = 0;
+    }
+    return;
+  }
+  if (EditorMode == 0) return;
+  Edit(map, playerControl);
+}
