@@ -17,7 +17,9 @@
 #include "platform/input.h"
 #include "puzzle/flash.h"
 #include "puzzle/level_start.h"
+#include "puzzle/editor_mode.h"
 #include "puzzle/map.h"
+#include "puzzle/map_solver.h"
 #include "puzzle/particles.h"
 #include "services/game_log.h"
 #include "services/options_file.h"
@@ -28,6 +30,19 @@
 using namespace platform;
 
 std::shared_ptr<GameController> gameController;
+
+namespace {
+
+// The editor's keys, under the bottom bar.
+void DrawEditorHelp() {
+  DrawText("(O)(U)Key (I)(Y)lock| (A)rt Style|Mouse: add\\remove walls| Plus\\Minus: End\\Start points", 0, 556);
+  DrawText("LVL " + std::to_string(CurrentMap->number) +
+               ": (L)oad|(Enter)Save|randomi(Z)e|create (N)extmap|(1-9)Levelskip|(Square brackets)Move level",
+           0, 570);
+  DrawText("(Q) cycle key display mode", 0, 584);
+}
+
+}  // namespace
 
 std::shared_ptr<GameController> GameController::Create() { return std::make_shared<GameController>(); }
 
@@ -43,6 +58,7 @@ void GameController::Start() {
   inGameButtons = InGameButtons::Create();
   FillParticleTables();
   StartLevel(progress->currentLevel);
+  MapSolver = mapSolverType::Create();
   Run();
 }
 
@@ -135,9 +151,12 @@ void GameController::DrawPlayFrame() {
   ResetDrawState();
   if (NextMap) NextMap->Draw(47, 47, 0);
   CurrentMap->Draw(47, 47, 1);
+  const bool editing = EditorMode == 1 && MapSolver;
+  if (editing) MapSolver->DrawOverlay(47, 47);
   SetOrigin(0, 0);
   ResetDrawState();
   inGameButtons->Draw();
+  if (editing) DrawEditorHelp();
   SetOrigin(32, 30);
   DrawParticlesInFront(47, 47);
   SetOrigin(0, 0);
