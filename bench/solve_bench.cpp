@@ -1,0 +1,80 @@
+// The editor's distance map on every shipped level: one Solve each, as the
+// editor runs it after every painted cell, and the slowest of them reported
+// once more at the end. The levels are looked for in MARROWICK_GAME_DIR, else
+// in the build folder above this program's folder.
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+#include <vector>
+
+#include "puzzle/map.h"
+#include "puzzle/map_solver.h"
+
+namespace {
+
+std::vector<std::shared_ptr<mapType>> shippedLevels;
+mapSolverType solver;
+
+void BM_SolveLevel(benchmark::State& state) {
+  CurrentMap = shippedLevels[static_cast<size_t>(state.range(0))];
+  for (auto _ : state) {
+    solver.Solve();
+    benchmark::DoNotOptimize(solver.maxDistance);
+  }
+  state.counters["maxDistance"] = solver.maxDistance;
+}
+BENCHMARK(BM_SolveLevel)->DenseRange(0, levels::Last)->Unit(benchmark::kMicrosecond);
+
+// The best of a few timed runs per level, to name the slowest level.
+void ReportSlowest() {
+  constexpr int Runs = 20;
+  double slowest = 0;
+  int slowestLevel = -1;
+  for (size_t n = 0; n < shippedLevels.size(); ++n) {
+    CurrentMap = shippedLevels[n];
+    double best = 1e9;
+    for (int run = 0; run < Runs; ++run) {
+      const auto begin = std::chrono::steady_clock::now();
+      solver.Solve();
+      const std::chrono::duration<double, std::micro> spent = std::chrono::steady_clock::now() - begin;
+      best = std::min(best, spent.count());
+    }
+    if (best > slowest) {
+      slowest = best;
+      slowestLevel = static_cast<int>(n);
+    }
+  }
+  std::cout << "slowest Solve: level " << slowestLevel << ", " << slowest << " us (one step is 16667 us)\n";
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  const char* configured = std::getenv("MARROWICK_GAME_DIR");
+  const std::filesystem::path gameDir =
+      configured ? std::filesystem::path(configured) : std::filesystem::absolute(argv[0]).parent_path().parent_path();
+  std::error_code error;
+  std::filesystem::current_path(gameDir, error);
+  if (error) {
+    std::cerr << "cannot open " << gameDir << ": " << error.message() << "\n";
+    return 1;
+  }
+  for (int n = 0; n <= levels::Last; ++n) {
+    shippedLevels.push_back(mapType::Create(n));
+    if (shippedLevels.back()->exitX < 0) {
+      std::cerr << "level " << n << " was not found in " << gameDir << "/levels\n";
+      return 1;
+    }
+  }
+  benchmark::RunSpecifiedBenchmarks();
+  ReportSlowest();
+  benchmark::Shutdown();
+  CurrentMap = nullptr;
+  return 0;
+}

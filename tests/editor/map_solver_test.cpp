@@ -1,0 +1,201 @@
+#include <random>
+
+#include "editor/editor_fixture.h"
+#include "puzzle/level_solver.h"
+
+namespace {
+
+constexpr int StartState = 2;  // colour 0 closed, colour 1 open
+constexpr int Rest = mapSolverType::Rested;
+constexpr int Vertical = mapSolverType::CrossedVertically;
+constexpr int Horizontal = mapSolverType::CrossedHorizontally;
+
+// The least distance over the four lock states, -1 when none reached the cell.
+int Least(int x, int y) {
+  int least = -1;
+  for (int d : MapSolver->distance[x][y]) {
+    if (d >= 0 && (least < 0 || d < least)) least = d;
+  }
+  return least;
+}
+
+}  // namespace
+
+using MapSolverTest = EditorTest;
+
+TEST_F(MapSolverTest, AStartThatCannotMoveIsTheOnlyCellReached) {
+  Play(Walled({"###", "#S#", "###"}));
+  MapSolver->Solve();
+  for (int x = 0; x < board::Width; ++x) {
+    for (int y = 0; y < board::Height; ++y) {
+      for (int s = 0; s < 4; ++s) {
+        EXPECT_EQ(Distance(x, y, s), x == 1 && y == 1 && s == StartState ? 0 : -1) << x << "," << y << " " << s;
+      }
+    }
+  }
+  // Trying to move down marks the start before finding the wall below it.
+  EXPECT_EQ(MapSolver->marks[1][1][StartState], Rest | Vertical);
+  EXPECT_EQ(MapSolver->maxDistance, 0);
+}
+
+TEST_F(MapSolverTest, CrossedCellsCountTheMovesBeforeAndRestingPointsTheMovesMade) {
+  Play(Walled({"######", "#S...#", "######"}));
+  MapSolver->Solve();
+  EXPECT_EQ(Distance(1, 1, StartState), 0);
+  EXPECT_EQ(Distance(2, 1, StartState), 0);  // crossed during the first move
+  EXPECT_EQ(Distance(3, 1, StartState), 0);
+  EXPECT_EQ(Distance(4, 1, StartState), 1);  // rested on after it
+  EXPECT_EQ(Distance(5, 1, StartState), -1);
+  // A cell is marked as it is left; the last cell of a move only when going down.
+  EXPECT_EQ(MapSolver->marks[1][1][StartState], Rest | Vertical | Horizontal);
+  EXPECT_EQ(MapSolver->marks[2][1][StartState], Horizontal);
+  EXPECT_EQ(MapSolver->marks[4][1][StartState], Rest | Vertical | Horizontal);
+  EXPECT_EQ(MapSolver->marks[1][2][StartState], 0);
+}
+
+TEST_F(MapSolverTest, AKeyOpensItsLockForTheLaterMovesAsTheLevelSolverFinds) {
+  // The exit behind the gold lock, in open floor so the ball only ever crosses it.
+  const Picture picture = Walled({
+      "##########",
+      "#S......a#",
+      "#......#.#",
+      "######A###",
+      "#........#",
+      "#.....E..#",
+      "#........#",
+      "##########",
+  });
+  Play(picture);
+  MapSolver->Solve();
+  const LevelSolution exact = SolveLevel(*CurrentMap);
+  ASSERT_EQ(exact.leastMoves, 5);  // right to the key, left, down, right, down through the lock
+  EXPECT_EQ(Distance(6, 5, StartState), -1);  // the lock is shut until the key is taken
+  EXPECT_EQ(Least(6, 5), exact.leastMoves - 1);
+  EXPECT_EQ(Distance(6, 5, StartState + 1), exact.leastMoves - 1);
+  // Resting on the key already counts with the lock open.
+  EXPECT_EQ(Distance(8, 1, StartState + 1), 1);
+  EXPECT_EQ(Distance(8, 1, StartState), 0);
+}
+
+TEST_F(MapSolverTest, ATeleportSendsTheMoveOnFromItsPartnerOneFurther) {
+  Play(Walled({"##########", "#S..0#1..#", "##########"}));
+  MapSolver->Solve();
+  const int expected[] = {-1, 0, 0, 0, -1, -1, -1, 1, 2, -1};
+  for (int x = 0; x < 10; ++x) EXPECT_EQ(Distance(x, 1, StartState), expected[x]) << x;
+  // Coming back left, the partner sends the ball through teleport 16, marking it as it leaves.
+  EXPECT_EQ(MapSolver->marks[4][1][StartState], Horizontal);
+  EXPECT_EQ(MapSolver->marks[6][1][StartState], Horizontal);
+  EXPECT_EQ(MapSolver->marks[8][1][StartState], Rest | Vertical | Horizontal);
+}
+
+TEST_F(MapSolverTest, TeleportsThatSendTheBallBackAndForthEndTheMove) {
+  // Right from the start: into 16, out at 17 against the wall, back to 16 and into 17 again.
+  Play(Walled({"######", "#S.01#", "#....#", "######"}));
+  MapSolver->Solve();
+  EXPECT_EQ(Distance(2, 1, StartState), 0);
+  EXPECT_EQ(Distance(3, 1, StartState), -1);
+  EXPECT_EQ(Distance(4, 1, StartState), -1);
+  EXPECT_EQ(Distance(1, 2, StartState), 1);  // the other moves are still tried
+  EXPECT_EQ(Distance(4, 2, StartState), 2);
+}
+
+TEST_F(MapSolverTest, RandomBoardsFullOfTeleportsAndKeysAlwaysFinish) {
+  std::mt19937 random(611);
+  std::uniform_int_distribution<int> percent(0, 99);
+  const std::string rare = "0123456789aAbB";
+  for (int m = 0; m < 150; ++m) {
+    Picture rows(board::Height, std::string(board::Width, '.'));
+    for (auto& row : rows) {
+      for (char& cell : row) {
+        const int roll = percent(random);
+        if (roll < 25) cell = rare[roll * rare.size() / 25];
+        else if (roll < 25 + m % 30) cell = '#';
+      }
+    }
+    rows[m % board::Height][m % board::Width] = 'S';
+    Play(rows);
+    MapSolver->Solve();
+    // Walls are never reached, and every resting point has its distance.
+    for (int x = 0; x < board::Width; ++x) {
+      for (int y = 0; y < board::Height; ++y) {
+        for (int s = 0; s < 4; ++s) {
+          if (rows[y][x] == '#') {
+            EXPECT_EQ(Distance(x, y, s), -1);
+          }
+          if (MapSolver->marks[x][y][s] & Rest) {
+            EXPECT_GE(Distance(x, y, s), 0);
+          }
+        }
+      }
+    }
+    if (HasFailure()) return;
+  }
+}
+
+TEST_F(MapSolverTest, CreateNextMapCarriesTheStripBesideTheNearestEdge) {
+  Picture rows = Walled({"####################", "#S.................#"});
+  rows[6][19] = 'E';
+  rows[3][19] = 'a';
+  Play(rows);
+  NextMap = std::make_shared<mapType>();
+  MapSolver->CreateNextMap();
+  EXPECT_EQ(mapSolverType::NearestEdge(19, 6), direction::Right);
+  EXPECT_EQ(MapSolver->exitX, 19);
+  EXPECT_EQ(MapSolver->exitY, 6);
+  for (int y = 0; y < board::Height; ++y) {
+    const int expected = y == 6 ? tile::Start : CurrentMap->tiles[19][y];
+    EXPECT_EQ(NextMap->tiles[0][y], expected) << y;
+    EXPECT_EQ(NextMap->IsEditable(0, y), 0);
+    EXPECT_EQ(NextMap->IsEditable(1, y), 1);
+    EXPECT_EQ(NextMap->tiles[1][y], 0);
+  }
+  EXPECT_EQ(NextMap->startX, 0);
+  EXPECT_EQ(NextMap->startY, 6);
+  EXPECT_EQ(NextMap->shiftX, 19);
+  EXPECT_EQ(NextMap->shiftY, 0);
+
+  // Without an exit of its own the current map hands nothing over.
+  CurrentMap->SetTile(19, 6, tile::Floor);
+  NextMap = std::make_shared<mapType>();
+  MapSolver->CreateNextMap();
+  EXPECT_EQ(NextMap->tiles, TileGrid{});
+  EXPECT_EQ(NextMap->protectLeft, -1);
+  EXPECT_EQ(NextMap->shiftX, 0);
+}
+
+TEST_F(MapSolverTest, TheShownStateCyclesThroughEveryLockStateAndBack) {
+  std::vector<int> seen{MapSolver->shownState};
+  for (int i = 0; i < 5; ++i) {
+    MapSolver->CycleShownState();
+    seen.push_back(MapSolver->shownState);
+  }
+  EXPECT_EQ(seen, (std::vector<int>{-1, 0, 1, 2, 3, -1}));
+}
+
+TEST_F(MapSolverTest, TheOverlayDrawsDistancesAndCrossingLinesOnReachedCellsOnly) {
+  Play(Walled({"######", "#S...#", "######"}));
+  MapSolver->Solve();
+  const auto draw = [] {
+    platform::SetClsColor(0, 0, 0);
+    platform::Cls();
+    platform::SetOrigin(32, 30);
+    MapSolver->DrawOverlay(47, 47);
+    platform::SetOrigin(0, 0);
+    return platform::GrabBackBuffer();
+  };
+  // Cell (2, 1) has its centre at (32 + 47 + 64, 30 + 47 + 32), distance 0, crossed sideways.
+  const int cx = 143, cy = 109;
+  const platform::TPixmap shown = draw();
+  EXPECT_EQ(shown.ReadPixel(cx - 12, cy) & 0xFFFFFF, 0x808080u);  // grey 128 for distance 0
+  EXPECT_EQ(shown.ReadPixel(cx - 12, cy - 8) & 0xFFFFFF, 0u);
+  EXPECT_EQ(shown.ReadPixel(cx, cy - 12) & 0xFFFFFF, 0u);  // no vertical line
+  bool textInRed = false;  // the digit in (164, 0, 0): the nearest distance, and the farthest too
+  for (int x = cx; x < cx + 8; ++x) {
+    for (int y = cy; y < cy + 16; ++y) textInRed = textInRed || (shown.ReadPixel(x, y) & 0xFFFFFF) == 0xA40000u;
+  }
+  EXPECT_TRUE(textInRed);
+  EXPECT_EQ(shown.ReadPixel(cx - 12 + 32 * 4, cy) & 0xFFFFFF, 0u);  // the wall at (5, 1)
+
+  MapSolver->shownState = 0;  // a lock state no move reaches
+  EXPECT_EQ(draw().ReadPixel(cx - 12, cy) & 0xFFFFFF, 0u);
+}
