@@ -102,11 +102,11 @@ class RecursiveModel {
 
 using MapSolverModelTest = EditorTest;
 
-TEST_F(MapSolverModelTest, EveryBoardWithoutEndlessTeleportsGivesTheModelsDistancesAndMarks) {
+TEST_F(MapSolverModelTest, EveryBoardFinishesAndWithoutEndlessTeleportsGivesTheModelsAnswer) {
   std::mt19937 random(2024);
   std::uniform_int_distribution<int> percent(0, 99), x(0, board::Width - 1), y(0, board::Height - 1);
   const std::string rare = "aAbB0123456789 ?";
-  int compared = 0;
+  int endless = 0;
   for (int m = 0; m < 300; ++m) {
     // Most boards get only keys and locks; some get teleports as well.
     const int rareKinds = m % 3 == 0 ? static_cast<int>(rare.size()) : 4;
@@ -123,11 +123,14 @@ TEST_F(MapSolverModelTest, EveryBoardWithoutEndlessTeleportsGivesTheModelsDistan
     Play(rows);
     RecursiveModel model(*CurrentMap);
     model.Solve();
-    if (model.endless) continue;
-    MapSolver->Solve();
-    ++compared;
+    MapSolver->Solve();  // finishes on every board
+    if (model.endless) {
+      ++endless;
+      continue;
+    }
     ASSERT_EQ(MapSolver->distance, model.distance) << "board " << m;
     ASSERT_EQ(MapSolver->marks, model.marks) << "board " << m;
   }
-  EXPECT_GT(compared, 250);
+  EXPECT_GT(endless, 5);
+  EXPECT_LT(endless, 50);
 }

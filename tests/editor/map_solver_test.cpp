@@ -1,5 +1,3 @@
-#include <random>
-
 #include "editor/editor_fixture.h"
 #include "puzzle/level_solver.h"
 
@@ -97,39 +95,6 @@ TEST_F(MapSolverTest, TeleportsThatSendTheBallBackAndForthEndTheMove) {
   EXPECT_EQ(Distance(4, 1, StartState), -1);
   EXPECT_EQ(Distance(1, 2, StartState), 1);  // the other moves are still tried
   EXPECT_EQ(Distance(4, 2, StartState), 2);
-}
-
-TEST_F(MapSolverTest, RandomBoardsFullOfTeleportsAndKeysAlwaysFinish) {
-  std::mt19937 random(611);
-  std::uniform_int_distribution<int> percent(0, 99);
-  const std::string rare = "0123456789aAbB";
-  for (int m = 0; m < 150; ++m) {
-    Picture rows(board::Height, std::string(board::Width, '.'));
-    for (auto& row : rows) {
-      for (char& cell : row) {
-        const int roll = percent(random);
-        if (roll < 25) cell = rare[roll * rare.size() / 25];
-        else if (roll < 25 + m % 30) cell = '#';
-      }
-    }
-    rows[m % board::Height][m % board::Width] = 'S';
-    Play(rows);
-    MapSolver->Solve();
-    // Walls are never reached, and every resting point has its distance.
-    for (int x = 0; x < board::Width; ++x) {
-      for (int y = 0; y < board::Height; ++y) {
-        for (int s = 0; s < 4; ++s) {
-          if (rows[y][x] == '#') {
-            EXPECT_EQ(Distance(x, y, s), -1);
-          }
-          if (MapSolver->marks[x][y][s] & Rest) {
-            EXPECT_GE(Distance(x, y, s), 0);
-          }
-        }
-      }
-    }
-    if (HasFailure()) return;
-  }
 }
 
 TEST_F(MapSolverTest, CreateNextMapCarriesTheStripBesideTheNearestEdge) {
