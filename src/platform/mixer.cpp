@@ -13,6 +13,13 @@ constexpr float kMaxVolume = 16.0f;
 constexpr float kMaxRate = 64.0f;
 // A first sample louder than this would jump out of silence.
 constexpr int kQuietSample = 128;
+// The limiter holds the sum under this level, a fifth of a decibel under full
+// scale; it falls by at most its whole range in 10 ms and rises in 250 ms,
+// holding the gain of a peak for 1 ms before it.
+constexpr float kLimitLevel = 32000.0f;
+constexpr int kLimiterAttacksPerSecond = 100;
+constexpr int kLimiterReleasesPerSecond = 4;
+constexpr int kLimiterHoldsPerSecond = 1000;
 
 bool StartsMidWaveform(const SoundData& sound) {
   for (int c = 0; c < sound.channels; ++c) {
@@ -32,6 +39,9 @@ Mixer::Mixer(int outputRate) { SetOutputRate(outputRate); }
 void Mixer::SetOutputRate(int rate) {
   outputRate_ = std::clamp(rate, kMinOutputRate, kMaxSoundRate);
   rampFrames_ = std::max(1, outputRate_ / kRampsPerSecond);
+  limiterAttackStep_ = static_cast<float>(kLimiterAttacksPerSecond) / static_cast<float>(outputRate_);
+  limiterReleaseStep_ = static_cast<float>(kLimiterReleasesPerSecond) / static_cast<float>(outputRate_);
+  limiterHoldFrames_ = std::max(1, outputRate_ / kLimiterHoldsPerSecond);
 }
 
 std::shared_ptr<MixerVoice> Mixer::NewVoice() const { return std::make_shared<MixerVoice>(); }
@@ -140,6 +150,49 @@ void Mixer::MixPlayback(Playback& playback, uint32_t rate, float* sum, int frame
   }
 }
 
+// The gain each frame must not exceed to stay under the limit is held for a
+// moment before each peak (so a crest keeps its shape instead of riding the
+// limit), and a backward pass eases the gain down ahead of it; a forward pass
+// then lets the gain rise again slowly. A peak early in a chunk, too soon for
+// that easing, is met by a steeper fall spread over the frames before it.
+void Mixer::Limit(int frames) {
+  float ahead = 1.0f, held = 1.0f;
+  int holdLeft = 0;
+  bool over = false;
+  const float start = limiterGain_;
+  float steepest = 0.0f;  // the fall per frame from `start` that the chunk's peaks ask for
+  for (int i = frames - 1; i >= 0; --i) {
+    const size_t at = 2 * static_cast<size_t>(i);
+    const float peak = std::max(std::abs(sum_[at]), std::abs(sum_[at + 1]));
+    const float need = peak > kLimitLevel ? kLimitLevel / peak : 1.0f;
+    over = over || need < 1.0f;
+    if (need <= held) {
+      held = need;
+      holdLeft = limiterHoldFrames_;
+    } else if (holdLeft > 0) {
+      --holdLeft;
+    } else {
+      held = need;
+    }
+    ahead = std::min(held, ahead + limiterAttackStep_);
+    limitCeiling_[static_cast<size_t>(i)] = need;
+    limitEnvelope_[static_cast<size_t>(i)] = ahead;
+    steepest = std::max(steepest, (start - need) / static_cast<float>(i + 1));
+  }
+  if (!over && start == 1.0f) return;
+  const bool tooSoon = steepest > limiterAttackStep_;
+  float gain = start;
+  for (int i = 0; i < frames; ++i) {
+    const size_t at = static_cast<size_t>(i);
+    float eased = limitEnvelope_[at];
+    if (tooSoon) eased = std::max(eased, start - steepest * static_cast<float>(i + 1));
+    gain = std::min({eased, limitCeiling_[at], 1.0f, gain + limiterReleaseStep_});
+    sum_[2 * at] *= gain;
+    sum_[2 * at + 1] *= gain;
+  }
+  limiterGain_ = gain;
+}
+
 void Mixer::Mix(int16_t* stereo, int frames) {
   while (frames > 0) {
     const int chunk = std::min(frames, kChunkFrames);
@@ -148,6 +201,7 @@ void Mixer::Mix(int16_t* stereo, int frames) {
       if (voice->current.sound) MixPlayback(voice->current, voice->rate, sum_.data(), chunk);
       if (voice->fading.sound) MixPlayback(voice->fading, voice->rate, sum_.data(), chunk);
     }
+    Limit(chunk);
     for (int i = 0; i < 2 * chunk; ++i) stereo[i] = ToSample(sum_[static_cast<size_t>(i)]);
     stereo += 2 * chunk;
     frames -= chunk;

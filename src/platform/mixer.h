@@ -1,7 +1,12 @@
 #pragma once
 // Our software mixer. Any number of voices play at once; each is resampled to
 // the output rate with linear interpolation and scaled by its volume, and all
-// are summed in float and clamped once into 16-bit stereo. Every change of gain
+// are summed in float and clamped once into 16-bit stereo. A sum that would go
+// past the clamp is first brought under it by a limiter, whose gain eases down
+// ahead of the peak and recovers after it, so loud moments are quieter rather
+// than flat-topped. Below its level, a fifth of a decibel under full scale,
+// it leaves every sample untouched, so a sound on its own plays bit for bit.
+// Every change of gain
 // (a stop, a restart, a new volume, a start in the middle of a waveform) is
 // spread over a ramp of a few milliseconds so that nothing clicks; a sound that
 // starts from silence starts at full gain, so it plays exactly as recorded.
@@ -74,11 +79,18 @@ class Mixer {
   void StartFadeOut(MixerVoice& voice) const;
   void RampTo(Playback& playback, float gain) const;
   void MixPlayback(Playback& playback, uint32_t rate, float* sum, int frames) const;
+  void Limit(int frames);
 
   int outputRate_ = kDefaultOutputRate;
   int rampFrames_ = 1;
   std::vector<std::shared_ptr<MixerVoice>> voices_;
   std::array<float, 2 * kChunkFrames> sum_{};
+  std::array<float, kChunkFrames> limitCeiling_{};   // per frame, the gain that keeps it under the limit
+  std::array<float, kChunkFrames> limitEnvelope_{};  // held before each peak and eased in ahead of it
+  float limiterGain_ = 1.0f;
+  float limiterAttackStep_ = 1.0f;   // largest fall of the gain per frame
+  float limiterReleaseStep_ = 1.0f;  // largest rise of the gain per frame
+  int limiterHoldFrames_ = 1;        // a peak's gain is held this long before it
 };
 
 }  // namespace platform
