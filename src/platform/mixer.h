@@ -6,10 +6,10 @@
 // ahead of the peak and recovers after it, so loud moments are quieter rather
 // than flat-topped. Below its level, a fifth of a decibel under full scale,
 // it leaves every sample untouched, so a sound on its own plays bit for bit.
-// Every change of gain
-// (a stop, a restart, a new volume, a start in the middle of a waveform) is
-// spread over a ramp of a few milliseconds so that nothing clicks; a sound that
-// starts from silence starts at full gain, so it plays exactly as recorded.
+// Every change of gain (a stop, a restart, a new volume, a start in the middle
+// of a waveform) is spread over a ramp of a few milliseconds so that nothing
+// clicks; a sound that starts from silence starts at full gain, so it plays
+// exactly as recorded.
 //
 // The mixer does no locking of its own: its owner makes sure that the game's
 // calls and Mix, which runs on the output's thread, never overlap. Mix neither
