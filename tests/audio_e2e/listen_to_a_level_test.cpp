@@ -242,7 +242,7 @@ TEST_F(ListeningSession, ALevelWithAKeyALockAndATeleportSoundsEveryEffectWithout
   ASSERT_TRUE(musicLine && ballLine);
   auto longTrack = [&](const std::string& name, const TSound& sound, size_t estimate) {
     SoundTrack track{name, 0, RenderAlone(*sound.get(), 1.0f, recording.rate, recording.Frames())};
-    const OnsetMatch onset = FindOnset(recording, track.samples, estimate, kBlockFrames, 2, 6, recording.rate / 2);
+    const OnsetMatch onset = FindOnset(recording, track.samples, estimate, kBlockFrames, 2, 12, recording.rate / 2);
     track.onset = onset.frame;
     track.samples.resize(2 * (recording.Frames() - std::min(onset.frame, recording.Frames())));
     std::printf("%-16s starts at %6.3f s (logged at %6.3f s), match %.3f\n", name.c_str(),
