@@ -6,12 +6,12 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iostream>
 #include <string>
 
+#include "game_folder.h"
 #include "platform/graphics.h"
 #include "platform/platform.h"
 #include "services/resources.h"
@@ -55,9 +55,7 @@ BENCHMARK(BM_LoadMedia)->Unit(benchmark::kMillisecond)->UseRealTime()->Iteration
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
-  const char* configured = std::getenv("MARROWICK_GAME_DIR");
-  gameFolder =
-      configured ? std::filesystem::path(configured) : std::filesystem::absolute(argv[0]).parent_path().parent_path();
+  gameFolder = GameFolder(argv[0]);
   if (!InitPlatform() || !OpenGraphics(800, 600, 0, 60, 0)) {
     std::cerr << "no display: " << LastDisplayError() << "\n";
     return 1;

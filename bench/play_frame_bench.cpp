@@ -10,12 +10,12 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <iostream>
 
 #include "app/game_controller.h"
+#include "game_folder.h"
 #include "platform/graphics.h"
 #include "platform/platform.h"
 #include "puzzle/ball.h"
@@ -128,8 +128,7 @@ void BM_BusyStep(benchmark::State& state) {
 }
 BENCHMARK(BM_BusyStep)->Unit(benchmark::kMicrosecond)->MeasureProcessCPUTime();
 
-void BM_BusyFrame(benchmark::State& state) {
-  LightEveryCell();
+void MeasureFrames(benchmark::State& state) {
   const int64_t callsBefore = DrawCallCount();
   const double start = ProcessCpuSeconds();
   for (auto _ : state) DrawPlayFrame();
@@ -137,16 +136,16 @@ void BM_BusyFrame(benchmark::State& state) {
   state.counters["draw_calls"] =
       static_cast<double>(DrawCallCount() - callsBefore) / static_cast<double>(state.iterations());
 }
+
+void BM_BusyFrame(benchmark::State& state) {
+  LightEveryCell();
+  MeasureFrames(state);
+}
 BENCHMARK(BM_BusyFrame)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
 
 void BM_ShippedLevelFrame(benchmark::State& state) {
   MakeShippedLevel(gameFolder, static_cast<int>(state.range(0)));
-  const int64_t callsBefore = DrawCallCount();
-  const double start = ProcessCpuSeconds();
-  for (auto _ : state) DrawPlayFrame();
-  ReportShareOfFrame(state, ProcessCpuSeconds() - start);
-  state.counters["draw_calls"] =
-      static_cast<double>(DrawCallCount() - callsBefore) / static_cast<double>(state.iterations());
+  MeasureFrames(state);
   MakeBusyLevel();
 }
 BENCHMARK(BM_ShippedLevelFrame)->Arg(40)->Arg(80)->Unit(benchmark::kMillisecond)->MeasureProcessCPUTime();
@@ -155,9 +154,7 @@ BENCHMARK(BM_ShippedLevelFrame)->Arg(40)->Arg(80)->Unit(benchmark::kMillisecond)
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
-  const char* configured = std::getenv("MARROWICK_GAME_DIR");
-  gameFolder =
-      configured ? std::filesystem::path(configured) : std::filesystem::absolute(argv[0]).parent_path().parent_path();
+  gameFolder = GameFolder(argv[0]);
   if (!InitPlatform() || !OpenGraphics(800, 600, 0, 60, 0)) {
     std::cerr << "no display: " << LastDisplayError() << "\n";
     return 1;

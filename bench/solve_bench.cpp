@@ -6,12 +6,12 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <memory>
 #include <vector>
 
+#include "game_folder.h"
 #include "puzzle/map.h"
 #include "puzzle/map_solver.h"
 
@@ -56,22 +56,9 @@ void ReportSlowest() {
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
-  const char* configured = std::getenv("MARROWICK_GAME_DIR");
-  const std::filesystem::path gameDir =
-      configured ? std::filesystem::path(configured) : std::filesystem::absolute(argv[0]).parent_path().parent_path();
-  std::error_code error;
-  std::filesystem::current_path(gameDir, error);
-  if (error) {
-    std::cerr << "cannot open " << gameDir << ": " << error.message() << "\n";
-    return 1;
-  }
-  for (int n = 0; n <= levels::Last; ++n) {
-    shippedLevels.push_back(mapType::Create(n));
-    if (shippedLevels.back()->exitX < 0) {
-      std::cerr << "level " << n << " was not found in " << gameDir << "/levels\n";
-      return 1;
-    }
-  }
+  auto shipped = LoadShippedLevels(GameFolder(argv[0]));
+  if (!shipped) return 1;
+  shippedLevels = std::move(*shipped);
   benchmark::RunSpecifiedBenchmarks();
   ReportSlowest();
   benchmark::Shutdown();

@@ -5,11 +5,11 @@
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 #include <vector>
 
+#include "game_folder.h"
 #include "puzzle/level_rules.h"
 #include "puzzle/level_solver.h"
 #include "puzzle/map.h"
@@ -44,22 +44,9 @@ BENCHMARK(BM_ReviewEveryLevel)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
-  const char* configured = std::getenv("MARROWICK_GAME_DIR");
-  const std::filesystem::path gameDir =
-      configured ? std::filesystem::path(configured) : std::filesystem::absolute(argv[0]).parent_path().parent_path();
-  std::error_code error;
-  std::filesystem::current_path(gameDir, error);
-  for (int n = 0; n <= levels::Last && !error; ++n) {
-    shippedLevels.push_back(*mapType::Create(n));
-    if (shippedLevels.back().exitX < 0) {
-      std::cerr << "level " << n << " was not found in " << gameDir << "/levels\n";
-      return 1;
-    }
-  }
-  if (error) {
-    std::cerr << "cannot open " << gameDir << ": " << error.message() << "\n";
-    return 1;
-  }
+  const auto shipped = LoadShippedLevels(GameFolder(argv[0]));
+  if (!shipped) return 1;
+  for (const auto& level : *shipped) shippedLevels.push_back(*level);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   return 0;
