@@ -1,6 +1,7 @@
 // One step and one drawn frame of a busy level through the real back-end and
 // the game's own media: all 280 cells walls in a bordered style with glow on
-// every one, 500 particles, the tiled background and the frame picture.
+// every one, 500 particles, the tiled background, the frame picture, the
+// buttons and a full token column.
 // Run with SDL_VIDEODRIVER=offscreen from anywhere; the media are looked for in
 // MARROWICK_GAME_DIR, else in the build folder above this program's folder.
 //
@@ -15,6 +16,8 @@
 #include <iostream>
 
 #include "app/game_controller.h"
+#include "app/in_game_buttons.h"
+#include "app/token_column.h"
 #include "game_folder.h"
 #include "platform/graphics.h"
 #include "platform/platform.h"
@@ -47,6 +50,8 @@ void LoadGameMedia(const std::filesystem::path& gameDir) {
   AutoMidHandle(true);
   Resources::LoadMedia();
   trailImages = {LoadImage("media\\trail.png"), LoadImage("media\\shade.png"), LoadImage("media\\spark.png")};
+  tokenImage = LoadAnimImage("media\\tokens.png", 40, 40, 0, 2);
+  inGameButtons = InGameButtons::Create();
   std::filesystem::current_path(here);
 }
 
@@ -67,6 +72,8 @@ void MakeBusyLevel() {
   CurrentMap->startY = board::Height / 2;
   CurrentMap->lockState = CurrentMap->lockInitial = {0, 1};
   CurrentMap->Restart();
+  inGameButtons->tokenColumn->tokenState.fill(1);
+  inGameButtons->tokenColumn->tokenAlpha.fill(1.0f);
   ClearParticles();
   Emit(3, 32 * 10, 32 * 7, static_cast<float>(BusyParticles), 0, 0);
   for (particleNodeType* node = ParticleChain->next.get(); node; node = node->next.get()) {
@@ -78,7 +85,8 @@ void LightEveryCell() {
   for (auto& column : CurrentMap->glow) column.fill(24);
 }
 
-// The level loop's frame, without the buttons and token column.
+// The level loop's frame: background, particles behind, the map, the frame
+// picture with the token column and buttons, particles in front.
 void DrawPlayFrame() {
   SetOrigin(32, 30);
   GameController::ResetDrawState();
@@ -88,7 +96,7 @@ void DrawPlayFrame() {
   CurrentMap->Draw(BoardOrigin, BoardOrigin, 1);
   SetOrigin(0, 0);
   GameController::ResetDrawState();
-  DrawImage(borderImage, 0, 0);
+  inGameButtons->Draw();
   SetOrigin(32, 30);
   DrawParticlesInFront(BoardOrigin, BoardOrigin);
   SetOrigin(0, 0);
@@ -161,7 +169,7 @@ int main(int argc, char** argv) {
   }
   LoadGameMedia(gameFolder);
   MakeBusyLevel();
-  if (!currentTileSet || !currentBackground || !borderImage || !trailImages[2]) {
+  if (!currentTileSet || !currentBackground || !borderImage || !trailImages[2] || !tokenImage) {
     std::cerr << "the game's media were not found in " << gameFolder << "\n";
     return 1;
   }
