@@ -29,7 +29,6 @@ class EditorTest : public PlayScreenTest {
   }
   void TearDown() override {
     platform::SetNotifyHook({});
-    MapSolver = nullptr;
     EditorMode = 0;
     DeveloperMode = 0;
     PlayScreenTest::TearDown();

@@ -29,6 +29,7 @@
 #include "services/progress.h"
 #include "services/sound_manager.h"
 #include "support/display_fixture.h"
+#include "support/shared_game_state.h"
 #include "support/fake_clock.h"
 #include "support/game_paths.h"
 
@@ -54,19 +55,7 @@ class MenuTest : public DisplayTest {
 
   void TearDown() override {
     platform::SetDebugLogHook({});
-    mainMenu = nullptr;
-    instructionsMenu = nullptr;
-    optionsMenu = nullptr;
-    resetProfileMenu = nullptr;
-    worldMap = nullptr;
-    CurrentMap = NextMap = nullptr;
-    LevelStart = nullptr;
-    ParticleChain = nullptr;
-    inGameButtons = nullptr;
-    gameController = nullptr;
-    gameLog = nullptr;
-    progress = nullptr;
-    soundManager = nullptr;
+    ReleaseSharedGameState();
     DisplayTest::TearDown();
   }
 

@@ -27,6 +27,7 @@
 #include "services/game_log.h"
 #include "services/progress.h"
 #include "services/sound_manager.h"
+#include "support/shared_game_state.h"
 
 // One character per cell, 14 rows of 20:
 //   ' ' void   '.' floor   '#' wall   'S' start   'E' exit
@@ -103,16 +104,7 @@ class PuzzleTest : public ::testing::Test {
 
   void TearDown() override {
     platform::SetDebugLogHook({});
-    CurrentMap = NextMap = nullptr;
-    LevelStart = nullptr;
-    ParticleChain = nullptr;
-    progress = nullptr;
-    gameLog = nullptr;
-    soundManager = nullptr;
-    gameController = nullptr;
-    inGameButtons = nullptr;
-    worldMap = nullptr;
-    InputState::ClearRequests();
+    ReleaseSharedGameState();
   }
 
   void WriteLevel(int number, const Picture& rows, int shiftX = 0, int shiftY = 0) {
