@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(cmake g++ pkg-config libsdl2-dev libpng-dev libjpeg-dev libvorbis-dev
           libfreetype-dev libgtest-dev libgmock-dev libbenchmark-dev libgl-dev
           libegl-dev libegl-mesa0 libgl1-mesa-dri fonts-ebgaramond fonts-cabin
-          xvfb xauth sox strace)
+          xvfb xauth x11-utils xdotool sox strace file dpkg-dev desktop-file-utils appstream)
 
 missing=()
 for p in "${packages[@]}"; do

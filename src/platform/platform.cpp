@@ -1,21 +1,23 @@
 #include "platform/platform.h"
 
+#include "platform/game_folders.h"
+
 namespace platform {
 
 std::string HostPath(const std::string& gamePath) {
 #ifdef _WIN32
-  std::string path = gamePath;
-  for (char& c : path) {
-    if (c == '/') c = '\\';
-  }
-  return path;
+  const char separator = '\\', foreign = '/';
 #else
+  const char separator = '/', foreign = '\\';
+#endif
   std::string path = gamePath;
   for (char& c : path) {
-    if (c == '\\') c = '/';
+    if (c == foreign) c = separator;
   }
+  // The player's files are relative to the working folder, which is theirs.
+  const std::string& data = CurrentGameFolders().data;
+  if (!data.empty() && IsDataPath(gamePath)) path = data + separator + path;
   return path;
-#endif
 }
 
 }  // namespace platform

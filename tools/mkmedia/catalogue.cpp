@@ -113,6 +113,13 @@ std::vector<Job> AllJobs() {
   jobs.push_back({"icon", [](const Output& out) {
                     WriteIco({ChestIcon(256), ChestIcon(48), ChestIcon(32), ChestIcon(16)}, out.Game("chest.ico"));
                   }});
+  // The same chest for desktops that look icons up by size (installed only).
+  jobs.push_back({"desktop icons", [](const Output& out) {
+                    for (int size : {16, 24, 32, 48, 64, 128, 256, 512}) {
+                      const std::string folder = std::to_string(size) + "x" + std::to_string(size);
+                      WritePng(ChestIcon(size), out.Game("icons/hicolor/" + folder + "/apps/marrowick.png"));
+                    }
+                  }});
   return jobs;
 }
 

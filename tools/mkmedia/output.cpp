@@ -13,8 +13,9 @@ std::string Output::Media(const std::string& relative) const {
 }
 
 std::string Output::Game(const std::string& name) const {
-  std::filesystem::create_directories(gameDir_);
-  return (std::filesystem::path(gameDir_) / name).string();
+  const std::filesystem::path path = std::filesystem::path(gameDir_) / name;
+  std::filesystem::create_directories(path.parent_path());
+  return path.string();
 }
 
 }  // namespace mkmedia

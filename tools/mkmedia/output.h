@@ -10,7 +10,7 @@ class Output {
   explicit Output(std::string gameDir);
   // Full path of a file inside media/ (relative, "/"-separated); makes its folder.
   std::string Media(const std::string& relative) const;
-  // Full path of a file in the game folder itself.
+  // Full path of a file in the game folder itself (relative, "/"-separated); makes its folder.
   std::string Game(const std::string& name) const;
 
  private:

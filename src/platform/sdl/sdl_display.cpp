@@ -12,6 +12,7 @@
 #include "platform/clock.h"
 #include "platform/draw_state.h"
 #include "platform/frame_pacer.h"
+#include "platform/game_folders.h"
 #include "platform/graphics.h"
 #include "platform/host_dialogs.h"
 #include "platform/image_codec.h"
@@ -148,14 +149,28 @@ bool InitPlatform(const char* argv0) {
     lastError = SDL_GetError();
     return false;
   }
-  // The game's files are found relative to the program's own folder; tests and
-  // tools that pass no program path keep their working folder.
+  // Tests and tools that pass no program path keep their working folder for everything.
   if (!argv0) return true;
+  std::string programFolder;
   if (char* base = SDL_GetBasePath()) {
-    const int changed = chdir(base);
-    (void)changed;
+    programFolder = base;
     SDL_free(base);
   }
+  GameFolders folders = ChooseGameFolders(programFolder, [] {
+    std::string own;
+    if (char* pref = SDL_GetPrefPath("", "marrowick")) {
+      own = pref;
+      SDL_free(pref);
+    }
+    return own;
+  });
+  // The player's files are found relative to the working folder.
+  const std::string& working = folders.player.empty() ? programFolder : folders.player;
+  if (!working.empty()) {
+    const int changed = chdir(working.c_str());
+    (void)changed;
+  }
+  UseGameFolders(std::move(folders));
   return true;
 }
 
