@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(cmake g++ pkg-config libsdl2-dev libpng-dev libjpeg-dev libvorbis-dev
           libfreetype-dev libgtest-dev libgmock-dev libbenchmark-dev libgl-dev
           libegl-dev libegl-mesa0 libgl1-mesa-dri fonts-ebgaramond fonts-cabin
-          xvfb xauth sox clang libclang-rt-dev)
+          xvfb xauth sox strace clang libclang-rt-dev)
 
 missing=()
 for p in "${packages[@]}"; do

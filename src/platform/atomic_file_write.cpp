@@ -1,6 +1,7 @@
 #include <filesystem>
 
 #include "platform/file_stream.h"
+#include "platform/folder_sync.h"
 #include "platform/stream.h"
 
 namespace platform {
@@ -9,11 +10,15 @@ namespace {
 
 std::function<bool(const std::string&, const std::string&)> renameHook;
 
+// Once the rename is on disk a power cut leaves either the old file or the new
+// one, never a folder entry that still points at neither.
 bool RenameOver(const std::string& from, const std::string& to) {
   if (renameHook) return renameHook(from, to);
   std::error_code error;
   std::filesystem::rename(from, to, error);
-  return !error;
+  if (error) return false;
+  SyncFolder(std::filesystem::path(to).parent_path().string());
+  return true;
 }
 
 }  // namespace
@@ -23,6 +28,7 @@ void SetRenameHook(std::function<bool(const std::string& from, const std::string
 }
 
 bool WriteFileAtomically(const std::string& path, const std::function<bool(StreamObject&)>& writer) {
+  if (FileUnreadable(path)) return false;
   const std::string target = HostFilePath(path);
   const std::string temporary = target + ".tmp";
 

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <mutex>
 
 #include "platform/host_dialogs.h"
 
@@ -22,6 +23,12 @@ std::function<void(const std::string&)>& DebugHook() {
 
 std::function<void(const std::string&, bool)> notifyHook;
 
+// The log's uploads report from a thread of their own.
+std::recursive_mutex& DebugLogMutex() {
+  static std::recursive_mutex mutex;
+  return mutex;
+}
+
 }  // namespace
 
 void Notify(const std::string& text, bool serious) {
@@ -35,10 +42,14 @@ void Notify(const std::string& text, bool serious) {
 void SetNotifyHook(std::function<void(const std::string&, bool)> hook) { notifyHook = std::move(hook); }
 
 void DebugLog(const std::string& text) {
+  std::lock_guard lock(DebugLogMutex());
   if (DebugHook()) DebugHook()(text);
 }
 
-void SetDebugLogHook(std::function<void(const std::string&)> hook) { DebugHook() = std::move(hook); }
+void SetDebugLogHook(std::function<void(const std::string&)> hook) {
+  std::lock_guard lock(DebugLogMutex());
+  DebugHook() = std::move(hook);
+}
 
 void RuntimeError(const std::string& text) {
   std::fprintf(stderr, "%s\n", text.c_str());

@@ -1,3 +1,4 @@
+#include <cstdio>
 #include <filesystem>
 
 #include "platform/file_stream.h"
@@ -10,6 +11,17 @@ namespace fs = std::filesystem;
 bool FileExists(const std::string& path) {
   std::error_code error;
   return fs::exists(HostFilePath(path), error);
+}
+
+bool FileUnreadable(const std::string& path) {
+  const std::string host = HostFilePath(path);
+  std::error_code error;
+  if (!fs::exists(host, error)) return false;
+  if (fs::is_directory(host, error)) return true;
+  std::FILE* file = std::fopen(host.c_str(), "rb");
+  if (file == nullptr) return true;
+  std::fclose(file);
+  return false;
 }
 
 int64_t FileSize(const std::string& path) {

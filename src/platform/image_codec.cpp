@@ -5,6 +5,7 @@
 #include <new>
 #include <system_error>
 
+#include "platform/diagnostics.h"
 #include "platform/image_format_decoders.h"
 
 namespace platform {
@@ -13,7 +14,7 @@ namespace {
 
 // No picture the game reads comes near this; it keeps a stray huge file from
 // being read into memory whole.
-constexpr uintmax_t kMaxPictureFileBytes = uintmax_t{1} << 30;
+constexpr uintmax_t kMaxPictureFileBytes = uintmax_t{64} << 20;
 
 bool HasJpegSignature(const uint8_t* data, size_t size) {
   return size >= 3 && data[0] == 0xFF && data[1] == 0xD8 && data[2] == 0xFF;
@@ -22,8 +23,10 @@ bool HasJpegSignature(const uint8_t* data, size_t size) {
 }  // namespace
 
 bool IsAcceptableImageSize(int64_t width, int64_t height) {
-  return width > 0 && height > 0 && width <= kMaxImageSide && height <= kMaxImageSide &&
-         width * height <= kMaxImagePixels;
+  const bool acceptable = width > 0 && height > 0 && width <= kMaxImageSide && height <= kMaxImageSide &&
+                          width * height <= kMaxImagePixels;
+  if (!acceptable) DebugLog("Picture of " + std::to_string(width) + " x " + std::to_string(height) + " pixels refused");
+  return acceptable;
 }
 
 bool AllocatePixelBuffer(PixelBuffer* buffer, int64_t width, int64_t height) noexcept {

@@ -12,9 +12,11 @@
 
 namespace platform {
 
-// Pictures beyond these limits are refused before any pixel memory is taken.
-constexpr int kMaxImageSide = 16384;
-constexpr int64_t kMaxImagePixels = int64_t{64} << 20;
+// Pictures beyond these limits are refused (with a debug line) before any
+// pixel memory is taken: nothing the game draws is larger, and a few bytes of
+// header must not make it take hundreds of megabytes.
+constexpr int kMaxImageSide = 4096;
+constexpr int64_t kMaxImagePixels = int64_t{kMaxImageSide} * kMaxImageSide;
 bool IsAcceptableImageSize(int64_t width, int64_t height);
 
 // The format is chosen by the signature at the start of the bytes.

@@ -23,6 +23,12 @@ struct JpegErrorTrap {
   std::jmp_buf jump;
 };
 
+// What one picture may cost libjpeg beyond our own pixels: a progressive file
+// keeps all its coefficients, and each scan is another pass over them, so a
+// small file of thousands of scans could hold the game for minutes.
+constexpr long kJpegWorkingMemory = 96L << 20;
+constexpr int kMostJpegScans = 64;
+
 [[noreturn]] void JumpOnJpegError(j_common_ptr cinfo) {
   std::longjmp(reinterpret_cast<JpegErrorTrap*>(cinfo->err)->jump, 1);
 }
@@ -47,6 +53,11 @@ J_COLOR_SPACE OutputSpaceFor(J_COLOR_SPACE stored) {
     default:
       return JCS_RGB;
   }
+}
+
+void RefuseEndlessScans(j_common_ptr cinfo) {
+  auto* decompress = reinterpret_cast<j_decompress_ptr>(cinfo);
+  if (decompress->input_scan_number > kMostJpegScans) JumpOnJpegError(cinfo);
 }
 
 int ComponentsOf(J_COLOR_SPACE space) { return space == JCS_GRAYSCALE ? 1 : space == JCS_CMYK ? 4 : 3; }
@@ -89,6 +100,10 @@ bool DecodeJpeg(jpeg_decompress_struct* cinfo, JpegErrorTrap* trap, const uint8_
                 PixelBuffer* out) {
   if (setjmp(trap->jump)) return false;
   jpeg_create_decompress(cinfo);
+  cinfo->mem->max_memory_to_use = kJpegWorkingMemory;
+  jpeg_progress_mgr progress{};
+  progress.progress_monitor = RefuseEndlessScans;
+  cinfo->progress = &progress;
   jpeg_mem_src(cinfo, data, static_cast<unsigned long>(size));
   if (jpeg_read_header(cinfo, TRUE) != JPEG_HEADER_OK) return false;
   // Refused here, before libjpeg sizes its own buffers for the picture.

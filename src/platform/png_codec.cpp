@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "platform/diagnostics.h"
 #include "platform/image_codec.h"
 #include "platform/image_format_decoders.h"
 
@@ -32,6 +33,30 @@ void ReadFromMemory(png_structp png, png_bytep out, size_t count) {
   source->position += count;
 }
 
+uint32_t BigEndian32(const uint8_t* bytes) {
+  return uint32_t{bytes[0]} << 24 | uint32_t{bytes[1]} << 16 | uint32_t{bytes[2]} << 8 | bytes[3];
+}
+
+// libpng takes a chunk's length on trust and allocates for it before reading
+// (a text chunk claiming 1.6 GB in a 185-byte file). Walking the chunks first
+// refuses any that claim more than the file holds; a file that ends before its
+// IEND would be refused by the decode anyway.
+bool ChunksFitInFile(const uint8_t* data, size_t size) {
+  constexpr size_t kChunkFrame = 12;  // length, type, and the CRC after the data
+  size_t position = kPngSignatureSize;
+  while (size - position >= kChunkFrame) {
+    const uint32_t length = BigEndian32(data + position);
+    if (length > size - position - kChunkFrame) return false;
+    if (std::memcmp(data + position + 4, "IEND", 4) == 0) return true;
+    position += kChunkFrame + length;
+  }
+  return false;
+}
+
+// Compressed text and colour profiles are inflated whole; no such chunk of a
+// picture the game reads comes near this.
+constexpr png_alloc_size_t kLargestInflatedChunk = png_alloc_size_t{1} << 20;
+
 [[noreturn]] void JumpOnPngError(png_structp png, png_const_charp) { png_longjmp(png, 1); }
 
 // Warnings concern ancillary data (colour profiles, text chunks) that the game
@@ -41,6 +66,7 @@ void IgnorePngWarning(png_structp, png_const_charp) {}
 bool ReadPng(png_structp png, png_infop info, MemorySource* source, PixelBuffer* out) {
   if (setjmp(png_jmpbuf(png))) return false;
   png_set_read_fn(png, source, ReadFromMemory);
+  png_set_chunk_malloc_max(png, kLargestInflatedChunk);
   // A damaged ancillary chunk (a transparency table, say) would otherwise be
   // dropped quietly and the picture shown wrong; the file is damaged, so refuse it.
   png_set_crc_action(png, PNG_CRC_DEFAULT, PNG_CRC_ERROR_QUIT);
@@ -95,6 +121,10 @@ bool HasPngSignature(const uint8_t* data, size_t size) {
 
 std::optional<PixelBuffer> DecodePngBytes(const uint8_t* data, size_t size) {
   if (!HasPngSignature(data, size)) return std::nullopt;
+  if (!ChunksFitInFile(data, size)) {
+    DebugLog("PNG refused: a chunk runs past the end of the file");
+    return std::nullopt;
+  }
   png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, JumpOnPngError, IgnorePngWarning);
   if (png == nullptr) return std::nullopt;
   png_infop info = png_create_info_struct(png);

@@ -78,13 +78,16 @@ bool Eof(const Stream& stream);
 
 bool CopyFile(const std::string& source, const std::string& destination);
 bool FileExists(const std::string& path);
+// There, but not a file this program may read (no permission, a folder in its place).
+bool FileUnreadable(const std::string& path);
 int64_t FileSize(const std::string& path);  // -1 when missing
 bool DeleteFile(const std::string& path);
 bool CreateDir(const std::string& path);
 
 // Writes a file whole through a temporary file in the same folder that is
 // flushed and renamed over the old one, so a failure leaves the old file intact.
-// The writer returns false to abandon the write.
+// The writer returns false to abandon the write. An existing file that cannot
+// be read is never replaced: it may hold what the player would not want lost.
 bool WriteFileAtomically(const std::string& path, const std::function<bool(StreamObject&)>& writer);
 // Replaces the final rename of WriteFileAtomically (host paths in, success out)
 // so tests can simulate a crash between writing and renaming; empty restores it.

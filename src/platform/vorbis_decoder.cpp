@@ -1,6 +1,7 @@
 // Ogg Vorbis through libvorbisfile, reading from memory. Every error code of
 // the library ends the decode with nullopt except a hole in the data, which is
-// skipped as the library intends.
+// skipped as the library intends. A file cut short gives no sound at all:
+// libvorbisfile would play what arrived, and half an effect is worse than none.
 
 #include <vorbis/vorbisfile.h>
 
@@ -9,6 +10,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "platform/diagnostics.h"
 #include "platform/sound_decoders.h"
 
 namespace platform {
@@ -41,6 +43,35 @@ int SeekSource(void* source, ogg_int64_t offset, int whence) {
   return 0;
 }
 
+// An Ogg page: "OggS", version, flags, granule position (8), serial (4),
+// sequence (4), CRC (4), segment count, then that many segment lengths.
+constexpr size_t kPageHeaderSize = 27;
+constexpr uint8_t kLastPageFlag = 0x04;
+
+// True when the bytes end exactly with a whole page that ends its stream.
+// Pages are followed from the start, skipping damage up to the next capture
+// pattern as libogg does.
+bool EndsWithLastPage(const uint8_t* data, size_t size) {
+  size_t position = 0;
+  bool lastPageEndsHere = false;
+  while (position + kPageHeaderSize <= size) {
+    if (std::memcmp(data + position, "OggS", 4) != 0) {
+      position += 1;
+      lastPageEndsHere = false;
+      continue;
+    }
+    const size_t segments = data[position + 26];
+    if (position + kPageHeaderSize + segments > size) return false;
+    size_t body = 0;
+    for (size_t i = 0; i < segments; ++i) body += data[position + kPageHeaderSize + i];
+    const size_t end = position + kPageHeaderSize + segments + body;
+    if (end > size) return false;
+    lastPageEndsHere = (data[position + 5] & kLastPageFlag) != 0;
+    position = end;
+  }
+  return lastPageEndsHere && position == size;
+}
+
 long TellSource(void* source) { return static_cast<long>(static_cast<MemorySource*>(source)->position); }
 
 class OpenVorbisFile {
@@ -67,6 +98,10 @@ class OpenVorbisFile {
 
 std::optional<SoundData> DecodeVorbis(const uint8_t* data, size_t size) {
   if (data == nullptr) return std::nullopt;
+  if (!EndsWithLastPage(data, size)) {
+    DebugLog("Ogg sound refused: the file is cut short");
+    return std::nullopt;
+  }
   MemorySource source{data, size, 0};
   OpenVorbisFile file(source);
   if (!file.IsOpen()) return std::nullopt;

@@ -46,6 +46,14 @@ void OpenHintPage(int number) {
   }
 }
 
+// The next level's origin always lies on the board, or the hand-over would
+// scroll for hours (or overflow) on a damaged file.
+int ShiftOnTheBoard(const char* axis, int shift, int extent) {
+  if (shift > -extent && shift < extent) return shift;
+  platform::DebugLog(std::string("Map shift ") + axis + " " + Str(shift) + " lies off the board; read as 0");
+  return 0;
+}
+
 }  // namespace
 
 void mapType::Load() {
@@ -74,8 +82,8 @@ void mapType::Load() {
         }
       }
     }
-    shiftX = file->Eof() ? 0 : file->ReadInt();
-    shiftY = file->Eof() ? 0 : file->ReadInt();
+    shiftX = ShiftOnTheBoard("x", file->Eof() ? 0 : file->ReadInt(), board::Width);
+    shiftY = ShiftOnTheBoard("y", file->Eof() ? 0 : file->ReadInt(), board::Height);
     file->Close();
   }
 

@@ -23,6 +23,8 @@ namespace {
 constexpr int SessionRecordType = 77;  // "M"
 constexpr int LevelRecordType = 78;    // "N"
 constexpr int AttemptsPerUpload = 2;
+// Quitting waits this long for the last uploads, then leaves them behind.
+constexpr std::chrono::milliseconds QuitWaitForUploads(500);
 
 struct UploadOutcome {
   std::string reply;
@@ -30,10 +32,10 @@ struct UploadOutcome {
 };
 
 // A reply that does not begin with "success" is tried once more.
-UploadOutcome Send(const std::string& text) {
+UploadOutcome Send(const std::string& url) {
   UploadOutcome outcome;
   while (platform::Lower(outcome.reply).rfind("success", 0) != 0 && outcome.attempts < AttemptsPerUpload) {
-    outcome.reply = FetchUrl("http::" + uploadHost + "/upload/01.php?a=" + text);
+    outcome.reply = FetchUrl(url);
     outcome.attempts += 1;
   }
   return outcome;
@@ -92,6 +94,8 @@ void GameLog::SessionFinish() {
   if (progress) endLevel = static_cast<uint8_t>(progress->currentLevel);
   UploadSession();
   UploadLevels();
+  if (!uploads.WaitUntilDone(QuitWaitForUploads)) platform::DebugLog("game log: quitting before the upload ended");
+  uploads.Abandon();
 }
 
 void GameLog::LevelBegin(int level) {
@@ -122,20 +126,31 @@ void GameLog::AddLevelRecord(int level, int duration, int finishType, int moves,
   if (levelRecordCount >= LevelRecordBatch) UploadLevels();
 }
 
-void GameLog::UploadSession() {
-  const UploadOutcome outcome = Send(LogEncoder::Encode(sessionLogToByteArray()));
-  LogOutcome(outcome);
-}
+void GameLog::UploadSession() { Upload(LogEncoder::Encode(sessionLogToByteArray()), {}); }
 
 void GameLog::UploadLevels() {
   if (levelRecordCount == 0) return;
   platform::DebugLog("game log: uploading " + platform::Str(levelRecordCount) + " level logs");
   const std::string text = LogEncoder::Encode(levelLogsToByteArray());
-  const UploadOutcome outcome = Send(text);
-  platform::DebugLog("game log: uploading lvls " + text);
-  LogOutcome(outcome);
+  Upload(text, "game log: uploading lvls " + text);
   levelRecords = nullptr;
   levelRecordCount = 0;
+}
+
+void GameLog::Upload(const std::string& text, const std::string& sentLine) {
+  auto outcome = std::make_shared<UploadOutcome>();
+  auto exchange = [outcome, url = "http::" + uploadHost + "/upload/01.php?a=" + text] { *outcome = Send(url); };
+  auto report = [outcome, sentLine] {
+    if (!sentLine.empty()) platform::DebugLog(sentLine);
+    LogOutcome(*outcome);
+  };
+  // While uploads are off the answer is at hand, and the lines keep their place in the log.
+  if (!uploadEnabled) {
+    exchange();
+    report();
+    return;
+  }
+  uploads.Post(std::move(exchange), std::move(report));
 }
 
 LogBytes GameLog::sessionLogToByteArray() const {

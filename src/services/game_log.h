@@ -12,6 +12,7 @@
 #include "services/level_log_record.h"
 #include "services/log_encoder.h"
 #include "services/option_log_record.h"
+#include "services/upload_worker.h"
 
 class GameLog {
  public:
@@ -40,7 +41,8 @@ class GameLog {
 
   void SessionStart(int level);
   // Records the duration and the progress's current level, then sends the
-  // session record and the remaining level records.
+  // session record and the remaining level records, waiting half a second at
+  // most for them to go out.
   void SessionFinish();
   // level: the number of the map that became current.
   void LevelBegin(int level);
@@ -49,11 +51,21 @@ class GameLog {
   // time: seconds since program start. The 21st and later changes are dropped.
   void AddOptionRecord(int option, int time, int from, int to);
   void AddLevelRecord(int level, int duration, int finishType, int moves, int resets);
+  // Uploads go out in the background; their outcome reaches the debug log
+  // when the exchange ends.
   void UploadSession();
   // Sends the waiting level records, then drops them whether or not that worked.
   void UploadLevels();
+  // True when every upload so far has ended within the limit (for tests and quitting).
+  bool WaitForUploads(std::chrono::milliseconds limit) { return uploads.WaitUntilDone(limit); }
   LogBytes sessionLogToByteArray() const;
   LogBytes levelLogsToByteArray() const;
+
+ private:
+  // sentLine: a debug line that goes out with the outcome, or empty.
+  void Upload(const std::string& text, const std::string& sentLine);
+
+  UploadWorker uploads;
 };
 
 // The one log, made at start-up.

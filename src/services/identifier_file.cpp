@@ -1,6 +1,7 @@
 #include "services/identifier_file.h"
 
 #include "platform/stream.h"
+#include "services/unreadable_file.h"
 
 namespace {
 const char* const IdentifierFileName = "uniqueID.idn";
@@ -9,6 +10,7 @@ constexpr int IdentifierFileSize = 6;
 
 std::optional<PlayerIdentifier> LoadPlayerIdentifier() {
   platform::Stream stream = platform::ReadFile(IdentifierFileName);
+  if (!stream) ReportIfUnreadable(IdentifierFileName);
   if (!stream || stream->Size() < IdentifierFileSize) return std::nullopt;
   PlayerIdentifier identifier;
   identifier.id = stream->ReadInt();

@@ -1,12 +1,33 @@
 #include "services/options_file.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "platform/diagnostics.h"
 #include "platform/stream.h"
 #include "platform/text.h"
+#include "services/unreadable_file.h"
 
 namespace {
+
 const char* const OptionsFileName = "options.dat";
+constexpr float DefaultEffectsVolume = 1.0f;
+constexpr float DefaultMusicVolume = 0.0f;
+constexpr float LoudestVolume = 2.0f;
+
+// A damaged or hand-edited file must not reach the mixer or the sliders with a
+// volume they cannot show: out of range goes to the nearer end, a value that is
+// no number at all to the default.
+float UsableVolume(const char* name, float stored, float fallback) {
+  const float usable = std::isfinite(stored) ? std::clamp(stored, 0.0f, LoudestVolume) : fallback;
+  if (usable != stored) {
+    platform::DebugLog(std::string("options: ") + name + " volume " + platform::Str(stored) + " read as " +
+                       platform::Str(usable));
+  }
+  return usable;
 }
+
+}  // namespace
 
 float savedEffectsVolume = 0;
 float savedMusicVolume = 0;
@@ -15,6 +36,8 @@ int savedFullscreen = 0;
 void OptionsFile::LoadOptions() {
   platform::Stream stream = platform::ReadFile(OptionsFileName);
   if (!stream) {
+    // Saving refuses to replace a file it could not read, so the defaults stay in memory.
+    ReportIfUnreadable(OptionsFileName);
     SetDefaultOptions();
     return;
   }
@@ -23,6 +46,11 @@ void OptionsFile::LoadOptions() {
   if (!stream->Eof()) savedMusicVolume = stream->ReadFloat();
   if (!stream->Eof()) savedFullscreen = stream->ReadInt();
   stream->Close();
+
+  savedEffectsVolume = UsableVolume("effects", savedEffectsVolume, DefaultEffectsVolume);
+  savedMusicVolume = UsableVolume("music", savedMusicVolume, DefaultMusicVolume);
+  // Only 1 means full screen; the rest of the game keeps the flag as 0 or 1.
+  savedFullscreen = savedFullscreen == 1 ? 1 : 0;
 }
 
 void OptionsFile::SaveOptions(float effectsVolume, float musicVolume, int fullscreen) {
@@ -37,7 +65,7 @@ void OptionsFile::SaveOptions(float effectsVolume, float musicVolume, int fullsc
 }
 
 void OptionsFile::SetDefaultOptions() {
-  savedMusicVolume = 0;
-  savedEffectsVolume = 1.0f;
+  savedMusicVolume = DefaultMusicVolume;
+  savedEffectsVolume = DefaultEffectsVolume;
   savedFullscreen = 0;
 }

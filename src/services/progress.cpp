@@ -1,7 +1,11 @@
 #include "services/progress.h"
 
+#include <algorithm>
+
 #include "platform/stream.h"
 #include "platform/text.h"
+#include "puzzle/board.h"
+#include "services/unreadable_file.h"
 
 std::shared_ptr<Progress> progress;
 
@@ -23,6 +27,8 @@ int Progress::MarkTutorialSeen(int page) {
 void Progress::LoadProgress() {
   platform::Stream stream = platform::ReadFile(FileName());
   if (!stream) {
+    // A fresh profile in memory; its save is refused while the old file cannot be read.
+    ReportIfUnreadable(FileName());
     ResetProgress();
     return;
   }
@@ -44,6 +50,9 @@ void Progress::LoadProgress() {
     if (!stream->Eof()) tutorialSeen[i] = stream->ReadByte() != 0 ? 1 : 0;
   }
   stream->Close();
+  // A file from elsewhere may mark levels the game does not have as finished;
+  // play stays within the levels there are.
+  currentLevel = std::min(currentLevel, levels::Last);
   RecomputeGroups();
 }
 

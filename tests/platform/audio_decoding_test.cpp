@@ -177,6 +177,18 @@ TEST(AudioVorbis, BrokenOrUnsupportedStreamsGiveNull) {
   EXPECT_FALSE(Decode(VorbisBytes(8000, 3, SineSamples(800, 8000, 300, 10000, 3)))) << "three channels";
 }
 
+// Half an effect is worse than none: a file cut anywhere after its headers,
+// even exactly between two pages, gives no sound.
+TEST(AudioVorbis, AFileCutShortGivesNoSound) {
+  const auto bytes = VorbisBytes(8000, 1, SineSamples(16000, 8000, 300, 10000));
+  ASSERT_TRUE(Decode(bytes));
+  std::vector<size_t> cuts{bytes.size() / 2, bytes.size() - 1, bytes.size() - 100};
+  for (size_t at = 4; at + 4 < bytes.size(); ++at) {
+    if (std::equal(bytes.begin() + at, bytes.begin() + at + 4, "OggS")) cuts.push_back(at);  // between pages
+  }
+  for (size_t length : cuts) EXPECT_FALSE(DecodeVorbis(bytes.data(), length)) << "cut at " << length;
+}
+
 TEST(AudioVorbis, DamagedStreamsNeverCrash) {
   const auto good = VorbisBytes(8000, 1, SineSamples(4000, 8000, 300, 10000));
   std::mt19937 random(11);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "picture_bytes.h"
+#include "support/largest_allocation.h"
 
 namespace {
 
@@ -65,11 +66,11 @@ int DecodeFlippedCopies(const std::vector<uint8_t>& bytes, int copies, Decoder d
 
 TEST(ImageLimits, SidesAndPixelCountAreBounded) {
   EXPECT_TRUE(platform::IsAcceptableImageSize(1, 1));
-  EXPECT_TRUE(platform::IsAcceptableImageSize(16384, 1));
-  EXPECT_TRUE(platform::IsAcceptableImageSize(16384, 4096));
-  EXPECT_FALSE(platform::IsAcceptableImageSize(16384, 4097));
-  EXPECT_FALSE(platform::IsAcceptableImageSize(16385, 1));
-  EXPECT_FALSE(platform::IsAcceptableImageSize(1, 16385));
+  EXPECT_TRUE(platform::IsAcceptableImageSize(4096, 1));
+  EXPECT_TRUE(platform::IsAcceptableImageSize(4096, 4096));
+  EXPECT_FALSE(platform::IsAcceptableImageSize(4096, 4097));
+  EXPECT_FALSE(platform::IsAcceptableImageSize(4097, 1));
+  EXPECT_FALSE(platform::IsAcceptableImageSize(1, 4097));
   EXPECT_FALSE(platform::IsAcceptableImageSize(0, 10));
   EXPECT_FALSE(platform::IsAcceptableImageSize(10, -1));
 }
@@ -197,10 +198,10 @@ TEST(PngCodec, DimensionsBeyondTheLimitsAreRefused) {
     return picture_bytes::Png({.width = width, .height = height, .colorType = 0},
                               std::vector<uint16_t>(size_t{width} * height, 255));
   };
-  ExpectPixels(Decode(greyLine(16384, 1)), 16384, 1, std::vector<uint32_t>(16384, Rgba(255, 255, 255)));
-  EXPECT_FALSE(Decode(greyLine(16385, 1)).has_value());
-  EXPECT_FALSE(Decode(greyLine(1, 16385)).has_value());
-  const std::pair<uint32_t, uint32_t> headers[] = {{0, 1}, {16384, 4097}, {0x7FFFFFFF, 2}};
+  ExpectPixels(Decode(greyLine(4096, 1)), 4096, 1, std::vector<uint32_t>(4096, Rgba(255, 255, 255)));
+  EXPECT_FALSE(Decode(greyLine(4097, 1)).has_value());
+  EXPECT_FALSE(Decode(greyLine(1, 4097)).has_value());
+  const std::pair<uint32_t, uint32_t> headers[] = {{0, 1}, {4096, 4097}, {0x7FFFFFFF, 2}};
   for (auto [width, height] : headers)
     EXPECT_FALSE(
         Decode(picture_bytes::Png({.width = width, .height = height, .colorType = 0}, {})).has_value())
@@ -254,10 +255,40 @@ TEST(JpegDecoder, DimensionsBeyondTheLimitsAreRefused) {
   const auto greyStrip = [](int width) {
     return picture_bytes::Jpeg(width, 8, 1, std::vector<uint8_t>(size_t(width) * 8, 128));
   };
-  const auto widest = Decode(greyStrip(16384));
+  const auto widest = Decode(greyStrip(4096));
   ASSERT_TRUE(widest.has_value());
-  EXPECT_EQ(widest->width, 16384);
-  EXPECT_FALSE(Decode(greyStrip(16385)).has_value());
+  EXPECT_EQ(widest->width, 4096);
+  EXPECT_FALSE(Decode(greyStrip(4097)).has_value());
+}
+
+// A few bytes of header must not cost hundreds of megabytes before the data is
+// seen to be missing: a huge declared picture, a text chunk claiming 1.6 GB.
+TEST(ImageFiles, WhatAPictureClaimsIsBoundedBeforeAnythingIsAllocated) {
+  constexpr size_t kMostForASmallFile = size_t{16} << 20;
+  const auto cost = [](const std::vector<uint8_t>& bytes) {
+    LargestAllocation largest;
+    EXPECT_FALSE(Decode(bytes).has_value());
+    return largest.Bytes();
+  };
+  EXPECT_LT(cost(picture_bytes::Png({.width = 8192, .height = 8192, .colorType = 6}, {})), kMostForASmallFile);
+  EXPECT_LT(cost(picture_bytes::Png({.width = 4096, .height = 4096, .colorType = 6}, {})), size_t{80} << 20);
+
+  std::vector<uint8_t> texted = picture_bytes::Png({.width = 2, .height = 2, .colorType = 0}, {1, 2, 3, 4});
+  const size_t afterHeader = 8 + 25;  // signature, IHDR chunk
+  const std::vector<uint8_t> claim{0x60, 0x00, 0x00, 0x00, 't', 'E', 'X', 't', 'k', 'e', 'y', 0, 'v'};
+  texted.insert(texted.begin() + afterHeader, claim.begin(), claim.end());
+  EXPECT_LT(cost(texted), kMostForASmallFile);
+
+  // The JPEG header alone says 16384 x 4096.
+  std::vector<uint8_t> tall = picture_bytes::Jpeg(16, 8, 1, std::vector<uint8_t>(16 * 8, 128));
+  for (size_t i = 0; i + 8 < tall.size(); ++i) {
+    if (tall[i] == 0xFF && tall[i + 1] == 0xC0) {
+      tall[i + 5] = 0x10, tall[i + 6] = 0x00;  // height 4096
+      tall[i + 7] = 0x40, tall[i + 8] = 0x00;  // width 16384
+      break;
+    }
+  }
+  EXPECT_LT(cost(tall), kMostForASmallFile);
 }
 
 TEST(ImageFiles, UnknownOrMissingInputIsRefused) {

@@ -77,6 +77,43 @@ TEST_F(FinishTest, TheLevelAfterTheLastIsTheLastAgain) {
   EXPECT_EQ(NextMap->number, 80);
 }
 
+// The next level's origin can only lie on the board; a damaged file saying
+// otherwise would overflow the scroll (2^26 cells) or scroll for hours (100000).
+TEST_F(FinishTest, AShiftOffTheBoardIsReadAsNoShiftAndTheHandOverEnds) {
+  struct Case {
+    int shiftX, shiftY, readX, readY;
+  };
+  const Case cases[] = {
+      {1 << 26, 0, 0, 0}, {0, -(1 << 26), 0, 0}, {100000, -100000, 0, 0}, {20, 14, 0, 0}, {-20, 3, 0, 3},
+  };
+  WriteLevel(7, Corridor);
+  for (auto [shiftX, shiftY, readX, readY] : cases) {
+    WriteLevel(8, Corridor, shiftX, shiftY);
+    StartAt(7);
+    log.clear();
+    CurrentMap->Finish(1);
+    ASSERT_NE(NextMap, nullptr);
+    EXPECT_EQ(NextMap->shiftX, readX);
+    EXPECT_EQ(NextMap->shiftY, readY);
+    EXPECT_TRUE(std::any_of(log.begin(), log.end(), [](const std::string& line) {
+      return line.find("lies off the board; read as 0") != std::string::npos;
+    })) << shiftX << " " << shiftY;
+    int steps = 0;
+    while (NextMap != nullptr && steps < 200) {
+      LevelStart->Update();
+      ++steps;
+    }
+    EXPECT_EQ(NextMap, nullptr) << shiftX << " " << shiftY;
+    EXPECT_EQ(CurrentMap->number, 8);
+  }
+  // The largest shifts on the board still scroll as the file says.
+  WriteLevel(8, Corridor, 19, -13);
+  StartAt(7);
+  CurrentMap->Finish(1);
+  EXPECT_EQ(NextMap->shiftX, 19);
+  EXPECT_EQ(NextMap->shiftY, -13);
+}
+
 TEST_F(FinishTest, TheTransitionScrollsBothMapsUntilTheNextStartLiesOnTheOldExit) {
   WriteLevel(7, Corridor);  // exit at (9, 1)
   WriteLevel(8, {"", "", "", "", ".S.................."}, 8, -3);  // start at (1, 4)

@@ -214,6 +214,7 @@ TEST_F(GameLogTest, UploadsReachTheServerAndStopAtSuccess) {
   for (int i = 0; i < 3; ++i) gameLog.AddLevelRecord(i, i * 10, 2, i, 0);
   const LogBytes expected = gameLog.levelLogsToByteArray();
   gameLog.UploadLevels();
+  ASSERT_TRUE(gameLog.WaitForUploads(std::chrono::seconds(5)));
 
   ASSERT_EQ(server.Requests().size(), 1u);
   EXPECT_EQ(Decode(QueryText(server.Requests()[0])), Used(expected));
@@ -229,6 +230,7 @@ TEST_F(GameLogTest, AFailedUploadIsTriedOnceMoreThenDropped) {
   GameLog gameLog;
   gameLog.SessionStart(0);
   gameLog.UploadSession();
+  ASSERT_TRUE(gameLog.WaitForUploads(std::chrono::seconds(5)));
   EXPECT_EQ(server.Requests().size(), 2u);
   EXPECT_TRUE(Logged("game log: RESPONSE: still no"));
   EXPECT_TRUE(Logged("upload attempts: 2"));
@@ -236,7 +238,26 @@ TEST_F(GameLogTest, AFailedUploadIsTriedOnceMoreThenDropped) {
   uploadHost = "127.0.0.1:" + std::to_string(TestHttpServer::ClosedPort());
   log.clear();
   gameLog.UploadSession();
+  ASSERT_TRUE(gameLog.WaitForUploads(std::chrono::seconds(5)));
   EXPECT_TRUE(Logged("game log: RESPONSE: Error!"));
+}
+
+// A server that never answers holds each attempt for its whole timeout; play
+// goes on meanwhile, and quitting waits half a second at most.
+TEST_F(GameLogTest, ASilentServerHoldsUpNeitherPlayNorQuitting) {
+  TestHttpServer server(TestHttpServer::Behaviour::Silent);
+  platform::SetHttpTimeout(3000);
+  uploadEnabled = true;
+  uploadHost = server.HostField();
+  GameLog gameLog;
+  gameLog.SessionStart(0);
+  const auto start = std::chrono::steady_clock::now();
+  for (int i = 0; i < GameLog::LevelRecordBatch; ++i) gameLog.AddLevelRecord(i, 1, 1, 1, 0);
+  EXPECT_EQ(gameLog.levelRecordCount, 0);  // the batch went out
+  gameLog.SessionFinish();
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(2000));
+  EXPECT_TRUE(Logged("game log: quitting before the upload ended"));
+  EXPECT_FALSE(Logged("game log: RESPONSE: Error!"));  // abandoned uploads report nothing
 }
 
 TEST_F(GameLogTest, FetchUrlIsBoundedAndOffByDefault) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <limits>
+
 #include "platform/diagnostics.h"
 #include "platform/stream.h"
 #include "platform/stream_temp_folder.h"
@@ -91,4 +94,41 @@ TEST_F(OptionsFileTest, AnUnwritableFileIsReported) {
   OptionsFile::SaveOptions(1.0f, 1.0f, 0);
   EXPECT_EQ(log.back(), "Could not save options");
   EXPECT_TRUE(std::filesystem::is_directory(folder.Path() / "options.dat"));
+}
+
+namespace {
+
+Bytes OptionsBytes(float effects, float music, int32_t fullscreen) {
+  Bytes bytes(12);
+  std::memcpy(bytes.data(), &effects, 4);
+  std::memcpy(bytes.data() + 4, &music, 4);
+  std::memcpy(bytes.data() + 8, &fullscreen, 4);
+  return bytes;
+}
+
+}  // namespace
+
+// A damaged or hand-edited file never reaches the sliders and the mixer with a
+// volume they cannot show: no number means the default, out of range the nearer end.
+TEST_F(OptionsFileTest, VolumesAndDisplayModeAreReadAsUsableValues) {
+  const float inf = std::numeric_limits<float>::infinity();
+  const float nan = std::numeric_limits<float>::quiet_NaN();
+  struct Case {
+    float effects, music;
+    int32_t fullscreen;
+    float wantEffects, wantMusic;
+    int wantFullscreen;
+  };
+  const Case cases[] = {
+      {nan, inf, 7, 1.0f, 0.0f, 0},        {1e30f, -1e30f, -1, 2.0f, 0.0f, 0},
+      {-inf, 2.5f, 1, 1.0f, 2.0f, 1},      {-0.5f, nan, 2, 0.0f, 0.0f, 0},
+      {0.75f, 1.25f, 1, 0.75f, 1.25f, 1},
+  };
+  for (const Case& c : cases) {
+    folder.Write("options.dat", OptionsBytes(c.effects, c.music, c.fullscreen));
+    OptionsFile::LoadOptions();
+    EXPECT_EQ(savedEffectsVolume, c.wantEffects) << c.effects;
+    EXPECT_EQ(savedMusicVolume, c.wantMusic) << c.music;
+    EXPECT_EQ(savedFullscreen, c.wantFullscreen) << c.fullscreen;
+  }
 }

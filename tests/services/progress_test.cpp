@@ -74,6 +74,21 @@ TEST_F(ProgressTest, ShortAndOddFilesLoadSafely) {
   EXPECT_EQ(loaded->groupStates[99], Progress::GroupSolved);
 }
 
+// A save from elsewhere may claim levels the game does not have; play stays on
+// the levels there are rather than on an empty board numbered 100.
+TEST_F(ProgressTest, ASaveBeyondTheLastLevelKeepsPlayOnTheLevelsThereAre) {
+  WriteSave(Bytes(100, Progress::Solved));
+  auto loaded = Progress::Create(0);
+  EXPECT_EQ(loaded->currentLevel, 80);
+  EXPECT_EQ(loaded->currentGroup, 16);
+  EXPECT_EQ(loaded->levelStates[100], Progress::Open);  // the stored states stay as they were
+
+  Bytes skippedToTheEnd(81, Progress::Solved);
+  skippedToTheEnd[80] = Progress::Skipped;
+  WriteSave(skippedToTheEnd);
+  EXPECT_EQ(Progress::Create(0)->currentLevel, 80);
+}
+
 TEST_F(ProgressTest, GroupScoresFromSolvedAndSkippedLevels) {
   WriteSave({1, 1, 1, 1});
   auto solved = Progress::Create(0);
