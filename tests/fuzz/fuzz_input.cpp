@@ -42,5 +42,6 @@ extern "C" const char* __asan_default_options() { return "quarantine_size_mb=32"
 
 void FuzzFailure(const std::string& what) {
   std::fprintf(stderr, "\nFUZZ FAILURE: %s\n", what.c_str());
+  folder.reset();  // abort runs no destructors
   std::abort();
 }
