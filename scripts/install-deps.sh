@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the media generator and the tests need.
+# Installs the Debian packages the build, the media generator, the tests and the
+# fuzzers (clang with its sanitizer and libFuzzer runtimes) need.
 # Does nothing when everything is already present, so it is cheap to call every time.
 set -euo pipefail
 
 packages=(cmake g++ pkg-config libsdl2-dev libpng-dev libjpeg-dev libvorbis-dev
           libfreetype-dev libgtest-dev libgmock-dev libbenchmark-dev libgl-dev
           libegl-dev libegl-mesa0 libgl1-mesa-dri fonts-ebgaramond fonts-cabin
-          xvfb xauth x11-utils xdotool sox strace file dpkg-dev desktop-file-utils appstream)
+          xvfb xauth x11-utils xdotool sox strace file dpkg-dev desktop-file-utils appstream
+          clang libclang-rt-dev)
 
 missing=()
 for p in "${packages[@]}"; do

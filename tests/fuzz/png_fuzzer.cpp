@@ -1,0 +1,12 @@
+// A PNG picture, as the game's pictures are decoded when loaded.
+
+#include <cstddef>
+#include <cstdint>
+
+#include "fuzz/decoded_checks.h"
+#include "platform/image_format_decoders.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  ExpectWellFormed(platform::DecodePngBytes(data, size));
+  return 0;
+}
