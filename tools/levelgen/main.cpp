@@ -58,7 +58,7 @@ LevelFloor FloorFor(int number, const std::vector<LevelReview>& reviews) {
 
 void PrintRow(const LevelReview& r, double seconds) {
   const LevelSolution& s = r.solution;
-  std::printf("%5d %5d %5d %6d %5d %7d %6d %10.0f %5.2f %5.2f  %-24s %6.2fs\n", r.number,
+  std::printf("%5d %5d %5d %6d %5d %7d %6d %12.0f %5.2f %5.2f  %-24s %6.2fs\n", r.number,
               r.number / levels::GroupSize, s.leastMoves, s.restingStates, s.deadEnds, s.choicePoints,
               s.solutionChoices, s.guessingMoves, r.wallsInShapes, r.sameLookPairs, FeatureNames(r.features).c_str(),
               seconds);
@@ -96,7 +96,7 @@ int main(int argc, char** argv) {
     reviews.push_back(ReviewLevel(maps.back(), n > 0 ? &maps[n - 1] : nullptr));
   }
 
-  std::printf("level group moves states  dead choices onpath    guessed shape  look  features\n");
+  std::printf("level group moves states  dead choices onpath      guessed shape  look  features\n");
   const auto started = std::chrono::steady_clock::now();
   const std::clock_t processorStarted = std::clock();
   for (int n = first; n < LevelCount; ++n) {
@@ -136,7 +136,7 @@ int main(int argc, char** argv) {
   }
 
   for (int group = 0; group <= levels::Last / levels::GroupSize; ++group) {
-    std::printf("group %2d averages %5.2f moves, %10.0f guessed\n", group, GroupAverage(reviews, group),
+    std::printf("group %2d averages %5.2f moves, %12.0f guessed\n", group, GroupAverage(reviews, group),
                 GroupGuessing(reviews, group));
   }
   for (const std::string& problem : LevelSetProblems(reviews)) std::fprintf(stderr, "levelgen: %s\n", problem.c_str());
