@@ -1,6 +1,7 @@
 #include "puzzle/level_rules.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <map>
 
 #include "puzzle/level_chain.h"
@@ -115,6 +116,13 @@ void ReviewChain(const mapType& map, const mapType* previous, LevelReview& revie
   review.chainMismatches = ChainMismatches(*previous, map);
 }
 
+// Two decimals, as the table prints them.
+std::string Fixed(double value) {
+  char text[32];
+  std::snprintf(text, sizeof text, "%.2f", value);
+  return text;
+}
+
 std::string Level(int number) { return "level " + std::to_string(number) + ": "; }
 
 }  // namespace
@@ -169,6 +177,12 @@ std::vector<std::string> LevelProblems(const LevelReview& r) {
   }
   if (n >= schedule::FirstWithDeadEnds && s.deadEnds == 0) add("has no dead ends");
   if (n >= schedule::FirstWithDeadEnds && s.choicePoints < MinChoicePoints) add("offers no real choices");
+  if (n >= schedule::FirstDeep && s.leastMoves >= 0 && s.solutionChoices < schedule::SolutionChoices) {
+    add("only " + std::to_string(s.solutionChoices) + " choices on its shortest solution");
+  }
+  if (n >= schedule::FirstDeep && __builtin_popcount(static_cast<unsigned>(r.features)) < 2) {
+    add("combines no two kinds of keys, locks and teleports");
+  }
   if (n > schedule::LastEasy && r.LiveStates() <= s.leastMoves + 1) add("is one forced path");
 
   if (r.quadrantsReached < 4) add("the ball reaches only " + std::to_string(r.quadrantsReached) + " quarters of the board");
@@ -187,26 +201,59 @@ std::vector<std::string> LevelProblems(const LevelReview& r) {
   return problems;
 }
 
-double GroupAverage(const std::vector<LevelReview>& reviews, int group) {
+template <typename Measure>
+double GroupMean(const std::vector<LevelReview>& reviews, int group, Measure measure) {
   double total = 0;
   int count = 0;
   for (const LevelReview& r : reviews) {
     if (r.number / levels::GroupSize != group) continue;
-    total += r.solution.leastMoves;
+    total += measure(r.solution);
     ++count;
   }
   return count > 0 ? total / count : 0;
 }
 
+double GroupAverage(const std::vector<LevelReview>& reviews, int group) {
+  return GroupMean(reviews, group, [](const LevelSolution& s) { return static_cast<double>(s.leastMoves); });
+}
+
+double GroupGuessing(const std::vector<LevelReview>& reviews, int group) {
+  return GroupMean(reviews, group, [](const LevelSolution& s) { return s.guessingMoves; });
+}
+
 std::vector<std::string> LevelSetProblems(const std::vector<LevelReview>& reviews) {
   std::vector<std::string> problems;
-  for (int group = 1; group <= levels::Last / levels::GroupSize; ++group) {
+  const auto add = [&](int group, const std::string& text) {
+    problems.push_back("group " + std::to_string(group) + " " + text);
+  };
+  const int lastGroup = levels::Last / levels::GroupSize;
+  for (int group = 1; group <= lastGroup; ++group) {
     const double before = GroupAverage(reviews, group - 1);
     const double now = GroupAverage(reviews, group);
     if (now <= before) {
-      problems.push_back("group " + std::to_string(group) + " averages " + std::to_string(now) +
-                         " moves, no more than group " + std::to_string(group - 1) + "'s " + std::to_string(before));
+      add(group, "averages " + Fixed(now) + " moves, no more than group " + std::to_string(group - 1) + "'s " +
+                     Fixed(before));
     }
+    if (group > schedule::FirstGuessedGroup && GroupGuessing(reviews, group) <= GroupGuessing(reviews, group - 1)) {
+      add(group, "needs " + Fixed(GroupGuessing(reviews, group)) + " guessed moves, no more than group " +
+                     std::to_string(group - 1) + "'s " + Fixed(GroupGuessing(reviews, group - 1)));
+    }
+    if (group >= schedule::FirstLong / levels::GroupSize && now < schedule::LongGroupMoves) {
+      add(group, "averages " + Fixed(now) + " moves, fewer than " + Fixed(schedule::LongGroupMoves));
+    }
+  }
+  const double firstGuessed = GroupGuessing(reviews, schedule::FirstGuessedGroup);
+  const double lastGuessed = GroupGuessing(reviews, lastGroup);
+  if (lastGuessed < schedule::LastGuessingFactor * firstGuessed) {
+    add(lastGroup, "needs " + Fixed(lastGuessed) + " guessed moves, less than " +
+                       Fixed(schedule::LastGuessingFactor) + " times group " +
+                       std::to_string(schedule::FirstGuessedGroup) + "'s " + Fixed(firstGuessed));
+  }
+  int hardest = 0;
+  for (const LevelReview& r : reviews) hardest = std::max(hardest, r.solution.leastMoves);
+  if (hardest < schedule::HardestMoves) {
+    problems.push_back("the hardest level takes " + std::to_string(hardest) + " moves, fewer than " +
+                       std::to_string(schedule::HardestMoves));
   }
   return problems;
 }

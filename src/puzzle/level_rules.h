@@ -29,7 +29,17 @@ constexpr int FirstFallOff = 3;  // levels before it cannot be rolled off but ov
 constexpr int LastEasy = 2;      // levels up to it take 1-3 moves
 constexpr int FirstWithDeadEnds = 10;
 constexpr int FirstLong = 70;  // levels from it (the last three groups) take at least LongMoves
-constexpr int LongMoves = 12;
+constexpr int LongMoves = 15;
+constexpr double LongGroupMoves = 18;  // and each of their groups averages at least this many
+constexpr int HardestMoves = 24;       // the hardest level takes at least this many
+// Levels from it combine two kinds of active tile or more, and their shortest
+// solution passes at least SolutionChoices real choices.
+constexpr int FirstDeep = 40;
+constexpr int SolutionChoices = 3;
+// From this group on, the guessing player needs more moves group by group,
+// and in the last group at least LastGuessingFactor times as many as here.
+constexpr int FirstGuessedGroup = 8;
+constexpr double LastGuessingFactor = 3;
 
 }  // namespace schedule
 
@@ -67,5 +77,7 @@ std::vector<std::string> LevelProblems(const LevelReview& review);
 std::vector<std::string> LevelSetProblems(const std::vector<LevelReview>& reviews);
 // The average least number of moves over the reviewed levels of a group of five.
 double GroupAverage(const std::vector<LevelReview>& reviews, int group);
+// The average expected moves of a guessing player over the reviewed levels of a group.
+double GroupGuessing(const std::vector<LevelReview>& reviews, int group);
 // "gold teleports silver" and the like; "-" for none.
 std::string FeatureNames(int features);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "puzzle/ball.h"
+#include "puzzle/guessing_player.h"
 #include "puzzle/key_state.h"
 #include "puzzle/map.h"
 #include "puzzle/teleport_pairs.h"
@@ -130,6 +131,8 @@ LevelSolution SolveLevel(const mapType& map) {
   constexpr int States = board::Width * board::Height * LockIndexes;
   constexpr int None = -1;
   constexpr int Solved = States;
+  constexpr int FellOff = States + 1;
+  const auto isState = [](int v) { return v >= 0 && v < States; };
   const auto encode = [](int x, int y, int locks) { return (x * board::Height + y) * LockIndexes + locks; };
 
   std::vector<int> distance(States, -1), parent(States, None), parentMove(States, 0);
@@ -157,15 +160,15 @@ LevelSolution SolveLevel(const mapType& map) {
           if (solvedFrom == None) solvedFrom = u, solvedMove = Moves[m];
           break;
         case RollEnd::FallOff:
+          target = FellOff;
           if (roll.x != map.startX || roll.y != map.startY) ++solution.fallOffs;
           break;
         case RollEnd::Endless: ++solution.endlessRolls; break;
         case RollEnd::Stuck: break;
       }
       if (roll.throughWall) ++solution.wallEntries;
-      if (target == u) target = None;
       next[u][m] = target;
-      if (target != None && target != Solved && distance[target] < 0) {
+      if (isState(target) && distance[target] < 0) {
         distance[target] = distance[u] + 1;
         parent[target] = u;
         parentMove[target] = Moves[m];
@@ -186,7 +189,7 @@ LevelSolution SolveLevel(const mapType& map) {
   std::vector<int> firstPredecessor(States + 1, 0), predecessors;
   for (const int u : order) {
     for (const int v : next[u]) {
-      if (v != None && v != Solved) ++firstPredecessor[v + 1];
+      if (isState(v)) ++firstPredecessor[v + 1];
     }
   }
   for (int v = 0; v < States; ++v) firstPredecessor[v + 1] += firstPredecessor[v];
@@ -194,7 +197,7 @@ LevelSolution SolveLevel(const mapType& map) {
   std::vector<int> filled(firstPredecessor.begin(), firstPredecessor.end() - 1);
   for (const int u : order) {
     for (const int v : next[u]) {
-      if (v != None && v != Solved) predecessors[filled[v]++] = u;
+      if (isState(v)) predecessors[filled[v]++] = u;
     }
   }
   std::vector<char> live(States, 0);
@@ -211,6 +214,7 @@ LevelSolution SolveLevel(const mapType& map) {
     }
   }
 
+  std::vector<char> choice(States, 0);
   for (const int u : order) {
     if (!live[u]) {
       ++solution.deadEnds;
@@ -219,10 +223,24 @@ LevelSolution SolveLevel(const mapType& map) {
     std::array<int, 4> useful{};
     int count = 0;
     for (const int v : next[u]) {
-      if (v == None || (v != Solved && !live[v])) continue;
+      if (v == u || (v != Solved && !(isState(v) && live[v]))) continue;
       if (std::find(useful.begin(), useful.begin() + count, v) == useful.begin() + count) useful[count++] = v;
     }
-    if (count >= 2) ++solution.choicePoints;
+    if (count >= 2) ++solution.choicePoints, choice[u] = 1;
   }
+  if (solvedFrom == None) return solution;
+  for (int u = solvedFrom; u != None; u = parent[u]) solution.solutionChoices += choice[u];
+
+  // The guessing player's moves, over the states numbered in the order the search found them.
+  std::vector<int> position(States, None);
+  for (size_t i = 0; i < order.size(); ++i) position[order[i]] = static_cast<int>(i);
+  std::vector<std::array<int, 4>> rolls(order.size());
+  for (size_t i = 0; i < order.size(); ++i) {
+    for (int m = 0; m < 4; ++m) {
+      const int v = next[order[i]][m];
+      rolls[i][m] = v == Solved ? guessing::ToExit : v == FellOff ? 0 : isState(v) ? position[v] : guessing::NoRoll;
+    }
+  }
+  solution.guessingMoves = ExpectedGuessingMoves(rolls, 0);
   return solution;
 }

@@ -69,6 +69,9 @@ struct LevelSolution {
   int restingStates = 0;    // resting states reachable from the start, the start included
   int deadEnds = 0;         // reachable resting states from which the exit can no longer be reached
   int choicePoints = 0;     // live resting states offering at least two moves to different live states
+  int solutionChoices = 0;  // choice points among the resting states of the shortest solution
+  // The moves a player who guesses needs on average (guessing_player.h); -1 when unsolvable.
+  double guessingMoves = -1;
   int endlessRolls = 0;     // reachable moves that never end
   // Reachable moves that roll off the board anywhere but back out over the
   // start, the way the ball came in from the level before.

@@ -66,18 +66,20 @@ TEST(ShippedLevelsTest, EveryLevelKeepsTheRulesOfTheSet) {
   std::vector<mapType> maps;
   std::vector<LevelReview> reviews;
   std::vector<std::string> problems;
-  std::printf("level style moves states dead choices falls  features                  solution\n");
+  std::printf("level style moves states dead choices onpath falls      guessed  features                  solution\n");
   for (int n = 0; n < LevelCount; ++n) {
     maps.push_back(*mapType::Create(n));
     reviews.push_back(ReviewLevel(maps.back(), n > 0 ? &maps[n - 1] : nullptr));
     const LevelReview& r = reviews.back();
     const LevelSolution& s = r.solution;
-    std::printf("%5d %5d %5d %6d %4d %7d %5d  %-25s %s\n", n, maps.back().artStyle, s.leastMoves, s.restingStates,
-                s.deadEnds, s.choicePoints, s.fallOffs, FeatureNames(r.features).c_str(), Moves(s.moves).c_str());
+    std::printf("%5d %5d %5d %6d %4d %7d %6d %5d %12.0f  %-25s %s\n", n, maps.back().artStyle, s.leastMoves,
+                s.restingStates, s.deadEnds, s.choicePoints, s.solutionChoices, s.fallOffs, s.guessingMoves,
+                FeatureNames(r.features).c_str(), Moves(s.moves).c_str());
     for (const std::string& problem : LevelProblems(r)) problems.push_back(problem);
   }
   for (int group = 0; group <= levels::Last / levels::GroupSize; ++group) {
-    std::printf("group %2d averages %5.2f moves\n", group, GroupAverage(reviews, group));
+    std::printf("group %2d averages %5.2f moves, %12.0f guessed\n", group, GroupAverage(reviews, group),
+                GroupGuessing(reviews, group));
   }
   for (const std::string& problem : LevelSetProblems(reviews)) problems.push_back(problem);
   for (const std::string& problem : problems) ADD_FAILURE() << problem;

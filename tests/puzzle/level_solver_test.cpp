@@ -1,3 +1,5 @@
+#include <cmath>
+#include <map>
 #include <random>
 
 #include "puzzle/level_solver.h"
@@ -244,6 +246,7 @@ TEST_F(LevelSolverTest, CountsDeadEndsChoicesAndDangers) {
   EXPECT_EQ(solution.restingStates, 4);
   EXPECT_EQ(solution.deadEnds, 3);
   EXPECT_EQ(solution.choicePoints, 0);
+  EXPECT_EQ(solution.solutionChoices, 0);
   EXPECT_TRUE(solution.visited[1][4]);
   EXPECT_FALSE(solution.visited[1][5]);
 
@@ -259,6 +262,7 @@ TEST_F(LevelSolverTest, CountsDeadEndsChoicesAndDangers) {
   EXPECT_EQ(solution.restingStates, 3);
   EXPECT_EQ(solution.deadEnds, 0);
   EXPECT_EQ(solution.choicePoints, 3);
+  EXPECT_EQ(solution.solutionChoices, 2);
   EXPECT_EQ(solution.fallOffs, 0);
 
   // Rolling out through an opening is a danger; back out over the start is the way in.
@@ -274,6 +278,74 @@ TEST_F(LevelSolverTest, CountsDeadEndsChoicesAndDangers) {
   solution = SolveLevel(*CurrentMap);
   EXPECT_EQ(solution.fallOffs, 0);
   EXPECT_EQ(solution.leastMoves, 1);
+}
+
+// The guessing player's moves by the plain value iteration: every resting
+// state's expectation swept from zero until it stands still.
+double GuessingByValueIteration(const mapType& map) {
+  const LevelRoller roller(map);
+  const auto id = [](int x, int y, int locks) { return (x * board::Height + y) * 4 + locks; };
+  constexpr int Exit = -1, Start = -2;
+  std::vector<int> order = {id(map.startX, map.startY, roller.StartLocks())};
+  std::vector<std::vector<int>> choices(1);
+  std::map<int, int> index = {{order[0], 0}};
+  for (size_t head = 0; head < order.size(); ++head) {
+    const int u = order[head];
+    if (head > 0) choices[head].push_back(Start);
+    for (int dir : Directions) {
+      const RollResult roll = roller.Roll(u / 4 / board::Height, u / 4 % board::Height, u % 4, dir);
+      if (roll.end == RollEnd::Exit) choices[head].push_back(Exit);
+      if (roll.end == RollEnd::FallOff) choices[head].push_back(Start);
+      if (roll.end != RollEnd::Rest) continue;
+      const auto [at, added] = index.emplace(id(roll.x, roll.y, roll.locks), static_cast<int>(order.size()));
+      if (added) order.push_back(at->first), choices.emplace_back();
+      choices[head].push_back(at->second);
+    }
+  }
+  std::vector<double> expected(order.size(), 0.0);
+  for (int sweep = 0; sweep < 100000; ++sweep) {
+    double change = 0;
+    for (size_t i = 0; i < order.size(); ++i) {
+      double sum = 0;
+      for (const int to : choices[i]) sum += to == Exit ? 0 : expected[to == Start ? 0 : to];
+      const double now = 1 + sum / static_cast<double>(choices[i].size());
+      change = std::max(change, std::fabs(now - expected[i]));
+      expected[i] = now;
+    }
+    if (change < 1e-9) break;
+  }
+  return expected[0];
+}
+
+TEST_F(LevelSolverTest, TheGuessingPlayerNeedsWhatValueIterationSettlesAt) {
+  // Left to the wall, then either right to the exit or a restart; from the
+  // start, right or left: E(start) = 1 + E(wall)/2, E(wall) = 1 + E(start)/2.
+  Play(Walled({
+      "#######",
+      "#.S..E#",
+  }));
+  EXPECT_NEAR(SolveLevel(*CurrentMap).guessingMoves, 2.0, 1e-9);
+  // Rolling off the board puts the ball back on the start, for one move.
+  Play(Walled({
+      "#######",
+      "..S..E#",
+  }));
+  EXPECT_NEAR(SolveLevel(*CurrentMap).guessingMoves, 2.0, 1e-9);
+
+  std::mt19937 random(11);
+  int compared = 0;
+  for (int m = 0; m < 200 && compared < 6; ++m) {
+    Play(RandomPicture(random, 25));
+    const LevelSolution solution = SolveLevel(*CurrentMap);
+    // Value iteration creeps at a rate of about one in E, so only the quick ones.
+    if (solution.leastMoves < 2 || solution.guessingMoves > 300) continue;
+    ++compared;
+    EXPECT_NEAR(solution.guessingMoves, GuessingByValueIteration(*CurrentMap), 1e-6) << "map " << m;
+  }
+  EXPECT_EQ(compared, 6);
+
+  Play(Walled({"###", "#S#"}));
+  EXPECT_EQ(SolveLevel(*CurrentMap).guessingMoves, -1);
 }
 
 TEST_F(LevelSolverTest, AKeyBesideItsLockStopsTheBallAndTeleportsCanLoopOrWall) {

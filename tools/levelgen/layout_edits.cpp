@@ -18,7 +18,7 @@ struct PieceLimit {
 
 std::vector<PieceLimit> LimitsFor(const LevelPlan& plan) {
   std::vector<PieceLimit> limits;
-  const int pairs = plan.number >= 40 ? 3 : 2;
+  const int pairs = plan.number >= schedule::FirstDeep ? 3 : 2;
   if (plan.features & feature::GoldLock) {
     limits.push_back({tile::FirstKey, 1, 1});
     limits.push_back({tile::FirstLock, 1, 3});

@@ -8,10 +8,13 @@
 
 namespace {
 
-// 1, 2 and 3 moves for the opening levels, then a steady climb.
+// 1, 2 and 3 moves for the opening levels, then a steady climb, steeper in
+// the deep levels and steepest in the last three groups.
 int BaseMoves(int number) {
   constexpr int Opening[] = {1, 2, 3, 3, 4};
+  constexpr int Deep[] = {11, 12, 13, 14, 15, 16, 18, 20, 24};  // groups 8 to 16
   if (number < 5) return Opening[number];
+  if (number >= schedule::FirstDeep) return Deep[(number - schedule::FirstDeep) / levels::GroupSize];
   return 4 + (number - 5) * 11 / 75;
 }
 
@@ -25,11 +28,12 @@ int FeaturesFor(int number, RandomSource& random) {
     return Mixes[random.Below(3)];
   }
   if (number == schedule::FirstSilverGate) return SilverGate;
-  // Later levels mix one or two kinds, and all three now and then.
+  // Later levels mix one or two kinds; the deep ones two, or all three.
   constexpr int Mixes[] = {GoldLock,  Teleports,  SilverGate,
                            GoldLock | Teleports, GoldLock | SilverGate, Teleports | SilverGate,
                            GoldLock | Teleports | SilverGate};
-  return Mixes[random.Below(number >= 40 ? 7 : 6)];
+  if (number >= schedule::FirstDeep) return Mixes[3 + random.Below(4)];
+  return Mixes[random.Below(6)];
 }
 
 int ExitEdgeFor(int startEdge, RandomSource& random) {
@@ -42,11 +46,16 @@ int ExitEdgeFor(int startEdge, RandomSource& random) {
 
 }  // namespace
 
-LevelPlan PlanLevel(int number, int startEdge, int minimumMoves, RandomSource& random) {
+LevelPlan PlanLevel(int number, int startEdge, const LevelFloor& floor, RandomSource& random) {
+  const bool deep = number >= schedule::FirstDeep;
   LevelPlan plan;
   plan.number = number;
-  plan.targetMoves = std::max(BaseMoves(number), minimumMoves);
+  plan.targetMoves = std::max(BaseMoves(number), floor.moves);
   plan.slack = number == schedule::LastEasy ? 0 : 1;
+  if (deep) {
+    plan.leastGuessing = floor.guessing;
+    plan.solutionChoices = schedule::SolutionChoices;
+  }
   plan.features = FeaturesFor(number, random);
   plan.closedFrame = number < schedule::FirstFallOff;
   plan.needsFallOff = number == schedule::FirstFallOff;
@@ -64,8 +73,8 @@ LevelPlan PlanLevel(int number, int startEdge, int minimumMoves, RandomSource& r
   }
   // Opening levels are sparse; later ones may be busier.
   plan.fewestShapes = number < 5 ? 3 : 5;
-  plan.mostShapes = number < 5 ? 8 : number < 20 ? 12 : 16;
+  plan.mostShapes = number < 5 ? 8 : number < 20 ? 12 : deep ? 20 : 16;
   plan.restarts = 4;
-  plan.steps = 1500;
+  plan.steps = deep ? 2500 : 1500;
   return plan;
 }

@@ -9,10 +9,19 @@ class RandomSource;
 
 enum class Symmetry { None, LeftRight, TopBottom, Turned };
 
+// What keeps a level's group harder than the group before, for a level that
+// is as hard as the rest of its group will be.
+struct LevelFloor {
+  int moves = 0;
+  double guessing = 0;  // expected moves of a guessing player
+};
+
 struct LevelPlan {
   int number = 0;
   int targetMoves = 1;     // the least number of moves aimed at
   int slack = 1;           // how many more moves are as good
+  double leastGuessing = 0;  // expected moves of a guessing player, from the deep levels on
+  int solutionChoices = 0;   // real choices wanted on the shortest solution
   int features = 0;        // feature bits the level brings, each of which must matter
   bool closedFrame = true;  // no openings in the border but the start and exit
   bool needsFallOff = false;
@@ -30,5 +39,4 @@ struct LevelPlan {
 constexpr int FrameLook = 10;
 
 // startEdge: the edge the level's start lies on (0 for the first level).
-// minimumMoves: what keeps the level's group harder than the group before.
-LevelPlan PlanLevel(int number, int startEdge, int minimumMoves, RandomSource& random);
+LevelPlan PlanLevel(int number, int startEdge, const LevelFloor& floor, RandomSource& random);

@@ -1,6 +1,7 @@
 #include "level_score.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "puzzle/level_chain.h"
@@ -83,6 +84,14 @@ int ScoreLevel(const mapType& map, const LevelReview& review, const LevelPlan& p
     if (s.choicePoints < 2) score -= 800;
   }
   if (plan.number > schedule::LastEasy && review.LiveStates() <= moves + 1) score -= 800;
+  if (plan.solutionChoices > 0) {
+    score += 25 * std::min(s.solutionChoices, 2 * plan.solutionChoices);
+    score -= 800 * std::max(0, plan.solutionChoices - s.solutionChoices);
+  }
+  // Each halving of the guessing player's moves below the floor weighs like a move.
+  if (plan.leastGuessing > 0 && s.guessingMoves < plan.leastGuessing) {
+    score -= 100 + static_cast<int>(400 * std::log2(plan.leastGuessing / std::max(s.guessingMoves, 1.0)));
+  }
 
   score -= 500 * (4 - review.quadrantsReached) + 500 * (4 - review.quadrantsWalled);
   score -= 100 * (std::max(0, 17 - review.reachedColumns) + std::max(0, 11 - review.reachedRows));

@@ -29,24 +29,39 @@ uint64_t SeedFor(int number) { return 0x4D6172726F776963ull + 7919ull * static_c
 
 int GroupSize(int group) { return std::min(levels::GroupSize, LevelCount - group * levels::GroupSize); }
 
-// The fewest moves that still lifts this level's group above the group before,
-// assuming the rest of the group takes as many.
-int MinimumMoves(int number, const std::vector<LevelReview>& reviews) {
+// The fewest moves, and guessed moves, that still lift this level's group above
+// the group before, assuming the rest of the group takes as many. A guessing
+// player's moves spread widely, so the guessing floor keeps a margin.
+LevelFloor FloorFor(int number, const std::vector<LevelReview>& reviews) {
   const int group = number / levels::GroupSize;
-  if (group == 0) return 0;
-  int made = 0, sum = 0;
+  if (group == 0) return {};
+  int made = 0, moves = 0;
+  double guessing = 0;
   for (const LevelReview& r : reviews) {
-    if (r.number / levels::GroupSize == group) ++made, sum += r.solution.leastMoves;
+    if (r.number / levels::GroupSize != group) continue;
+    ++made, moves += r.solution.leastMoves, guessing += r.solution.guessingMoves;
   }
-  const double needed = GroupAverage(reviews, group - 1) * GroupSize(group) - sum;
-  return static_cast<int>(std::floor(needed / (GroupSize(group) - made) + 1e-9)) + 1;
+  const int left = GroupSize(group) - made;
+  LevelFloor floor;
+  const double neededMoves = GroupAverage(reviews, group - 1) * GroupSize(group) - moves;
+  floor.moves = static_cast<int>(std::floor(neededMoves / left + 1e-9)) + 1;
+  if (group > schedule::FirstGuessedGroup) {
+    const double neededGuessing = 1.25 * GroupGuessing(reviews, group - 1) * GroupSize(group) - guessing;
+    floor.guessing = std::max(neededGuessing / left, 0.5 * GroupGuessing(reviews, group - 1));
+  }
+  if (group == levels::Last / levels::GroupSize) {
+    floor.guessing = std::max(floor.guessing, 1.25 * schedule::LastGuessingFactor *
+                                                  GroupGuessing(reviews, schedule::FirstGuessedGroup));
+  }
+  return floor;
 }
 
 void PrintRow(const LevelReview& r, double seconds) {
   const LevelSolution& s = r.solution;
-  std::printf("%5d %5d %5d %6d %5d %7d %5.2f %5.2f  %-24s %6.2fs\n", r.number, r.number / levels::GroupSize,
-              s.leastMoves, s.restingStates, s.deadEnds, s.choicePoints, r.wallsInShapes, r.sameLookPairs,
-              FeatureNames(r.features).c_str(), seconds);
+  std::printf("%5d %5d %5d %6d %5d %7d %6d %12.0f %5.2f %5.2f  %-24s %6.2fs\n", r.number,
+              r.number / levels::GroupSize, s.leastMoves, s.restingStates, s.deadEnds, s.choicePoints,
+              s.solutionChoices, s.guessingMoves, r.wallsInShapes, r.sameLookPairs, FeatureNames(r.features).c_str(),
+              seconds);
   std::fflush(stdout);
 }
 
@@ -81,7 +96,7 @@ int main(int argc, char** argv) {
     reviews.push_back(ReviewLevel(maps.back(), n > 0 ? &maps[n - 1] : nullptr));
   }
 
-  std::printf("level group moves states  dead choices shape  look  features\n");
+  std::printf("level group moves states  dead choices onpath      guessed shape  look  features\n");
   const auto started = std::chrono::steady_clock::now();
   const std::clock_t processorStarted = std::clock();
   for (int n = first; n < LevelCount; ++n) {
@@ -89,20 +104,29 @@ int main(int argc, char** argv) {
     const mapType* previous = n > 0 ? &maps[n - 1] : nullptr;
     const LevelGround ground = GroundFor(n, previous);
     RandomSource random(SeedFor(n));
-    const LevelPlan plan = PlanLevel(n, ground.startEdge, MinimumMoves(n, reviews), random);
+    const LevelPlan plan = PlanLevel(n, ground.startEdge, FloorFor(n, reviews), random);
 
+    const auto fits = [&](const Candidate& c) {
+      return LevelProblems(c.review).empty() && c.review.solution.leastMoves >= plan.targetMoves &&
+             c.review.solution.guessingMoves >= plan.leastGuessing;
+    };
     Candidate best = SearchLevel(plan, ground, previous, random);
-    for (int round = 0; round < ExtraRounds && !LevelProblems(best.review).empty(); ++round) {
+    for (int round = 0; round < ExtraRounds && !fits(best); ++round) {
       Candidate again = SearchLevel(plan, ground, previous, random);
       if (again.score > best.score) best = std::move(again);
     }
     const std::vector<std::string> problems = LevelProblems(best.review);
-    if (!problems.empty() || best.review.solution.leastMoves < plan.targetMoves) {
+    const LevelSolution& found = best.review.solution;
+    if (!problems.empty() || found.leastMoves < plan.targetMoves) {
       std::fprintf(stderr, "levelgen: no level %d fits its plan (aimed at %d moves, found %d, score %d)\n", n,
-                   plan.targetMoves, best.review.solution.leastMoves, best.score);
+                   plan.targetMoves, found.leastMoves, best.score);
       for (const std::string& problem : problems) std::fprintf(stderr, "  %s\n", problem.c_str());
       std::fprintf(stderr, "%s", LevelPicture(best.map).c_str());
       return 1;
+    }
+    if (found.guessingMoves < plan.leastGuessing) {
+      std::fprintf(stderr, "levelgen: level %d needs %.0f guessed moves, aimed at %.0f\n", n, found.guessingMoves,
+                   plan.leastGuessing);
     }
     best.map.Save(1);
     maps.push_back(best.map);
@@ -111,6 +135,10 @@ int main(int argc, char** argv) {
     if (std::getenv("LEVELGEN_SHOW")) std::printf("%s\n", LevelPicture(best.map).c_str()), std::fflush(stdout);
   }
 
+  for (int group = 0; group <= levels::Last / levels::GroupSize; ++group) {
+    std::printf("group %2d averages %5.2f moves, %12.0f guessed\n", group, GroupAverage(reviews, group),
+                GroupGuessing(reviews, group));
+  }
   for (const std::string& problem : LevelSetProblems(reviews)) std::fprintf(stderr, "levelgen: %s\n", problem.c_str());
   std::printf("levels %d-%d made in %.1f s (%.1f s of processor time)\n", first, levels::Last, SecondsSince(started),
               static_cast<double>(std::clock() - processorStarted) / CLOCKS_PER_SEC);
