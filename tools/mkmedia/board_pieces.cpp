@@ -57,9 +57,9 @@ Image BallPicture(int size) {
   Mask shadow(size, size);
   FillMask(shadow, WholeImage(ball), Circle(c, c, radius + 0.6f));
   BlurMask(shadow, size / 20.0f);
-  PaintMask(ball, shadow, Solid(Hex(0x000000, 0.6f)));
+  PaintMask(ball, shadow, Solid(Hex(0x000000, 0.7f)));
   DrawBall(ball, c, c, radius);
-  Fill(ball, Around(c, c, radius + 2), Ring(c, c, radius, 1.3f), Solid(Hex(0x1a0c04, 0.9f)));
+  Fill(ball, Around(c, c, radius + 2), Ring(c, c, radius - 0.2f, 1.8f), Solid(Hex(0x120804)));
   return ball;
 }
 
