@@ -1,9 +1,10 @@
-// When a level starts, sparks circle its exit and swirl over each teleport;
-// in play the exit and teleports are seen only through them.
+// When a level starts, a ring of light circles its exit and a swirl turns over
+// each teleport, both over a dark pool that lets them show on light floors; in
+// play the exit and teleports are seen only through them.
 
+#include <array>
 #include <cmath>
 
-#include "platform/random.h"
 #include "puzzle/editor_mode.h"
 #include "puzzle/map.h"
 #include "puzzle/map_solver.h"
@@ -11,11 +12,25 @@
 
 namespace {
 
-constexpr int ExitRingParticle = 2;
 constexpr int TeleportSwirlParticle = 1;
-constexpr int ExitRingSize = 21;
+constexpr int ExitRingParticle = 2;
+constexpr int PoolParticle = 7;
+constexpr int ExitRingBeads = 21;
+constexpr float ExitRingRadius = 10;  // pixels
+constexpr double Pi = 3.14159265358979323846;
 
-int RoundedRnd(double min, double max) { return static_cast<int>(std::lround(platform::Rnd(min, max))); }
+// One colour per teleport pair, so that twins are told apart at a glance.
+constexpr std::array<ParticleColour, 5> PairColours = {{
+    {80, 170, 255},  // blue
+    {255, 70, 210},  // magenta
+    {80, 240, 90},   // green
+    {255, 70, 50},   // red
+    {170, 110, 255},  // violet
+}};
+
+void Pool(int x, int y) {
+  Emit(PoolParticle, static_cast<float>(x), static_cast<float>(y), 1.0f, 0, 0);
+}
 
 }  // namespace
 
@@ -24,11 +39,12 @@ void mapType::IntroSparkles() {
   if (EditorMode == 1 && MapSolver) MapSolver->Solve();
   const int cell = board::CellSize;
   if (exitX >= 0 && exitY >= 0) {
-    for (int i = 0; i < ExitRingSize; ++i) {
-      const int ox = RoundedRnd(4, 20);
-      const int oy = RoundedRnd(-10, 10);
-      Emit(ExitRingParticle, static_cast<float>(cell * exitX + ox), static_cast<float>(cell * exitY + oy), 1.0f,
-           cell * exitX, cell * exitY);
+    const int cx = cell * exitX, cy = cell * exitY;
+    Pool(cx, cy);
+    for (int i = 0; i < ExitRingBeads; ++i) {
+      const double angle = 2 * Pi * i / ExitRingBeads;
+      Emit(ExitRingParticle, static_cast<float>(cx + ExitRingRadius * std::cos(angle)),
+           static_cast<float>(cy + ExitRingRadius * std::sin(angle)), 1.0f, cx, cy);
     }
   }
   for (int x = 0; x < board::Width; ++x) {
@@ -36,7 +52,9 @@ void mapType::IntroSparkles() {
       // By code, not by kind: an unknown code 4 answers the teleport kind but is no teleport.
       const int code = tiles[x][y];
       if (code >= tile::FirstTeleport && code <= tile::LastTeleport) {
-        Emit(TeleportSwirlParticle, static_cast<float>(cell * x), static_cast<float>(cell * y), 15.0f, 0, 0);
+        Pool(cell * x, cell * y);
+        Emit(TeleportSwirlParticle, static_cast<float>(cell * x), static_cast<float>(cell * y), 1.0f, 0, 0, nullptr,
+             PairColours[(code - tile::FirstTeleport) / 2]);
       }
     }
   }

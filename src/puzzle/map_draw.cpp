@@ -1,6 +1,7 @@
 // Drawing a map cell by cell: walls in the art style's tile set, the glow the
 // ball leaves on walls and locks, keys until used, the two lock colours fading
-// while they change, and in the editor the markers that play never shows.
+// while they change (an open gateway shows faintly), and in the editor the
+// markers that play never shows.
 // The map leaves colour white, alpha 1 and alpha blending behind it.
 //
 // Cells are painted into a list of strokes first. When every stroke stays
@@ -39,6 +40,8 @@ constexpr int ExitMarkerFrame = 2;
 constexpr int StartMarkerFrame = 3;
 constexpr int LockSymbolFrame = 0;  // of keyTileImage; a key is 1 + its colour's initial state
 constexpr float EditorOpenLockAlpha = 0.5f;
+constexpr float OpenGatewayAlpha = 0.3f;       // the wall's picture, faint
+constexpr float OpenGatewayFrameAlpha = 0.8f;  // and its frame, where the style has one
 constexpr float ProtectedAlpha = 0.1f;
 
 // Only the codes the game makes are drawn as what they name. Any other code
@@ -153,9 +156,14 @@ class CellPainter {
       Restore();
     } else if (state == Closed) {
       BorderedLock();
-    } else if (state == Changing) {
-      pen_.alpha = progress;
-      BorderedLock();
+    } else {
+      // Open, a gateway shows faintly where its wall would stand, so that a
+      // player can plan round the key; closing, it firms up from there.
+      const float shown = state == Changing ? progress : 0.0f;
+      pen_.alpha = OpenGatewayAlpha + (1.0f - OpenGatewayAlpha) * shown;
+      Tile(PlainTileFrame);
+      pen_.alpha = OpenGatewayFrameAlpha + (1.0f - OpenGatewayFrameAlpha) * shown;
+      Border();
       Restore();
     }
     // An open lock of the colour that starts open still glows where it stands.

@@ -54,10 +54,10 @@ void particleType::UpdateSelf() {
     return;
   }
   if (spinning == 1) {
+    // A steady turn: a step that wandered at random would only make it shiver.
     angle += spinStep;
     if (angle > 360) angle -= 360;
     if (angle < 0) angle += 360;
-    spinStep = RoundedRnd(-2, 2);
   }
   vx += ax / 1000;
   vy += ay / 1000;

@@ -1,7 +1,8 @@
-// The seven emission types: how fast and in which directions their particles
+// The emission types: how fast and in which directions their particles
 // leave, what pulls them, their kind and colour.
 
 #include <cmath>
+#include <optional>
 
 #include "platform/random.h"
 #include "platform/text.h"
@@ -16,7 +17,7 @@ namespace {
 enum class Pull { None, Spring, Homing, Swirl };
 
 struct Emission {
-  float z = 200;
+  float z = 200;  // the board's depth; nearer is in front of it
   float ax = 0, ay = 0, az = 0;
   float hMin = 0, hMax = 360, vMin = 0, vMax = 360;  // degrees
   float speed = 0;
@@ -26,6 +27,22 @@ struct Emission {
   float green = static_cast<float>(Resources::DefaultParticleGreen());
   float blue = static_cast<float>(Resources::DefaultParticleBlue());
 };
+
+// A swirl turns this many degrees a step, always the same way, so that it is
+// seen turning.
+constexpr int SwirlTurn = 3;
+
+// A spring swings a particle round its target at a tenth of a radian a step
+// (about 63 steps a turn); as a step moves it by ten times its velocity, its
+// orbit speed is a hundredth of its distance. Started at right angles to the
+// pull, a bead of the exit ring keeps to a circle on screen, where a world
+// unit is 4 pixels across and 3 down.
+constexpr float OrbitRate = 0.01f;
+constexpr float PixelsPerUnitX = 4, PixelsPerUnitY = 3;
+
+// Just behind the board's depth: drawn before the board, so that the walls and
+// the ball cover it; nearer than the board by less than a pixel on screen.
+constexpr float UnderTheBoard = 199.9f;
 
 // The level's square on the in-game group display, where a burst flies when it
 // is given no target of its own.
@@ -40,18 +57,15 @@ Emission EmissionOf(int type) {
       e.speed = 0.1f;
       e.ay = 2;
       break;
-    case 1:  // teleport swirl
+    case 1:  // teleport swirl, in its pair's colour
       e.speed = 0.0000001f;
       e.kind = 1;
       e.pull = Pull::Swirl;
       break;
-    case 2:  // exit ring
-      e.speed = 0.04f;
-      e.ay = 2;
-      e.hMin = e.hMax = 0;
-      e.vMin = e.vMax = 90;
-      e.kind = 1;
+    case 2:  // a bead of the exit ring, circling the exit
+      e.kind = 5;
       e.pull = Pull::Spring;
+      e.red = 255, e.green = 232, e.blue = 160;
       break;
     case 3:  // ball trail
       e.speed = 0.01f;
@@ -72,6 +86,12 @@ Emission EmissionOf(int type) {
       e.speed = 0.005f;
       e.kind = 4;
       e.red = 255, e.green = 100, e.blue = 0;
+      break;
+    case 7:  // the dark pool under an exit or a teleport
+      e.speed = 0;
+      e.kind = 6;
+      e.z = UnderTheBoard;
+      e.red = e.green = e.blue = 255;
       break;
     default:
       break;
@@ -94,12 +114,21 @@ std::shared_ptr<particleType> MakeParticle(const Emission& e, float x, float y, 
   p->vz = static_cast<float>(platform::Sin(h) * e.speed);
   p->red = e.red, p->green = e.green, p->blue = e.blue;
   p->alpha = 1;
-  if (e.pull == Pull::Spring) p->attract = 1;
+  if (e.pull == Pull::Spring) {
+    // In orbit from the start: moving at right angles to the pull, and pulled already.
+    p->attract = 1;
+    const float dx = p->x - WorldX(targetX), dy = p->y - WorldY(targetY);
+    p->vx = -OrbitRate * dy * PixelsPerUnitY / PixelsPerUnitX;
+    p->vy = OrbitRate * dx * PixelsPerUnitX / PixelsPerUnitY;
+    p->vz = 0;
+    p->ax = -dx;
+    p->ay = -dy;
+  }
   if (e.pull == Pull::Homing) p->attract = 2;
   if (e.pull == Pull::Swirl) {
     p->spinning = 1;
     p->angle = static_cast<int>(std::lround(h));
-    p->spinStep = static_cast<int>(std::lround(platform::Rnd(-1, 1)));
+    p->spinStep = SwirlTurn;
   }
   p->targetX = WorldX(targetX);
   p->targetY = WorldY(targetY);
@@ -115,11 +144,12 @@ std::shared_ptr<particleType> MakeParticle(const Emission& e, float x, float y, 
 }  // namespace
 
 void Emit(int type, float x, float y, float amount, int targetX, int targetY,
-          const std::shared_ptr<particleNodeType>& chain) {
+          const std::shared_ptr<particleNodeType>& chain, std::optional<ParticleColour> colour) {
   if (!chain && !ParticleChain) ParticleChain = std::make_shared<particleNodeType>();
   particleNodeType& head = chain ? *chain : *ParticleChain;
 
-  const Emission e = EmissionOf(type);
+  Emission e = EmissionOf(type);
+  if (colour) e.red = colour->red, e.green = colour->green, e.blue = colour->blue;
   float tx = static_cast<float>(targetX);
   float ty = static_cast<float>(targetY);
   if (e.pull == Pull::Homing && targetX == 0 && targetY == 0) {

@@ -6,7 +6,7 @@
 
 namespace particlekind {
 
-constexpr int Count = 5;
+constexpr int Count = 7;
 
 // Blend table values: a coloured light, or a white shade that no kind uses.
 constexpr int ColouredLight = 1;

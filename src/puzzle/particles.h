@@ -1,15 +1,16 @@
 // Light effects as particles in a small perspective space: the ball's trail and
-// sparkles, the teleport swirls, the ring round the exit, the bursts of a
-// finished level and the glows of the world map. Particles live in doubly
+// sparkles, the teleport swirls, the ring round the exit and the dark pools
+// under both, the bursts of a finished level and the glows of the world map. Particles live in doubly
 // linked chains headed by a bare node; ParticleChain serves the level screen.
 //
 // Files: particles.cpp (the chain), particle.cpp (one particle's step, drawing
-// and shift), particle_emit.cpp (the seven emission types), particle_kinds.cpp
+// and shift), particle_emit.cpp (the emission types), particle_kinds.cpp
 // (the kind tables and the particle images).
 #pragma once
 
 #include <array>
 #include <memory>
+#include <optional>
 
 #include "platform/graphics.h"
 
@@ -68,10 +69,15 @@ struct particleType : particleNodeType {
   void ShiftSelf(int dx, int dy) override;
 };
 
+struct ParticleColour {
+  float red, green, blue;  // 0-255
+};
+
 // x, y in screen pixels (relative to the board origin on the level screen);
-// a null chain means ParticleChain, made on first use.
+// a null chain means ParticleChain, made on first use. A colour given replaces
+// the type's own.
 void Emit(int type, float x, float y, float amount, int targetX, int targetY,
-          const std::shared_ptr<particleNodeType>& chain = nullptr);
+          const std::shared_ptr<particleNodeType>& chain = nullptr, std::optional<ParticleColour> colour = {});
 // All particles of the level screen vanish.
 void ClearParticles();
 void UpdateParticles();
@@ -82,6 +88,7 @@ void DrawParticlesInFront(float originX, float originY);
 // The kind tables, filled once at start-up before any particle is drawn.
 void FillParticleTables();
 
-// The particle pictures, loaded at start-up: 0 trail, 1 shade, 2 spark.
+// The particle pictures, loaded at start-up: 0 trail (the teleport swirl),
+// 1 shade (the pool), 2 spark.
 extern std::array<platform::TImage, 3> trailImages;
 extern std::shared_ptr<particleNodeType> ParticleChain;

@@ -32,10 +32,10 @@ TEST_F(BallDrawing, TheBallTurnsWithItsSpinOnTheCurrentMapAndShowsTheArrowOfItsH
     ball->hoverDirection = hover;
     const auto drawn = FrameOf([&owner] { owner->Draw(Origin, Origin, 0); });
     const auto expected = FrameOf([&] {
-      SetBlend(LightBlend);  // the arrow shares the ball's blend
       SetRotation(33);
-      DrawImage(ballImage, bx, by);
+      DrawImage(ballImage, bx, by);  // painted over the floor
       SetRotation(0);
+      SetBlend(LightBlend);  // the arrow is added as light
       if (arrows[hover]) DrawImage(*arrows[hover], bx, by);
     });
     EXPECT_TRUE(Same(drawn, expected)) << "hover " << hover;
@@ -45,6 +45,31 @@ TEST_F(BallDrawing, TheBallTurnsWithItsSpinOnTheCurrentMapAndShowsTheArrowOfItsH
     for (size_t b = a + 1; b < frames.size(); ++b) EXPECT_FALSE(Same(frames[a], frames[b])) << a << " and " << b;
   }
   EXPECT_EQ(GetRotation(), 0.0f);
+  EXPECT_EQ(GetBlend(), LightBlend) << "left for the caller to reset";
+}
+
+TEST_F(BallDrawing, TheBallDarkensALightFloorAtItsRimInsteadOfMeltingIntoIt) {
+  std::shared_ptr<ballType> ball;
+  InGameDir([&ball] { ball = ballType::Create(); });
+  ball->SetPosition(4, 4);
+  CurrentMap = MapOf(FloorWith({}));
+  CurrentMap->ball = ball;
+  const auto frame = FrameOf([] {
+    SetColor(230, 225, 200);  // a pale floor
+    DrawRect(0, 0, 800, 600);
+    SetColor(255, 255, 255);
+    CurrentMap->Draw(Origin, Origin, 0);
+  });
+  auto luma = [&frame](int x, int y) {
+    const uint32_t c = frame[static_cast<size_t>(y) * 800 + x];
+    return 0.299 * Red(c) + 0.587 * Green(c) + 0.114 * Blue(c);
+  };
+  const int bx = static_cast<int>(CellX(4)), by = static_cast<int>(CellY(4));
+  // Round the rim, every way (pixels whose centres lie 13.5 from the ball's),
+  // the ball is much darker than the floor further out.
+  for (auto [dx, dy] : {std::pair{13, 0}, {-14, 0}, {0, 13}, {0, -14}, {9, 9}, {-10, -10}}) {
+    EXPECT_LT(luma(bx + dx, by + dy), 0.5 * luma(bx + 2 * dx, by + 2 * dy)) << dx << ", " << dy;
+  }
 }
 
 TEST_F(FlashDrawing, ARestartFlashCoversTheScreenAndIsGoneAfterSeventeenUpdates) {

@@ -66,15 +66,19 @@ TEST_F(MapDrawing, LocksFadeWhileChangingAndOnlyTheColourThatStartsOpenHasABorde
     DrawImage(keyTileImage, CellX(2), CellY(2), 0);
     SetAlpha(1);
   };
-  auto lockB = [](float alpha) {
-    SetAlpha(alpha);
+  auto lockB = [](float tileAlpha, float borderAlpha) {
+    SetAlpha(tileAlpha);
     Tile(0, 5, 2);
+    SetAlpha(borderAlpha);
     Border(5, 2);
     SetAlpha(1);
   };
+  // An open gateway is a faint wall in a firmer frame; closing, both firm up.
+  auto gatewayB = [&lockB](float closed) { lockB(0.3f + 0.7f * closed, 0.8f + 0.2f * closed); };
   struct Case {
     int stateA, stateB, timer;
-    float alphaA, alphaB;  // 0: not drawn
+    float alphaA;  // 0: not drawn
+    float closedB;
   } cases[] = {
       {0, 1, 0, 1.0f, 0.0f},   // as a level starts: A locked, B open
       {2, 2, 20, 0.5f, 0.5f},  // half-way: A opening, B closing
@@ -87,7 +91,7 @@ TEST_F(MapDrawing, LocksFadeWhileChangingAndOnlyTheColourThatStartsOpenHasABorde
     const auto drawn = FrameOf([] { CurrentMap->Draw(Origin, Origin, 1); });
     const auto expected = FrameOf([&] {
       if (c.alphaA > 0) lockA(c.alphaA);
-      if (c.alphaB > 0) lockB(c.alphaB);
+      gatewayB(c.closedB);
     });
     EXPECT_TRUE(Same(drawn, expected)) << "states " << c.stateA << "/" << c.stateB << " timer " << c.timer;
   }
@@ -97,17 +101,47 @@ TEST_F(MapDrawing, LocksFadeWhileChangingAndOnlyTheColourThatStartsOpenHasABorde
   CurrentMap->lockState = {1, 1};
   EXPECT_TRUE(Same(FrameOf([] { CurrentMap->Draw(Origin, Origin, 1); }), FrameOf([&] {
                      lockA(1.0f);
-                     lockB(0.5f);
+                     lockB(0.5f, 0.5f);
                    })));
+}
+
+TEST_F(MapDrawing, AnOpenGatewayShowsFaintlyWithOrWithoutTileBorders) {
+  for (int style : {0, 2}) {
+    UseArtStyle(style);
+    CurrentMap = MapOf(FloorWith({{5, 2, 'B'}}));
+    auto cell = [](int state) {
+      CurrentMap->lockState = {1, state};
+      return CellOf(FrameOf([] {
+                      Clear(90, 110, 70);  // a floor
+                      CurrentMap->Draw(Origin, Origin, 1);
+                    }),
+                    5, 2);
+    };
+    const auto floor = CellOf(FrameOf([] { Clear(90, 110, 70); }), 5, 2);
+    const auto open = cell(1), closed = cell(0);
+    // Mean difference per channel over the cell, 0-255.
+    auto apart = [](const std::vector<uint32_t>& a, const std::vector<uint32_t>& b) {
+      double sum = 0;
+      for (size_t i = 0; i < a.size(); ++i)
+        sum += std::abs(Red(a[i]) - Red(b[i])) + std::abs(Green(a[i]) - Green(b[i])) + std::abs(Blue(a[i]) - Blue(b[i]));
+      return sum / (3.0 * a.size());
+    };
+    EXPECT_GT(apart(open, floor), 10.0) << "style " << style << ": the open gateway shows";
+    EXPECT_GT(apart(open, closed), 15.0) << "style " << style << ": and is not yet a wall";
+  }
 }
 
 TEST_F(MapDrawing, LocksGlowWhereTheyStandEvenWhenOpenIfTheirColourStartsOpen) {
   UseArtStyle(2);
   CurrentMap = MapOf(FloorWith({{2, 2, 'A'}, {5, 2, 'B'}}));
   CurrentMap->glow[2][2] = CurrentMap->glow[5][2] = 17;  // alpha 0.5
-  CurrentMap->lockState = {1, 1};                        // both open: A shows nothing, B shows nothing
+  CurrentMap->lockState = {1, 1};                        // both open: A shows nothing, B its faint gateway
   const auto drawn = FrameOf([] { CurrentMap->Draw(Origin, Origin, 1); });
   const auto expected = FrameOf([] {
+    SetAlpha(0.3f);
+    Tile(0, 5, 2);
+    SetAlpha(0.8f);
+    Border(5, 2);
     SetBlend(LightBlend);
     SetAlpha(0.5f);
     Tile(0, 5, 2);

@@ -1,7 +1,9 @@
 // Emitting particles: how many, how they fade and are pulled, how the
 // board's scroll moves them, and the sparkles a level starts with.
 
+#include <algorithm>
 #include <cmath>
+#include <map>
 
 #include "puzzle_fixture.h"
 
@@ -105,30 +107,121 @@ TEST_F(ParticleEmitTest, BurstsHomeOnTheLevelsTokenSquare) {
   EXPECT_FALSE(std::isnan(p.ax) || std::isnan(p.ay) || std::isnan(p.x) || std::isnan(p.y));
 }
 
-TEST_F(ParticleEmitTest, ALevelStartsWithARingRoundItsExitAndSwirlsOverEachTeleportOnly) {
+// What a level starts with, sorted by what each particle is.
+struct Intro {
+  std::vector<particleType*> ring, swirls, pools;
+};
+
+Intro IntroOf(particleNodeType& head) {
+  Intro intro;
+  for (particleType* p : Particles(head)) {
+    if (p->attract == 1) {
+      intro.ring.push_back(p);
+    } else if (p->spinning == 1) {
+      intro.swirls.push_back(p);
+    } else {
+      intro.pools.push_back(p);
+    }
+  }
+  return intro;
+}
+
+TEST_F(ParticleEmitTest, ALevelStartsWithARingRoundItsExitAndASwirlOverEachTeleportEachOverAPool) {
   Play({"S.0......E", "..1."});
   CurrentMap->tiles[3][1] = 4;  // an unknown code that answers the teleport kind
   ClearParticles();
   CurrentMap->IntroSparkles();
-  int ring = 0, swirls = 0;
-  for (const particleType* p : Particles(*ParticleChain)) {
-    if (p->attract == 1) {
-      ++ring;
-      EXPECT_FLOAT_EQ(p->targetX, WorldX(32 * 9));
-      EXPECT_FLOAT_EQ(p->targetY, WorldY(0));
-    } else {
-      ++swirls;
-      EXPECT_EQ(p->spinning, 1);
-      EXPECT_EQ(p->fade, 0);
-    }
+  Intro intro = IntroOf(*ParticleChain);
+  EXPECT_EQ(intro.ring.size(), 21u);
+  for (const particleType* p : intro.ring) {
+    EXPECT_FLOAT_EQ(p->targetX, WorldX(32 * 9));
+    EXPECT_FLOAT_EQ(p->targetY, WorldY(0));
+    EXPECT_EQ(p->fade, 0);
   }
-  EXPECT_EQ(ring, 21);
-  EXPECT_EQ(swirls, 30) << "fifteen over each of the two teleports";
+  EXPECT_EQ(intro.swirls.size(), 2u) << "one over each of the two teleports";
+  for (const particleType* p : intro.swirls) EXPECT_EQ(p->fade, 0);
+  ASSERT_EQ(intro.pools.size(), 3u) << "under the exit and both teleports";
+  for (const particleType* p : intro.pools) {
+    EXPECT_LT(p->z, 200.0f) << "behind the board: the ball and the walls cover it";
+    EXPECT_GT(p->z, 199.0f) << "and still where it was put, to a pixel";
+    EXPECT_EQ(p->fade, 0);
+  }
+  // Each pool is drawn before what it lies under.
+  const auto all = Particles(*ParticleChain);
+  auto place = [&all](const particleType* p) { return std::find(all.begin(), all.end(), p) - all.begin(); };
+  EXPECT_GT(place(intro.pools.back()), place(intro.ring.front()));
 
   CurrentMap->exitX = CurrentMap->exitY = -1;
   ClearParticles();
   CurrentMap->IntroSparkles();
-  EXPECT_EQ(Particles(*ParticleChain).size(), 30u);
+  EXPECT_EQ(Particles(*ParticleChain).size(), 4u);
+}
+
+TEST_F(ParticleEmitTest, TheExitRingKeepsToAHollowCircleAsItTurns) {
+  Play({"S......", "...E"});
+  ClearParticles();
+  CurrentMap->IntroSparkles();
+  const Intro intro = IntroOf(*ParticleChain);
+  ASSERT_EQ(intro.ring.size(), 21u);
+  // On screen, relative to the exit's centre (a world unit is 4 pixels across, 3 down).
+  auto fromExit = [](const particleType* p) {
+    return std::hypot((p->x - p->targetX) * 4, (p->y - p->targetY) * 3);
+  };
+  const particleType& bead = *intro.ring.front();
+  const float startX = bead.x, startY = bead.y;
+  bool cameBack = false, wentAway = false;
+  for (int step = 1; step <= 300; ++step) {
+    UpdateParticles();
+    for (const particleType* p : intro.ring) {
+      ASSERT_GT(fromExit(p), 9.0f) << "step " << step;
+      ASSERT_LT(fromExit(p), 11.0f) << "step " << step;
+    }
+    const float moved = std::hypot((bead.x - startX) * 4, (bead.y - startY) * 3);
+    if (moved > 15) wentAway = true;
+    if (wentAway && moved < 2) cameBack = true;
+  }
+  EXPECT_TRUE(cameBack) << "a bead goes round and comes back in a few seconds";
+}
+
+TEST_F(ParticleEmitTest, SwirlsTurnSteadilyOneWay) {
+  Emit(1, 64, 64, 3.0f, 0, 0);
+  const auto swirls = Particles(*ParticleChain);
+  std::vector<int> start;
+  for (const particleType* p : swirls) start.push_back(p->angle);
+  for (int step = 1; step <= 200; ++step) {
+    UpdateParticles();
+    for (size_t i = 0; i < swirls.size(); ++i) {
+      const int turned = ((swirls[i]->angle - start[i]) % 360 + 360) % 360;
+      ASSERT_EQ(turned, (3 * step) % 360) << "step " << step;
+    }
+  }
+}
+
+TEST_F(ParticleEmitTest, TwinTeleportsShareAColourAndEachPairHasItsOwn) {
+  Play({"S.0.2.4.6.8.E", "..1.3.5.7.9."});
+  ClearParticles();
+  CurrentMap->IntroSparkles();
+  const Intro intro = IntroOf(*ParticleChain);
+  ASSERT_EQ(intro.swirls.size(), 10u);
+  std::map<int, std::vector<const particleType*>> byPair;
+  for (const particleType* p : intro.swirls) {
+    const int cellX = static_cast<int>(std::lround((p->x + 100) * 800 / 200 / 32));
+    const int cellY = static_cast<int>(std::lround((p->y + 100) * 600 / 200 / 32));
+    byPair[(CurrentMap->tiles[cellX][cellY] - 16) / 2].push_back(p);
+  }
+  ASSERT_EQ(byPair.size(), 5u);
+  auto distance = [](const particleType* a, const particleType* b) {
+    return std::sqrt((a->red - b->red) * (a->red - b->red) + (a->green - b->green) * (a->green - b->green) +
+                     (a->blue - b->blue) * (a->blue - b->blue)) / 255;
+  };
+  for (const auto& [pair, twins] : byPair) {
+    ASSERT_EQ(twins.size(), 2u);
+    EXPECT_EQ(distance(twins[0], twins[1]), 0.0f) << "pair " << pair;
+    for (const auto& [other, others] : byPair)
+      if (other > pair) EXPECT_GT(distance(twins[0], others[0]), 0.4f) << "pairs " << pair << " and " << other;
+    // Not the exit ring's warm white, nor the ball's orange trail.
+    EXPECT_GT(distance(twins[0], intro.ring.front()), 0.3f) << "pair " << pair;
+  }
 }
 
 }  // namespace

@@ -10,6 +10,8 @@ namespace mkmedia {
 namespace {
 
 constexpr float kPi = 3.14159265f;
+// How far the swirl's arms turn from its eye to its rim, in radians times three.
+constexpr float kSwirlTwist = 7.0f;
 
 // Metal shading from a gradient light at the top left to a dark lower right.
 Paint Metal(Rgba light, Rgba mid, Rgba dark, Bounds b) {
@@ -48,8 +50,16 @@ void DrawBall(Image& image, float cx, float cy, float radius) {
 }
 
 Image BallPicture(int size) {
+  // The board's ball is painted over the floor, not added to it: a dark rim
+  // and a soft shadow part it from light floors, its bright body from dark ones.
   Image ball(size, size);
-  DrawBall(ball, size / 2.0f, size / 2.0f, size * 0.43f);
+  const float c = size / 2.0f, radius = size * 0.43f;
+  Mask shadow(size, size);
+  FillMask(shadow, WholeImage(ball), Circle(c, c, radius + 0.6f));
+  BlurMask(shadow, size / 20.0f);
+  PaintMask(ball, shadow, Solid(Hex(0x000000, 0.7f)));
+  DrawBall(ball, c, c, radius);
+  Fill(ball, Around(c, c, radius + 2), Ring(c, c, radius - 0.2f, 1.8f), Solid(Hex(0x120804)));
   return ball;
 }
 
@@ -130,24 +140,35 @@ Image ArrowPicture(int direction) {
 }
 
 Image TrailGlow() {
+  // A swirl of three arms curling out from a bright eye: turned step by step,
+  // it is seen turning. The arms taper and fade towards the rim.
   Image glow(32, 32);
   for (int y = 0; y < 32; ++y)
     for (int x = 0; x < 32; ++x) {
-      float r = std::hypot(x + 0.5f - 16, y + 0.5f - 16) / 15.5f;
-      glow.At(x, y) = Rgba{1, 1, 1, Clamp01(std::exp(-r * r * 5.0f) - 0.007f)};
+      float dx = x + 0.5f - 16, dy = y + 0.5f - 16;
+      float r = std::hypot(dx, dy) / 15.5f;
+      float phase = 3 * std::atan2(dy, dx) - kSwirlTwist * r;
+      float arm = std::pow(0.5f + 0.5f * std::cos(phase), 2.0f);
+      float reach = SmoothStep(0.08f, 0.3f, r) * (1 - SmoothStep(0.62f, 0.98f, r));
+      float eye = std::exp(-r * r * 40.0f) * 0.9f;
+      glow.At(x, y) = Rgba{1, 1, 1, Clamp01(arm * reach * 1.1f + eye)};
     }
   return glow;
 }
 
 Image ShadeGlow() {
-  Image glow(32, 32);
+  // Multiplied into the floor under an exit or a teleport: a soft dark pool,
+  // so that their light reads on light floors too. Outside the pool the
+  // picture is white and changes nothing.
+  Image pool(32, 32);
   for (int y = 0; y < 32; ++y)
     for (int x = 0; x < 32; ++x) {
       float r = std::hypot(x + 0.5f - 16, y + 0.5f - 16) / 15.5f;
-      float disc = 1 - SmoothStep(0.55f, 1.0f, r);
-      glow.At(x, y) = Rgba{1, 1, 1, disc * 0.8f};
+      float depth = 0.75f * (1 - SmoothStep(0.45f, 1.0f, r));
+      float keep = 1 - depth;
+      pool.At(x, y) = Rgba{keep, keep, keep, 1};
     }
-  return glow;
+  return pool;
 }
 
 Image SparkGlow() {

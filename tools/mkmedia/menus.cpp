@@ -150,7 +150,8 @@ Image InstructionsStrip() {
     const TextStyle body{Face::Serif, 16.5f, 0};
     float y = 84;
     for (const char* paragraph :
-         {"Roll the ball to the ring of light that marks the exit. Once rolling, it goes on until a wall stops it.",
+         {"Roll the ball to the ring of light that marks the exit. Once rolling, it goes on until a wall stops it; "
+           "off the edge, the level starts again.",
           "Gold keys open the walls marked with a lock; silver keys close the open gateways. Swirls of light are teleports."}) {
       for (const std::string& line : WrapText(body, paragraph, kPageW - 50)) {
         PaintText(page, body, 25, y, line, ink);

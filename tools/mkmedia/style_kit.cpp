@@ -91,10 +91,12 @@ Image WallLook(const ColourAt& albedo, const HeightAt& height, float depth, floa
 }
 
 Image BackgroundLook(const ColourAt& albedo, const HeightAt& height, float depth, float specular, int scale) {
-  // Every pattern repeats once over the unit square; moving it off the
-  // square's corner keeps grid lines (joints, cell edges) away from the
-  // picture's edges, where the repeats meet.
-  const float du = 0.07f, dv = 0.29f;
+  // Every pattern repeats once over the unit square and its grid lines
+  // (joints, slab and tile edges) fall on whole cells of its origin. The
+  // origin goes to the picture's pixel that lands on a cell corner of the
+  // board, so the lines run along the cells' edges.
+  const float du = 1.0f - static_cast<float>(kCellEdge - kFloorTileLeft) / kBackground;
+  const float dv = 1.0f - static_cast<float>(kCellEdge - kFloorTileTop) / kBackground;
   const int size = kBackground * scale;
   Image colour = Texture(size, 1, [&](float u, float v) { return albedo(u + du, v + dv); });
   if (!height) return Downsample(colour, scale);

@@ -11,6 +11,10 @@ namespace mkmedia {
 
 constexpr int kCell = 32;         // one board cell, and one wall look
 constexpr int kBackground = 256;  // backgrounds are seamless tiles of this size
+// The game lays a background's copies from this screen point, and the board's
+// cells have their edges at kCellEdge + 32k pixels across and down.
+constexpr int kFloorTileLeft = 31, kFloorTileTop = 0;
+constexpr int kCellEdge = 31;
 constexpr int kWallLooks = 6;
 
 // One art style: a seamless background and six looks of its walls.

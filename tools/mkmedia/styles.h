@@ -25,7 +25,7 @@ StyleArt SnowStyle();        // 12 dusk snowfield, snow-capped granite
 StyleArt PorcelainStyle();   // 13 cobalt tiles, blue-and-white ceramic
 StyleArt CircuitStyle();     // 14 circuit board, glowing chips
 StyleArt CathedralStyle();   // 15 slate flagstones, stained glass
-StyleArt TreasuryStyle();    // 16 red velvet damask, gold and gems
+StyleArt TreasuryStyle();    // 16 blue velvet damask, gold and gems
 
 using StyleMaker = StyleArt (*)();
 const std::array<StyleMaker, kStyleCount>& AllStyles();

@@ -402,11 +402,12 @@ float DamaskDistance(float u, float v) {
 
 StyleArt TreasuryStyle() {
   StyleArt art;
-  // Crimson velvet with a gold damask.
+  // Royal blue velvet with a gold damask: the frame round the board is the
+  // crimson one.
   art.background = BackgroundLook(
       [](float u, float v) {
         float n = Fractal(u, v, 3, 5, 1801), pile = Fractal(u, v, 64, 2, 1802);
-        Rgba velvet = Shade(Ramp({Hex(0x2a040c), Hex(0x440814), Hex(0x5e0e1e)}, 0.5f + n), 0.9f + pile * 0.2f);
+        Rgba velvet = Shade(Ramp({Hex(0x060a2c), Hex(0x0c1646), Hex(0x142262)}, 0.5f + n), 0.9f + pile * 0.2f);
         float d = DamaskDistance(u, v);
         return Mix(velvet, Hex(0xa07a30), (1 - SmoothStep(-0.004f, 0.004f, d)) * 0.5f);
       },

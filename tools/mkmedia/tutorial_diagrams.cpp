@@ -96,15 +96,18 @@ class Sketch {
     }
   }
 
-  // Dots of light in a ring (the exit) or a swirl (a teleport), as the particles show them.
+  // Dots of light in a ring (the exit, gold) or a swirl (a teleport, in the
+  // blue of the first pair), as the particles show them.
   void Lights(float col, float row, bool swirl) {
     Point c = Centre(col, row);
+    const Rgba halo = swirl ? Hex(0x3a8aff, 0.35f) : Hex(0xffb830, 0.35f);
+    const Rgba dot = swirl ? Hex(0x1450c8) : Hex(0xc07800);
     for (int k = 0; k < 14; ++k) {
       float a = k * 2 * kPi / 14, r = swirl ? 3 + k * 0.8f : 10;
       if (swirl) a *= 1.6f;
       Point p{c.x + std::cos(a) * r, c.y + std::sin(a) * r};
-      Fill(image_, Around(p.x, p.y, 4), Circle(p.x, p.y, 2.6f), Solid(Hex(0xff8a20, 0.35f)));
-      Fill(image_, Around(p.x, p.y, 3), Circle(p.x, p.y, 1.3f), Solid(Hex(0xe05a00)));
+      Fill(image_, Around(p.x, p.y, 4), Circle(p.x, p.y, 2.6f), Solid(halo));
+      Fill(image_, Around(p.x, p.y, 3), Circle(p.x, p.y, 1.3f), Solid(dot));
     }
   }
 
