@@ -70,7 +70,9 @@ void MenuScreen::Init(int x_, int y_, int buttonCount_, int leftTarget_, int rig
 }
 
 void MenuScreen::Show() {
+  // A key or button held from before the screen appeared acts on nothing of it.
   FlushKeys();
+  FlushMouse();
   if (state == Hidden || state == FadingOut) {
     lastActivationTime = Now();
     state = FadingIn;  // the fade goes on from where it stands
@@ -107,6 +109,14 @@ void MenuScreen::Update(bool inputSuppressed) {
 
 void MenuScreen::HandleInput() {
   if (gameController->GetActiveScreen() == screenId) {
+    if (KeyHit(27)) Cancel();
+    // With nothing highlighted the first arrow or Enter only highlights the
+    // first button; the press is used up.
+    if (noSelection == 1 && (KeyHit(40) || KeyHit(38) || KeyHit(37) || KeyHit(39) || KeyDown(13) || KeyDown(32))) {
+      Select(0);
+      lastNavTime = Now();
+      FlushKeys();
+    }
     // A press moves at once; Down is looked at before Up.
     if (KeyHit(40)) {
       Select(selected + 1);
@@ -145,10 +155,19 @@ void MenuScreen::HandleInput() {
 
 bool MenuScreen::InterceptInput() { return false; }
 
+void MenuScreen::Cancel() {}
+
 void MenuScreen::Activate(bool) {}
 
 void MenuScreen::TrackMouse() {
   const int mx = MouseX(), my = MouseY();
+  // Right after the display reopened the pointer jumps by itself (centred in
+  // full screen, found again in the window): the highlight stays put.
+  if (PointerSettling()) {
+    lastMouseX = mx;
+    lastMouseY = my;
+    return;
+  }
   if (std::abs(mx - lastMouseX) > 1 || std::abs(my - lastMouseY) > 1) {
     Select(ButtonAt(mx, my));
     lastMouseX = mx;
