@@ -110,13 +110,6 @@ void MenuScreen::Update(bool inputSuppressed) {
 void MenuScreen::HandleInput() {
   if (gameController->GetActiveScreen() == screenId) {
     if (KeyHit(27)) Cancel();
-    // With nothing highlighted the first arrow or Enter only highlights the
-    // first button; the press is used up.
-    if (noSelection == 1 && (KeyHit(40) || KeyHit(38) || KeyHit(37) || KeyHit(39) || KeyDown(13) || KeyDown(32))) {
-      Select(0);
-      lastNavTime = Now();
-      FlushKeys();
-    }
     // A press moves at once; Down is looked at before Up.
     if (KeyHit(40)) {
       Select(selected + 1);

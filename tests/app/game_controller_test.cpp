@@ -5,6 +5,7 @@
 #include "app/play_screen_fixture.h"
 #include "menus/world_map.h"
 #include "platform/clock.h"
+#include "platform/input.h"
 #include "services/game_log.h"
 #include "services/resources.h"
 

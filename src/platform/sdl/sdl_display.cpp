@@ -244,6 +244,10 @@ void ShutdownPlatform() {
   CloseGamepads();
   CloseAudio();
   CloseGraphics();
+  // A platform started again opens its first display afresh.
+  displayOpenedBefore = false;
+  windowPlaced = false;
+  iconPath.clear();
 }
 
 void SelectGraphicsDriver(int, int) {}
