@@ -12,8 +12,8 @@ constexpr int kPageX = 64, kPageY = 64;
 constexpr int kNumbersRight = 470;
 constexpr int kSolvedBaseline = 262;
 constexpr int kSkippedBaseline = 304;
-// "media\pagefigures.png": cells of 28 x 40 with the baseline 30 pixels down.
-constexpr int kFigureWidth = 28, kFigureHeight = 40, kFigureBaseline = 30;
+// "media\pagefigures.png": cells of 20 x 40 with the baseline 30 pixels down.
+constexpr int kFigureWidth = 20, kFigureHeight = 40, kFigureBaseline = 30;
 
 }  // namespace
 

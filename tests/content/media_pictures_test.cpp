@@ -52,7 +52,7 @@ std::vector<Strip> AllPictures() {
       {"sliderBack.png", 1, 1, 1},
       {"sliderX.png", 1, 1, 1},
       {"ending.png", 640, 448, 1, 640, 448},
-      {"pagefigures.png", 28, 40, 10, 280, 40},
+      {"pagefigures.png", 20, 40, 10, 200, 40},
   };
   for (int i = 0; i < 10; ++i) strips.push_back({"tutorialtext" + media_test::TwoDigits(i) + ".png", 640, 448, 1, 640, 448});
   for (int i = 0; i < 17; ++i) {

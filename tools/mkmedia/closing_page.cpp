@@ -10,9 +10,9 @@ namespace {
 
 constexpr int kWidth = 640, kHeight = 448;
 // The game writes the counts right-aligned at x 470 on these baselines, with
-// figures whose baseline lies 30 pixels down a 28 x 40 cell.
+// figures whose baseline lies 30 pixels down a 20 x 40 cell.
 constexpr float kSolvedBaseline = 262, kSkippedBaseline = 304;
-constexpr int kFigureWidth = 28, kFigureHeight = 40;
+constexpr int kFigureWidth = 20, kFigureHeight = 40;
 constexpr float kFigureBaseline = 30;
 
 TextLook Ink(uint32_t hex) {
@@ -43,9 +43,9 @@ Image ClosingPageText() {
   const TextStyle label{Face::SerifItalic, 24, 0};
   PaintText(text, label, 170, kSolvedBaseline, "Levels solved", ink);
   PaintText(text, label, 170, kSkippedBaseline, "Levels skipped", ink);
-  Flourish(text, kWidth / 2.0f, kSkippedBaseline + 30, 150, Hex(0x8a6a3a));
+  Flourish(text, kWidth / 2.0f, kSkippedBaseline + 24, 150, Hex(0x8a6a3a));
 
-  y = kSkippedBaseline + 70;
+  y = kSkippedBaseline + 56;
   for (const std::string& line :
        WrapText(body, "Play takes you back to the last level, or to the first level you skipped, to try it again.",
                 kWidth - 96.0f)) {

@@ -8,6 +8,6 @@
 namespace mkmedia {
 
 Image ClosingPageText();  // ending.png, 640 x 448, transparent: goes over blank.png
-Image PageFigures();      // pagefigures.png, ten cells of 28 x 40, digits 0-9
+Image PageFigures();      // pagefigures.png, ten cells of 20 x 40, digits 0-9
 
 }  // namespace mkmedia
