@@ -3,6 +3,7 @@
 #include "app/frame_accumulator.h"
 #include "app/in_game_buttons.h"
 #include "app/in_game_input.h"
+#include "app/journey_end.h"
 #include "app/token_column.h"
 #include "menus/instructions_menu.h"
 #include "menus/main_menu.h"
@@ -104,6 +105,7 @@ void GameController::StartLevel(int n) {
   LevelStart->Start();
   inGameButtons->tokenColumn->Refresh();
   worldMap->Hide();
+  JourneyEnd::Abandon();
 }
 
 void GameController::PlayLoop() {
@@ -111,14 +113,16 @@ void GameController::PlayLoop() {
   FrameAccumulator clock;
   clock.Start();
   soundManager->StartBallSound();
+  // The click or key that left the menus moves nothing on the board.
   FlushKeys();
+  FlushMouse();
   while (runMode == 0 && requestMenu == 0) {
     clock.Tick();
     InputState::Poll();
     while (clock.TakeStep()) PlayStep();
     DrawPlayFrame();
     Flip(1);
-    if (AppTerminate()) runMode = 2;
+    HandleWindowRequests();
     if (AsyncKeyDown(44)) {
       Resources::SaveScreenshot(CurrentDate() + " screen" + std::to_string(screenshotNumber_) + ".png");
       screenshotNumber_ += 1;
@@ -134,6 +138,7 @@ void GameController::PlayStep() {
   inGameButtons->Update();
   if (flash) flash->Update();
   if (popup) popup->Update(false);
+  JourneyEnd::Update();
   const bool popupVisible = popup && popup->state != 0;
   // The world map takes no input while a hint page covers it.
   worldMap->Update(popupVisible);
@@ -183,8 +188,13 @@ void GameController::MenuLoop() {
     while (clock.TakeStep()) MenuStep();
     DrawMenuFrame();
     Flip(1);
-    if (AppTerminate()) runMode = 2;
+    HandleWindowRequests();
   }
+}
+
+void GameController::HandleWindowRequests() {
+  if (AppTerminate()) runMode = 2;
+  if (FullscreenToggleRequested()) optionsMenu->ToggleFullScreen();
 }
 
 void GameController::MenuStep() {

@@ -32,6 +32,9 @@ class GameController {
   void DrawPlayFrame();
   void MenuStep();
   void DrawMenuFrame();
+  // After each flip of either loop: a close request quits; Alt+Enter or F11
+  // switches between window and full screen, as the options' box does.
+  void HandleWindowRequests();
 
  private:
   int screenshotNumber_ = 100;

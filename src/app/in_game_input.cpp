@@ -81,8 +81,10 @@ void InputState::Poll() {
   // Playing with the keys hides the pointer's arrow until the pointer moves.
   if (arrowHeld) stillCount = IdlePolls + 1;
 
-  if (KeyDown(82)) {
-    requestRestart = 1;
+  // One restart per press of R: held, it would restart (and flash) every pass.
+  const int restartHits = KeyHit(82);
+  if (restartHits != 0 || KeyDown(82)) {
+    if (restartHits != 0) requestRestart = 1;
   } else if (KeyDown(83)) {
     requestSkip = 1;
   } else if (KeyDown(27)) {
@@ -100,9 +102,12 @@ void InputState::Poll() {
   }
 }
 
+// A key or button held into the menus (or into the next level) acts there only
+// when pressed again.
 void InputState::ResetInput() {
   ClearRequests();
   platform::FlushKeys();
+  platform::FlushMouse();
 }
 
 void InputState::ClearRequests() {

@@ -15,3 +15,5 @@ void InstructionsMenu::Setup() {
 void InstructionsMenu::Activate(bool) {
   if (selected == 0) Close();
 }
+
+void InstructionsMenu::Cancel() { Close(); }

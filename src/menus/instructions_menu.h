@@ -10,4 +10,5 @@ class InstructionsMenu : public MenuScreen {
   static std::shared_ptr<InstructionsMenu> Create();
   void Setup() override;
   void Activate(bool byMouse) override;
+  void Cancel() override;
 };

@@ -1,7 +1,8 @@
 #pragma once
 // The full-screen picture with Play, Instructions and Options in a column and
 // Quit at the bottom left; it is shown from the start and never closes. Left
-// selects Quit, Right selects Play.
+// selects Quit, Right selects Play; with nothing highlighted the first key
+// only highlights Play.
 
 #include <memory>
 
@@ -16,6 +17,7 @@ class MainMenu : public MenuScreen {
 
   static std::shared_ptr<MainMenu> Create();
   void Setup() override;
+  void HandleInput() override;
   void Activate(bool byMouse) override;
   // Hides (immediately) or closes the instructions, options and reset screens.
   void CloseSubmenus(bool immediately);

@@ -70,7 +70,9 @@ void MenuScreen::Init(int x_, int y_, int buttonCount_, int leftTarget_, int rig
 }
 
 void MenuScreen::Show() {
+  // A key or button held from before the screen appeared acts on nothing of it.
   FlushKeys();
+  FlushMouse();
   if (state == Hidden || state == FadingOut) {
     lastActivationTime = Now();
     state = FadingIn;  // the fade goes on from where it stands
@@ -107,6 +109,7 @@ void MenuScreen::Update(bool inputSuppressed) {
 
 void MenuScreen::HandleInput() {
   if (gameController->GetActiveScreen() == screenId) {
+    if (KeyHit(27)) Cancel();
     // A press moves at once; Down is looked at before Up.
     if (KeyHit(40)) {
       Select(selected + 1);
@@ -145,10 +148,19 @@ void MenuScreen::HandleInput() {
 
 bool MenuScreen::InterceptInput() { return false; }
 
+void MenuScreen::Cancel() {}
+
 void MenuScreen::Activate(bool) {}
 
 void MenuScreen::TrackMouse() {
   const int mx = MouseX(), my = MouseY();
+  // Right after the display reopened the pointer jumps by itself (centred in
+  // full screen, found again in the window): the highlight stays put.
+  if (PointerSettling()) {
+    lastMouseX = mx;
+    lastMouseY = my;
+    return;
+  }
   if (std::abs(mx - lastMouseX) > 1 || std::abs(my - lastMouseY) > 1) {
     Select(ButtonAt(mx, my));
     lastMouseX = mx;

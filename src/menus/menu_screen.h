@@ -69,6 +69,9 @@ class MenuScreen {
   virtual void HandleInput();
   virtual bool InterceptInput();
   virtual void Activate(bool byMouse);
+  // Escape while the screen owns the keyboard; does nothing unless a screen
+  // has a way back.
+  virtual void Cancel();
   virtual void TrackMouse();
   // NoButton clears the highlight; -1 and buttonCount wrap round.
   virtual void Select(int index);

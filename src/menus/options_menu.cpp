@@ -60,13 +60,9 @@ void OptionsMenu::Hide() {
 
 void OptionsMenu::Activate(bool byMouse) {
   switch (selected) {
-    case FullScreen: {
-      Resources::ToggleFullscreen();
-      buttons[FullScreen]->SetValue(fullscreen);
-      gameLog->AddOptionRecord(OptionLogRecord::DisplayMode, OptionChangeTime(), fullscreen == 0 ? 1 : 0,
-                               fullscreen);
+    case FullScreen:
+      ToggleFullScreen();
       break;
-    }
     case EffectsVolume:
     case MusicVolume:
       ActivateVolume(selected, byMouse);
@@ -82,6 +78,14 @@ void OptionsMenu::Activate(bool byMouse) {
     default:
       break;
   }
+}
+
+void OptionsMenu::Cancel() { Close(); }
+
+void OptionsMenu::ToggleFullScreen() {
+  Resources::ToggleFullscreen();
+  buttons[FullScreen]->SetValue(fullscreen);
+  gameLog->AddOptionRecord(OptionLogRecord::DisplayMode, OptionChangeTime(), fullscreen == 0 ? 1 : 0, fullscreen);
 }
 
 void OptionsMenu::ActivateVolume(int index, bool byMouse) {

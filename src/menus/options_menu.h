@@ -25,6 +25,10 @@ class OptionsMenu : public MenuScreen {
   void Close() override;
   void Hide() override;
   void Activate(bool byMouse) override;
+  void Cancel() override;
+  // Window to full screen or back, from the check box or from Alt+Enter / F11
+  // anywhere: the box shows the new mode and the change is logged.
+  void ToggleFullScreen();
   void SnapshotVolumes();
   void LogVolumeChanges();
 

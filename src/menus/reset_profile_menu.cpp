@@ -4,6 +4,7 @@
 #include "menus/main_menu.h"
 #include "menus/options_menu.h"
 #include "menus/screens.h"
+#include "platform/input.h"
 #include "services/game_log.h"
 #include "services/option_log_record.h"
 #include "services/progress.h"
@@ -20,9 +21,21 @@ void ResetProfileMenu::Setup() {
   fade = 0;
 }
 
-void ResetProfileMenu::Activate(bool) {
-  if (selected != Yes && selected != No) return;
-  if (selected == Yes) {
+void ResetProfileMenu::Show() {
+  MenuScreen::Show();
+  Select(No);
+  // Only a pointer moved over the box chooses for it.
+  lastMouseX = platform::MouseX();
+  lastMouseY = platform::MouseY();
+}
+
+void ResetProfileMenu::Activate(bool) { Answer(selected); }
+
+void ResetProfileMenu::Cancel() { Answer(No); }
+
+void ResetProfileMenu::Answer(int choice) {
+  if (choice != Yes && choice != No) return;
+  if (choice == Yes) {
     progress->ResetProgress();
     // The first level waits behind the menus, as after a fresh start.
     GameController::StartLevel(0);

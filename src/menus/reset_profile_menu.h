@@ -1,7 +1,9 @@
 #pragma once
 // The Yes / No box over the options screen that wipes the player's progress.
 // While it is open the main and options screens stay visible but blocked;
-// either answer gives the keyboard back to the options screen.
+// either answer gives the keyboard back to the options screen. Wiping the save
+// takes a choice made on the box itself: it opens on No, and a key or button
+// held from before it appeared does nothing to it. Escape answers No.
 
 #include <memory>
 
@@ -14,5 +16,10 @@ class ResetProfileMenu : public MenuScreen {
 
   static std::shared_ptr<ResetProfileMenu> Create();
   void Setup() override;
+  void Show() override;
   void Activate(bool byMouse) override;
+  void Cancel() override;
+
+ private:
+  void Answer(int choice);
 };

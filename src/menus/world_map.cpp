@@ -42,6 +42,12 @@ void WorldMap::Setup() {
 void WorldMap::Show() {
   MenuScreen::Show();
   particles = std::make_shared<particleNodeType>();
+  wholeRoad = false;
+}
+
+void WorldMap::ShowWholeRoad() {
+  Show();
+  wholeRoad = true;
 }
 
 void WorldMap::Close() {
@@ -67,7 +73,14 @@ double WorldMap::TargetLength() const {
     const int s = progress->groupStates[group];
     if (s == Progress::GroupSolved || s == Progress::GroupPassed) completed += 1;
   }
-  return static_cast<double>(segmentLength) * completed;
+  const double length = static_cast<double>(segmentLength) * completed;
+  return wholeRoad ? std::max(length, PathLength()) : length;
+}
+
+double WorldMap::PathLength() const {
+  double length = 0;
+  for (const SplineType& piece : path) length += piece.length;
+  return length;
 }
 
 void WorldMap::AdvancePath() {

@@ -25,11 +25,15 @@ class WorldMap : public PopupScreen {
   double phase = 0;                             // 0 <= phase < 1: where the dot pattern stands
   std::array<SplineType, PieceCount> path;
   int segmentLength = 117;  // path length for one completed group
+  bool wholeRoad = false;   // the journey is over: the path runs to its end
 
   // Groups already completed appear at once; only later ones grow.
   static std::shared_ptr<WorldMap> Create();
   void Setup() override;
   void Show() override;
+  // At the end of the journey: the path grows to its end, whatever groups
+  // the player completed.
+  void ShowWholeRoad();
   // Keeps the map opaque a while longer, then lets the level take up its new
   // art style, which it held back while the map was up.
   void Close() override;
@@ -39,6 +43,7 @@ class WorldMap : public PopupScreen {
   void AdvancePath();
   // segmentLength for each completed group from 1 to 99; group 0 never counts.
   double TargetLength() const;
+  double PathLength() const;
 };
 
 extern std::shared_ptr<WorldMap> worldMap;

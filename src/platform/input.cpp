@@ -1,6 +1,7 @@
 #include <array>
 #include <cstdint>
 
+#include "platform/clock.h"
 #include "platform/input.h"
 #include "platform/input_state.h"
 
@@ -21,6 +22,12 @@ struct InputState {
   int mouseX = 0, mouseY = 0, mouseZ = 0;
   bool suspended = false;
   bool terminate = false;
+  bool fullscreenToggle = false;
+  // Set when the display was reopened, with Millisecs() then: the pointer
+  // reports that follow come from the new window appearing or the pointer
+  // being centred, not from the player.
+  bool reopened = false;
+  int32_t reopenedAt = 0;
   std::array<bool, kKeys> asyncDown{};
   std::array<bool, kKeys> asyncPressed{};
 };
@@ -84,13 +91,28 @@ void InputSuspended(bool suspended) {
 
 void InputTerminateRequested() { state.terminate = true; }
 
+void InputFullscreenToggleRequested() { state.fullscreenToggle = true; }
+
 void InputAsyncKey(int key, bool down) {
   if (!ValidKey(key)) return;
   state.asyncDown[key] = down;
   if (down) state.asyncPressed[key] = true;
 }
 
-void ResetInputState() { state = InputState{}; }
+// A quit or full-screen request made while the display was being reopened
+// still counts.
+void ResetInputState() {
+  const bool terminate = state.terminate;
+  const bool toggle = state.fullscreenToggle;
+  state = InputState{};
+  state.terminate = terminate;
+  state.fullscreenToggle = toggle;
+}
+
+void InputDisplayReopened() {
+  state.reopened = true;
+  state.reopenedAt = Millisecs();
+}
 
 void PollSystem() { HostPumpEvents(); }
 
@@ -161,6 +183,25 @@ int AppTerminate() {
   const bool requested = state.terminate;
   state.terminate = false;
   return requested ? 1 : 0;
+}
+
+int AppTerminatePending() {
+  HostPumpEvents();
+  return state.terminate ? 1 : 0;
+}
+
+int FullscreenToggleRequested() {
+  HostPumpEvents();
+  const bool requested = state.fullscreenToggle;
+  state.fullscreenToggle = false;
+  return requested ? 1 : 0;
+}
+
+int PointerSettling() {
+  constexpr int kSettleMs = 500;
+  if (!state.reopened) return 0;
+  const int32_t since = Millisecs() - state.reopenedAt;
+  return since >= 0 && since < kSettleMs ? 1 : 0;
 }
 
 int AsyncKeyDown(int key) {

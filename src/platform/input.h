@@ -18,6 +18,14 @@ int MouseHit(int button);
 int MouseDown(int button);
 int AppSuspended();
 int AppTerminate();
+// 1 while a close request waits for AppTerminate to take it; leaves it waiting.
+int AppTerminatePending();
+// 1 if Alt+Enter or F11 asked for full screen or a window since the last call.
+int FullscreenToggleRequested();
+// 1 for half a second after the display reopens (window to full screen or
+// back): the pointer then jumps on its own, and screens that follow the
+// pointer should not take that for the player's moving it.
+int PointerSettling();
 int AsyncKeyDown(int key);
 void MoveMouse(int x, int y);
 

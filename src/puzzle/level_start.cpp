@@ -54,6 +54,12 @@ std::shared_ptr<levelStartType> levelStartType::Create(int dx, int dy, int finis
   return start;
 }
 
+std::shared_ptr<levelStartType> levelStartType::Hold() {
+  auto hold = Create(CurrentMap->OffsetX(), CurrentMap->OffsetY(), 0);
+  hold->pending = 1;  // with no next map it never hands over
+  return hold;
+}
+
 int levelStartType::IsPending() const { return pending; }
 
 void levelStartType::Update() {

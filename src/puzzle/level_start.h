@@ -14,6 +14,8 @@ struct levelStartType {
 
   // finishing 1: after a finished level; 0: a level started directly.
   static std::shared_ptr<levelStartType> Create(int dx, int dy, int finishing);
+  // Keeps the finished board still, the ball resting, until a level is started.
+  static std::shared_ptr<levelStartType> Hold();
   int IsPending() const;
   void Update();
   // After the world map closes: the art style it kept waiting, and the tokens.

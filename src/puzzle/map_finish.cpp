@@ -1,8 +1,10 @@
 // A level ends, solved or skipped: the result goes to the token column and the
 // progress save, and the next map is made, placed where it lies relative to
-// this one, with a transition that scrolls it in.
+// this one, with a transition that scrolls it in. After the last level the
+// journey ends instead.
 
 #include "app/in_game_buttons.h"
+#include "app/journey_end.h"
 #include "app/token_column.h"
 #include "puzzle/level_start.h"
 #include "puzzle/map.h"
@@ -23,8 +25,16 @@ void mapType::Finish(int solved) {
     if (slot >= 0 && slot < TokenColumn::SlotCount) tokens.tokenState[slot] = solved != 0 ? 1 : 2;
   }
 
-  const int next = number == levels::Last ? levels::Last : number + 1;
-  NextMap = mapType::Create(next);
+  // The last level ends the journey: no level follows it, and the current
+  // level stays the last one.
+  if (number == levels::Last) {
+    if (recorded) progress->RecordResult(number, solved);
+    LevelStart = levelStartType::Hold();
+    JourneyEnd::Begin();
+    return;
+  }
+
+  NextMap = mapType::Create(number + 1);
   NextMap->Scroll(board::CellSize * NextMap->shiftX, board::CellSize * NextMap->shiftY);
   LevelStart = levelStartType::Create(NextMap->ScrollTargetX(), NextMap->ScrollTargetY(), 1);
 

@@ -119,6 +119,26 @@ void Progress::SelectLevel(int level) { AdvanceFrom(level - 1); }
 
 int Progress::IsNotSkipped(int level) const { return IsLevel(level) && levelStates[level] == Skipped ? 0 : 1; }
 
+void Progress::RecordResult(int level, int solved) {
+  if (!IsLevel(level)) return;
+  levelStates[level] = solved != 0 ? Solved : Skipped;
+  RecomputeGroups();
+  SaveProgress();
+}
+
+int Progress::CountLevels(int state, int last) const {
+  int count = 0;
+  for (int level = 0; level <= last && IsLevel(level); ++level) count += levelStates[level] == state ? 1 : 0;
+  return count;
+}
+
+int Progress::FirstUnsolvedLevel(int last) const {
+  for (int level = 0; level < last && IsLevel(level); ++level) {
+    if (levelStates[level] != Solved) return level;
+  }
+  return last;
+}
+
 void Progress::AdvanceFrom(int level) {
   if (level < 0 || level + 1 >= LevelCount) return;
   if (levelStates[level + 1] == Locked) levelStates[level + 1] = Open;

@@ -69,6 +69,13 @@ class Progress {
   // Makes the level current, opens it if locked, and saves; nothing for level 0.
   void SelectLevel(int level);
   int IsNotSkipped(int level) const;
+  // Records a solved or skipped level and saves, leaving the current level
+  // where it is: for the last level, after which there is none to go on to.
+  void RecordResult(int level, int solved);
+  // How many of the levels 0..last are in the level state.
+  int CountLevels(int state, int last) const;
+  // The first of the levels 0..last not solved, or last when all are.
+  int FirstUnsolvedLevel(int last) const;
   // Opens the next level if locked, makes it current, and saves.
   void AdvanceFrom(int level);
   // -1 means the current level. Levels outside the table answer as locked.

@@ -90,7 +90,10 @@ void Resources::WaitWhileInBackground(int inLevel) {
     soundManager->StopMusic();
     if (inLevel == 1) soundManager->StopBallSound();
   }
-  while (AppSuspended() == 1) Delay(5);
+  // A close request (the window's, or the system's at logout) ends the wait:
+  // the loop that called this quits at the end of its pass.
+  while (AppSuspended() == 1 && AppTerminatePending() == 0) Delay(5);
+  if (AppTerminatePending() == 1) return;
   if (soundManager) {
     soundManager->StartMusic();
     if (inLevel == 1) soundManager->StartBallSound();

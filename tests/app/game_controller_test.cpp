@@ -1,9 +1,11 @@
+#include <csignal>
 #include <filesystem>
 
 #include "app/game_controller.h"
 #include "app/play_screen_fixture.h"
 #include "menus/world_map.h"
 #include "platform/clock.h"
+#include "platform/input.h"
 #include "services/game_log.h"
 #include "services/resources.h"
 
@@ -105,4 +107,43 @@ TEST_F(GameControllerTest, ACloseRequestQuitsLoggingTheLevelUnfinishedAndSavingO
   EXPECT_EQ(gameLog->levelInProgress, GameLog::NoLevel);  // closed as unfinished
   EXPECT_TRUE(Logged("normal: Saving options"));
   EXPECT_EQ(folder.Bytes("options.dat").size(), 12u);
+}
+
+namespace {
+
+void PushWindowEvent(SDL_WindowEventID event) {
+  SDL_Event e{};
+  e.type = SDL_WINDOWEVENT;
+  e.window.event = event;
+  SDL_PushEvent(&e);
+}
+
+}  // namespace
+
+TEST_F(GameControllerTest, AMinimisedGameStillQuitsOnTheWindowsCloseRequest) {
+  GameController::StartLevel(1);
+  gameController->runMode = 0;
+  fake.onSleep = [passes = 0]() mutable {
+    ++passes;
+    if (passes == 5) PushWindowEvent(SDL_WINDOWEVENT_MINIMIZED);
+    if (passes == 50) PushQuit();  // long after the wait began
+    if (passes == 5000) PushWindowEvent(SDL_WINDOWEVENT_RESTORED);  // only if the quit was ignored
+  };
+  gameController->PlayLoop();
+  EXPECT_EQ(gameController->runMode, 2);
+  EXPECT_EQ(platform::AppSuspended(), 1);  // quit without being restored
+}
+
+TEST_F(GameControllerTest, AMinimisedGameQuitsOnSigterm) {
+  gameController->runMode = 1;
+  GameController::CreateScreens();
+  fake.onSleep = [passes = 0]() mutable {
+    ++passes;
+    if (passes == 5) PushWindowEvent(SDL_WINDOWEVENT_MINIMIZED);
+    if (passes == 50) raise(SIGTERM);  // as at logout
+    if (passes == 5000) PushWindowEvent(SDL_WINDOWEVENT_RESTORED);
+  };
+  gameController->MenuLoop();
+  EXPECT_EQ(gameController->runMode, 2);
+  EXPECT_EQ(platform::AppSuspended(), 1);
 }

@@ -77,6 +77,33 @@ TEST_F(InGameInput, HeldKeysRequestInPriorityOrder) {
   EXPECT_TRUE(Logged("--- escape key pressed"));
 }
 
+TEST_F(InGameInput, HoldingRRestartsOncePerPress) {
+  Play(kOpenRoom);
+  PushKey(SDLK_r, true);
+  InputState::Poll();
+  EXPECT_EQ(requestRestart, 1);
+  for (int i = 0; i < 120; ++i) {
+    SDL_Event e{};
+    e.type = SDL_KEYDOWN;
+    e.key.repeat = 1;  // the window system's auto-repeat
+    e.key.keysym.sym = SDLK_r;
+    SDL_PushEvent(&e);
+    InputState::Poll();
+    ASSERT_EQ(requestRestart, 0) << i;
+  }
+  // Still held, R keeps S from being read, as before.
+  PushKey(SDLK_s, true);
+  InputState::Poll();
+  EXPECT_EQ(requestSkip, 0);
+  PushKey(SDLK_r, false);
+  PushKey(SDLK_s, false);
+  // A tap between two polls still counts.
+  PushKey(SDLK_r, true);
+  PushKey(SDLK_r, false);
+  InputState::Poll();
+  EXPECT_EQ(requestRestart, 1);
+}
+
 TEST_F(InGameInput, ARightClickInTheSamePollWaitsForTheNext) {
   Play(kOpenRoom);
   PushClick(SDL_BUTTON_LEFT, 100, 560);  // both on the menu button

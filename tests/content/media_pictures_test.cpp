@@ -52,6 +52,8 @@ std::vector<Strip> AllPictures() {
       {"menuYesNo.png", 30, 30, 2},
       {"sliderBack.png", 1, 1, 1},
       {"sliderX.png", 1, 1, 1},
+      {"ending.png", 640, 448, 1, 640, 448},
+      {"pagefigures.png", 20, 40, 10, 200, 40},
   };
   for (int i = 0; i < 10; ++i) strips.push_back({"tutorialtext" + media_test::TwoDigits(i) + ".png", 640, 448, 1, 640, 448});
   for (int i = 0; i < 17; ++i) {

@@ -1,7 +1,8 @@
 // The whole game as a player goes through it, from a first run with no files:
 // the logo, the main menu, every shipped level solved with the solver's moves
 // as arrow keys through every hand-over, hint page and world map, a trip to
-// the menu and back, the options, and Quit; then the files left on disk.
+// the menu and back, the journey's end, the options, and Quit; then the files
+// left on disk.
 
 #include <array>
 #include <cstring>
@@ -87,7 +88,10 @@ TEST_F(GameSession, EveryShippedLevelFromTheLogoToQuit) {
       {SDLK_ESCAPE, menus},
       {SDLK_RETURN, playing},
       {0, [] { return progress->LevelState(levels::Last) == Progress::Solved; }},
-      {SDLK_ESCAPE, menus},
+      // The journey's end: the world map, then (a fresh press) the closing page.
+      {SDLK_RETURN, [] { return worldMap->state == MenuScreen::FadingOut; }},
+      {0, [] { return worldMap->state == 0 && gameController->popup->state == MenuScreen::Shown; }},
+      {SDLK_RETURN, menus},
       {SDLK_DOWN, [] { return mainMenu->selected == MainMenu::Options; }},
       {SDLK_RETURN, [] { return optionsMenu->state != MenuScreen::Hidden; }},
       {SDLK_DOWN, [] { return optionsMenu->selected == OptionsMenu::EffectsVolume; }},
@@ -130,14 +134,15 @@ TEST_F(GameSession, EveryShippedLevelFromTheLogoToQuit) {
   EXPECT_EQ(line, script.size()) << "stopped waiting at line " << line << " after " << passes << " passes";
   std::vector<int> expectedLevels;
   for (int level = 0; level <= levels::Last; ++level) expectedLevels.push_back(level);
-  EXPECT_EQ(levelsEntered, expectedLevels);  // the last level, solved, starts again
-  EXPECT_EQ(mapsShown, 16);          // after the fifth level of every full group
-  EXPECT_EQ(pagesShown.size(), 7u);  // levels 0, 3, 4, 6, 9, 13 and 80
+  EXPECT_EQ(levelsEntered, expectedLevels);  // the last level waits behind the menus again
+  EXPECT_EQ(CurrentMap->number, levels::Last);
+  EXPECT_EQ(mapsShown, 17);          // after the fifth level of every full group, and at the end
+  EXPECT_EQ(pagesShown.size(), 8u);  // levels 0, 3, 4, 6, 9, 13 and 80, and the closing page
 
   const std::vector<uint8_t> save = folder.Bytes("save0.dat");
   ASSERT_EQ(save.size(), 510u);
   for (int level = 0; level <= levels::Last; ++level) EXPECT_EQ(save[level], Progress::Solved) << level;
-  EXPECT_EQ(save[levels::Last + 1], Progress::Open);
+  EXPECT_EQ(save[levels::Last + 1], Progress::Locked);  // the journey goes no further
   for (int page = 0; page < Progress::TutorialPageCount; ++page) EXPECT_EQ(save[500 + page], page <= 6) << page;
 
   const std::vector<uint8_t> identifier = folder.Bytes("uniqueID.idn");

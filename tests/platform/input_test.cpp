@@ -4,17 +4,19 @@
 
 #include "platform/input.h"
 #include "support/display_fixture.h"
+#include "support/fake_clock.h"
 
 using namespace platform;
 
 namespace {
 
-void PushKey(SDL_Keycode key, bool down, bool repeat = false) {
+void PushKey(SDL_Keycode key, bool down, bool repeat = false, Uint16 mod = KMOD_NONE) {
   SDL_Event e{};
   e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
   e.key.state = down ? SDL_PRESSED : SDL_RELEASED;
   e.key.repeat = repeat;
   e.key.keysym.sym = key;
+  e.key.keysym.mod = mod;
   SDL_PushEvent(&e);
 }
 
@@ -46,6 +48,33 @@ TEST_F(Input, KeyHitCountsPressesOnceAndIgnoresAutoRepeat) {
   PushKey(SDLK_r, false);
   PushKey(SDLK_r, true);
   EXPECT_EQ(KeyHit(82), 2);
+}
+
+TEST_F(Input, AKeyFlushedWhileHeldStaysUpThroughAutoRepeatUntilPressedAgain) {
+  PushKey(SDLK_RETURN, true);
+  FlushKeys();  // a screen appeared while Enter was held
+  for (int i = 0; i < 5; ++i) PushKey(SDLK_RETURN, true, true);
+  EXPECT_EQ(KeyDown(13), 0);
+  EXPECT_EQ(KeyHit(13), 0);
+  PushKey(SDLK_RETURN, false);
+  PushKey(SDLK_RETURN, true);
+  EXPECT_EQ(KeyDown(13), 1);
+  EXPECT_EQ(KeyHit(13), 1);
+}
+
+TEST_F(Input, AltEnterAndF11AskForFullScreenOnceAndAreNoKeys) {
+  PushKey(SDLK_RETURN, true, false, KMOD_LALT);
+  PushKey(SDLK_RETURN, true, true, KMOD_LALT);  // held: auto-repeat asks nothing more
+  EXPECT_EQ(KeyDown(13), 0);
+  EXPECT_EQ(GetChar(), 0);
+  EXPECT_EQ(FullscreenToggleRequested(), 1);
+  EXPECT_EQ(FullscreenToggleRequested(), 0);
+  PushKey(SDLK_RETURN, false, false, KMOD_LALT);
+  PushKey(SDLK_F11, true);
+  EXPECT_EQ(FullscreenToggleRequested(), 1);
+  PushKey(SDLK_RETURN, true);  // Enter alone is Enter
+  EXPECT_EQ(FullscreenToggleRequested(), 0);
+  EXPECT_EQ(KeyDown(13), 1);
 }
 
 TEST_F(Input, KeysMapToVirtualKeyCodes) {
@@ -96,8 +125,21 @@ TEST_F(Input, CloseRequestIsReportedOnce) {
   SDL_Event e{};
   e.type = SDL_QUIT;
   SDL_PushEvent(&e);
+  EXPECT_EQ(AppTerminatePending(), 1);  // looking leaves it for AppTerminate
   EXPECT_EQ(AppTerminate(), 1);
   EXPECT_EQ(AppTerminate(), 0);
+  EXPECT_EQ(AppTerminatePending(), 0);
+}
+
+TEST_F(Input, ReopeningTheDisplayKeepsACloseRequestAndTheNextFullScreenSwitch) {
+  SDL_Event e{};
+  e.type = SDL_QUIT;
+  SDL_PushEvent(&e);
+  PushKey(SDLK_F11, true);
+  PollSystem();
+  ASSERT_TRUE(OpenGraphics(800, 600, 0, 60, 0));
+  EXPECT_EQ(AppTerminate(), 1);
+  EXPECT_EQ(FullscreenToggleRequested(), 1);
 }
 
 TEST_F(Input, FocusLossSuspendsAndFlushes) {
@@ -119,4 +161,15 @@ TEST_F(Input, PrintScreenIsSeenAsynchronouslyUntilAsked) {
   PushKey(SDLK_PRINTSCREEN, false);
   EXPECT_NE(AsyncKeyDown(44), 0);  // pressed since the last query, though up now
   EXPECT_EQ(AsyncKeyDown(44), 0);
+}
+
+TEST_F(Input, ThePointerSettlesForHalfASecondAfterTheDisplayReopens) {
+  FakeClock clock;
+  EXPECT_EQ(PointerSettling(), 0);  // the first opening moves no pointer of the game's
+  ASSERT_TRUE(OpenGraphics(800, 600, 0, 60, 0));
+  EXPECT_EQ(PointerSettling(), 1);
+  clock.Advance(499);
+  EXPECT_EQ(PointerSettling(), 1);
+  clock.Advance(1);
+  EXPECT_EQ(PointerSettling(), 0);
 }

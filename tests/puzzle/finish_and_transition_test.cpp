@@ -1,3 +1,4 @@
+#include "menus/closing_page.h"
 #include "services/resources.h"
 #include "puzzle_fixture.h"
 
@@ -68,13 +69,74 @@ TEST_F(FinishTest, AResultIsRecordedOnlyWhenItAddsSomething) {
   }
 }
 
-TEST_F(FinishTest, TheLevelAfterTheLastIsTheLastAgain) {
+TEST_F(FinishTest, TheLastLevelEndsTheJourneyMapThenClosingPageThenMainMenu) {
+  for (int level = 0; level < levels::Last; ++level) progress->MarkLevelFinished(level, level == 7 || level == 12 ? 0 : 1);
   WriteLevel(80, Corridor);
   StartAt(80);
   gameController->popup = nullptr;
-  CurrentMap->Finish(1);
-  ASSERT_NE(NextMap, nullptr);
-  EXPECT_EQ(NextMap->number, 80);
+  gameController->runMode = 0;
+  Move(requestRight);  // onto the exit
+
+  // No level after the last: the current level stays 80, and 81 stays shut.
+  EXPECT_EQ(NextMap, nullptr);
+  EXPECT_EQ(CurrentMap->number, 80);
+  EXPECT_EQ(progress->LevelState(80), Progress::Solved);
+  EXPECT_EQ(progress->currentLevel, 80);
+  EXPECT_EQ(progress->LevelState(81), Progress::Locked);
+  EXPECT_EQ(folder.Bytes("save0.dat")[80], 1);
+  EXPECT_EQ(folder.Bytes("save0.dat")[81], 0);
+
+  // The world map with the whole road; the ball rests and nothing finishes again.
+  EXPECT_EQ(worldMap->state, MenuScreen::FadingIn);
+  EXPECT_GE(worldMap->TargetLength(), worldMap->PathLength());
+  for (int i = 0; i < 300; ++i) gameController->PlayStep();
+  EXPECT_EQ(worldMap->state, MenuScreen::Shown);
+  EXPECT_EQ(Ball().cellX, 9);
+  EXPECT_EQ(NextMap, nullptr);
+  EXPECT_EQ(gameLog->levelInProgress, GameLog::NoLevel);
+
+  // Dismissed, it gives way to the closing page with the counts.
+  worldMap->Close();
+  for (int i = 0; i < 100 && worldMap->state != MenuScreen::Hidden; ++i) gameController->PlayStep();
+  gameController->PlayStep();
+  auto page = std::dynamic_pointer_cast<ClosingPage>(gameController->popup);
+  ASSERT_NE(page, nullptr);
+  EXPECT_EQ(page->solvedCount, 79);
+  EXPECT_EQ(page->skippedCount, 2);
+  EXPECT_EQ(gameController->runMode, 0);
+
+  // Dismissed, the main menu follows with the first level not solved behind it.
+  for (int i = 0; i < MenuScreen::FullFade; ++i) gameController->PlayStep();
+  page->Close();
+  for (int i = 0; i < 100 && gameController->runMode == 0; ++i) gameController->PlayStep();
+  EXPECT_EQ(gameController->runMode, 1);
+  EXPECT_EQ(CurrentMap->number, 7);
+  EXPECT_EQ(progress->currentLevel, 7);
+  EXPECT_EQ(progress->LevelState(80), Progress::Solved);
+}
+
+TEST_F(FinishTest, AfterTheJourneyWithEveryLevelSolvedPlayReturnsToTheLast) {
+  EXPECT_EQ(progress->FirstUnsolvedLevel(levels::Last), 0);
+  for (int level = 0; level < levels::Last; ++level) progress->MarkLevelFinished(level, 1);
+  progress->RecordResult(levels::Last, 1);
+  EXPECT_EQ(progress->FirstUnsolvedLevel(levels::Last), levels::Last);
+  EXPECT_EQ(progress->CountLevels(Progress::Solved, levels::Last), 81);
+  EXPECT_EQ(progress->CountLevels(Progress::Skipped, levels::Last), 0);
+  EXPECT_EQ(progress->currentLevel, levels::Last);
+}
+
+TEST_F(FinishTest, StartingALevelDuringTheEndingAbandonsIt) {
+  WriteLevel(80, Corridor);
+  StartAt(80);
+  gameController->popup = nullptr;
+  gameController->runMode = 0;
+  Move(requestRight);
+  ASSERT_NE(worldMap->state, MenuScreen::Hidden);
+  GameController::StartLevel(0);  // the progress was reset from the menus
+  for (int i = 0; i < 200; ++i) gameController->PlayStep();
+  EXPECT_EQ(std::dynamic_pointer_cast<ClosingPage>(gameController->popup), nullptr);
+  EXPECT_EQ(gameController->runMode, 0);
+  EXPECT_EQ(CurrentMap->number, 0);
 }
 
 // The next level's origin can only lie on the board; a damaged file saying

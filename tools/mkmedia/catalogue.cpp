@@ -4,6 +4,7 @@
 #include <string>
 
 #include "board_pieces.h"
+#include "closing_page.h"
 #include "effects.h"
 #include "frame.h"
 #include "ico_writer.h"
@@ -103,6 +104,10 @@ std::vector<Job> AllJobs() {
                     Png(out, "blank.png", BlankPage());
                     for (int i = 0; i < kTutorialPages; ++i)
                       Png(out, "tutorialtext" + TwoDigits(i) + ".png", TutorialText(i));
+                  }});
+  jobs.push_back({"closing page", [](const Output& out) {
+                    Png(out, "ending.png", ClosingPageText());
+                    Png(out, "pagefigures.png", PageFigures());
                   }});
   jobs.push_back({"world map", [](const Output& out) {
                     Png(out, "worldMap.png", WorldMapPicture());

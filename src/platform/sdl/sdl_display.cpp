@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "platform/audio.h"
@@ -22,6 +23,7 @@
 #include "platform/render_backend.h"
 #include "platform/sdl/gl_renderer.h"
 #include "platform/sdl/key_map.h"
+#include "platform/sdl/sdl_gamepad.h"
 
 namespace platform {
 namespace {
@@ -43,6 +45,12 @@ struct Display {
 Display display;
 std::string title = "Marrowick";
 std::string lastError;
+// Kept across reopening the display (window to full screen and back): the
+// icon the game gave the window and where the player left the window.
+std::string iconPath;
+bool displayOpenedBefore = false;
+bool windowPlaced = false;
+int savedWindowX = 0, savedWindowY = 0;
 constexpr int kFlipsToTime = 30;
 
 Letterbox WindowLetterbox() {
@@ -83,9 +91,16 @@ void HandleEvent(const SDL_Event& e) {
       InputTerminateRequested();
       break;
     case SDL_KEYDOWN: {
-      const int key = VirtualKeyFromSdl(e.key.keysym.sym);
+      const SDL_Keycode sym = e.key.keysym.sym;
+      if (sym == SDLK_F11 || (sym == SDLK_RETURN && (e.key.keysym.mod & KMOD_ALT) != 0)) {
+        if (!e.key.repeat) InputFullscreenToggleRequested();
+        break;
+      }
+      const int key = VirtualKeyFromSdl(sym);
       if (key == 44) InputAsyncKey(44, true);
-      if (key) InputKeyDown(key);
+      // Auto-repeat never makes a key down again: a key flushed while held (a
+      // screen appeared) stays up until it is pressed anew.
+      if (key && !e.key.repeat) InputKeyDown(key);
       // Keys that type control characters, as the host's character messages do.
       if (key == 8 || key == 9 || key == 13 || key == 27) InputTypedChar(key);
       break;
@@ -120,6 +135,13 @@ void HandleEvent(const SDL_Event& e) {
     case SDL_MOUSEWHEEL:
       InputWheel(e.wheel.y);
       break;
+    case SDL_CONTROLLERDEVICEADDED:
+    case SDL_CONTROLLERDEVICEREMOVED:
+    case SDL_CONTROLLERBUTTONDOWN:
+    case SDL_CONTROLLERBUTTONUP:
+    case SDL_CONTROLLERAXISMOTION:
+      HandleGamepadEvent(e);
+      break;
     case SDL_WINDOWEVENT:
       if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST || e.window.event == SDL_WINDOWEVENT_MINIMIZED) {
         InputSuspended(true);
@@ -142,6 +164,60 @@ void PresentTwice() {
   }
 }
 
+void ApplyWindowIcon() {
+  auto picture = DecodeIcoFirstIcon(HostPath(iconPath));
+  if (!picture) return;
+  SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(picture->pixels.data(), picture->width,
+                                                            picture->height, 32, picture->width * 4,
+                                                            SDL_PIXELFORMAT_ABGR8888);
+  if (!surface) return;
+  SDL_SetWindowIcon(display.window, surface);
+  SDL_FreeSurface(surface);
+}
+
+// A window manager places a new window's frame where the window was asked
+// for, which puts the window itself a title bar lower each time the game comes
+// back from full screen. Once the frame is known the window is moved so that
+// its own corner is back where the player left it.
+void ReturnToPlace() {
+  const Uint32 waitUntil = SDL_GetTicks() + 250;
+  int top = 0, left = 0, bottom = 0, right = 0;
+  // A driver that knows no frames (or a window manager that draws none) leaves them at 0.
+  while (SDL_GetWindowBordersSize(display.window, &top, &left, &bottom, &right) == 0 && top + left == 0) {
+    if (SDL_TICKS_PASSED(SDL_GetTicks(), waitUntil)) break;
+    SDL_PumpEvents();
+    SDL_Delay(5);
+  }
+  SDL_SetWindowPosition(display.window, savedWindowX, savedWindowY);
+}
+
+// The off-screen and dummy drivers open "displays" nobody sees: they are used
+// only when asked for by name, so a machine with no display says so instead of
+// running invisibly.
+bool InitVideo() {
+  const char* asked = SDL_GetHint(SDL_HINT_VIDEODRIVER);
+  std::string candidates;
+  if (!asked || !*asked) {
+    for (int i = 0; i < SDL_GetNumVideoDrivers(); ++i) {
+      const std::string name = SDL_GetVideoDriver(i);
+      if (name == "offscreen" || name == "dummy" || name == "evdev") continue;
+      // Without a session's runtime folder no compositor can be reached, and
+      // the attempt would only print the library's own complaint.
+      if (name == "wayland" && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("XDG_RUNTIME_DIR")) continue;
+      candidates += (candidates.empty() ? "" : ",") + name;
+    }
+    if (candidates.empty()) {
+      lastError = "no display";
+      return false;
+    }
+    SDL_SetHint(SDL_HINT_VIDEODRIVER, candidates.c_str());
+  }
+  const bool opened = SDL_InitSubSystem(SDL_INIT_VIDEO) == 0;
+  if (!opened) lastError = asked && *asked ? std::string("no display: ") + SDL_GetError() : "no display";
+  if (!candidates.empty()) SDL_SetHint(SDL_HINT_VIDEODRIVER, "");
+  return opened;
+}
+
 }  // namespace
 
 bool InitPlatform(const char* argv0) {
@@ -149,6 +225,8 @@ bool InitPlatform(const char* argv0) {
     lastError = SDL_GetError();
     return false;
   }
+  // Without controller support the keyboard and mouse still play the game.
+  SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER);
   // Tests and tools that pass no program path keep their working folder for everything.
   if (!argv0) return true;
   std::string programFolder;
@@ -178,8 +256,13 @@ bool InitPlatform(const char* argv0) {
 // at exit gains nothing, and a driver unloaded early leaves its own allocations
 // unattributable for leak checkers.
 void ShutdownPlatform() {
+  CloseGamepads();
   CloseAudio();
   CloseGraphics();
+  // A platform started again opens its first display afresh.
+  displayOpenedBefore = false;
+  windowPlaced = false;
+  iconPath.clear();
 }
 
 void SelectGraphicsDriver(int, int) {}
@@ -187,10 +270,7 @@ void SelectGraphicsDriver(int, int) {}
 bool OpenGraphics(int width, int height, int depth, int hz, int) {
   CloseGraphics();
   if (!SDL_WasInit(SDL_INIT_VIDEO)) {
-    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
-      lastError = std::string("no display could be opened: ") + SDL_GetError();
-      return false;
-    }
+    if (!InitVideo()) return false;
     // Held for the whole run, so reopening the display does not reload the driver.
     if (SDL_GL_LoadLibrary(nullptr) != 0) {
       lastError = std::string("no OpenGL driver: ") + SDL_GetError();
@@ -204,7 +284,11 @@ bool OpenGraphics(int width, int height, int depth, int hz, int) {
   const bool fullscreen = depth != 0;
   Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
   if (fullscreen) flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
-  display.window = SDL_CreateWindow(title.c_str(), SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, flags);
+  // Full screen comes up on the monitor the window was on; the window comes
+  // back where it was.
+  const int x = windowPlaced ? savedWindowX : SDL_WINDOWPOS_CENTERED;
+  const int y = windowPlaced ? savedWindowY : SDL_WINDOWPOS_CENTERED;
+  display.window = SDL_CreateWindow(title.c_str(), x, y, width, height, flags);
   if (!display.window) {
     lastError = std::string("the game window could not be opened: ") + SDL_GetError();
     return false;
@@ -232,8 +316,12 @@ bool OpenGraphics(int width, int height, int depth, int hz, int) {
     CloseGraphics();
     return false;
   }
+  if (!iconPath.empty()) ApplyWindowIcon();
   PresentTwice();
+  if (!fullscreen && windowPlaced) ReturnToPlace();
   ResetInputState();
+  if (displayOpenedBefore) InputDisplayReopened();
+  displayOpenedBefore = true;
   if (fullscreen) {
     const Letterbox box = WindowLetterbox();
     SDL_WarpMouseInWindow(display.window, box.x + box.width / 2, box.y + box.height / 2);
@@ -243,6 +331,11 @@ bool OpenGraphics(int width, int height, int depth, int hz, int) {
 }
 
 void CloseGraphics() {
+  if (display.window && !display.fullscreen &&
+      (SDL_GetWindowFlags(display.window) & (SDL_WINDOW_MINIMIZED | SDL_WINDOW_MAXIMIZED)) == 0) {
+    SDL_GetWindowPosition(display.window, &savedWindowX, &savedWindowY);
+    windowPlaced = true;
+  }
   if (display.context) {
     RendererClose();
     SDL_GL_DeleteContext(display.context);
@@ -293,17 +386,11 @@ void AppTitle(const std::string& text) {
 
 const std::string& CurrentAppTitle() { return title; }
 
-void SetWindowIcon(const std::string& iconPath) {
-  if (!display.window) return;
-  auto picture = DecodeIcoFirstIcon(HostPath(iconPath));
-  if (!picture) return;
-  SDL_Surface* surface = SDL_CreateRGBSurfaceWithFormatFrom(picture->pixels.data(), picture->width,
-                                                            picture->height, 32, picture->width * 4,
-                                                            SDL_PIXELFORMAT_ABGR8888);
-  if (!surface) return;
-  SDL_SetWindowIcon(display.window, surface);
-  SDL_FreeSurface(surface);
+void SetWindowIcon(const std::string& path) {
+  iconPath = path;
+  if (display.window) ApplyWindowIcon();
 }
+
 
 // SDL's windows always have a minimize box.
 void EnableMinimizeBox() {}

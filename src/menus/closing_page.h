@@ -1,0 +1,24 @@
+#pragma once
+// The page that closes the journey, in the look of the hint pages: the closing
+// words from the media folder and the player's counts of levels solved and
+// skipped, written in the page's own figures. Any key or click closes it once
+// it has faded in.
+
+#include <memory>
+
+#include "menus/popup_screen.h"
+
+class ClosingPage : public PopupScreen {
+ public:
+  int solvedCount = 0;
+  int skippedCount = 0;
+  platform::TImage figures;  // ten cells, 0-9
+
+  static std::shared_ptr<ClosingPage> Create(int solved, int skipped);
+  void Setup() override;
+  void Activate(bool byMouse) override;
+  void Draw(bool overlay = false) override;
+
+ private:
+  void DrawCount(int count, int baseline);
+};
