@@ -40,6 +40,7 @@ bool StartUp() {
                          "pictures and sounds will be absent.\n");
   }
   splash->Show();
+  DebugLog("logo shown");
   SeedRnd(Millisecs());
   AutoMidHandle(true);
   if (!OpenAudio()) {
@@ -54,6 +55,7 @@ bool StartUp() {
   trailImages[1] = LoadImage("media\\shade.png", -1);
   trailImages[2] = LoadImage("media\\spark.png", -1);
   TutorialPage::LoadTutorialTexts();
+  DebugLog("media loaded");
   gameController = GameController::Create();
   gameLog = GameLog::Create();
   splash->Wait();
@@ -66,11 +68,13 @@ int RunProgram(const char* argv0) {
     return 1;
   }
   if (!StartUp()) {
+    Resources::CloseDisplay();
     ShutdownPlatform();
     return 1;
   }
   gameController->Start();
   DebugLog("-- End of program --");
+  Resources::CloseDisplay();
   ShutdownPlatform();
   return 0;
 }

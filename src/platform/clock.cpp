@@ -33,7 +33,7 @@ void Delay(int ms) {
 std::string CurrentDate() {
   static const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-  const std::time_t now = std::time(nullptr);
+  const std::time_t now = installed.calendar ? installed.calendar() : std::time(nullptr);
   std::tm local{};
   localtime_r(&now, &local);
   // Month names are written out here so the host's locale cannot change them.

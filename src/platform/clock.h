@@ -3,6 +3,7 @@
 // nothing in them depends on the wall clock.
 
 #include <cstdint>
+#include <ctime>
 #include <functional>
 #include <string>
 
@@ -15,6 +16,8 @@ std::string CurrentDate();
 struct ClockSource {
   std::function<int32_t()> now;
   std::function<void(int)> sleep;
+  // Seconds since 1970 for CurrentDate; empty: the system's calendar.
+  std::function<std::time_t()> calendar;
 };
 // An empty source restores the system clock.
 void InstallClock(ClockSource source);

@@ -88,9 +88,11 @@ void levelStartType::Swap() {
 
 void levelStartType::Start() {
   // After the fifth level of a group the world map selects the new art style
-  // when it closes; a map closed before the scroll ended has done so too early,
-  // for the old level, so the new level selects its own.
-  if (groupDone == 0 || worldMap->state == 0) Resources::SelectBackground(CurrentMap->artStyle);
+  // when it closes; a map dismissed before the scroll ended (gone or still
+  // fading out) has done so too early, for the old level, so the new level
+  // selects its own.
+  const bool mapDismissed = worldMap->state == MenuScreen::Hidden || worldMap->state == MenuScreen::FadingOut;
+  if (groupDone == 0 || mapDismissed) Resources::SelectBackground(CurrentMap->artStyle);
   platform::DebugLog("start level");
   CurrentMap->IntroSparkles();
   CurrentMap->Restart();

@@ -51,6 +51,11 @@ void Resources::OpenDisplay() {
   SelectBackground(backgroundIndex);
 }
 
+void Resources::CloseDisplay() {
+  if (displayOpen == 1) CloseGraphics();
+  displayOpen = 0;
+}
+
 void Resources::SelectBackground(int index) {
   if (index < 0 || index >= static_cast<int>(backgrounds.size())) return;
   if (currentBackground && index == backgroundIndex) return;

@@ -30,6 +30,8 @@ class Resources {
   static void SetFullscreen(int mode);
   static void ToggleFullscreen();
   static void OpenDisplay();
+  // Closes the display for good; the next SetFullscreen opens it anew.
+  static void CloseDisplay();
   static void SelectBackground(int index);
   static void LoadMedia();
   static void WaitWhileInBackground(int inLevel);

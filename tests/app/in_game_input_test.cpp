@@ -1,3 +1,5 @@
+#include <ostream>
+
 #include "app/in_game_buttons.h"
 #include "app/in_game_input.h"
 #include "app/play_screen_fixture.h"
@@ -21,6 +23,16 @@ const Picture kOpenRoom = {
     "#..................#",
     "#.................E#",
     "####################",
+};
+
+// The request flags one poll raised.
+struct Requests {
+  int up, left, right, down, restart, skip, menu;
+  bool operator==(const Requests&) const = default;
+  friend std::ostream& operator<<(std::ostream& out, const Requests& r) {
+    return out << "up " << r.up << " left " << r.left << " right " << r.right << " down " << r.down << " restart "
+               << r.restart << " skip " << r.skip << " menu " << r.menu;
+  }
 };
 
 }  // namespace
@@ -58,23 +70,25 @@ TEST_F(InGameInput, HoverArrowPrefersVerticalOnTiesAndIgnoresTheBallsOwnCell) {
   }
 }
 
+// Held together, one arrow wins in the order Up, Left, Right, Down, and one of
+// R, S and Escape in that order; letting the winner go hands over to the next.
 TEST_F(InGameInput, HeldKeysRequestInPriorityOrder) {
   Play(kOpenRoom);
-  PushKey(SDLK_LEFT, true);
-  PushKey(SDLK_UP, true);
-  PushKey(SDLK_s, true);
-  PushKey(SDLK_ESCAPE, true);
-  InputState::Poll();
-  EXPECT_EQ(requestUp, 1);
-  EXPECT_EQ(requestLeft, 0);
-  EXPECT_EQ(requestSkip, 1);
-  EXPECT_EQ(requestMenu, 0);
+  for (SDL_Keycode key : {SDLK_DOWN, SDLK_RIGHT, SDLK_LEFT, SDLK_UP, SDLK_ESCAPE, SDLK_s, SDLK_r}) PushKey(key, true);
+  auto polled = [] {
+    InputState::Poll();
+    return Requests{requestUp, requestLeft, requestRight, requestDown, requestRestart, requestSkip, requestMenu};
+  };
+  EXPECT_EQ(polled(), (Requests{1, 0, 0, 0, 1, 0, 0}));
   PushKey(SDLK_UP, false);
+  PushKey(SDLK_r, false);
+  EXPECT_EQ(polled(), (Requests{0, 1, 0, 0, 0, 1, 0}));
+  PushKey(SDLK_LEFT, false);
   PushKey(SDLK_s, false);
-  InputState::Poll();
-  EXPECT_EQ(requestLeft, 1);
-  EXPECT_EQ(requestMenu, 1);
+  EXPECT_EQ(polled(), (Requests{0, 0, 1, 0, 0, 0, 1}));
   EXPECT_TRUE(Logged("--- escape key pressed"));
+  PushKey(SDLK_RIGHT, false);
+  EXPECT_EQ(polled(), (Requests{0, 0, 0, 1, 0, 0, 1}));
 }
 
 TEST_F(InGameInput, HoldingRRestartsOncePerPress) {

@@ -20,6 +20,7 @@
 #include "puzzle/level_solver.h"
 #include "puzzle/level_start.h"
 #include "puzzle/map.h"
+#include "services/resources.h"
 #include "support/fake_clock.h"
 #include "support/game_paths.h"
 
@@ -31,7 +32,12 @@ class GameSession : public ::testing::Test {
     fake.extraPerSleep = 16;  // about one step per pass of a loop
     ASSERT_TRUE(platform::InitPlatform());
   }
-  void TearDown() override { platform::ShutdownPlatform(); }
+  // As the program ends: the display closed and forgotten, so that the next
+  // session's start-up opens its own.
+  void TearDown() override {
+    Resources::CloseDisplay();
+    platform::ShutdownPlatform();
+  }
 
  public:
   static void PushKey(SDL_Keycode key, bool down) {

@@ -81,6 +81,24 @@ TEST_F(MenuScreenTest, HeldDownMovesAtThePressThenEachTimeMoreThan250MsHavePasse
   EXPECT_EQ(gameController->GetActiveScreen(), 7);
 }
 
+// With Up and Down both held, the presses are taken Down first, but the
+// repeat that follows goes up.
+TEST_F(MenuScreenTest, HeldUpAndDownPressDownFirstAndRepeatUp) {
+  screen->Select(2);
+  Key(SDLK_UP, true);
+  Key(SDLK_DOWN, true);
+  std::vector<std::pair<int, int>> moves;  // (step, selection) at each move
+  int last = screen->selected;
+  for (int step = 0; step < 35; ++step) {
+    Run(1);
+    if (screen->selected != last) moves.emplace_back(step, screen->selected);
+    last = screen->selected;
+  }
+  Key(SDLK_UP, false);
+  Key(SDLK_DOWN, false);
+  EXPECT_EQ(moves, (std::vector<std::pair<int, int>>{{0, 3}, {1, 2}, {16, 1}, {31, 0}}));
+}
+
 TEST_F(MenuScreenTest, ActivationWaitsMoreThan600MsAfterShowingAndAfterEachActivation) {
   screen->Hide();
   screen->Show();

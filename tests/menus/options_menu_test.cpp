@@ -47,6 +47,8 @@ class OptionsTest : public MenuTest {
   }
 };
 
+// Leaving by Back closes the options and leaving by Play hides them: either
+// way one record per volume that differs from its value on opening.
 TEST_F(OptionsTest, AVisitLogsOnlyTheVolumesThatChangedFromOpeningToLeaving) {
   OpenOptions();
   EXPECT_EQ(gameController->GetActiveScreen(), 2);
@@ -67,10 +69,24 @@ TEST_F(OptionsTest, AVisitLogsOnlyTheVolumesThatChangedFromOpeningToLeaving) {
   Button(false);
   EXPECT_FLOAT_EQ(soundManager->musicVolume, 1.2f);
   EXPECT_EQ(SliderAt(2).value, 60);
-  mainMenu->CloseSubmenus(false);
-  const auto records = OptionRecords();
+  EXPECT_EQ(soundManager->lastChimeTime, 0) << "only the effects slider chimes";
+  clock.Advance(1000);
+  ClickAt(226, 242);  // Play
+  ASSERT_EQ(optionsMenu->state, MenuScreen::Hidden);
+  auto records = OptionRecords();
   ASSERT_EQ(records.size(), 1u);
   ExpectRecord(*records[0], OptionLogRecord::MusicVolume, Now(), 0, 120);
+
+  gameController->runMode = 1;
+  clock.Advance(1000);
+  OpenOptions();
+  ClickAt(580, 290);  // the effects slider
+  EXPECT_NE(soundManager->lastChimeTime, 0);
+  clock.Advance(1000);
+  ClickAt(530, 475);  // Back
+  records = OptionRecords();
+  ASSERT_EQ(records.size(), 2u);
+  ExpectRecord(*records[1], OptionLogRecord::EffectsVolume, Now(), 0, 40);
 }
 
 TEST_F(OptionsTest, EnterStepsTheEffectsVolumeAndItsSliderEvery600Ms) {

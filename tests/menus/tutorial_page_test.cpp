@@ -43,6 +43,19 @@ TEST_F(TutorialPageTest, PagesOpenSilentlyAndCloseOnTheFirstInputAfterFadingIn) 
   EXPECT_EQ(page->state, MenuScreen::FadingOut);
 }
 
+TEST_F(TutorialPageTest, EveryArrowEnterAndSpaceClosesAShownPage) {
+  for (SDL_Keycode key : {SDLK_DOWN, SDLK_UP, SDLK_LEFT, SDLK_RIGHT, SDLK_RETURN, SDLK_SPACE}) {
+    auto page = TutorialPage::Create(1);
+    page->Show();
+    for (int i = 0; i < MenuScreen::FullFade; ++i) page->Update(false);
+    ASSERT_EQ(page->state, MenuScreen::Shown);
+    Key(key, true);
+    page->Update(false);
+    Key(key, false);
+    EXPECT_EQ(page->state, MenuScreen::FadingOut) << SDL_GetKeyName(key);
+  }
+}
+
 TEST_F(TutorialPageTest, ThePictureLiesOnTheBlankSheetAtTheTopLeftOfTheBoard) {
   TutorialPage::LoadTutorialTexts();
   auto blankOnly = TutorialPage::Create(42);  // no such picture: the sheet alone

@@ -2,6 +2,7 @@
 // their positions can be read off the frame.
 
 #include "menu_fixture.h"
+#include "menus/options_menu.h"
 #include "menus/slider.h"
 #include "menus/widget_images.h"
 #include "menus/yes_no_box.h"
@@ -45,6 +46,27 @@ TEST_F(WidgetTest, YesNoBoxShowsItsCellAndHasNoValue) {
   box->SetValue(0.0);
   box->Draw(430, 145);
   EXPECT_EQ(PixelAt(619, 249), 0xF00000u);
+}
+
+// On the options screen the full-screen box lies 60 pixels right of and 15
+// above its button's centre, under the button's own picture where they meet.
+TEST_F(WidgetTest, TheFullScreenBoxLiesBesideItsButtonUnderTheButtonsPicture) {
+  yesNoImage = SolidImage(30, 30, 2, 0xFFF00000);
+  optionsMenu->buttonStrip = SolidImage(154, 30, 10, 0xFF0000F0);
+  platform::MidHandleImage(optionsMenu->buttonStrip);
+  optionsMenu->background = TImage();
+  optionsMenu->fade = MenuScreen::FullFade;
+  optionsMenu->Select(OptionsMenu::Back);
+  ClearTo(0, 0, 0);
+  optionsMenu->Draw(false);
+  // The button's picture spans x 453-606 and y 220-249; the box x 590-619, y 220-249.
+  EXPECT_EQ(PixelAt(590, 235), 0x0000F0u) << "the box is drawn first";
+  EXPECT_EQ(PixelAt(606, 249), 0x0000F0u);
+  EXPECT_EQ(PixelAt(607, 220), 0xF00000u);
+  EXPECT_EQ(PixelAt(619, 249), 0xF00000u);
+  EXPECT_EQ(PixelAt(620, 235), 0u);
+  EXPECT_EQ(PixelAt(610, 219), 0u);
+  EXPECT_EQ(PixelAt(610, 250), 0u);
 }
 
 TEST_F(WidgetTest, SliderTakesTheMouseOnlyStrictlyInsideItsTrackAndBand) {

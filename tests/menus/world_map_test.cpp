@@ -92,11 +92,42 @@ TEST_F(WorldMapTest, OneNewGroupGrowsOnePixelEverySecondStep) {
     }
     return pixels;
   };
-  worldMap->Draw(false);
-  const auto withBall = around();
-  worldMap->headX = -1;
-  worldMap->Draw(false);
-  EXPECT_NE(around(), withBall);
+  auto ballShows = [&](int fade) {
+    worldMap->fade = fade;
+    const int headX = worldMap->headX;
+    ClearTo(0, 0, 0);
+    worldMap->Draw(false);
+    const auto withHead = around();
+    worldMap->headX = -1;
+    ClearTo(0, 0, 0);
+    worldMap->Draw(false);
+    worldMap->headX = headX;
+    return around() != withHead;
+  };
+  EXPECT_TRUE(ballShows(MenuScreen::FullFade));
+  EXPECT_TRUE(ballShows(MenuScreen::FullFade / 2 + 1));
+  EXPECT_FALSE(ballShows(MenuScreen::FullFade / 2)) << "at half faded in the ball is not yet drawn";
+}
+
+// Each advance moves the dot pattern 1.6 pixels on along the path.
+TEST_F(WorldMapTest, TheDotsCreepForwardAlongThePath) {
+  CompleteGroups(3);
+  worldMap = WorldMap::Create();
+  worldMap->Show();
+  MapSteps(2 * 9);
+  worldMap->particles = std::make_shared<particleNodeType>();
+  MapSteps(2);  // the tenth advance
+  // The dot nearest the path's start was made first, so it ends the chain.
+  const particleType* first = nullptr;
+  for (particleNodeType* node = worldMap->particles->next.get(); node; node = node->next.get()) {
+    first = dynamic_cast<const particleType*>(node);
+  }
+  ASSERT_NE(first, nullptr);
+  ASSERT_EQ(first->kind, 3);
+  const SplinePoint expected = PointAt(10 * 1.6 / worldMap->path[0].length, worldMap->path[0]);
+  // A dot drifts a tenth of a pixel in the step after it was made.
+  EXPECT_NEAR((first->x + 100) * 4, expected.x, 1.0);
+  EXPECT_NEAR((first->y + 100) * 3, expected.y, 1.0);
 }
 
 TEST_F(WorldMapTest, FifteenGroupsFillThePathAndTheHeadRestsAtItsEnd) {

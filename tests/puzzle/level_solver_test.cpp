@@ -89,6 +89,8 @@ class LevelSolverTest : public PuzzleTest {
         real.end = moved ? RollEnd::Rest : RollEnd::Stuck;
         return real;
       }
+      // Only drawing lets faded trail go; undrawn, an endless roll's would pile up.
+      ClearParticles();
       Step();
     }
     real.end = RollEnd::Endless;

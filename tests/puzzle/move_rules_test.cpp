@@ -1,8 +1,19 @@
+#include "menus/tutorial_page.h"
 #include "puzzle_fixture.h"
 
 namespace {
 
-class MoveRulesTest : public PuzzleTest {};
+class MoveRulesTest : public PuzzleTest {
+ protected:
+  // Sparks of a finished level's burst: the only particles that home on a target.
+  static int Bursts() {
+    int bursts = 0;
+    for (auto* node = ParticleChain->next.get(); node; node = node->next.get()) {
+      bursts += static_cast<const particleType*>(node)->attract == 2 ? 1 : 0;
+    }
+    return bursts;
+  }
+};
 
 const Picture Room = {
     "####################",
@@ -188,19 +199,54 @@ TEST_F(MoveRulesTest, TheExitIsReachedOnlyAtItsCentre) {
 
 TEST_F(MoveRulesTest, SkipFinishesTheLevelExceptTheLast) {
   Play(Room, 80);
+  ClearParticles();
   Step(&requestSkip);
   EXPECT_EQ(NextMap, nullptr);
   EXPECT_EQ(LevelStart->IsPending(), 0);
 
+  EXPECT_EQ(Bursts(), 0);
+
   Play(Room, 12);
   gameLog->LevelBegin(12);
+  ClearParticles();
   Step(&requestSkip);
+  EXPECT_EQ(Bursts(), 5) << "a skip sends five sparks to the token, a solve thirty";
   ASSERT_NE(NextMap, nullptr);
   EXPECT_EQ(NextMap->number, 13);
   EXPECT_EQ(progress->LevelState(12), Progress::Skipped);
   EXPECT_EQ(gameLog->levelInProgress, GameLog::NoLevel);
   EXPECT_EQ(gameLog->levelRecordCount, 1);
   EXPECT_EQ(requestSkip, 0);
+}
+
+// Whatever covers the board, a hint page fading in or shown or the world map,
+// takes the ball out of the player's hands: no move, restart or skip is taken.
+TEST_F(MoveRulesTest, NothingIsTakenFromThePlayerWhileAPageOrTheWorldMapCoversTheBoard) {
+  Play(Room, 12);
+  gameLog->LevelBegin(12);
+  auto untouched = [this](const char* cover) {
+    for (int* request : {&requestRight, &requestUp, &requestRestart, &requestSkip}) {
+      Steps(3, request);
+      EXPECT_EQ(Ball().cellX, 9) << cover;
+      EXPECT_EQ(Ball().cellY, 3) << cover;
+      EXPECT_TRUE(Resting()) << cover;
+      EXPECT_EQ(NextMap, nullptr) << cover;
+      EXPECT_EQ(gameController->flash, nullptr) << cover;
+    }
+  };
+  gameController->popup = TutorialPage::Create(0);
+  gameController->popup->Show();
+  untouched("a page fading in");
+  gameController->popup->fade = MenuScreen::FullFade;
+  gameController->popup->state = MenuScreen::Shown;
+  untouched("a page shown");
+  gameController->popup->Hide();  // a hidden page stays in its slot and covers nothing
+  worldMap->Show();
+  untouched("the world map");
+  worldMap->Hide();
+
+  Step(&requestRight);
+  EXPECT_EQ(Ball().direction, 2);
 }
 
 TEST_F(MoveRulesTest, RollingSwellsTheBallSoundAndRestingLetsItSink) {

@@ -1,7 +1,7 @@
 #pragma once
 // A level screen without a display: the game's shared objects made fresh in a
 // temporary working folder, hand-drawn maps, level files written byte by byte,
-// and the level loop's step order run one 1/60 s step at a time.
+// and the controller's level-loop step run one 1/60 s step at a time.
 
 #include <gtest/gtest.h>
 
@@ -136,16 +136,12 @@ class PuzzleTest : public ::testing::Test {
     LevelStart->Start();
   }
 
-  // One step of the level loop in its order; `held` is the request the input
-  // poll raised for this step (a pointer to a flag, or none).
+  // One step of the level loop, the controller's own; `held` is the request the
+  // input poll raised for this step (a pointer to a flag, or none).
   void Step(int* held = nullptr) {
     InputState::ClearRequests();
     if (held) *held = 1;
-    LevelStart->Update();
-    if (gameController->flash) gameController->flash->Update();
-    const bool popupVisible = gameController->popup && gameController->popup->state != 0;
-    const int playerControl = !popupVisible && worldMap->state == 0 ? 1 : 0;
-    CurrentMap->Update(playerControl, worldMap->state != 0 ? 1 : 0);
+    gameController->PlayStep();
   }
 
   void Steps(int count, int* held = nullptr) {
