@@ -34,12 +34,14 @@ void Progress::LoadProgress() {
   }
 
   // The first level neither solved nor skipped is open and current, whatever
-  // the file says for it. A byte that is no level state counts as locked.
+  // the file says for it, and also when a short file ends before it. A byte
+  // that is no level state counts as locked.
   bool found = false;
   for (int i = 0; i < LevelCount; ++i) {
-    if (stream->Eof()) continue;
-    const int state = stream->ReadByte();
-    levelStates[i] = state <= Open ? state : Locked;
+    if (!stream->Eof()) {
+      const int state = stream->ReadByte();
+      levelStates[i] = state <= Open ? state : Locked;
+    }
     if (!found && levelStates[i] != Solved && levelStates[i] != Skipped) {
       levelStates[i] = Open;
       currentLevel = i;
@@ -51,8 +53,9 @@ void Progress::LoadProgress() {
   }
   stream->Close();
   // A file from elsewhere may mark levels the game does not have as finished;
-  // play stays within the levels there are.
-  currentLevel = std::min(currentLevel, levels::Last);
+  // play stays within the levels there are, and with every level finished the
+  // journey's end is where the player stands.
+  currentLevel = found ? std::min(currentLevel, levels::Last) : levels::Last;
   RecomputeGroups();
 }
 

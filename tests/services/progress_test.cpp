@@ -67,10 +67,18 @@ TEST_F(ProgressTest, ShortAndOddFilesLoadSafely) {
   EXPECT_EQ(loaded->levelStates[3], Progress::Locked);  // no such state: locked
   EXPECT_EQ(loaded->tutorialSeen, (std::array<int, 10>{}));
 
-  // Every stored level finished: the current level stays 0.
+  // A file ending before the first unfinished level still opens it.
+  folder.Write("save0.dat", {1, 1, 1});
+  loaded = Progress::Create(0);
+  EXPECT_EQ(loaded->currentLevel, 3);
+  EXPECT_EQ(loaded->levelStates[3], Progress::Open);
+  folder.Write("save0.dat", {});
+  EXPECT_EQ(Progress::Create(0)->LevelState(0), Progress::Open);
+
+  // Every stored level finished: the player stands at the journey's end.
   folder.Write("save0.dat", Bytes(500, 1));
   loaded = Progress::Create(0);
-  EXPECT_EQ(loaded->currentLevel, 0);
+  EXPECT_EQ(loaded->currentLevel, 80);
   EXPECT_EQ(loaded->groupStates[99], Progress::GroupSolved);
 }
 
