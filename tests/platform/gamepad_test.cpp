@@ -13,6 +13,9 @@ namespace {
 class Gamepad : public DisplayTest {
  protected:
   void SetUp() override {
+    // The off-screen window never has the keyboard focus, and SDL drops a
+    // controller's input for a window without it.
+    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
     DisplayTest::SetUp();
     SDL_VirtualJoystickDesc desc{};
     desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
