@@ -178,24 +178,22 @@ int AppSuspended() {
   return state.suspended ? 1 : 0;
 }
 
-int AppTerminate() {
+// A request is answered once: asking takes it.
+static int TakeRequest(bool& request) {
   HostPumpEvents();
-  const bool requested = state.terminate;
-  state.terminate = false;
+  const bool requested = request;
+  request = false;
   return requested ? 1 : 0;
 }
+
+int AppTerminate() { return TakeRequest(state.terminate); }
 
 int AppTerminatePending() {
   HostPumpEvents();
   return state.terminate ? 1 : 0;
 }
 
-int FullscreenToggleRequested() {
-  HostPumpEvents();
-  const bool requested = state.fullscreenToggle;
-  state.fullscreenToggle = false;
-  return requested ? 1 : 0;
-}
+int FullscreenToggleRequested() { return TakeRequest(state.fullscreenToggle); }
 
 int PointerSettling() {
   constexpr int kSettleMs = 500;

@@ -8,18 +8,28 @@
 #include <vector>
 #include <unistd.h>
 #include <string>
+#include <utility>
 #include <sys/wait.h>
 
 #include "support/game_paths.h"
 
-TEST(ProgramWithoutDisplay, SaysWhyOnStandardErrorAndExitsNonZero) {
-  const std::string command = "SDL_VIDEODRIVER=no-such-driver '" + GameDir() + "/marrowick' 2>&1";
+namespace {
+
+// What a shell command printed (both streams, as the command redirects them) and its wait status.
+std::pair<std::string, int> RunAndCapture(const std::string& command) {
   FILE* pipe = popen(command.c_str(), "r");
-  ASSERT_NE(pipe, nullptr);
+  if (pipe == nullptr) return {"popen failed", -1};
   std::string output;
   char buffer[256];
   while (fgets(buffer, sizeof buffer, pipe)) output += buffer;
-  const int status = pclose(pipe);
+  return {output, pclose(pipe)};
+}
+
+}  // namespace
+
+TEST(ProgramWithoutDisplay, SaysWhyOnStandardErrorAndExitsNonZero) {
+  const std::string command = "SDL_VIDEODRIVER=no-such-driver '" + GameDir() + "/marrowick' 2>&1";
+  const auto [output, status] = RunAndCapture(command);
   ASSERT_TRUE(WIFEXITED(status));
   EXPECT_NE(WEXITSTATUS(status), 0);
   EXPECT_NE(output.find("Marrowick cannot start: "), std::string::npos) << output;
@@ -36,12 +46,7 @@ TEST(ProgramWithoutDisplay, NoDisplayAtAllStopsAtOnceWritingNothing) {
   std::filesystem::copy_file(GameDir() + "/marrowick", folder / "marrowick");
   const std::string command = "cd '" + folder.string() +
                               "' && env -u DISPLAY -u WAYLAND_DISPLAY -u SDL_VIDEODRIVER timeout 20 ./marrowick 2>&1";
-  FILE* pipe = popen(command.c_str(), "r");
-  ASSERT_NE(pipe, nullptr);
-  std::string output;
-  char buffer[256];
-  while (fgets(buffer, sizeof buffer, pipe)) output += buffer;
-  const int status = pclose(pipe);
+  const auto [output, status] = RunAndCapture(command);
   std::vector<std::string> left;
   for (const auto& entry : std::filesystem::directory_iterator(folder)) left.push_back(entry.path().filename());
   std::filesystem::remove_all(folder);
