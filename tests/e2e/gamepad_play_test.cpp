@@ -12,6 +12,7 @@
 #include "platform/input.h"
 #include "services/progress.h"
 #include "services/resources.h"
+#include "support/virtual_gamepad.h"
 
 namespace {
 
@@ -33,16 +34,7 @@ struct PadHold {
 
 TEST_F(GameSession, AGameControllerAloneGoesFromTheMenuThroughALevelToQuit) {
   ASSERT_TRUE(StartUp());
-  // The off-screen window never holds the keyboard focus, without which SDL
-  // keeps a controller's presses from a game in the background.
-  SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
-  SDL_VirtualJoystickDesc desc{};
-  desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-  desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
-  desc.naxes = SDL_CONTROLLER_AXIS_MAX;
-  desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-  desc.name = "Marrowick test pad";
-  const int index = SDL_JoystickAttachVirtualEx(&desc);
+  const int index = AttachVirtualGamepad();
   ASSERT_GE(index, 0) << SDL_GetError();
   ASSERT_TRUE(SDL_IsGameController(index));
   SDL_Joystick* pad = SDL_JoystickOpen(index);

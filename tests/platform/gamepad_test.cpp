@@ -5,6 +5,7 @@
 
 #include "platform/input.h"
 #include "support/display_fixture.h"
+#include "support/virtual_gamepad.h"
 
 using namespace platform;
 
@@ -13,17 +14,8 @@ namespace {
 class Gamepad : public DisplayTest {
  protected:
   void SetUp() override {
-    // The off-screen window never has the keyboard focus, and SDL drops a
-    // controller's input for a window without it.
-    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
     DisplayTest::SetUp();
-    SDL_VirtualJoystickDesc desc{};
-    desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-    desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
-    desc.naxes = SDL_CONTROLLER_AXIS_MAX;
-    desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-    desc.name = "Marrowick test pad";
-    index = SDL_JoystickAttachVirtualEx(&desc);
+    index = AttachVirtualGamepad();
     ASSERT_GE(index, 0) << SDL_GetError();
     ASSERT_TRUE(SDL_IsGameController(index));
     joystick = SDL_JoystickOpen(index);
