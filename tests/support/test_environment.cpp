@@ -23,7 +23,7 @@ const TestEnvironment environment;
 
 }  // namespace
 
-// Leaks inside the system's GL, EGL, X and SDL libraries, and libvorbisfile's
+// Leaks inside the system's GL, EGL, X and SDL libraries, and libvorbis's and libvorbisfile's
 // (it drops its list of serial numbers when a later link of a stream has broken
 // headers); never our own code.
 extern "C" const char* __lsan_default_suppressions() {
@@ -38,7 +38,8 @@ extern "C" const char* __lsan_default_suppressions() {
          "leak:libxcb\n"
          "leak:libdbus\n"
          "leak:libSDL2\n"
-         "leak:libvorbisfile\n";
+         "leak:libvorbisfile\n"
+         "leak:libvorbis.so\n";
 }
 
 extern "C" const char* __ubsan_default_options() { return "print_stacktrace=1:halt_on_error=1"; }
