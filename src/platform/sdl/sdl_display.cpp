@@ -3,9 +3,8 @@
 
 #include <SDL.h>
 
-#include <unistd.h>
-
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 #include "platform/audio.h"
@@ -152,8 +151,10 @@ bool InitPlatform(const char* argv0) {
   // tools that pass no program path keep their working folder.
   if (!argv0) return true;
   if (char* base = SDL_GetBasePath()) {
-    const int changed = chdir(base);
-    (void)changed;
+    // SDL gives UTF-8; a folder named in other letters is only reached
+    // through the host's wide-character calls, which the path type makes.
+    std::error_code error;
+    std::filesystem::current_path(std::filesystem::path(reinterpret_cast<const char8_t*>(base)), error);
     SDL_free(base);
   }
   return true;
