@@ -29,19 +29,14 @@ cache_root() {
   fi
 }
 
-# The .dsc name of the version apt would fetch, e.g. zlib_1.2.13.dfsg-1.dsc.
-source_dsc() {
-  apt-get source --print-uris -qq "$1" 2>/dev/null | awk '$2 ~ /\.dsc$/ { print $2; exit }'
-}
-
-dscs=()
+# The .dsc names of the versions apt would fetch (e.g. zlib_1.2.13.dfsg-1.dsc),
+# asked in one go: apt is slow to start.
+mapfile -t dscs < <(apt-get source --print-uris -qq "${sources[@]}" 2>/dev/null | awk '$2 ~ /\.dsc$/ { print $2 }')
 for s in "${sources[@]}"; do
-  dsc="$(source_dsc "$s" || true)"
-  if [ -z "$dsc" ]; then
+  if ! printf '%s\n' "${dscs[@]}" | grep -q "^${s}_"; then
     say "apt knows no source package $s: is a deb-src entry configured (scripts/install-deps.sh adds one)?"
     exit 1
   fi
-  dscs+=("$dsc")
 done
 key="$( { printf '%s\n' "${dscs[@]}"; ${host}-gcc-posix --version | head -n1;
           echo "recipe $recipe"; } | sha256sum | cut -c1-16)"
