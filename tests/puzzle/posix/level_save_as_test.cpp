@@ -6,7 +6,7 @@
 #include <fstream>
 
 #include "puzzle/level_file.h"
-#include "puzzle_fixture.h"
+#include "puzzle/puzzle_fixture.h"
 
 namespace {
 
