@@ -2,6 +2,7 @@
 
 #include "platform/file_stream.h"
 #include "platform/folder_sync.h"
+#include "platform/host_file.h"
 #include "platform/stream.h"
 
 namespace platform {
@@ -15,9 +16,9 @@ std::function<bool(const std::string&, const std::string&)> renameHook;
 bool RenameOver(const std::string& from, const std::string& to) {
   if (renameHook) return renameHook(from, to);
   std::error_code error;
-  std::filesystem::rename(from, to, error);
+  std::filesystem::rename(PathFromUtf8(from), PathFromUtf8(to), error);
   if (error) return false;
-  SyncFolder(std::filesystem::path(to).parent_path().string());
+  SyncFolder(Utf8FromPath(PathFromUtf8(to).parent_path()));
   return true;
 }
 
@@ -40,7 +41,7 @@ bool WriteFileAtomically(const std::string& path, const std::function<bool(Strea
 
   if (written && RenameOver(temporary, target)) return true;
   std::error_code error;
-  std::filesystem::remove(temporary, error);
+  std::filesystem::remove(PathFromUtf8(temporary), error);
   return false;
 }
 

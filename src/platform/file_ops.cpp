@@ -2,6 +2,7 @@
 #include <filesystem>
 
 #include "platform/file_stream.h"
+#include "platform/host_file.h"
 #include "platform/stream.h"
 
 namespace platform {
@@ -10,15 +11,15 @@ namespace fs = std::filesystem;
 
 bool FileExists(const std::string& path) {
   std::error_code error;
-  return fs::exists(HostFilePath(path), error);
+  return fs::exists(PathFromUtf8(HostFilePath(path)), error);
 }
 
 bool FileUnreadable(const std::string& path) {
-  const std::string host = HostFilePath(path);
+  const fs::path host = PathFromUtf8(HostFilePath(path));
   std::error_code error;
   if (!fs::exists(host, error)) return false;
   if (fs::is_directory(host, error)) return true;
-  std::FILE* file = std::fopen(host.c_str(), "rb");
+  std::FILE* file = OpenHostFile(HostFilePath(path), "rb");
   if (file == nullptr) return true;
   std::fclose(file);
   return false;
@@ -26,24 +27,24 @@ bool FileUnreadable(const std::string& path) {
 
 int64_t FileSize(const std::string& path) {
   std::error_code error;
-  const auto size = fs::file_size(HostFilePath(path), error);
+  const auto size = fs::file_size(PathFromUtf8(HostFilePath(path)), error);
   return error ? -1 : static_cast<int64_t>(size);
 }
 
 bool DeleteFile(const std::string& path) {
   std::error_code error;
-  return fs::remove(HostFilePath(path), error);
+  return fs::remove(PathFromUtf8(HostFilePath(path)), error);
 }
 
 bool CreateDir(const std::string& path) {
   std::error_code error;
-  return fs::create_directory(HostFilePath(path), error);
+  return fs::create_directory(PathFromUtf8(HostFilePath(path)), error);
 }
 
 bool CopyFile(const std::string& source, const std::string& destination) {
   // Opening the destination would truncate a file copied onto itself.
   std::error_code error;
-  if (fs::equivalent(HostFilePath(source), HostFilePath(destination), error)) return true;
+  if (fs::equivalent(PathFromUtf8(HostFilePath(source)), PathFromUtf8(HostFilePath(destination)), error)) return true;
 
   Stream from = ReadFile(source);
   if (!from) return false;

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "platform/file_dialog.h"
 #include "platform/file_stream.h"
-#include "platform/helper_program.h"
 #include "platform/platform.h"
 #include "platform/stream.h"
 
@@ -23,41 +23,6 @@ std::vector<std::string> SplitAt(const std::string& text, char separator) {
   }
   parts.push_back(text.substr(start));
   return parts;
-}
-
-// On this host "*.*" would miss names without a dot; "*" means the same thing.
-std::string HostPattern(const std::string& pattern) { return pattern == "*.*" ? "*" : pattern; }
-
-std::string JoinPatterns(const FileFilterChoice& choice) {
-  std::string joined;
-  for (const std::string& pattern : choice.patterns) joined += (joined.empty() ? "" : " ") + HostPattern(pattern);
-  return joined;
-}
-
-std::vector<std::string> ZenityArguments(const std::string& title, const std::vector<FileFilterChoice>& choices,
-                                         bool save, const std::string& initialFile) {
-  std::vector<std::string> arguments = {"--file-selection", "--title=" + title};
-  if (save) {
-    arguments.push_back("--save");
-    arguments.push_back("--confirm-overwrite");
-  }
-  if (!initialFile.empty()) arguments.push_back("--filename=" + initialFile);
-  for (const FileFilterChoice& choice : choices) {
-    arguments.push_back("--file-filter=" + choice.description + " | " + JoinPatterns(choice));
-  }
-  return arguments;
-}
-
-std::vector<std::string> KdialogArguments(const std::string& title, const std::vector<FileFilterChoice>& choices,
-                                          bool save, const std::string& initialFile) {
-  std::string filterLines;
-  for (const FileFilterChoice& choice : choices) {
-    filterLines += (filterLines.empty() ? "" : "\n") + JoinPatterns(choice) + "|" + choice.description;
-  }
-  std::vector<std::string> arguments = {"--title", title, save ? "--getsavefilename" : "--getopenfilename",
-                                        initialFile.empty() ? "." : initialFile};
-  if (!filterLines.empty()) arguments.push_back(filterLines);
-  return arguments;
 }
 
 // The initial path as one host path: the folder up to its last "\" and the name after it.
@@ -126,12 +91,7 @@ std::string RequestFile(const std::string& title, const std::string& filter, boo
   const std::vector<FileFilterChoice> choices = ConvertFileFilter(filter);
   const std::string initialFile = initialPath.empty() ? "" : InitialHostFile(initialPath);
 
-  std::optional<std::string> output;
-  if (auto zenity = FindHelperProgram("zenity")) {
-    output = RunHelperProgram(*zenity, ZenityArguments(title, choices, save, initialFile), LongestPath + 2);
-  } else if (auto kdialog = FindHelperProgram("kdialog")) {
-    output = RunHelperProgram(*kdialog, KdialogArguments(title, choices, save, initialFile), LongestPath + 2);
-  }
+  const std::optional<std::string> output = ShowFileDialog(title, choices, save, initialFile, LongestPath);
   return output ? ChosenPath(*output, save, choices) : "";
 }
 

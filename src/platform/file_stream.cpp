@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <filesystem>
 
+#include "platform/host_file.h"
 #include "platform/platform.h"
 
 #ifdef _WIN32
@@ -100,10 +101,10 @@ Stream OpenFileStream(const std::string& gamePath, bool readable, bool writeable
 Stream OpenHostFileStream(const std::string& path, bool readable, bool writeable) {
   if (!readable && !writeable) return nullptr;
   std::error_code error;
-  if (std::filesystem::is_directory(path, error)) return nullptr;
+  if (std::filesystem::is_directory(PathFromUtf8(path), error)) return nullptr;
 
   const char* mode = readable && writeable ? "r+b" : writeable ? "wb" : "rb";
-  std::FILE* file = std::fopen(path.c_str(), mode);
+  std::FILE* file = OpenHostFile(path, mode);
   if (!file) return nullptr;
   return std::make_shared<StreamObject>(std::make_unique<FileStreamBackend>(file, readable, writeable));
 }

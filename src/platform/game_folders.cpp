@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "platform/host_file.h"
+
 namespace platform {
 
 namespace fs = std::filesystem;
@@ -49,7 +51,7 @@ void CarryPlayerFilesOver(const fs::path& from, const fs::path& to) {
     std::error_code error;
     if (fs::exists(from / name, error)) fs::copy_file(from / name, to / name, error);
   }
-  std::fprintf(stderr, "Marrowick: copied your progress and options from %s\n", from.string().c_str());
+  std::fprintf(stderr, "Marrowick: copied your progress and options from %s\n", Utf8FromPath(from).c_str());
 }
 
 }  // namespace
@@ -57,20 +59,20 @@ void CarryPlayerFilesOver(const fs::path& from, const fs::path& to) {
 GameFolders ChooseGameFolders(const std::string& programFolder,
                               const std::function<std::string()>& playerDataFolder) {
   GameFolders folders;
-  const fs::path program = programFolder.empty() ? fs::path(".") : fs::path(programFolder);
+  const fs::path program = programFolder.empty() ? fs::path(".") : PathFromUtf8(programFolder);
   const fs::path installedData = program / ".." / "share" / "marrowick";
-  folders.data = (HasMedia(program) || !HasMedia(installedData) ? program : installedData.lexically_normal()).string();
+  folders.data = Utf8FromPath(HasMedia(program) || !HasMedia(installedData) ? program : installedData.lexically_normal());
 
   if (CanWriteIn(program)) {
-    folders.player = program.string();
+    folders.player = Utf8FromPath(program);
     return folders;
   }
   const std::string own = playerDataFolder ? playerDataFolder() : std::string();
-  if (!own.empty() && CanWriteIn(own)) {
+  if (!own.empty() && CanWriteIn(PathFromUtf8(own))) {
     folders.player = own;
     std::fprintf(stderr, "Marrowick: the program's folder cannot be written; your progress is kept in %s\n",
                  own.c_str());
-    CarryPlayerFilesOver(program, own);
+    CarryPlayerFilesOver(program, PathFromUtf8(own));
   } else {
     std::fprintf(stderr, "Marrowick: neither the program's folder nor %s can be written; "
                          "your progress and options will not be saved.\n",

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "platform/diagnostics.h"
+#include "platform/host_file.h"
 #include "platform/image_format_decoders.h"
 
 namespace platform {
@@ -46,7 +47,7 @@ std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& hostPath) {
   if (!std::filesystem::is_regular_file(hostPath, error)) return std::nullopt;
   const uintmax_t size = std::filesystem::file_size(hostPath, error);
   if (error || size > kMaxPictureFileBytes) return std::nullopt;
-  std::ifstream file(hostPath, std::ios::binary);
+  std::ifstream file(PathFromUtf8(hostPath), std::ios::binary);
   if (!file) return std::nullopt;
   std::vector<uint8_t> bytes(static_cast<size_t>(size));
   file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));

@@ -11,6 +11,7 @@
 #include <system_error>
 
 #include "platform/diagnostics.h"
+#include "platform/host_file.h"
 #include "platform/image_codec.h"
 #include "platform/image_format_decoders.h"
 
@@ -143,7 +144,7 @@ bool EncodePngFile(const PixelBuffer& buffer, const std::string& hostPath, int c
   // Written beside the target and renamed over it, so a failure leaves neither a
   // half-written picture nor a damaged older file.
   const std::string temporaryPath = hostPath + ".tmp";
-  FILE* file = std::fopen(temporaryPath.c_str(), "wb");
+  FILE* file = OpenHostFile(temporaryPath, "wb");
   if (file == nullptr) return false;
   png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, JumpOnPngError, IgnorePngWarning);
   png_infop info = png != nullptr ? png_create_info_struct(png) : nullptr;
@@ -152,9 +153,9 @@ bool EncodePngFile(const PixelBuffer& buffer, const std::string& hostPath, int c
   // A full disk may only show when the last block is flushed.
   written = std::fclose(file) == 0 && written;
   std::error_code error;
-  if (written) std::filesystem::rename(temporaryPath, hostPath, error);
+  if (written) std::filesystem::rename(PathFromUtf8(temporaryPath), PathFromUtf8(hostPath), error);
   if (written && !error) return true;
-  std::filesystem::remove(temporaryPath, error);
+  std::filesystem::remove(PathFromUtf8(temporaryPath), error);
   return false;
 }
 

@@ -3,6 +3,7 @@
 #include <fstream>
 #include <vector>
 
+#include "platform/host_file.h"
 #include "platform/sound_decoders.h"
 
 namespace platform {
@@ -30,7 +31,7 @@ std::optional<SoundData> DecodeSoundFile(const std::string& hostPath) {
   if (!std::filesystem::is_regular_file(hostPath, error)) return std::nullopt;
   const uintmax_t size = std::filesystem::file_size(hostPath, error);
   if (error || size > kMaxSoundFileBytes) return std::nullopt;
-  std::ifstream file(hostPath, std::ios::binary);
+  std::ifstream file(PathFromUtf8(hostPath), std::ios::binary);
   if (!file) return std::nullopt;
   std::vector<uint8_t> bytes(static_cast<size_t>(size));
   file.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));

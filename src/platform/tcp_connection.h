@@ -1,6 +1,6 @@
 #pragma once
 // A client TCP connection as a stream back-end. The host code lives in the
-// back-end folder of each system (posix/ here).
+// back-end folder of each system (posix/, windows/).
 
 #include <memory>
 #include <string>

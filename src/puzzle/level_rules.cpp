@@ -262,7 +262,9 @@ std::string FeatureNames(int features) {
   std::string names;
   for (const auto& [bit, name] : {std::pair{feature::GoldLock, "gold"}, {feature::Teleports, "teleports"},
                                   {feature::SilverGate, "silver"}}) {
-    if (features & bit) names += (names.empty() ? "" : " ") + std::string(name);
+    if (!(features & bit)) continue;
+    if (!names.empty()) names += ' ';
+    names += name;
   }
   return names.empty() ? "-" : names;
 }

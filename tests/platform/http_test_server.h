@@ -2,11 +2,16 @@
 // A small HTTP server on 127.0.0.1 run by the test itself in a thread. It
 // records every request and answers each as its behaviour says.
 
+#ifdef _WIN32
+#include <winsock2.h>
+#include <ws2tcpip.h>
+#else
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <atomic>
@@ -14,6 +19,32 @@
 #include <string>
 #include <thread>
 #include <vector>
+
+// The few socket calls that differ between Winsock and POSIX.
+namespace test_sockets {
+#ifdef _WIN32
+using Socket = SOCKET;
+constexpr int NoSignal = 0;
+inline void Start() {
+  WSADATA data;
+  WSAStartup(MAKEWORD(2, 2), &data);
+}
+inline void Close(Socket socket) { closesocket(socket); }
+inline int Poll(Socket socket, short events, int timeoutMs) {
+  WSAPOLLFD entry{socket, events, 0};
+  return WSAPoll(&entry, 1, timeoutMs);
+}
+#else
+using Socket = int;
+constexpr int NoSignal = MSG_NOSIGNAL;
+inline void Start() {}
+inline void Close(Socket socket) { close(socket); }
+inline int Poll(Socket socket, short events, int timeoutMs) {
+  pollfd entry{socket, events, 0};
+  return poll(&entry, 1, timeoutMs);
+}
+#endif
+}  // namespace test_sockets
 
 class TestHttpServer {
  public:
@@ -27,6 +58,7 @@ class TestHttpServer {
   // Request i is answered with bodies[i], the last body repeating.
   explicit TestHttpServer(Behaviour behaviour, std::vector<std::string> bodies = {""})
       : behaviour_(behaviour), bodies_(std::move(bodies)) {
+    test_sockets::Start();
     listener_ = socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in address{};
     address.sin_family = AF_INET;
@@ -42,8 +74,8 @@ class TestHttpServer {
   ~TestHttpServer() {
     stop_ = true;
     thread_.join();
-    for (int held : held_) close(held);
-    close(listener_);
+    for (test_sockets::Socket held : held_) test_sockets::Close(held);
+    test_sockets::Close(listener_);
   }
 
   int Port() const { return port_; }
@@ -61,29 +93,28 @@ class TestHttpServer {
   }
 
  private:
-  bool WaitFor(int fd, short events) {
+  bool WaitFor(test_sockets::Socket fd, short events) {
     while (!stop_) {
-      pollfd entry{fd, events, 0};
-      if (poll(&entry, 1, 20) > 0) return true;
+      if (test_sockets::Poll(fd, events, 20) > 0) return true;
     }
     return false;
   }
 
-  std::string ReadRequest(int client) {
+  std::string ReadRequest(test_sockets::Socket client) {
     std::string request;
     char block[1024];
     while (request.find("\r\n\r\n") == std::string::npos && WaitFor(client, POLLIN)) {
-      const ssize_t count = recv(client, block, sizeof block, 0);
+      const auto count = recv(client, block, sizeof block, 0);
       if (count <= 0) break;
       request.append(block, static_cast<size_t>(count));
     }
     return request;
   }
 
-  void SendAll(int client, const std::string& text) {
+  void SendAll(test_sockets::Socket client, const std::string& text) {
     size_t done = 0;
     while (done < text.size()) {
-      const ssize_t sent = send(client, text.data() + done, text.size() - done, MSG_NOSIGNAL);
+      const auto sent = send(client, text.data() + done, static_cast<int>(text.size() - done), test_sockets::NoSignal);
       if (sent <= 0) return;
       done += static_cast<size_t>(sent);
     }
@@ -91,8 +122,8 @@ class TestHttpServer {
 
   void Serve() {
     while (WaitFor(listener_, POLLIN)) {
-      const int client = accept(listener_, nullptr, nullptr);
-      if (client < 0) continue;
+      const test_sockets::Socket client = accept(listener_, nullptr, nullptr);
+      if (client == static_cast<test_sockets::Socket>(-1)) continue;
       const std::string request = ReadRequest(client);
       size_t index;
       {
@@ -114,22 +145,22 @@ class TestHttpServer {
         case Behaviour::Endless: {
           SendAll(client, headers);
           const std::string block(4096, 'x');
-          while (WaitFor(client, POLLOUT) && send(client, block.data(), block.size(), MSG_NOSIGNAL) > 0) {
+          while (WaitFor(client, POLLOUT) && send(client, block.data(), static_cast<int>(block.size()), test_sockets::NoSignal) > 0) {
           }
           break;
         }
       }
-      close(client);
+      test_sockets::Close(client);
     }
   }
 
   Behaviour behaviour_;
   std::vector<std::string> bodies_;
-  int listener_ = -1;
+  test_sockets::Socket listener_;
   int port_ = 0;
   std::atomic<bool> stop_{false};
   std::thread thread_;
   std::mutex mutex_;
   std::vector<std::string> requests_;
-  std::vector<int> held_;
+  std::vector<test_sockets::Socket> held_;
 };

@@ -41,7 +41,7 @@ class TempFolder {
   // The names in the folder, to see that no temporary file is left behind.
   std::vector<std::string> Names() const {
     std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(path_)) names.push_back(entry.path().filename());
+    for (const auto& entry : std::filesystem::directory_iterator(path_)) names.push_back(entry.path().filename().string());
     return names;
   }
 

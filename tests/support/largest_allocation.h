@@ -1,7 +1,7 @@
 #pragma once
 // The largest single allocation made while a LargestAllocation is alive, read
-// through AddressSanitizer's allocation hooks (every test build runs under it):
-// how a decoder's cost is bounded without timing anything.
+// through AddressSanitizer's allocation hooks (the Linux test build runs under
+// it): how a decoder's cost is bounded without timing anything.
 
 #include <atomic>
 #include <cstddef>
@@ -12,12 +12,13 @@ extern "C" int __sanitizer_install_malloc_and_free_hooks(void (*mallocHook)(cons
 
 class LargestAllocation {
  public:
-  LargestAllocation() {
-    static const bool installed = __sanitizer_install_malloc_and_free_hooks(Record, Ignore) != 0;
-    (void)installed;
-    Largest().store(0);
-  }
+  LargestAllocation() { Largest().store(0); }
   size_t Bytes() const { return Largest().load(); }
+  // False in a build without the sanitizer, where nothing is recorded.
+  static bool Watching() {
+    static const bool installed = __sanitizer_install_malloc_and_free_hooks(Record, Ignore) != 0;
+    return installed;
+  }
 
  private:
   static std::atomic<size_t>& Largest() {

@@ -3,10 +3,9 @@
 
 #include <SDL.h>
 
-#include <unistd.h>
-
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 #include "platform/audio.h"
@@ -16,6 +15,7 @@
 #include "platform/game_folders.h"
 #include "platform/graphics.h"
 #include "platform/host_dialogs.h"
+#include "platform/host_file.h"
 #include "platform/image_codec.h"
 #include "platform/input.h"
 #include "platform/input_state.h"
@@ -245,8 +245,8 @@ bool InitPlatform(const char* argv0) {
   // The player's files are found relative to the working folder.
   const std::string& working = folders.player.empty() ? programFolder : folders.player;
   if (!working.empty()) {
-    const int changed = chdir(working.c_str());
-    (void)changed;
+    std::error_code error;
+    std::filesystem::current_path(PathFromUtf8(working), error);
   }
   UseGameFolders(std::move(folders));
   return true;

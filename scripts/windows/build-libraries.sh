@@ -1,0 +1,149 @@
+#!/usr/bin/env bash
+# Cross-builds the libraries the Windows game links (SDL2, zlib, libpng,
+# libjpeg-turbo, libogg, libvorbis, FreeType) and GoogleTest from Debian's
+# source packages, as static libraries, into a cache outside the clone.
+# The cache folder is named after the source versions, the compiler and the
+# recipe number below, so a machine builds each combination once. Prints the prefix folder
+# (include/, lib/, lib/pkgconfig/) as its last line.
+#
+#   MARROWICK_WIN64_CACHE   where the cache lives (default /var/cache/marrowick-win64
+#                           when writable, else ~/.cache/marrowick-win64)
+set -euo pipefail
+here="$(cd "$(dirname "$0")" && pwd)"
+root="$(cd "$here/../.." && pwd)"
+
+host=x86_64-w64-mingw32
+sources=(libsdl2 zlib libpng1.6 libjpeg-turbo libogg libvorbis freetype googletest)
+jobs=2
+# Raise when the way the libraries are built changes, so caches are rebuilt.
+recipe=1
+
+say() { echo "build-libraries: $*" >&2; }
+
+cache_root() {
+  if [ -n "${MARROWICK_WIN64_CACHE:-}" ]; then echo "$MARROWICK_WIN64_CACHE"; return; fi
+  if mkdir -p /var/cache/marrowick-win64 2>/dev/null && [ -w /var/cache/marrowick-win64 ]; then
+    echo /var/cache/marrowick-win64
+  else
+    echo "${XDG_CACHE_HOME:-$HOME/.cache}/marrowick-win64"
+  fi
+}
+
+# The .dsc names of the versions apt would fetch (e.g. zlib_1.2.13.dfsg-1.dsc),
+# asked in one go: apt is slow to start.
+mapfile -t dscs < <(apt-get source --print-uris -qq "${sources[@]}" 2>/dev/null | awk '$2 ~ /\.dsc$/ { print $2 }')
+for s in "${sources[@]}"; do
+  if ! printf '%s\n' "${dscs[@]}" | grep -q "^${s}_"; then
+    say "apt knows no source package $s: is a deb-src entry configured (scripts/install-deps.sh adds one)?"
+    exit 1
+  fi
+done
+key="$( { printf '%s\n' "${dscs[@]}"; ${host}-gcc-posix --version | head -n1;
+          echo "recipe $recipe"; } | sha256sum | cut -c1-16)"
+top="$(cache_root)/$key"
+prefix="$top/prefix"
+if [ -f "$prefix/.complete" ]; then
+  say "cached in $top"
+  echo "$prefix"
+  exit 0
+fi
+
+say "building into $top (${dscs[*]})"
+rm -rf "$top"
+mkdir -p "$top/downloads" "$top/src" "$top/build" "$prefix/bin" "$prefix/lib/pkgconfig"
+toolchain="$root/cmake/mingw-w64-x86_64.cmake"
+
+# pkg-config that sees only these libraries and always gives static link lines.
+cat > "$prefix/bin/pkg-config-static" <<WRAP
+#!/bin/sh
+PKG_CONFIG_LIBDIR="$prefix/lib/pkgconfig" PKG_CONFIG_PATH= exec pkg-config --static "\$@"
+WRAP
+chmod +x "$prefix/bin/pkg-config-static"
+
+fetch() {  # source package -> prints its unpacked folder
+  local pkg="$1" dir="$top/src/$1"
+  (cd "$top/downloads" && apt-get source --download-only -qq "$pkg" >/dev/null 2>&1)
+  local dsc; dsc="$(ls "$top/downloads"/"${pkg}"_*.dsc | head -n1)"
+  dpkg-source --no-check -x "$dsc" "$dir" >/dev/null
+  echo "$dir"
+}
+
+cmake_build() {  # name source-folder cmake-options...
+  local name="$1" src="$2"; shift 2
+  cmake -S "$src" -B "$top/build/$name" -G "Unix Makefiles" \
+    -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DMARROWICK_WIN64_PREFIX="$prefix" \
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" \
+    -DBUILD_SHARED_LIBS=OFF "$@" >"$top/build/$name.log"
+  cmake --build "$top/build/$name" -j"$jobs" >>"$top/build/$name.log"
+  cmake --install "$top/build/$name" >>"$top/build/$name.log"
+}
+
+autotools_build() {  # name source-folder configure-options...
+  local name="$1" src="$2"; shift 2
+  mkdir -p "$top/build/$name"
+  (cd "$top/build/$name" &&
+   CC=${host}-gcc-posix AR=${host}-ar RANLIB=${host}-ranlib \
+   CPPFLAGS="-I$prefix/include" LDFLAGS="-L$prefix/lib" \
+   PKG_CONFIG="$prefix/bin/pkg-config-static" \
+     "$src/configure" --host=$host --prefix="$prefix" \
+       --disable-shared --enable-static "$@" &&
+   make -j"$jobs" && make install) >"$top/build/$name.log" 2>&1
+}
+
+started=$SECONDS
+say "zlib"
+src="$(fetch zlib)"
+# Debian's zlib source has no Windows makefile; its library is these files.
+mkdir -p "$top/build/zlib" "$prefix/include"
+for f in adler32 compress crc32 deflate gzclose gzlib gzread gzwrite infback \
+         inffast inflate inftrees trees uncompr zutil; do
+  ${host}-gcc-posix -O2 -c "$src/$f.c" -o "$top/build/zlib/$f.o"
+done
+${host}-ar rcs "$prefix/lib/libz.a" "$top/build/zlib"/*.o
+install -m644 "$src/zlib.h" "$src/zconf.h" "$prefix/include/"
+zversion="$(sed -n 's/^#define ZLIB_VERSION "\(.*\)"/\1/p' "$src/zlib.h")"
+cat > "$prefix/lib/pkgconfig/zlib.pc" <<PC
+prefix=$prefix
+libdir=\${prefix}/lib
+includedir=\${prefix}/include
+Name: zlib
+Description: zlib compression library
+Version: $zversion
+Libs: -L\${libdir} -lz
+Cflags: -I\${includedir}
+PC
+
+say "libpng"
+autotools_build libpng "$(fetch libpng1.6)"
+
+say "libjpeg-turbo"
+cmake_build libjpeg-turbo "$(fetch libjpeg-turbo)" \
+  -DENABLE_SHARED=OFF -DENABLE_STATIC=ON -DWITH_TURBOJPEG=OFF -DWITH_SIMD=OFF
+
+say "libogg"
+autotools_build libogg "$(fetch libogg)"
+
+say "libvorbis"
+autotools_build libvorbis "$(fetch libvorbis)" --disable-examples --disable-docs
+
+say "FreeType"
+cmake_build freetype "$(fetch freetype)" \
+  -DFT_DISABLE_BZIP2=ON -DFT_DISABLE_PNG=ON -DFT_DISABLE_HARFBUZZ=ON \
+  -DFT_DISABLE_BROTLI=ON -DFT_REQUIRE_ZLIB=ON -DZLIB_ROOT="$prefix"
+
+say "SDL2"
+cmake_build sdl2 "$(fetch libsdl2)" \
+  -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF -DSDL2_DISABLE_SDL2MAIN=ON \
+  -DSDL_VIDEO=ON -DSDL_OPENGL=ON -DSDL_OPENGLES=OFF -DSDL_VULKAN=OFF \
+  -DSDL_RENDER_D3D=OFF -DSDL_AUDIO=ON -DSDL_WASAPI=ON -DSDL_DIRECTX=ON \
+  -DSDL_JOYSTICK=ON -DSDL_HIDAPI=ON -DSDL_HAPTIC=ON
+# The game has its own main and is a console or windowed program as its build
+# decides: keep SDL's pkg-config file from adding SDL2main and -mwindows.
+sed -i -e 's/-lSDL2main//g' -e 's/-mwindows//g' "$prefix/lib/pkgconfig/sdl2.pc"
+
+say "GoogleTest"
+cmake_build googletest "$(fetch googletest)" -DINSTALL_GTEST=ON -DBUILD_GMOCK=ON
+
+touch "$prefix/.complete"
+say "done in $((SECONDS - started)) s"
+echo "$prefix"
