@@ -44,8 +44,8 @@ bool AllocatePixelBuffer(PixelBuffer* buffer, int64_t width, int64_t height) noe
 
 std::optional<std::vector<uint8_t>> ReadWholeFile(const std::string& hostPath) {
   std::error_code error;
-  if (!std::filesystem::is_regular_file(hostPath, error)) return std::nullopt;
-  const uintmax_t size = std::filesystem::file_size(hostPath, error);
+  if (!std::filesystem::is_regular_file(PathFromUtf8(hostPath), error)) return std::nullopt;
+  const uintmax_t size = std::filesystem::file_size(PathFromUtf8(hostPath), error);
   if (error || size > kMaxPictureFileBytes) return std::nullopt;
   std::ifstream file(PathFromUtf8(hostPath), std::ios::binary);
   if (!file) return std::nullopt;

@@ -28,8 +28,8 @@ std::optional<SoundData> DecodeSoundBytes(const uint8_t* data, size_t size) {
 
 std::optional<SoundData> DecodeSoundFile(const std::string& hostPath) {
   std::error_code error;
-  if (!std::filesystem::is_regular_file(hostPath, error)) return std::nullopt;
-  const uintmax_t size = std::filesystem::file_size(hostPath, error);
+  if (!std::filesystem::is_regular_file(PathFromUtf8(hostPath), error)) return std::nullopt;
+  const uintmax_t size = std::filesystem::file_size(PathFromUtf8(hostPath), error);
   if (error || size > kMaxSoundFileBytes) return std::nullopt;
   std::ifstream file(PathFromUtf8(hostPath), std::ios::binary);
   if (!file) return std::nullopt;

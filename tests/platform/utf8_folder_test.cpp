@@ -12,6 +12,7 @@
 #include "platform/game_folders.h"
 #include "platform/host_file.h"
 #include "platform/image_codec.h"
+#include "platform/sound_decoders.h"
 #include "platform/stream.h"
 #include "platform/stream_temp_folder.h"
 
@@ -70,7 +71,7 @@ TEST_F(Utf8FolderTest, SavesCopiesAndDeletesReachAFolderNamedInOtherLetters) {
   EXPECT_FALSE(platform::FileExists("copy.dat"));
 }
 
-TEST_F(Utf8FolderTest, PicturesAreWrittenAndReadInTheDataFolder) {
+TEST_F(Utf8FolderTest, PicturesAndSoundsAreReadFromTheDataFolder) {
   platform::PixelBuffer picture;
   picture.width = 2;
   picture.height = 1;
@@ -81,4 +82,9 @@ TEST_F(Utf8FolderTest, PicturesAreWrittenAndReadInTheDataFolder) {
   const std::optional<platform::PixelBuffer> decoded = platform::DecodeImageFile(hostPath);
   ASSERT_TRUE(decoded);
   EXPECT_EQ(decoded->pixels, picture.pixels);
+
+  for (const char* sound : {"chimes.wav", "ooh.ogg"}) {
+    fs::copy_file(fs::path(MARROWICK_TEST_GAME_DIR) / "media" / sound, platform::PathFromUtf8(data) / "media" / sound);
+    EXPECT_TRUE(platform::DecodeSoundFile(platform::HostFilePath(std::string("media\\") + sound))) << sound;
+  }
 }

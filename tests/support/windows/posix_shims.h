@@ -33,3 +33,7 @@ extern "C" inline int __sanitizer_install_malloc_and_free_hooks(void (*)(const v
                                                                  void (*)(const volatile void*)) {
   return 0;
 }
+
+#include <ctime>
+
+inline time_t timegm(struct tm* time) { return _mkgmtime(time); }
