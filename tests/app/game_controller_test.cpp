@@ -114,6 +114,7 @@ namespace {
 void PushWindowEvent(SDL_WindowEventID event) {
   SDL_Event e{};
   e.type = SDL_WINDOWEVENT;
+  e.window.windowID = SDL_GetWindowID(SDL_GL_GetCurrentWindow());
   e.window.event = event;
   SDL_PushEvent(&e);
 }

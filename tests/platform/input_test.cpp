@@ -147,11 +147,27 @@ TEST_F(Input, FocusLossSuspendsAndFlushes) {
   EXPECT_EQ(KeyDown(37), 1);
   SDL_Event e{};
   e.type = SDL_WINDOWEVENT;
+  e.window.windowID = SDL_GetWindowID(SDL_GL_GetCurrentWindow());
   e.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
   SDL_PushEvent(&e);
   EXPECT_EQ(AppSuspended(), 1);
   EXPECT_EQ(KeyDown(37), 0);
   e.window.event = SDL_WINDOWEVENT_FOCUS_GAINED;
+  SDL_PushEvent(&e);
+  EXPECT_EQ(AppSuspended(), 0);
+}
+
+TEST_F(Input, AClosedWindowLosingTheFocusPutsNothingOnHold) {
+  const Uint32 closed = SDL_GetWindowID(SDL_GL_GetCurrentWindow());
+  ASSERT_TRUE(OpenGraphics(640, 480, 0, 60, 0));  // a new window, as a full-screen switch makes
+  ASSERT_NE(SDL_GetWindowID(SDL_GL_GetCurrentWindow()), closed);
+  SDL_Event e{};
+  e.type = SDL_WINDOWEVENT;
+  e.window.windowID = closed;
+  e.window.event = SDL_WINDOWEVENT_FOCUS_LOST;
+  SDL_PushEvent(&e);
+  EXPECT_EQ(AppSuspended(), 0);
+  CloseGraphics();
   SDL_PushEvent(&e);
   EXPECT_EQ(AppSuspended(), 0);
 }

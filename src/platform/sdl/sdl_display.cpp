@@ -143,6 +143,10 @@ void HandleEvent(const SDL_Event& e) {
       HandleGamepadEvent(e);
       break;
     case SDL_WINDOWEVENT:
+      // A window closed a moment ago (on a full-screen switch, or at the end of
+      // a screen) still reports losing the focus: that must not put the game on
+      // hold with no window left to bring it back.
+      if (!display.window || e.window.windowID != SDL_GetWindowID(display.window)) break;
       if (e.window.event == SDL_WINDOWEVENT_FOCUS_LOST || e.window.event == SDL_WINDOWEVENT_MINIMIZED) {
         InputSuspended(true);
       } else if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED || e.window.event == SDL_WINDOWEVENT_RESTORED) {
