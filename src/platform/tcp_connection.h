@@ -1,6 +1,6 @@
 #pragma once
-// A client TCP connection as a stream back-end. The host code lives in the
-// back-end folder of each system (posix/, windows/).
+// A client TCP connection as a stream back-end, over the few socket calls each
+// host system has in its back-end folder (platform/host_socket.h).
 
 #include <memory>
 #include <string>
