@@ -9,6 +9,7 @@
 // ever from a renderer known to draw right).
 
 #include <cstdlib>
+#include <iostream>
 #include <string>
 
 #include "draw_fixture.h"
@@ -21,6 +22,12 @@ namespace {
 // Both renderers run on the same rasteriser with the same vertex positions;
 // the fragment arithmetic may round differently by one step.
 constexpr int kChannelTolerance = 1;
+// The old renderer cut small pictures with clear parts (the particles, the
+// tile borders) into pieces; drawn whole, a turned or scaled picture may pick
+// the neighbouring texel on a pixel that lay on a seam between two pieces.
+// A handful of such pixels per frame is allowed; a wrong blend, offset or
+// filter changes thousands.
+constexpr int kSeamPixels = 8;
 
 std::string ReferencePath(const std::string& name) {
   return SourceDir() + "/tests/puzzle/reference/" + name + ".png";
@@ -47,8 +54,20 @@ uint32_t Argb(int a, int r, int g, int b) {
 
 class RendererReference : public DrawTest {
  protected:
-  // The frame as it stands against the stored picture of that name.
-  static void ExpectReference(const std::string& name) {
+  // The frame `draw` makes against the stored picture of that name: read back
+  // while it is drawn, and again once presented (the renderer then takes
+  // another way: the frame compared with the last, straight to the window).
+  static void ExpectReference(const std::string& name, const std::function<void()>& draw) {
+    draw();
+    ExpectFrameIs(name);
+    if (std::getenv("MARROWICK_WRITE_REFERENCES")) return;
+    SCOPED_TRACE("presented");
+    draw();
+    Flip(0);
+    ExpectFrameIs(name);
+  }
+
+  static void ExpectFrameIs(const std::string& name) {
     const TPixmap drawn = GrabBackBuffer();
     ASSERT_EQ(drawn.Width(), 800);
     if (std::getenv("MARROWICK_WRITE_REFERENCES")) {
@@ -59,7 +78,7 @@ class RendererReference : public DrawTest {
     ASSERT_TRUE(expected) << ReferencePath(name);
     ASSERT_EQ(expected->width, drawn.Width());
     ASSERT_EQ(expected->height, drawn.Height());
-    int worst = 0, differing = 0, firstX = -1, firstY = -1;
+    int worst = 0, rounded = 0, beyond = 0, firstX = -1, firstY = -1;
     for (int y = 0; y < drawn.Height(); ++y) {
       for (int x = 0; x < drawn.Width(); ++x) {
         const uint32_t a = drawn.get()->pixels[static_cast<size_t>(y) * drawn.Width() + x];
@@ -68,13 +87,19 @@ class RendererReference : public DrawTest {
         for (int shift = 0; shift < 24; shift += 8) {
           most = std::max(most, std::abs(static_cast<int>(a >> shift & 255) - static_cast<int>(b >> shift & 255)));
         }
-        if (most == 0) continue;
-        if (differing++ == 0) firstX = x, firstY = y;
         worst = std::max(worst, most);
+        if (most == 0) continue;
+        if (most <= kChannelTolerance) {
+          ++rounded;
+        } else if (beyond++ == 0) {
+          firstX = x, firstY = y;
+        }
       }
     }
-    EXPECT_LE(worst, kChannelTolerance) << name << ": " << differing << " pixels differ, the first at (" << firstX
-                                        << ", " << firstY << ")";
+    std::cout << name << ": " << rounded << " pixels within " << kChannelTolerance << ", " << beyond
+              << " beyond, the largest difference " << worst << "\n";
+    EXPECT_LE(beyond, kSeamPixels) << name << ": the first beyond the tolerance at (" << firstX << ", " << firstY
+                                   << ")";
   }
 
   void MakeBusyLevel() {
@@ -118,48 +143,48 @@ TEST_F(RendererReference, EveryBlendWithColourAlphaRotationScaleAndFiltering) {
   MidHandleImage(steps);
   MidHandleImage(glow);
 
-  Clear(20, 40, 60);
-  SetBlend(AlphaBlend);
-  TileImage(floor, 13, 7);
-  int x = 40;
-  for (const int blend : {MaskBlend, SolidBlend, AlphaBlend, LightBlend, ShadeBlend}) {
-    SetBlend(blend);
-    DrawImage(blend == ShadeBlend ? shade : steps, static_cast<float>(x), 60, 1);
-    SetColor(200, 120, 255);
-    SetAlpha(0.6f);
-    SetRotation(30);
-    SetScale(1.5f, 0.75f);
-    DrawImage(blend == LightBlend ? glow : steps, static_cast<float>(x), 160, 0);
+  ExpectReference("blends", [&] {
+    Clear(20, 40, 60);
+    SetBlend(AlphaBlend);
+    TileImage(floor, 13, 7);
+    int x = 40;
+    for (const int blend : {MaskBlend, SolidBlend, AlphaBlend, LightBlend, ShadeBlend}) {
+      SetBlend(blend);
+      DrawImage(blend == ShadeBlend ? shade : steps, static_cast<float>(x), 60, 1);
+      SetColor(200, 120, 255);
+      SetAlpha(0.6f);
+      SetRotation(30);
+      SetScale(1.5f, 0.75f);
+      DrawImage(blend == LightBlend ? glow : steps, static_cast<float>(x), 160, 0);
+      SetRotation(0);
+      SetScale(1, 1);
+      DrawRect(static_cast<float>(x) - 20, 230, 40, 25);
+      DrawLine(static_cast<float>(x) - 30, 270, static_cast<float>(x) + 30, 300);
+      DrawText("Blend " + std::to_string(blend), static_cast<float>(x) - 30, 310);
+      SetColor(255, 255, 255);
+      SetAlpha(1);
+      x += 150;
+    }
+    SetBlend(AlphaBlend);
+    SetScale(2.3f, 2.3f);
+    DrawImage(soft, 100, 400);
+    SetScale(0.4f, 0.4f);
+    SetRotation(12);
+    DrawImage(fine, 300, 400);
     SetRotation(0);
     SetScale(1, 1);
-    DrawRect(static_cast<float>(x) - 20, 230, 40, 25);
-    DrawLine(static_cast<float>(x) - 30, 270, static_cast<float>(x) + 30, 300);
-    DrawText("Blend " + std::to_string(blend), static_cast<float>(x) - 30, 310);
-    SetColor(255, 255, 255);
-    SetAlpha(1);
-    x += 150;
-  }
-  SetBlend(AlphaBlend);
-  SetScale(2.3f, 2.3f);
-  DrawImage(soft, 100, 400);
-  SetScale(0.4f, 0.4f);
-  SetRotation(12);
-  DrawImage(fine, 300, 400);
-  SetRotation(0);
-  SetScale(1, 1);
-  SetBlend(LightBlend);
-  SetViewport(450, 380, 120, 90);
-  TileImage(glow, 0, 0);
-  SetViewport(0, 0, 800, 600);
-  ExpectReference("blends");
+    SetBlend(LightBlend);
+    SetViewport(450, 380, 120, 90);
+    TileImage(glow, 0, 0);
+    SetViewport(0, 0, 800, 600);
+  });
 }
 
 TEST_F(RendererReference, BusyLevelFrame) {
   MakeBusyLevel();
   inGameButtons->tokenColumn->tokenState.fill(1);
   inGameButtons->tokenColumn->tokenAlpha.fill(1.0f);
-  gameController->DrawPlayFrame();
-  ExpectReference("busy_level");
+  ExpectReference("busy_level", [] { gameController->DrawPlayFrame(); });
 }
 
 TEST_F(RendererReference, ShippedLevelInPlay) {
@@ -172,8 +197,7 @@ TEST_F(RendererReference, ShippedLevelInPlay) {
     CurrentMap->Update(1, 0);
     UpdateParticles();
   }
-  gameController->DrawPlayFrame();
-  ExpectReference("level_40");
+  ExpectReference("level_40", [] { gameController->DrawPlayFrame(); });
 }
 
 }  // namespace

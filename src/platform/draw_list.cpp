@@ -1,0 +1,128 @@
+#include "platform/draw_list.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/graphics.h"
+
+namespace platform {
+namespace {
+
+struct Span {
+  float left, top, right, bottom;
+};
+
+bool ClipCovers(const ClipRect& clip, int width, int height) {
+  return clip.x <= 0 && clip.y <= 0 && clip.x + clip.width >= width && clip.y + clip.height >= height;
+}
+
+// The quads of a command as rectangles; false when one is not an upright
+// rectangle (rotated or sheared), which the cover test does not follow.
+bool UprightRects(const DrawCommand& command, const std::vector<ListVertex>& vertices, std::vector<Span>& rects) {
+  for (int q = command.first; q + 5 < command.first + command.count; q += 6) {
+    const ListVertex &a = vertices[q], &b = vertices[q + 1], &c = vertices[q + 2], &d = vertices[q + 5];
+    if (a.y != b.y || b.x != c.x || c.y != d.y || d.x != a.x) return false;
+    rects.push_back({std::min(a.x, c.x), std::min(a.y, c.y), std::max(a.x, c.x), std::max(a.y, c.y)});
+  }
+  return true;
+}
+
+// Whether the rectangles together cover the screen: every cell of the grid
+// their edges make lies inside one of them.
+bool RectsCover(const std::vector<Span>& rects, int width, int height) {
+  std::vector<float> xs{0.0f, static_cast<float>(width)}, ys{0.0f, static_cast<float>(height)};
+  for (const Span& r : rects) {
+    if (r.left > 0 && r.left < width) xs.push_back(r.left);
+    if (r.right > 0 && r.right < width) xs.push_back(r.right);
+    if (r.top > 0 && r.top < height) ys.push_back(r.top);
+    if (r.bottom > 0 && r.bottom < height) ys.push_back(r.bottom);
+  }
+  for (auto* edges : {&xs, &ys}) {
+    std::sort(edges->begin(), edges->end());
+    edges->erase(std::unique(edges->begin(), edges->end()), edges->end());
+  }
+  for (size_t i = 0; i + 1 < xs.size(); ++i) {
+    const float cx = (xs[i] + xs[i + 1]) * 0.5f;
+    for (size_t j = 0; j + 1 < ys.size(); ++j) {
+      const float cy = (ys[j] + ys[j + 1]) * 0.5f;
+      const bool inside = std::any_of(rects.begin(), rects.end(), [&](const Span& r) {
+        return cx > r.left && cx < r.right && cy > r.top && cy < r.bottom;
+      });
+      if (!inside) return false;
+    }
+  }
+  return true;
+}
+
+// Beyond this many quads a first command is not taken for a cover (the test
+// grows with the square of it); a tiled background is a few dozen.
+constexpr size_t MaxCoverQuads = 64;
+
+}  // namespace
+
+void DrawList::Reset() {
+  commands_.clear();
+  vertices_.clear();
+}
+
+void DrawList::AddClear(const ClipRect& clip, uint32_t colour) {
+  DrawCommand command;
+  command.clear = true;
+  command.clearColour = colour;
+  command.clip = clip;
+  command.first = static_cast<int>(vertices_.size());
+  commands_.push_back(command);
+}
+
+ListVertex* DrawList::AddVertices(Primitive primitive, unsigned texture, int blend, const ClipRect& clip, int count) {
+  const bool continues = !commands_.empty() && !commands_.back().clear && commands_.back().primitive == primitive &&
+                         commands_.back().texture == texture && commands_.back().blend == blend &&
+                         commands_.back().clip == clip;
+  if (!continues) {
+    DrawCommand command;
+    command.primitive = primitive;
+    command.texture = texture;
+    command.blend = blend;
+    command.clip = clip;
+    command.first = static_cast<int>(vertices_.size());
+    commands_.push_back(command);
+  }
+  commands_.back().count += count;
+  vertices_.resize(vertices_.size() + static_cast<size_t>(count));
+  return vertices_.data() + vertices_.size() - count;
+}
+
+bool DrawList::SameCommand(const DrawList& other, size_t i) const {
+  const DrawCommand &a = commands_[i], &b = other.commands_[i];
+  if (a.clear != b.clear || a.primitive != b.primitive || a.blend != b.blend || a.texture != b.texture ||
+      a.clearColour != b.clearColour || !(a.clip == b.clip) || a.count != b.count) {
+    return false;
+  }
+  return a.count == 0 ||
+         std::memcmp(&vertices_[a.first], &other.vertices_[b.first], sizeof(ListVertex) * a.count) == 0;
+}
+
+size_t DrawList::CommonPrefix(const DrawList& other) const {
+  const size_t limit = std::min(commands_.size(), other.commands_.size());
+  size_t i = 0;
+  while (i < limit && SameCommand(other, i)) ++i;
+  return i;
+}
+
+bool DrawList::SameAs(const DrawList& other) const {
+  return commands_.size() == other.commands_.size() && CommonPrefix(other) == commands_.size();
+}
+
+bool DrawList::StartsWithCover(int width, int height) const {
+  if (commands_.empty()) return false;
+  const DrawCommand& first = commands_.front();
+  if (!ClipCovers(first.clip, width, height)) return false;
+  if (first.clear) return true;
+  if (first.blend != SolidBlend || first.primitive != Primitive::Quads || first.count / 6 > MaxCoverQuads) {
+    return false;
+  }
+  std::vector<Span> rects;
+  return UprightRects(first, vertices_, rects) && RectsCover(rects, width, height);
+}
+
+}  // namespace platform
