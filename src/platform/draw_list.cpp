@@ -118,7 +118,7 @@ bool DrawList::StartsWithCover(int width, int height) const {
   const DrawCommand& first = commands_.front();
   if (!ClipCovers(first.clip, width, height)) return false;
   if (first.clear) return true;
-  if (first.blend != SolidBlend || first.primitive != Primitive::Quads || first.count / 6 > MaxCoverQuads) {
+  if (first.blend != SolidBlend || first.primitive != Primitive::Quads || static_cast<size_t>(first.count / 6) > MaxCoverQuads) {
     return false;
   }
   std::vector<Span> rects;
