@@ -1,6 +1,7 @@
 #include "platform/draw_list.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 
 #include "platform/graphics.h"
@@ -52,6 +53,28 @@ bool RectsCover(const std::vector<Span>& rects, int width, int height) {
     }
   }
   return true;
+}
+
+// Grows `box` by where a command can touch pixels: its vertices, within its clip.
+void AddReach(const DrawCommand& command, const std::vector<ListVertex>& vertices, Span& box) {
+  Span reach{static_cast<float>(command.clip.x), static_cast<float>(command.clip.y),
+             static_cast<float>(command.clip.x + command.clip.width),
+             static_cast<float>(command.clip.y + command.clip.height)};
+  if (!command.clear) {
+    if (command.count == 0) return;
+    Span hull{vertices[command.first].x, vertices[command.first].y, vertices[command.first].x,
+              vertices[command.first].y};
+    for (int i = command.first; i < command.first + command.count; ++i) {
+      hull = {std::min(hull.left, vertices[i].x), std::min(hull.top, vertices[i].y),
+              std::max(hull.right, vertices[i].x), std::max(hull.bottom, vertices[i].y)};
+    }
+    // A line's pixels reach half a pixel beyond its ends.
+    reach = {std::max(reach.left, hull.left - 1), std::max(reach.top, hull.top - 1),
+             std::min(reach.right, hull.right + 1), std::min(reach.bottom, hull.bottom + 1)};
+  }
+  if (reach.right <= reach.left || reach.bottom <= reach.top) return;
+  box = {std::min(box.left, reach.left), std::min(box.top, reach.top), std::max(box.right, reach.right),
+         std::max(box.bottom, reach.bottom)};
 }
 
 // Beyond this many quads a first command is not taken for a cover (the test
@@ -111,6 +134,26 @@ size_t DrawList::CommonPrefix(const DrawList& other) const {
 
 bool DrawList::SameAs(const DrawList& other) const {
   return commands_.size() == other.commands_.size() && CommonPrefix(other) == commands_.size();
+}
+
+bool DrawList::DamageSince(const DrawList& before, int width, int height, ClipRect& damage) const {
+  if (commands_.size() != before.commands_.size()) return false;
+  Span box{1e9f, 1e9f, -1e9f, -1e9f};
+  for (size_t i = 0; i < commands_.size(); ++i) {
+    const DrawCommand &now = commands_[i], &then = before.commands_[i];
+    if (now.clear != then.clear || now.primitive != then.primitive) return false;
+    if (SameCommand(before, i)) continue;
+    AddReach(now, vertices_, box);
+    AddReach(then, before.vertices_, box);
+  }
+  damage = {};
+  if (box.right <= box.left) return true;
+  const int left = std::max(0, static_cast<int>(std::floor(box.left)));
+  const int top = std::max(0, static_cast<int>(std::floor(box.top)));
+  const int right = std::min(width, static_cast<int>(std::ceil(box.right)));
+  const int bottom = std::min(height, static_cast<int>(std::ceil(box.bottom)));
+  if (right > left && bottom > top) damage = {left, top, right - left, bottom - top};
+  return true;
 }
 
 bool DrawList::StartsWithCover(int width, int height) const {

@@ -51,6 +51,11 @@ class DrawList {
   // How many leading commands of the two lists draw exactly the same.
   size_t CommonPrefix(const DrawList& other) const;
   bool SameAs(const DrawList& other) const;
+  // The rectangle outside which this list leaves exactly the pixels `before`
+  // left, on a width x height screen (empty when the two draw the same);
+  // false when their commands differ in number or kind, so only drawing all
+  // of it again is safe.
+  bool DamageSince(const DrawList& before, int width, int height, ClipRect& damage) const;
   // True when the first command paints every pixel of a width x height screen
   // without reading what was there (a clear, or opaque quads that tile it), so
   // the frame does not depend on the one before.

@@ -1,10 +1,12 @@
-// The level frame presented through the renderer's cache of the draws that
-// frames share (the background, the board, the frame picture and buttons)
-// against the same frame drawn afresh, draw by draw, after each kind of change
-// under the cached part: a wall taken away, a lock opening, the board and the
-// background scrolling, an edit in the editor, the world map coming over.
-// Particles in front of the board move every frame, so frames are never equal
-// and the cache is what spares the redrawing.
+// The level frame as presented, against the same frame drawn afresh draw by
+// draw, after each kind of change under the draws that frames share: a wall
+// taken away, a lock opening, the board and the background scrolling, an edit
+// in the editor, the world map coming over. Particles in front of the board
+// move every frame, so frames are never equal. Kept together, they change a
+// small rectangle, and only that is drawn again over the last frame; spread
+// to opposite corners of the board, they change most of the screen, and the
+// renderer's cache of the shared draws (background, board, frame picture and
+// buttons) is what spares the redrawing.
 
 #include <functional>
 #include <string>
@@ -16,17 +18,19 @@ using namespace platform;
 
 namespace {
 
-class FrameCache : public DrawTest {
+class FrameCache : public DrawTest, public ::testing::WithParamInterface<bool> {
  protected:
   void SetUp() override {
     DrawTest::SetUp();
     UseArtStyle(1);
     Play(FloorWith({{3, 2, '#'}, {4, 2, '#'}, {12, 9, 'A'}, {8, 8, 'a'}, {6, 9, 'S'}, {15, 3, 'E'}}));
     CurrentMap->Restart();
-    Emit(3, 32 * 10, 32 * 7, 20.0f, 0, 0);
+    const bool spread = GetParam();
+    Emit(3, 32 * (spread ? 0 : 10), 32 * (spread ? 0 : 7), 10.0f, 0, 0);
+    Emit(3, 32 * (spread ? 19 : 10), 32 * (spread ? 13 : 7), 10.0f, 0, 0);
     for (particleNodeType* node = ParticleChain->next.get(); node; node = node->next.get()) {
       auto& particle = *static_cast<particleType*>(node);
-      particle.z = 260;
+      particle.z = 201;
       particle.fade = 0;
     }
   }
@@ -70,7 +74,9 @@ class FrameCache : public DrawTest {
   }
 };
 
-TEST_F(FrameCache, SparesRedrawingTheSharedDrawsAndDrawsTheSamePixels) {
+using SpreadParticles = FrameCache;
+
+TEST_P(SpreadParticles, SpareRedrawingTheSharedDrawsWhichTheCacheHolds) {
   int64_t freshCalls = 0;
   PresentFrames(3);
   const int64_t cachedCalls = PresentFrames(1);
@@ -80,7 +86,7 @@ TEST_F(FrameCache, SparesRedrawingTheSharedDrawsAndDrawsTheSamePixels) {
   EXPECT_GE(cachedCalls, 1) << "the moving particles are drawn";
 }
 
-TEST_F(FrameCache, FollowsEveryChangeUnderTheCachedDraws) {
+TEST_P(FrameCache, FollowsEveryChangeUnderTheSharedDraws) {
   ExpectPresentedAsDrawnAfter("a wall taken away", [] { CurrentMap->tiles[3][2] = CodeOf('.'); });
   ExpectPresentedAsDrawnAfter("a lock opening", [] { CurrentMap->lockState[0] = 1 - CurrentMap->lockState[0]; });
   ExpectPresentedAsDrawnAfter("the board scrolling", [] { CurrentMap->offsetX = 9; });
@@ -98,5 +104,9 @@ TEST_F(FrameCache, FollowsEveryChangeUnderTheCachedDraws) {
     for (int step = 0; step < 10; ++step) worldMap->Update(false);
   });
 }
+
+INSTANTIATE_TEST_SUITE_P(Particles, FrameCache, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "Spread" : "Together"; });
+INSTANTIATE_TEST_SUITE_P(Particles, SpreadParticles, ::testing::Values(true));
 
 }  // namespace

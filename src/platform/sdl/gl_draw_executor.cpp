@@ -1,5 +1,6 @@
 #include "platform/sdl/gl_draw_executor.h"
 
+#include <algorithm>
 #include <string>
 
 #include "platform/graphics.h"
@@ -66,6 +67,12 @@ void ApplyClip(const ClipRect& clip) {
   gl::Scissor(clip.x, targetHeight - clip.y - clip.height, clip.width, clip.height);
 }
 
+ClipRect Intersection(const ClipRect& a, const ClipRect& b) {
+  const int left = std::max(a.x, b.x), top = std::max(a.y, b.y);
+  const int right = std::min(a.x + a.width, b.x + b.width), bottom = std::min(a.y + a.height, b.y + b.height);
+  return {left, top, std::max(0, right - left), std::max(0, bottom - top)};
+}
+
 void BindTexture(unsigned texture) {
   if (texture == boundTexture) return;
   gl::BindTexture(GL_TEXTURE_2D, texture);
@@ -127,7 +134,7 @@ void ExecutorBindTarget(unsigned framebuffer, int width, int height) {
   appliedClip = {-1, -1, -1, -1};
 }
 
-void ExecuteCommands(const DrawList& list, size_t from, size_t to) {
+void ExecuteCommands(const DrawList& list, size_t from, size_t to, const ClipRect* within) {
   const auto& commands = list.Commands();
   if (from >= to) return;
   const int base = commands[from].first;
@@ -135,7 +142,7 @@ void ExecuteCommands(const DrawList& list, size_t from, size_t to) {
   if (end > base) Upload(&list.Vertices()[base], end - base);
   for (size_t i = from; i < to; ++i) {
     const DrawCommand& command = commands[i];
-    ApplyClip(command.clip);
+    ApplyClip(within ? Intersection(command.clip, *within) : command.clip);
     if (command.clear) {
       const uint32_t c = command.clearColour;
       gl::ClearColor((c & 255) / 255.0f, (c >> 8 & 255) / 255.0f, (c >> 16 & 255) / 255.0f, 1.0f);

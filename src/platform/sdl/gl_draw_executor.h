@@ -17,8 +17,8 @@ void ExecutorClose();
 // Draws into `framebuffer` (0: the window) of that size from now on, in a
 // projection of its own pixels, top-left origin.
 void ExecutorBindTarget(unsigned framebuffer, int width, int height);
-// Commands [from, to) of the list.
-void ExecuteCommands(const DrawList& list, size_t from, size_t to);
+// Commands [from, to) of the list; with `within`, only the pixels inside it.
+void ExecuteCommands(const DrawList& list, size_t from, size_t to, const ClipRect* within = nullptr);
 // A whole texture of the logical picture (stored bottom row first, as frame
 // buffers are) copied without blending into the rectangle at (x, y).
 void ExecutorCopyPicture(unsigned texture, int x, int y, int width, int height, bool smooth);

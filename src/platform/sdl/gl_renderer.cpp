@@ -110,6 +110,14 @@ void UpdateCache() {
   cacheValid = true;
 }
 
+// Redrawing only the changed rectangle still sends every triangle and copies
+// the whole picture to the window; it pays while the rectangle is small.
+bool SmallDamage(ClipRect& damage) {
+  if (!lastReplayable || lastEpoch != textureEpoch) return false;
+  if (!current->DamageSince(*last, logicalW, logicalH, damage)) return false;
+  return static_cast<int64_t>(damage.width) * damage.height * 3 <= static_cast<int64_t>(logicalW) * logicalH;
+}
+
 void CopyToWindow(const Letterbox& box, int drawableWidth, int drawableHeight) {
   ExecutorBindTarget(0, drawableWidth, drawableHeight);
   if (box.x > 0 || box.y > 0 || box.width < drawableWidth || box.height < drawableHeight) {
@@ -267,32 +275,36 @@ void RendererWindowExposed() { mustPresent = true; }
 
 void RendererPresent(const Letterbox& box, int drawableWidth, int drawableHeight) {
   if (!rendererOpen) return;
-  const bool straightToWindow = drawableWidth == logicalW && drawableHeight == logicalH &&
-                                box == Letterbox{0, 0, logicalW, logicalH};
-  if (frameWhole && current->StartsWithCover(logicalW, logicalH)) {
-    // The frame does not depend on the one before: it can be drawn anywhere,
-    // drawn again later, and its shared part cached.
-    UpdateCache();
-    if (straightToWindow) {
-      ExecutorBindTarget(0, logicalW, logicalH);
-      DrawFrameList(*current);
-      offScreenLags = true;
-    } else {
-      ExecutorBindTarget(frameBuffer, logicalW, logicalH);
-      DrawFrameList(*current);
-      offScreenLags = false;
-      CopyToWindow(box, drawableWidth, drawableHeight);
-    }
-    std::swap(current, last);
-    lastReplayable = true;
-    lastEpoch = textureEpoch;
-  } else {
+  ClipRect damage;
+  if (!frameWhole || !current->StartsWithCover(logicalW, logicalH)) {
     // Drawn over the picture before it, as a frame that leaves parts unpainted expects.
     CatchUpOffScreen();
     ExecutorBindTarget(frameBuffer, logicalW, logicalH);
     ExecuteCommands(*current, 0, current->Commands().size());
     CopyToWindow(box, drawableWidth, drawableHeight);
     lastReplayable = false;
+  } else {
+    // The frame does not depend on the one before: it can be drawn anywhere,
+    // drawn again later, and its shared part cached.
+    if (SmallDamage(damage)) {
+      // Drawn again only where it differs from the last frame, over that frame's picture.
+      CatchUpOffScreen();
+      ExecutorBindTarget(frameBuffer, logicalW, logicalH);
+      ExecuteCommands(*current, 0, current->Commands().size(), &damage);
+      offScreenLags = false;
+      CopyToWindow(box, drawableWidth, drawableHeight);
+    } else {
+      UpdateCache();
+      const bool straightToWindow = drawableWidth == logicalW && drawableHeight == logicalH &&
+                                    box == Letterbox{0, 0, logicalW, logicalH};
+      ExecutorBindTarget(straightToWindow ? 0 : frameBuffer, logicalW, logicalH);
+      DrawFrameList(*current);
+      offScreenLags = straightToWindow;
+      if (!straightToWindow) CopyToWindow(box, drawableWidth, drawableHeight);
+    }
+    std::swap(current, last);
+    lastReplayable = true;
+    lastEpoch = textureEpoch;
   }
   current->Reset();
   frameWhole = true;

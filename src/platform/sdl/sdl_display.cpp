@@ -364,6 +364,8 @@ void Flip(int sync) {
   // keeps its pace all the same.
   if (RendererSkipUnchangedFrame(box, dw, dh)) {
     if (sync != 0) display.pacer.Wait();
+    // The next swap's wait (or its lack) is timed from here.
+    display.lastFlip = Millisecs();
     HostPumpEvents();
     return;
   }
