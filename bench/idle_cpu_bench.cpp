@@ -128,9 +128,13 @@ pid_t StartGameInMenu() {
   return game;
 }
 
+// Held a moment: the game reads keys once per step.
 void SendKey(const std::string& key) {
-  const pid_t tool = Spawn({"xdotool", "search", "--name", "^Marrowick$", "windowfocus", "--sync", "key", key});
-  waitpid(tool, nullptr, 0);
+  for (const char* action : {"keydown", "keyup"}) {
+    const pid_t tool = Spawn({"xdotool", "search", "--name", "^Marrowick$", "windowfocus", "--sync", action, key});
+    waitpid(tool, nullptr, 0);
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+  }
 }
 
 void BM_IdleMainMenu(benchmark::State& state) {
@@ -146,8 +150,8 @@ void BM_IdleMainMenu(benchmark::State& state) {
 }
 BENCHMARK(BM_IdleMainMenu)->Iterations(1)->Unit(benchmark::kSecond);
 
-// Level 0 once its opening has played and the ball rests on its start: only
-// the exit's ring turns.
+// Level 0 once its opening has played, its first hint page read and the
+// ball at rest on its start: only the exit's ring turns.
 void BM_IdleStillLevel(benchmark::State& state) {
   for (auto _ : state) {
     const pid_t game = StartGameInMenu();
@@ -156,7 +160,9 @@ void BM_IdleStillLevel(benchmark::State& state) {
       return;
     }
     SendKey("Return");
-    std::this_thread::sleep_for(std::chrono::seconds(5));
+    std::this_thread::sleep_for(std::chrono::seconds(4));
+    SendKey("Return");
+    std::this_thread::sleep_for(std::chrono::seconds(3));
     state.counters["core_percent"] = CorePercentOver(game, MeasuredSeconds);
     Stop(game);
   }

@@ -1,7 +1,6 @@
 #include "platform/draw_list.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstring>
 
 #include "platform/graphics.h"
@@ -55,28 +54,6 @@ bool RectsCover(const std::vector<Span>& rects, int width, int height) {
   return true;
 }
 
-// Grows `box` by where a command can touch pixels: its vertices, within its clip.
-void AddReach(const DrawCommand& command, const std::vector<ListVertex>& vertices, Span& box) {
-  Span reach{static_cast<float>(command.clip.x), static_cast<float>(command.clip.y),
-             static_cast<float>(command.clip.x + command.clip.width),
-             static_cast<float>(command.clip.y + command.clip.height)};
-  if (!command.clear) {
-    if (command.count == 0) return;
-    Span hull{vertices[command.first].x, vertices[command.first].y, vertices[command.first].x,
-              vertices[command.first].y};
-    for (int i = command.first; i < command.first + command.count; ++i) {
-      hull = {std::min(hull.left, vertices[i].x), std::min(hull.top, vertices[i].y),
-              std::max(hull.right, vertices[i].x), std::max(hull.bottom, vertices[i].y)};
-    }
-    // A line's pixels reach half a pixel beyond its ends.
-    reach = {std::max(reach.left, hull.left - 1), std::max(reach.top, hull.top - 1),
-             std::min(reach.right, hull.right + 1), std::min(reach.bottom, hull.bottom + 1)};
-  }
-  if (reach.right <= reach.left || reach.bottom <= reach.top) return;
-  box = {std::min(box.left, reach.left), std::min(box.top, reach.top), std::max(box.right, reach.right),
-         std::max(box.bottom, reach.bottom)};
-}
-
 // Beyond this many quads a first command is not taken for a cover (the test
 // grows with the square of it); a tiled background is a few dozen.
 constexpr size_t MaxCoverQuads = 64;
@@ -115,20 +92,23 @@ ListVertex* DrawList::AddVertices(Primitive primitive, unsigned texture, int ble
   return vertices_.data() + vertices_.size() - count;
 }
 
-bool DrawList::SameCommand(const DrawList& other, size_t i) const {
+bool DrawList::SameCommandAt(const DrawList& other, size_t i) const {
   const DrawCommand &a = commands_[i], &b = other.commands_[i];
-  if (a.clear != b.clear || a.primitive != b.primitive || a.blend != b.blend || a.texture != b.texture ||
-      a.clearColour != b.clearColour || !(a.clip == b.clip) || a.count != b.count) {
-    return false;
-  }
+  if (!SameStateAt(other, i) || a.count != b.count) return false;
   return a.count == 0 ||
          std::memcmp(&vertices_[a.first], &other.vertices_[b.first], sizeof(ListVertex) * a.count) == 0;
+}
+
+bool DrawList::SameStateAt(const DrawList& other, size_t i) const {
+  const DrawCommand &a = commands_[i], &b = other.commands_[i];
+  return a.clear == b.clear && a.primitive == b.primitive && a.blend == b.blend && a.texture == b.texture &&
+         a.clearColour == b.clearColour && a.clip == b.clip;
 }
 
 size_t DrawList::CommonPrefix(const DrawList& other) const {
   const size_t limit = std::min(commands_.size(), other.commands_.size());
   size_t i = 0;
-  while (i < limit && SameCommand(other, i)) ++i;
+  while (i < limit && SameCommandAt(other, i)) ++i;
   return i;
 }
 
@@ -136,32 +116,13 @@ bool DrawList::SameAs(const DrawList& other) const {
   return commands_.size() == other.commands_.size() && CommonPrefix(other) == commands_.size();
 }
 
-bool DrawList::DamageSince(const DrawList& before, int width, int height, ClipRect& damage) const {
-  if (commands_.size() != before.commands_.size()) return false;
-  Span box{1e9f, 1e9f, -1e9f, -1e9f};
-  for (size_t i = 0; i < commands_.size(); ++i) {
-    const DrawCommand &now = commands_[i], &then = before.commands_[i];
-    if (now.clear != then.clear || now.primitive != then.primitive) return false;
-    if (SameCommand(before, i)) continue;
-    AddReach(now, vertices_, box);
-    AddReach(then, before.vertices_, box);
-  }
-  damage = {};
-  if (box.right <= box.left) return true;
-  const int left = std::max(0, static_cast<int>(std::floor(box.left)));
-  const int top = std::max(0, static_cast<int>(std::floor(box.top)));
-  const int right = std::min(width, static_cast<int>(std::ceil(box.right)));
-  const int bottom = std::min(height, static_cast<int>(std::ceil(box.bottom)));
-  if (right > left && bottom > top) damage = {left, top, right - left, bottom - top};
-  return true;
-}
-
 bool DrawList::StartsWithCover(int width, int height) const {
   if (commands_.empty()) return false;
   const DrawCommand& first = commands_.front();
   if (!ClipCovers(first.clip, width, height)) return false;
   if (first.clear) return true;
-  if (first.blend != SolidBlend || first.primitive != Primitive::Quads || static_cast<size_t>(first.count / 6) > MaxCoverQuads) {
+  if (first.blend != SolidBlend || first.primitive != Primitive::Quads ||
+      static_cast<size_t>(first.count / 6) > MaxCoverQuads) {
     return false;
   }
   std::vector<Span> rects;

@@ -51,19 +51,15 @@ class DrawList {
   // How many leading commands of the two lists draw exactly the same.
   size_t CommonPrefix(const DrawList& other) const;
   bool SameAs(const DrawList& other) const;
-  // The rectangle outside which this list leaves exactly the pixels `before`
-  // left, on a width x height screen (empty when the two draw the same);
-  // false when their commands differ in number or kind, so only drawing all
-  // of it again is safe.
-  bool DamageSince(const DrawList& before, int width, int height, ClipRect& damage) const;
+  // Command i of both lists draws under the same state / draws the same.
+  bool SameStateAt(const DrawList& other, size_t i) const;
+  bool SameCommandAt(const DrawList& other, size_t i) const;
   // True when the first command paints every pixel of a width x height screen
   // without reading what was there (a clear, or opaque quads that tile it), so
   // the frame does not depend on the one before.
   bool StartsWithCover(int width, int height) const;
 
  private:
-  bool SameCommand(const DrawList& other, size_t i) const;
-
   std::vector<DrawCommand> commands_;
   std::vector<ListVertex> vertices_;
 };

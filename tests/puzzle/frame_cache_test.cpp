@@ -2,11 +2,11 @@
 // draw, after each kind of change under the draws that frames share: a wall
 // taken away, a lock opening, the board and the background scrolling, an edit
 // in the editor, the world map coming over. Particles in front of the board
-// move every frame, so frames are never equal. Kept together, they change a
-// small rectangle, and only that is drawn again over the last frame; spread
-// to opposite corners of the board, they change most of the screen, and the
-// renderer's cache of the shared draws (background, board, frame picture and
-// buttons) is what spares the redrawing.
+// move every frame, so frames are never equal: they change a small rectangle,
+// and only that is drawn again over the last frame. With a fading light over
+// the whole screen on top, every pixel changes, and the renderer's cache of
+// the shared draws (background, board, frame picture and buttons) is what
+// spares the redrawing.
 
 #include <functional>
 #include <string>
@@ -25,9 +25,7 @@ class FrameCache : public DrawTest, public ::testing::WithParamInterface<bool> {
     UseArtStyle(1);
     Play(FloorWith({{3, 2, '#'}, {4, 2, '#'}, {12, 9, 'A'}, {8, 8, 'a'}, {6, 9, 'S'}, {15, 3, 'E'}}));
     CurrentMap->Restart();
-    const bool spread = GetParam();
-    Emit(3, 32 * (spread ? 0 : 10), 32 * (spread ? 0 : 7), 10.0f, 0, 0);
-    Emit(3, 32 * (spread ? 19 : 10), 32 * (spread ? 13 : 7), 10.0f, 0, 0);
+    Emit(3, 32 * 10, 32 * 7, 20.0f, 0, 0);
     for (particleNodeType* node = ParticleChain->next.get(); node; node = node->next.get()) {
       auto& particle = *static_cast<particleType*>(node);
       particle.z = 201;
@@ -35,13 +33,25 @@ class FrameCache : public DrawTest, public ::testing::WithParamInterface<bool> {
     }
   }
 
-  // Frames through the play loop's drawing and Flip, the particles moving
-  // between them; the draw calls of the last.
-  static int64_t PresentFrames(int count) {
+  // The level frame, under the fading light when the test has it.
+  void DrawFrame() const {
+    gameController->DrawPlayFrame();
+    if (!GetParam()) return;
+    SetBlend(LightBlend);
+    SetAlpha(static_cast<float>(fade_ % 8) / 32);
+    DrawRect(0, 0, 800, 600);
+    SetAlpha(1);
+    SetBlend(AlphaBlend);
+  }
+
+  // Frames through the play loop's drawing and Flip, the particles moving and
+  // the light fading between them; the draw calls of the last.
+  int64_t PresentFrames(int count) {
     int64_t calls = 0;
     for (int i = 0; i < count; ++i) {
       UpdateParticles();
-      gameController->DrawPlayFrame();
+      ++fade_;
+      DrawFrame();
       const int64_t before = DrawCallCount();
       Flip(0);
       calls = DrawCallCount() - before;
@@ -50,9 +60,9 @@ class FrameCache : public DrawTest, public ::testing::WithParamInterface<bool> {
   }
 
   // The frame as it stands drawn afresh: read back while drawn, every draw is sent.
-  static std::vector<uint32_t> FreshFrame(int64_t* calls = nullptr) {
+  std::vector<uint32_t> FreshFrame(int64_t* calls = nullptr) const {
     const int64_t before = DrawCallCount();
-    gameController->DrawPlayFrame();
+    DrawFrame();
     std::vector<uint32_t> pixels = Frame();
     if (calls) *calls = DrawCallCount() - before;
     Flip(0);
@@ -72,11 +82,14 @@ class FrameCache : public DrawTest, public ::testing::WithParamInterface<bool> {
     const std::vector<uint32_t> cached = Frame();
     EXPECT_TRUE(Same(cached, FreshFrame()));
   }
+
+ private:
+  int fade_ = 0;
 };
 
-using SpreadParticles = FrameCache;
+using FadingLight = FrameCache;
 
-TEST_P(SpreadParticles, SpareRedrawingTheSharedDrawsWhichTheCacheHolds) {
+TEST_P(FadingLight, SparesRedrawingTheSharedDrawsWhichTheCacheHolds) {
   int64_t freshCalls = 0;
   PresentFrames(3);
   const int64_t cachedCalls = PresentFrames(1);
@@ -105,8 +118,8 @@ TEST_P(FrameCache, FollowsEveryChangeUnderTheSharedDraws) {
   });
 }
 
-INSTANTIATE_TEST_SUITE_P(Particles, FrameCache, ::testing::Values(false, true),
-                         [](const auto& info) { return info.param ? "Spread" : "Together"; });
-INSTANTIATE_TEST_SUITE_P(Particles, SpreadParticles, ::testing::Values(true));
+INSTANTIATE_TEST_SUITE_P(Level, FrameCache, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "UnderAFadingLight" : "WithMovingParticles"; });
+INSTANTIATE_TEST_SUITE_P(Level, FadingLight, ::testing::Values(true));
 
 }  // namespace

@@ -6,6 +6,7 @@
 
 #include "platform/draw_list.h"
 #include "platform/draw_state.h"
+#include "platform/frame_damage.h"
 #include "platform/render_backend.h"
 #include "platform/sdl/gl_draw_executor.h"
 #include "platform/sdl/gl_functions.h"
@@ -31,6 +32,8 @@ DrawList* cached = nullptr;
 size_t cachedCommands = 0;
 // Per texture name: every texel opaque, so alpha blending it changes nothing.
 std::vector<bool>* opaqueTexture = nullptr;
+// Where this frame differs from the last.
+std::vector<ClipRect>* damage = nullptr;
 
 int blend = MaskBlend;
 ClipRect clip;
@@ -110,12 +113,15 @@ void UpdateCache() {
   cacheValid = true;
 }
 
-// Redrawing only the changed rectangle still sends every triangle and copies
-// the whole picture to the window; it pays while the rectangle is small.
-bool SmallDamage(ClipRect& damage) {
+// Redrawing only the changed rectangles still sends every triangle (once per
+// rectangle) and copies the whole picture to the window; it pays while they
+// are small.
+bool SmallDamage() {
   if (!lastReplayable || lastEpoch != textureEpoch) return false;
-  if (!current->DamageSince(*last, logicalW, logicalH, damage)) return false;
-  return static_cast<int64_t>(damage.width) * damage.height * 3 <= static_cast<int64_t>(logicalW) * logicalH;
+  if (!FindDamage(*current, *last, logicalW, logicalH, *damage)) return false;
+  int64_t area = 0;
+  for (const ClipRect& rect : *damage) area += static_cast<int64_t>(rect.width) * rect.height;
+  return area * 3 <= static_cast<int64_t>(logicalW) * logicalH;
 }
 
 void CopyToWindow(const Letterbox& box, int drawableWidth, int drawableHeight) {
@@ -227,6 +233,7 @@ bool RendererOpen(int logicalWidth, int logicalHeight) {
     last = new DrawList();
     cached = new DrawList();
     opaqueTexture = new std::vector<bool>();
+    damage = new std::vector<ClipRect>();
   }
   current->Reset();
   last->Reset();
@@ -275,7 +282,6 @@ void RendererWindowExposed() { mustPresent = true; }
 
 void RendererPresent(const Letterbox& box, int drawableWidth, int drawableHeight) {
   if (!rendererOpen) return;
-  ClipRect damage;
   if (!frameWhole || !current->StartsWithCover(logicalW, logicalH)) {
     // Drawn over the picture before it, as a frame that leaves parts unpainted expects.
     CatchUpOffScreen();
@@ -286,11 +292,11 @@ void RendererPresent(const Letterbox& box, int drawableWidth, int drawableHeight
   } else {
     // The frame does not depend on the one before: it can be drawn anywhere,
     // drawn again later, and its shared part cached.
-    if (SmallDamage(damage)) {
+    if (SmallDamage()) {
       // Drawn again only where it differs from the last frame, over that frame's picture.
       CatchUpOffScreen();
       ExecutorBindTarget(frameBuffer, logicalW, logicalH);
-      ExecuteCommands(*current, 0, current->Commands().size(), &damage);
+      for (const ClipRect& rect : *damage) ExecuteCommands(*current, 0, current->Commands().size(), &rect);
       offScreenLags = false;
       CopyToWindow(box, drawableWidth, drawableHeight);
     } else {
