@@ -10,6 +10,7 @@
 #include "platform/render_backend.h"
 #include "platform/sdl/gl_draw_executor.h"
 #include "platform/sdl/gl_functions.h"
+#include "platform/sdl/window_buffer_probe.h"
 
 namespace platform {
 namespace {
@@ -53,6 +54,8 @@ uint64_t textureEpoch = 0, lastEpoch = 0, cacheEpoch = 0;
 Letterbox presentedBox;
 int presentedWidth = 0, presentedHeight = 0;
 bool mustPresent = true;
+// The window's back buffer holds the last presented frame after the swap.
+bool windowKeepsFrames = false;
 
 void DrawFrameList(const DrawList& list);
 
@@ -239,6 +242,7 @@ bool RendererOpen(int logicalWidth, int logicalHeight) {
   last->Reset();
   cached->Reset();
   opaqueTexture->clear();
+  windowKeepsFrames = WindowKeepsFramesAfterSwap();
   if (!ExecutorOpen()) return false;
   if (!MakeTarget(frameBuffer, frameTexture) || !MakeTarget(cacheBuffer, cacheTexture)) {
     ExecutorClose();
@@ -290,19 +294,23 @@ void RendererPresent(const Letterbox& box, int drawableWidth, int drawableHeight
     CopyToWindow(box, drawableWidth, drawableHeight);
     lastReplayable = false;
   } else {
+    const bool straightToWindow = drawableWidth == logicalW && drawableHeight == logicalH &&
+                                  box == Letterbox{0, 0, logicalW, logicalH};
     // The frame does not depend on the one before: it can be drawn anywhere,
     // drawn again later, and its shared part cached.
     if (SmallDamage()) {
-      // Drawn again only where it differs from the last frame, over that frame's picture.
-      CatchUpOffScreen();
-      ExecutorBindTarget(frameBuffer, logicalW, logicalH);
+      // Drawn again only where it differs from the last frame, over that
+      // frame's picture: the window's own when it keeps it and is the
+      // picture's size, else the off-screen one.
+      const bool inWindow = windowKeepsFrames && straightToWindow && !mustPresent && box == presentedBox &&
+                            drawableWidth == presentedWidth && drawableHeight == presentedHeight;
+      if (!inWindow) CatchUpOffScreen();
+      ExecutorBindTarget(inWindow ? 0 : frameBuffer, logicalW, logicalH);
       for (const ClipRect& rect : *damage) ExecuteCommands(*current, 0, current->Commands().size(), &rect);
-      offScreenLags = false;
-      CopyToWindow(box, drawableWidth, drawableHeight);
+      offScreenLags = inWindow;
+      if (!inWindow) CopyToWindow(box, drawableWidth, drawableHeight);
     } else {
       UpdateCache();
-      const bool straightToWindow = drawableWidth == logicalW && drawableHeight == logicalH &&
-                                    box == Letterbox{0, 0, logicalW, logicalH};
       ExecutorBindTarget(straightToWindow ? 0 : frameBuffer, logicalW, logicalH);
       DrawFrameList(*current);
       offScreenLags = straightToWindow;
