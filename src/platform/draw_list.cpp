@@ -27,36 +27,31 @@ bool UprightRects(const DrawCommand& command, const std::vector<ListVertex>& ver
   return true;
 }
 
-// Whether the rectangles together cover the screen: every cell of the grid
-// their edges make lies inside one of them.
+// Whether the rectangles together cover the screen: inside it they add up to
+// its area and no two overlap (so no part is counted twice).
 bool RectsCover(const std::vector<Span>& rects, int width, int height) {
-  std::vector<float> xs{0.0f, static_cast<float>(width)}, ys{0.0f, static_cast<float>(height)};
+  std::vector<Span> inside;
+  double area = 0;
   for (const Span& r : rects) {
-    if (r.left > 0 && r.left < width) xs.push_back(r.left);
-    if (r.right > 0 && r.right < width) xs.push_back(r.right);
-    if (r.top > 0 && r.top < height) ys.push_back(r.top);
-    if (r.bottom > 0 && r.bottom < height) ys.push_back(r.bottom);
+    const Span c{std::max(r.left, 0.0f), std::max(r.top, 0.0f), std::min(r.right, static_cast<float>(width)),
+                 std::min(r.bottom, static_cast<float>(height))};
+    if (c.right <= c.left || c.bottom <= c.top) continue;
+    inside.push_back(c);
+    area += static_cast<double>(c.right - c.left) * static_cast<double>(c.bottom - c.top);
   }
-  for (auto* edges : {&xs, &ys}) {
-    std::sort(edges->begin(), edges->end());
-    edges->erase(std::unique(edges->begin(), edges->end()), edges->end());
-  }
-  for (size_t i = 0; i + 1 < xs.size(); ++i) {
-    const float cx = (xs[i] + xs[i + 1]) * 0.5f;
-    for (size_t j = 0; j + 1 < ys.size(); ++j) {
-      const float cy = (ys[j] + ys[j + 1]) * 0.5f;
-      const bool inside = std::any_of(rects.begin(), rects.end(), [&](const Span& r) {
-        return cx > r.left && cx < r.right && cy > r.top && cy < r.bottom;
-      });
-      if (!inside) return false;
+  if (area < static_cast<double>(width) * height) return false;
+  for (size_t i = 0; i < inside.size(); ++i) {
+    for (size_t j = i + 1; j < inside.size(); ++j) {
+      const Span &a = inside[i], &b = inside[j];
+      if (a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom) return false;
     }
   }
   return true;
 }
 
 // Beyond this many quads a first command is not taken for a cover (the test
-// grows with the square of it); a tiled background is a few dozen.
-constexpr size_t MaxCoverQuads = 64;
+// grows with the square of it); a background of 64-pixel tiles is 130.
+constexpr size_t MaxCoverQuads = 512;
 
 }  // namespace
 

@@ -92,6 +92,14 @@ TEST(DrawList, AFrameStartsWithACoverOnlyWhenItsFirstCommandPaintsEveryPixel) {
   list.Reset();
   AddTiles(list, 256, 1, 0);
   EXPECT_FALSE(list.StartsWithCover(800, 600)) << "the first column left bare";
+  list.Reset();
+  AddTiles(list, 32, -7, -7);
+  EXPECT_TRUE(list.StartsWithCover(800, 600)) << "small tiles, many of them";
+  list.Reset();
+  AddQuad(list, 0, 0, 800, 400);
+  AddQuad(list, 0, 300, 800, 500);
+  AddQuad(list, 0, 550, 800, 600);
+  EXPECT_FALSE(list.StartsWithCover(800, 600)) << "overlapping quads leave a part bare though their areas add up";
 
   // Blended or clipped tiles, or a turned quad, keep what was under them.
   list.Reset();

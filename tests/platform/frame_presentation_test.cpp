@@ -3,7 +3,14 @@
 // what was presented stays readable, and a picture whose pixels change (or
 // whose texture goes and is reused) is never taken for the same picture.
 
+#include <SDL.h>
+#include <SDL_opengl.h>
+
+#include <vector>
+
 #include "platform/graphics.h"
+#include "platform/sdl/gl_renderer.h"
+#include "platform/sdl/window_buffer_probe.h"
 #include "support/display_fixture.h"
 
 using namespace platform;
@@ -17,6 +24,38 @@ TImage Filled(int w, int h, uint32_t argb) {
     for (int x = 0; x < w; ++x) pixels.WritePixel(x, y, argb);
   UnlockImage(image);
   return image;
+}
+
+// The window's back buffer as 0xRRGGBB, top row first.
+std::vector<uint32_t> WindowPixels() {
+  using BindFn = void(APIENTRY*)(GLenum, GLuint);
+  using ReadFn = void(APIENTRY*)(GLint, GLint, GLsizei, GLsizei, GLenum, GLenum, void*);
+  using GetFn = void(APIENTRY*)(GLenum, GLint*);
+  const auto bind = reinterpret_cast<BindFn>(SDL_GL_GetProcAddress("glBindFramebuffer"));
+  const auto read = reinterpret_cast<ReadFn>(SDL_GL_GetProcAddress("glReadPixels"));
+  const auto get = reinterpret_cast<GetFn>(SDL_GL_GetProcAddress("glGetIntegerv"));
+  GLint bound = 0;
+  get(GL_FRAMEBUFFER_BINDING, &bound);
+  bind(GL_FRAMEBUFFER, 0);
+  std::vector<uint32_t> rows(800 * 600);
+  read(0, 0, 800, 600, GL_RGBA, GL_UNSIGNED_BYTE, rows.data());
+  bind(GL_FRAMEBUFFER, static_cast<GLuint>(bound));
+  std::vector<uint32_t> pixels;
+  for (int y = 599; y >= 0; --y) {
+    for (int x = 0; x < 800; ++x) {
+      const uint32_t p = rows[static_cast<size_t>(y) * 800 + x];
+      pixels.push_back((p & 0xFF) << 16 | (p & 0xFF00) | (p >> 16 & 0xFF));
+    }
+  }
+  return pixels;
+}
+
+std::vector<uint32_t> ReadBackPixels() {
+  const TPixmap frame = GrabBackBuffer();
+  std::vector<uint32_t> pixels;
+  for (int y = 0; y < 600; ++y)
+    for (int x = 0; x < 800; ++x) pixels.push_back(frame.ReadPixel(x, y) & 0xFFFFFF);
+  return pixels;
 }
 
 class FramePresentation : public DisplayTest {
@@ -106,6 +145,33 @@ TEST_F(FramePresentation, ReadingBackMidFrameDrawsWhatIsPendingAndTheRestFollows
   Flip(0);
   EXPECT_EQ(PixelAt(300, 300), 0xFF0000u);
   EXPECT_EQ(PixelAt(100, 100), 0xFF0000u);
+}
+
+// A picture moving over a patterned floor changes two small rectangles a
+// frame; where the window keeps its frame across swaps only they are drawn
+// into it, and the window must show exactly the whole frame all the same.
+TEST_F(FramePresentation, AWindowRedrawnOnlyWhereFramesDifferShowsEachWholeFrame) {
+  if (!WindowKeepsFramesAfterSwap()) GTEST_SKIP() << "this driver's window does not keep its frame across swaps";
+  RendererWindowExposed();
+  TImage floor = CreateImage(64, 64, 1, 0);
+  TPixmap pattern = LockImage(floor);
+  for (int y = 0; y < 64; ++y)
+    for (int x = 0; x < 64; ++x) pattern.WritePixel(x, y, 0xFF000000u | static_cast<uint32_t>(x * 4 << 16 | y * 4 << 8 | 90));
+  UnlockImage(floor);
+  const TImage spark = Filled(12, 12, 0x80FFC040u);
+  for (int frame = 0; frame < 6; ++frame) {
+    SetBlend(AlphaBlend);
+    TileImage(floor, 0, 0);
+    SetBlend(LightBlend);
+    DrawImage(spark, 100.0f + 7 * frame, 200.0f + 3 * frame);
+    DrawImage(spark, 600.0f - 5 * frame, 450);
+    Flip(0);
+    const std::vector<uint32_t> window = WindowPixels();
+    const std::vector<uint32_t> frameRead = ReadBackPixels();
+    size_t differing = 0;
+    for (size_t i = 0; i < window.size(); ++i) differing += window[i] != frameRead[i];
+    EXPECT_EQ(differing, 0u) << "frame " << frame;
+  }
 }
 
 }  // namespace
