@@ -73,6 +73,21 @@ ClipRect Intersection(const ClipRect& a, const ClipRect& b) {
   return {left, top, std::max(0, right - left), std::max(0, bottom - top)};
 }
 
+// Whether any of the command's vertices come near the rectangle (a line's
+// pixels reach half a pixel beyond its ends).
+bool Reaches(const DrawCommand& command, const std::vector<ListVertex>& vertices, const ClipRect& rect) {
+  if (command.count == 0) return false;
+  float left = vertices[command.first].x, right = left, top = vertices[command.first].y, bottom = top;
+  for (int i = command.first + 1; i < command.first + command.count; ++i) {
+    left = std::min(left, vertices[i].x);
+    right = std::max(right, vertices[i].x);
+    top = std::min(top, vertices[i].y);
+    bottom = std::max(bottom, vertices[i].y);
+  }
+  return left - 1 < rect.x + rect.width && right + 1 > rect.x && top - 1 < rect.y + rect.height &&
+         bottom + 1 > rect.y;
+}
+
 void BindTexture(unsigned texture) {
   if (texture == boundTexture) return;
   gl::BindTexture(GL_TEXTURE_2D, texture);
@@ -142,7 +157,11 @@ void ExecuteCommands(const DrawList& list, size_t from, size_t to, const ClipRec
   if (end > base) Upload(&list.Vertices()[base], end - base);
   for (size_t i = from; i < to; ++i) {
     const DrawCommand& command = commands[i];
-    ApplyClip(within ? Intersection(command.clip, *within) : command.clip);
+    const ClipRect clip = within ? Intersection(command.clip, *within) : command.clip;
+    // Within a rectangle, a command that cannot touch it is not sent at all.
+    if (within && (clip.width == 0 || clip.height == 0)) continue;
+    if (within && !command.clear && !Reaches(command, list.Vertices(), clip)) continue;
+    ApplyClip(clip);
     if (command.clear) {
       const uint32_t c = command.clearColour;
       gl::ClearColor((c & 255) / 255.0f, (c >> 8 & 255) / 255.0f, (c >> 16 & 255) / 255.0f, 1.0f);
