@@ -37,7 +37,7 @@ bool RectsCover(const std::vector<Span>& rects, int width, int height) {
                  std::min(r.bottom, static_cast<float>(height))};
     if (c.right <= c.left || c.bottom <= c.top) continue;
     inside.push_back(c);
-    area += static_cast<double>(c.right - c.left) * static_cast<double>(c.bottom - c.top);
+    area += (static_cast<double>(c.right) - c.left) * (static_cast<double>(c.bottom) - c.top);
   }
   if (area < static_cast<double>(width) * height) return false;
   for (size_t i = 0; i < inside.size(); ++i) {
