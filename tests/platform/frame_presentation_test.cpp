@@ -3,9 +3,6 @@
 // what was presented stays readable, and a picture whose pixels change (or
 // whose texture goes and is reused) is never taken for the same picture.
 
-#include <SDL.h>
-#include <SDL_opengl.h>
-
 #include <vector>
 
 #include "platform/graphics.h"
@@ -28,25 +25,9 @@ TImage Filled(int w, int h, uint32_t argb) {
 
 // The window's back buffer as 0xRRGGBB, top row first.
 std::vector<uint32_t> WindowPixels() {
-  using BindFn = void(APIENTRY*)(GLenum, GLuint);
-  using ReadFn = void(APIENTRY*)(GLint, GLint, GLsizei, GLsizei, GLenum, GLenum, void*);
-  using GetFn = void(APIENTRY*)(GLenum, GLint*);
-  const auto bind = reinterpret_cast<BindFn>(SDL_GL_GetProcAddress("glBindFramebuffer"));
-  const auto read = reinterpret_cast<ReadFn>(SDL_GL_GetProcAddress("glReadPixels"));
-  const auto get = reinterpret_cast<GetFn>(SDL_GL_GetProcAddress("glGetIntegerv"));
-  GLint bound = 0;
-  get(GL_FRAMEBUFFER_BINDING, &bound);
-  bind(GL_FRAMEBUFFER, 0);
-  std::vector<uint32_t> rows(800 * 600);
-  read(0, 0, 800, 600, GL_RGBA, GL_UNSIGNED_BYTE, rows.data());
-  bind(GL_FRAMEBUFFER, static_cast<GLuint>(bound));
+  const PixelBuffer window = ReadWindowBackBuffer(800, 600);
   std::vector<uint32_t> pixels;
-  for (int y = 599; y >= 0; --y) {
-    for (int x = 0; x < 800; ++x) {
-      const uint32_t p = rows[static_cast<size_t>(y) * 800 + x];
-      pixels.push_back((p & 0xFF) << 16 | (p & 0xFF00) | (p >> 16 & 0xFF));
-    }
-  }
+  for (const uint32_t p : window.pixels) pixels.push_back((p & 0xFF) << 16 | (p & 0xFF00) | (p >> 16 & 0xFF));
   return pixels;
 }
 

@@ -16,6 +16,7 @@ namespace platform::gl {
   X(void, Clear, (GLbitfield))                                                      \
   X(void, Scissor, (GLint, GLint, GLsizei, GLsizei))                                \
   X(const GLubyte*, GetString, (GLenum))                                            \
+  X(void, GetIntegerv, (GLenum, GLint*))                                            \
   X(void, GenTextures, (GLsizei, GLuint*))                                          \
   X(void, DeleteTextures, (GLsizei, const GLuint*))                                 \
   X(void, BindTexture, (GLenum, GLuint))                                            \

@@ -3,6 +3,7 @@
 #include <SDL.h>
 
 #include <cstdint>
+#include <vector>
 
 #include "platform/sdl/gl_functions.h"
 
@@ -33,6 +34,26 @@ bool WindowKeepsFramesAfterSwap() {
   gl::Enable(GL_SCISSOR_TEST);
   SDL_GL_SetSwapInterval(interval);
   return kept;
+}
+
+PixelBuffer ReadWindowBackBuffer(int width, int height) {
+  PixelBuffer result;
+  if (width <= 0 || height <= 0) return result;
+  GLint bound = 0;
+  gl::GetIntegerv(GL_FRAMEBUFFER_BINDING, &bound);
+  gl::BindFramebuffer(GL_FRAMEBUFFER, 0);
+  std::vector<uint32_t> rows(static_cast<size_t>(width) * height);
+  gl::PixelStorei(GL_PACK_ALIGNMENT, 4);
+  gl::ReadPixels(0, 0, width, height, GL_RGBA, GL_UNSIGNED_BYTE, rows.data());
+  gl::BindFramebuffer(GL_FRAMEBUFFER, static_cast<GLuint>(bound));
+  result.width = width;
+  result.height = height;
+  result.pixels.reserve(rows.size());
+  for (int row = height - 1; row >= 0; --row) {
+    const uint32_t* from = &rows[static_cast<size_t>(row) * width];
+    result.pixels.insert(result.pixels.end(), from, from + width);
+  }
+  return result;
 }
 
 }  // namespace platform

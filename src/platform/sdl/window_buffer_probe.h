@@ -5,10 +5,16 @@
 // in those rectangles alone. Nothing in OpenGL or SDL promises it, so it is
 // tried: three swaps of three colours, the back buffer read after each.
 
+#include "platform/graphics.h"
+
 namespace platform {
 
 // Needs the window's context current; swaps the window three times (without
 // waiting for the display) and leaves the back buffer cleared to black.
 bool WindowKeepsFramesAfterSwap();
+
+// The window's back buffer as it stands, top row first (for tests: what the
+// player would see after the next swap).
+PixelBuffer ReadWindowBackBuffer(int width, int height);
 
 }  // namespace platform
