@@ -1,6 +1,7 @@
 #include "platform/sdl/gl_draw_executor.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <string>
 
 #include "platform/graphics.h"
