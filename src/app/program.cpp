@@ -5,7 +5,6 @@
 #include "app/game_controller.h"
 #include "app/logo_splash.h"
 #include "app/token_column.h"
-#include "menus/tutorial_page.h"
 #include "platform/audio.h"
 #include "platform/clock.h"
 #include "platform/diagnostics.h"
@@ -41,11 +40,11 @@ bool StartUp() {
   }
   splash->Show();
   DebugLog("logo shown");
+  // Looking for a sound card can take a while, most of all on a machine
+  // without one; the media load meanwhile, and the sounds wait for it.
+  OpenAudioInBackground();
   SeedRnd(Millisecs());
   AutoMidHandle(true);
-  if (!OpenAudio()) {
-    std::fprintf(stderr, "Marrowick: no audio device (%s); playing silently.\n", LastAudioError().c_str());
-  }
   soundManager = SoundManager::Create();
   AutoImageFlags(0);
   Resources::LoadMedia();
@@ -54,11 +53,13 @@ bool StartUp() {
   trailImages[0] = LoadImage("media\\trail.png", -1);
   trailImages[1] = LoadImage("media\\shade.png", -1);
   trailImages[2] = LoadImage("media\\spark.png", -1);
-  TutorialPage::LoadTutorialTexts();
   DebugLog("media loaded");
   gameController = GameController::Create();
   gameLog = GameLog::Create();
   splash->Wait();
+  if (!OpenAudio()) {
+    std::fprintf(stderr, "Marrowick: no audio device (%s); playing silently.\n", LastAudioError().c_str());
+  }
   return true;
 }
 
