@@ -72,7 +72,11 @@ void Resources::SelectBackground(int index) {
   currentTileSet = tileSets[index];
 }
 
-std::string Resources::TwoDigits(int index) { return (index < 10 ? "0" : "") + std::to_string(index); }
+std::string Resources::TwoDigits(int index) {
+  std::string digits = std::to_string(index);
+  if (index < 10) digits.insert(0, 1, '0');
+  return digits;
+}
 
 void Resources::LoadMedia() {
   if (mediaLoaded == 1) return;
