@@ -1,6 +1,7 @@
 #include "app/program.h"
 
 #include <cstdio>
+#include <thread>
 
 #include "app/game_controller.h"
 #include "app/logo_splash.h"
@@ -41,11 +42,13 @@ bool StartUp() {
   splash->Show();
   DebugLog("logo shown");
   // Looking for a sound card can take a while, most of all on a machine
-  // without one; the media load meanwhile, and the sounds wait for it.
+  // without one; the media load meanwhile, and the sounds wait for it. The
+  // sounds (files read and decoded, the music's stream set up) need neither
+  // the device nor the window, so they load beside the pictures.
   OpenAudioInBackground();
+  std::jthread soundLoading([] { soundManager = SoundManager::Create(); });
   SeedRnd(Millisecs());
   AutoMidHandle(true);
-  soundManager = SoundManager::Create();
   AutoImageFlags(0);
   Resources::LoadMedia();
   tokenImage = LoadAnimImage("media\\tokens.png", 40, 40, 0, 2, -1);
@@ -53,6 +56,7 @@ bool StartUp() {
   trailImages[0] = LoadImage("media\\trail.png", -1);
   trailImages[1] = LoadImage("media\\shade.png", -1);
   trailImages[2] = LoadImage("media\\spark.png", -1);
+  soundLoading.join();
   DebugLog("media loaded");
   gameController = GameController::Create();
   gameLog = GameLog::Create();
