@@ -9,6 +9,9 @@
 // looked for in MARROWICK_GAME_DIR, else in the build folder above this program.
 // The audio driver is the one SDL finds, as for a player (set SDL_AUDIODRIVER
 // to choose one): on a machine without a sound card that is the slow case.
+// For scale, the same run times a bare SDL2 + OpenGL program (memory_bench's
+// bare_gl_window) from exec to its first frame: what the system's libraries,
+// the window and the driver's first drawing cost before the game does anything.
 
 #include <benchmark/benchmark.h>
 
@@ -23,10 +26,11 @@
 namespace {
 
 std::unique_ptr<GameCopy> game;
+std::filesystem::path barePath;
 
-void BM_ExecTo(benchmark::State& state, const std::string& milestone) {
+void Time(benchmark::State& state, const std::string& program, const std::string& milestone) {
   for (auto _ : state) {
-    ChildProcess child({game->Program()}, {{"MARROWICK_DEBUGLOG", "1"}});
+    ChildProcess child({program}, {{"MARROWICK_DEBUGLOG", "1"}});
     const double seconds = child.SecondsTo(milestone, std::chrono::seconds(30));
     if (seconds < 0) {
       state.SkipWithError(("the game never wrote \"" + milestone + "\"").c_str());
@@ -35,6 +39,17 @@ void BM_ExecTo(benchmark::State& state, const std::string& milestone) {
     state.SetIterationTime(seconds);
   }
 }
+
+void BM_ExecTo(benchmark::State& state, const std::string& milestone) { Time(state, game->Program(), milestone); }
+
+void BM_BareSdlGlExecToFirstFrame(benchmark::State& state) {
+  if (!std::filesystem::exists(barePath)) {
+    state.SkipWithError("bare_gl_window was not built beside this program");
+    return;
+  }
+  Time(state, barePath.string(), "first frame");
+}
+BENCHMARK(BM_BareSdlGlExecToFirstFrame)->Unit(benchmark::kMillisecond)->UseManualTime()->Iterations(10);
 BENCHMARK_CAPTURE(BM_ExecTo, first_logo_frame, std::string("logo shown"))
     ->Unit(benchmark::kMillisecond)
     ->UseManualTime()
@@ -54,6 +69,7 @@ int main(int argc, char** argv) {
     return 1;
   }
   game = std::make_unique<GameCopy>(gameDir);
+  barePath = std::filesystem::absolute(argv[0]).parent_path() / "bare_gl_window";
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
   game.reset();
