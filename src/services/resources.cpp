@@ -56,15 +56,12 @@ void Resources::CloseDisplay() {
   displayOpen = 0;
 }
 
-// Only one art style is on screen at a time: once the media are loaded, a
-// style's pictures are read when it is selected and the previous style's let go.
+// A player meets the styles a few at a time: once the media are loaded, a
+// style's pictures are read when it is first selected.
 void Resources::SelectBackground(int index) {
   if (index < 0 || index >= static_cast<int>(backgrounds.size())) return;
   if (currentBackground && index == backgroundIndex) return;
-  if (mediaLoaded == 1) {
-    if (index != backgroundIndex) backgrounds[backgroundIndex] = tileSets[backgroundIndex] = TImage();
-    LoadArtStyle(index);
-  }
+  if (mediaLoaded == 1) LoadArtStyle(index);
   backgroundIndex = index;
   tileBordersOn = index >= 2 ? 1 : 0;
   currentBackground = backgrounds[index];
