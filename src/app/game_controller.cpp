@@ -139,6 +139,9 @@ void GameController::PlayStep() {
   if (flash) flash->Update();
   if (popup) popup->Update(false);
   JourneyEnd::Update();
+  // A page that has faded out does not come back: its pictures (two of
+  // 640 x 448 for a hint) are let go rather than kept for the rest of the level.
+  if (popup && popup->state == MenuScreen::Hidden) popup = nullptr;
   const bool popupVisible = popup && popup->state != 0;
   // The world map takes no input while a hint page covers it.
   worldMap->Update(popupVisible);
