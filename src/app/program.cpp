@@ -10,6 +10,7 @@
 #include "platform/clock.h"
 #include "platform/diagnostics.h"
 #include "platform/graphics.h"
+#include "platform/image_codec.h"
 #include "platform/platform.h"
 #include "platform/random.h"
 #include "platform/stream.h"
@@ -25,7 +26,8 @@ using namespace platform;
 bool StartUp() {
   DebugLog("--                  --");
   DebugLog("-- Start of program --");
-  auto splash = LogoSplash::Create("media\\logo.png", 2000);
+  // The logo is decoded while the window opens.
+  PrefetchImageFile(HostPath("media\\logo.png"));
   AppTitle("Marrowick");
   sessionStart = ClockSeconds();
   OptionsFile::LoadOptions();
@@ -39,6 +41,7 @@ bool StartUp() {
     std::fprintf(stderr, "Marrowick: the media folder is missing or incomplete beside the program; "
                          "pictures and sounds will be absent.\n");
   }
+  auto splash = LogoSplash::Create("media\\logo.png", 2000);
   splash->Show();
   DebugLog("logo shown");
   // Looking for a sound card can take a while, most of all on a machine
