@@ -192,16 +192,21 @@ int MenuScreen::ButtonAt(int mouseX, int mouseY) {
   return NoButton;
 }
 
+// A screen faded to nothing (a hidden one) is drawn at alpha 0, which changes
+// no pixel: it is left out rather than filling the screen for nothing and
+// making textures of pictures never seen.
 void MenuScreen::Draw(bool) {
   SetBlend(AlphaBlend);
-  SetAlpha(Alpha());
-  DrawImage(background, static_cast<float>(x), static_cast<float>(y), 0);
-  if (foreImage) DrawImage(foreImage, static_cast<float>(x + foreX), static_cast<float>(y + foreY), 0);
-  DrawExtra();
-  for (int i = 0; i < static_cast<int>(buttons.size()); ++i) {
-    if (!buttons[i]) continue;
-    if (buttons[i]->kind == 1) buttons[i]->Draw(x, y);
-    DrawButton(i, i == selected && noSelection == 0 ? 2 * i + 1 : 2 * i);
+  if (fade > 0) {
+    SetAlpha(Alpha());
+    DrawImage(background, static_cast<float>(x), static_cast<float>(y), 0);
+    if (foreImage) DrawImage(foreImage, static_cast<float>(x + foreX), static_cast<float>(y + foreY), 0);
+    DrawExtra();
+    for (int i = 0; i < static_cast<int>(buttons.size()); ++i) {
+      if (!buttons[i]) continue;
+      if (buttons[i]->kind == 1) buttons[i]->Draw(x, y);
+      DrawButton(i, i == selected && noSelection == 0 ? 2 * i + 1 : 2 * i);
+    }
   }
   SetAlpha(1);
 }

@@ -209,6 +209,23 @@ TEST_F(MenuScreenTest, CloseHideAndShowWhileFadingOut) {
   EXPECT_EQ(gameController->GetActiveScreen(), 0);
 }
 
+// Faded to nothing, a screen (the world map under every level, say) changes no
+// pixel and costs nothing: none of its pictures is drawn or made a texture.
+TEST_F(MenuScreenTest, AScreenFadedToNothingDrawsNothing) {
+  screen->Hide();
+  ClearTo(20, 40, 60);
+  const uint32_t before = PixelAt(530, 235);
+  screen->Draw(false);
+  worldMap->Draw(false);
+  EXPECT_EQ(PixelAt(530, 235), before);
+  EXPECT_EQ(screen->background->frames[0].texture, 0u);
+  EXPECT_EQ(screen->buttonStrip->frames[0].texture, 0u);
+  EXPECT_EQ(worldMap->background->frames[0].texture, 0u);
+  screen->fade = 1;
+  screen->Draw(false);
+  EXPECT_NE(screen->background->frames[0].texture, 0u);
+}
+
 TEST_F(MenuScreenTest, MainMenuDrawsItsPictureWithTheSelectionHighlighted) {
   ClearTo(0, 0, 0);
   mainMenu->Select(MainMenu::Play);
