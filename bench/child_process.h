@@ -41,10 +41,16 @@ class ChildProcess {
     close(lines[1]);
     fromChild_ = lines[0];
   }
+  // Asked to end (an X server removes its lock file then), and killed if it
+  // has not within two seconds.
   ~ChildProcess() {
     if (pid_ > 0) {
-      kill(pid_, SIGKILL);
-      waitpid(pid_, nullptr, 0);
+      kill(pid_, SIGTERM);
+      for (int waited = 0; waited < 200 && waitpid(pid_, nullptr, WNOHANG) == 0; ++waited) usleep(10000);
+      if (waitpid(pid_, nullptr, WNOHANG) == 0) {
+        kill(pid_, SIGKILL);
+        waitpid(pid_, nullptr, 0);
+      }
     }
     if (fromChild_ >= 0) close(fromChild_);
   }

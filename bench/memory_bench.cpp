@@ -130,21 +130,24 @@ std::optional<Resident> GameInALevel(const std::string& display, std::string& fa
   return ReadResident(child.Pid());
 }
 
+// One display for every repetition, closed when the program ends.
+std::unique_ptr<VirtualDisplay> display;
+
 void BM_ResidentInALevelOverBareSdlGl(benchmark::State& state) {
-  const VirtualDisplay display;
-  if (display.Name().empty() || FindProgram("xdotool").empty()) {
+  if (!display) display = std::make_unique<VirtualDisplay>();
+  if (display->Name().empty() || FindProgram("xdotool").empty()) {
     state.SkipWithError("Xvfb and xdotool are needed");
     return;
   }
   std::optional<Resident> bare, game;
   std::string failure;
   for (auto _ : state) {
-    bare = BareProgram(display.Name());
+    bare = BareProgram(display->Name());
     if (!bare) {
       state.SkipWithError("the bare SDL + OpenGL program did not draw");
       return;
     }
-    game = GameInALevel(display.Name(), failure);
+    game = GameInALevel(display->Name(), failure);
     if (!game) {
       state.SkipWithError(failure.c_str());
       return;
@@ -172,5 +175,6 @@ int main(int argc, char** argv) {
   }
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
+  display.reset();
   return 0;
 }
