@@ -66,8 +66,12 @@ void GameController::Start() {
 void GameController::Run() {
   for (;;) {
     if (runMode == 0) {
+      // The main menu's pictures (its 800 x 600 postcard and their textures)
+      // are not seen in play.
+      mainMenu->ReleasePictures();
       PlayLoop();
     } else if (runMode == 1) {
+      mainMenu->RestorePictures();
       InputState::ResetInput();
       lastActivationTime = static_cast<int64_t>(Millisecs());
       activeScreen = 0;

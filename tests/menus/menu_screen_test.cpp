@@ -226,6 +226,34 @@ TEST_F(MenuScreenTest, AScreenFadedToNothingDrawsNothing) {
   EXPECT_NE(screen->background->frames[0].texture, 0u);
 }
 
+// Under a level the main menu holds none of its pictures; read again, they
+// draw the very same menu.
+TEST_F(MenuScreenTest, AMenuLetsItsPicturesGoAndReadsThemAgainAsTheyWere) {
+  auto frame = [] {
+    ClearTo(0, 0, 0);
+    gameController->DrawMenuFrame();
+    std::vector<uint32_t> pixels;
+    for (int y = 0; y < 600; y += 7) {
+      for (int x = 0; x < 800; x += 5) pixels.push_back(PixelAt(x, y));
+    }
+    return pixels;
+  };
+  mainMenu->Select(MainMenu::Options);
+  const auto before = frame();
+  mainMenu->ReleasePictures();
+  EXPECT_FALSE(mainMenu->background || mainMenu->buttonStrip || mainMenu->foreImage);
+  mainMenu->RestorePictures();
+  ASSERT_TRUE(mainMenu->background && mainMenu->buttonStrip);
+  EXPECT_EQ(mainMenu->buttonStrip.Frames(), 8);
+  EXPECT_EQ(frame(), before);
+
+  // Only what was let go is read again: a picture put in place stays.
+  const platform::TImage own = platform::CreateImage(8, 8, 1);
+  mainMenu->background = own;
+  mainMenu->RestorePictures();
+  EXPECT_EQ(mainMenu->background, own);
+}
+
 TEST_F(MenuScreenTest, MainMenuDrawsItsPictureWithTheSelectionHighlighted) {
   ClearTo(0, 0, 0);
   mainMenu->Select(MainMenu::Play);
