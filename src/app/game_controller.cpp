@@ -68,10 +68,10 @@ void GameController::Run() {
     if (runMode == 0) {
       // The main menu's pictures (its 800 x 600 postcard and their textures)
       // are not seen in play.
-      mainMenu->ReleasePictures();
+      if (mainMenu) mainMenu->ReleasePictures();
       PlayLoop();
     } else if (runMode == 1) {
-      mainMenu->RestorePictures();
+      if (mainMenu) mainMenu->RestorePictures();
       InputState::ResetInput();
       lastActivationTime = static_cast<int64_t>(Millisecs());
       activeScreen = 0;
