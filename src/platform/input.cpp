@@ -15,9 +15,6 @@ constexpr int kCharRing = 256;
 struct InputState {
   std::array<bool, kKeys> keyDown{};
   std::array<int, kKeys> keyHits{};
-  // Pressed since KeyDown last looked: a tap that came and went between two
-  // frames still reads as held once, so a quick press is never lost.
-  std::array<bool, kKeys> pressedUnseen{};
   std::array<int, kCharRing> chars{};
   int charHead = 0, charCount = 0;
   std::array<bool, kButtons> buttonDown{};
@@ -43,7 +40,6 @@ bool ValidButton(int button) { return button >= 1 && button < kButtons; }
 void ClearKeys() {
   state.keyDown.fill(false);
   state.keyHits.fill(0);
-  state.pressedUnseen.fill(false);
   state.charHead = state.charCount = 0;
 }
 
@@ -60,7 +56,6 @@ void InputKeyDown(int key) {
   // Auto-repeat arrives as further downs while the key is held: not a hit.
   if (!state.keyDown[key]) {
     state.keyDown[key] = true;
-    state.pressedUnseen[key] = true;
     ++state.keyHits[key];
   }
 }
@@ -131,10 +126,7 @@ int KeyHit(int key) {
 
 int KeyDown(int key) {
   HostPumpEvents();
-  if (!ValidKey(key)) return 0;
-  const bool down = state.keyDown[key] || state.pressedUnseen[key];
-  state.pressedUnseen[key] = false;
-  return down ? 1 : 0;
+  return ValidKey(key) && state.keyDown[key] ? 1 : 0;
 }
 
 int GetChar() {

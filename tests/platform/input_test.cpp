@@ -142,17 +142,6 @@ TEST_F(Input, ReopeningTheDisplayKeepsACloseRequestAndTheNextFullScreenSwitch) {
   EXPECT_EQ(FullscreenToggleRequested(), 1);
 }
 
-TEST_F(Input, AKeyTappedBetweenTwoFramesReadsAsHeldOnce) {
-  PushKey(SDLK_UP, true);
-  PushKey(SDLK_UP, false);
-  EXPECT_EQ(KeyDown(38), 1);  // down and up came in one poll
-  EXPECT_EQ(KeyDown(38), 0);
-  PushKey(SDLK_RIGHT, true);
-  PushKey(SDLK_RIGHT, false);
-  FlushKeys();  // a new screen: a press from before it never acts on it
-  EXPECT_EQ(KeyDown(39), 0);
-}
-
 TEST_F(Input, FocusLossSuspendsAndFlushes) {
   PushKey(SDLK_LEFT, true);
   EXPECT_EQ(KeyDown(37), 1);
