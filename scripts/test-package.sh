@@ -64,7 +64,14 @@ wait_for_line() {  # text, seconds
 }
 wait_for_line "start at level 0" 30
 window=$(DISPLAY=$display xdotool search --sync --onlyvisible --name Marrowick | head -1)
-key() { DISPLAY=$display xdotool key --window "$window" "$@"; sleep 0.4; }
+# Each key is held for a few frames: the game reads held keys once a frame, and
+# a press and release sent in the same millisecond can fall between two frames.
+key() {
+  DISPLAY=$display xdotool keydown --window "$window" "$1"
+  sleep 0.15
+  DISPLAY=$display xdotool keyup --window "$window" "$1"
+  sleep 0.25
+}
 
 solved() { [ -f "$saves/save0.dat" ] && [ "$(od -An -tu1 -N1 "$saves/save0.dat" | tr -d ' ')" = 1 ]; }
 key space                # past the logo
