@@ -66,8 +66,12 @@ void GameController::Start() {
 void GameController::Run() {
   for (;;) {
     if (runMode == 0) {
+      // The main menu's pictures (its 800 x 600 postcard and their textures)
+      // are not seen in play.
+      if (mainMenu) mainMenu->ReleasePictures();
       PlayLoop();
     } else if (runMode == 1) {
+      if (mainMenu) mainMenu->RestorePictures();
       InputState::ResetInput();
       lastActivationTime = static_cast<int64_t>(Millisecs());
       activeScreen = 0;
@@ -139,6 +143,9 @@ void GameController::PlayStep() {
   if (flash) flash->Update();
   if (popup) popup->Update(false);
   JourneyEnd::Update();
+  // A page that has faded out does not come back: its pictures (two of
+  // 640 x 448 for a hint) are let go rather than kept for the rest of the level.
+  if (popup && popup->state == MenuScreen::Hidden) popup = nullptr;
   const bool popupVisible = popup && popup->state != 0;
   // The world map takes no input while a hint page covers it.
   worldMap->Update(popupVisible);

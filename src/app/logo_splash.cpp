@@ -9,6 +9,8 @@ using namespace platform;
 std::shared_ptr<LogoSplash> LogoSplash::Create(const std::string& path, int durationMs) {
   auto splash = std::make_shared<LogoSplash>();
   splash->image = LoadImage(path, -1);
+  // Drawn from its top left corner at the screen's, whatever the automatic mid-handle says.
+  SetImageHandle(splash->image, 0, 0);
   splash->duration = DeveloperMode != 0 ? 30 : durationMs;
   return splash;
 }

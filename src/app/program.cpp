@@ -1,15 +1,16 @@
 #include "app/program.h"
 
 #include <cstdio>
+#include <thread>
 
 #include "app/game_controller.h"
 #include "app/logo_splash.h"
 #include "app/token_column.h"
-#include "menus/tutorial_page.h"
 #include "platform/audio.h"
 #include "platform/clock.h"
 #include "platform/diagnostics.h"
 #include "platform/graphics.h"
+#include "platform/image_codec.h"
 #include "platform/platform.h"
 #include "platform/random.h"
 #include "platform/stream.h"
@@ -25,7 +26,8 @@ using namespace platform;
 bool StartUp() {
   DebugLog("--                  --");
   DebugLog("-- Start of program --");
-  auto splash = LogoSplash::Create("media\\logo.png", 2000);
+  // The logo is decoded while the window opens.
+  PrefetchImageFile(HostPath("media\\logo.png"));
   AppTitle("Marrowick");
   sessionStart = ClockSeconds();
   OptionsFile::LoadOptions();
@@ -39,14 +41,17 @@ bool StartUp() {
     std::fprintf(stderr, "Marrowick: the media folder is missing or incomplete beside the program; "
                          "pictures and sounds will be absent.\n");
   }
+  auto splash = LogoSplash::Create("media\\logo.png", 2000);
   splash->Show();
   DebugLog("logo shown");
+  // Looking for a sound card can take a while, most of all on a machine
+  // without one; the media load meanwhile, and the sounds wait for it. The
+  // sounds (files read and decoded, the music's stream set up) need neither
+  // the device nor the window, so they load beside the pictures.
+  OpenAudioInBackground();
+  std::jthread soundLoading([] { soundManager = SoundManager::Create(); });
   SeedRnd(Millisecs());
   AutoMidHandle(true);
-  if (!OpenAudio()) {
-    std::fprintf(stderr, "Marrowick: no audio device (%s); playing silently.\n", LastAudioError().c_str());
-  }
-  soundManager = SoundManager::Create();
   AutoImageFlags(0);
   Resources::LoadMedia();
   tokenImage = LoadAnimImage("media\\tokens.png", 40, 40, 0, 2, -1);
@@ -54,11 +59,14 @@ bool StartUp() {
   trailImages[0] = LoadImage("media\\trail.png", -1);
   trailImages[1] = LoadImage("media\\shade.png", -1);
   trailImages[2] = LoadImage("media\\spark.png", -1);
-  TutorialPage::LoadTutorialTexts();
+  soundLoading.join();
   DebugLog("media loaded");
   gameController = GameController::Create();
   gameLog = GameLog::Create();
   splash->Wait();
+  if (!OpenAudio()) {
+    std::fprintf(stderr, "Marrowick: no audio device (%s); playing silently.\n", LastAudioError().c_str());
+  }
   return true;
 }
 

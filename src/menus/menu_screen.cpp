@@ -53,20 +53,39 @@ void MenuScreen::Init(int x_, int y_, int buttonCount_, int leftTarget_, int rig
   }
   state = FadingIn;
 
-  // Mid-handling is on here, so every strip cell is drawn centred on its button.
-  buttonStrip = LoadAnimImage("media\\" + stripName, buttonWidth, buttonHeight, 0, 2 * buttonCount, -1);
-  AutoMidHandle(false);
-  background = LoadImage("media\\" + backgroundName, 0);
-  if (!foreName.empty()) {
-    foreImage = LoadImage("media\\" + foreName, -1);
-    DebugLog("Menu loaded fore image");
-  }
-  AutoMidHandle(true);
+  backgroundName_ = backgroundName;
+  stripName_ = stripName;
+  foreName_ = foreName;
+  picturesReleased_ = false;
+  LoadPictures();
 
   foreX = foreX_;
   foreY = foreY_;
   TrackMouse();
   Select(0);
+}
+
+void MenuScreen::LoadPictures() {
+  // Mid-handling is on here, so every strip cell is drawn centred on its button.
+  buttonStrip = LoadAnimImage("media\\" + stripName_, buttonWidth, buttonHeight, 0, 2 * buttonCount, -1);
+  AutoMidHandle(false);
+  background = LoadImage("media\\" + backgroundName_, 0);
+  if (!foreName_.empty()) {
+    foreImage = LoadImage("media\\" + foreName_, -1);
+    DebugLog("Menu loaded fore image");
+  }
+  AutoMidHandle(true);
+}
+
+void MenuScreen::ReleasePictures() {
+  background = foreImage = buttonStrip = platform::TImage();
+  picturesReleased_ = true;
+}
+
+void MenuScreen::RestorePictures() {
+  if (!picturesReleased_) return;
+  LoadPictures();
+  picturesReleased_ = false;
 }
 
 void MenuScreen::Show() {
@@ -192,16 +211,21 @@ int MenuScreen::ButtonAt(int mouseX, int mouseY) {
   return NoButton;
 }
 
+// A screen faded to nothing (a hidden one) is drawn at alpha 0, which changes
+// no pixel: it is left out rather than filling the screen for nothing and
+// making textures of pictures never seen.
 void MenuScreen::Draw(bool) {
   SetBlend(AlphaBlend);
-  SetAlpha(Alpha());
-  DrawImage(background, static_cast<float>(x), static_cast<float>(y), 0);
-  if (foreImage) DrawImage(foreImage, static_cast<float>(x + foreX), static_cast<float>(y + foreY), 0);
-  DrawExtra();
-  for (int i = 0; i < static_cast<int>(buttons.size()); ++i) {
-    if (!buttons[i]) continue;
-    if (buttons[i]->kind == 1) buttons[i]->Draw(x, y);
-    DrawButton(i, i == selected && noSelection == 0 ? 2 * i + 1 : 2 * i);
+  if (fade > 0) {
+    SetAlpha(Alpha());
+    DrawImage(background, static_cast<float>(x), static_cast<float>(y), 0);
+    if (foreImage) DrawImage(foreImage, static_cast<float>(x + foreX), static_cast<float>(y + foreY), 0);
+    DrawExtra();
+    for (int i = 0; i < static_cast<int>(buttons.size()); ++i) {
+      if (!buttons[i]) continue;
+      if (buttons[i]->kind == 1) buttons[i]->Draw(x, y);
+      DrawButton(i, i == selected && noSelection == 0 ? 2 * i + 1 : 2 * i);
+    }
   }
   SetAlpha(1);
 }

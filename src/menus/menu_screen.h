@@ -79,8 +79,19 @@ class MenuScreen {
   // The loops pass false; no screen draws differently for it.
   virtual void Draw(bool overlay = false);
   virtual void DrawExtra();
+  // The pictures Init read, let go while the screen cannot be seen (the main
+  // menu under a level) and read again before it can: only what was let go
+  // is read again.
+  void ReleasePictures();
+  void RestorePictures();
 
  protected:
   float Alpha() const { return static_cast<float>(fade) / FullFade; }
   void DrawButton(int index, int cell);
+
+ private:
+  void LoadPictures();
+
+  std::string backgroundName_, stripName_, foreName_;
+  bool picturesReleased_ = false;
 };

@@ -10,16 +10,19 @@ void PopupScreen::HandleInput() {
   if (pressed && state != FadingIn) Close();
 }
 
+// As a menu screen, a page faded to nothing is left out.
 void PopupScreen::Draw(bool) {
   SetBlend(AlphaBlend);
-  SetAlpha(Alpha());
-  DrawImage(background, static_cast<float>(x), static_cast<float>(y), 0);
-  DrawExtra();
-  SetBlend(AlphaBlend);
-  for (int i = 0; i < static_cast<int>(buttons.size()); ++i) {
-    if (!buttons[i]) continue;
-    if (buttons[i]->kind == 1) buttons[i]->Draw(x, y);
-    DrawButton(i, i);
+  if (fade > 0) {
+    SetAlpha(Alpha());
+    DrawImage(background, static_cast<float>(x), static_cast<float>(y), 0);
+    DrawExtra();
+    SetBlend(AlphaBlend);
+    for (int i = 0; i < static_cast<int>(buttons.size()); ++i) {
+      if (!buttons[i]) continue;
+      if (buttons[i]->kind == 1) buttons[i]->Draw(x, y);
+      DrawButton(i, i);
+    }
   }
   SetAlpha(1);
 }

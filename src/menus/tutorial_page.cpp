@@ -4,14 +4,14 @@
 
 using namespace platform;
 
-std::array<TImage, 10> tutorialImages;
-
-void TutorialPage::LoadTutorialTexts() {
+// A page is shown once per level at most, so its picture is read when the
+// page opens rather than all ten at start-up, and goes with the page.
+TImage TutorialPage::LoadText(int index) {
+  if (index < 0 || index >= kTexts) return {};
   AutoMidHandle(false);
-  for (int i = 0; i < static_cast<int>(tutorialImages.size()); ++i) {
-    tutorialImages[i] = LoadAnimImage("media\\tutorialtext" + Resources::TwoDigits(i) + ".png", 640, 448, 0, 1, -1);
-  }
+  TImage text = LoadAnimImage("media\\tutorialtext" + Resources::TwoDigits(index) + ".png", 640, 448, 0, 1, -1);
   AutoMidHandle(true);
+  return text;
 }
 
 std::shared_ptr<TutorialPage> TutorialPage::Create(int index) {
@@ -19,7 +19,7 @@ std::shared_ptr<TutorialPage> TutorialPage::Create(int index) {
   // The page's picture is not a strip of its own: the hint picture takes the
   // strip's place, so the strip's name is one that never exists.
   page->Init(64, 64, 1, -1, -1, 0, 0, 325, 402, 30, "blank.png", "thisIntentionallyFails.png", 1, "", 0, 0);
-  page->buttonStrip = index >= 0 && index < static_cast<int>(tutorialImages.size()) ? tutorialImages[index] : TImage();
+  page->buttonStrip = LoadText(index);
   page->Setup();
   return page;
 }

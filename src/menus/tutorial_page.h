@@ -3,17 +3,15 @@
 // entered: a blank sheet with one of ten hint pictures on it, closed by any key
 // or click once it has faded in.
 
-#include <array>
 #include <memory>
 
 #include "menus/popup_screen.h"
 
-// The ten hint pictures, loaded once at start-up.
-extern std::array<platform::TImage, 10> tutorialImages;
-
 class TutorialPage : public PopupScreen {
  public:
-  static void LoadTutorialTexts();
+  static constexpr int kTexts = 10;
+  // Hint picture `index`, Null for any index but 0-9.
+  static platform::TImage LoadText(int index);
   // A hidden page showing hint picture `index` (0-9); any other index shows the
   // blank sheet alone.
   static std::shared_ptr<TutorialPage> Create(int index);

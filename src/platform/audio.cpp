@@ -1,16 +1,29 @@
 #include "platform/audio.h"
 
+#include <mutex>
+#include <thread>
+
 #include "platform/audio_output.h"
 #include "platform/mixer.h"
 #include "platform/platform.h"
 #include "platform/sound_decoders.h"
+#include "platform/sound_stream.h"
 
 namespace platform {
 namespace {
 
+// The device may be opened on a thread of its own (finding out that there is
+// none can take a tenth of a second); `state` guards what that thread installs.
 struct AudioSystem {
+  std::mutex state;
   Mixer mixer;
+  std::string error;
+  std::thread opener;
   std::unique_ptr<AudioOutput> output;  // declared last, so closed before the mixer goes
+
+  ~AudioSystem() {
+    if (opener.joinable()) opener.join();
+  }
 };
 
 AudioSystem& Audio() {
@@ -22,7 +35,7 @@ AudioSystem& Audio() {
 // file reading happen before any lock is taken.
 class MixerLock {
  public:
-  MixerLock() : output_(Audio().output.get()) {
+  MixerLock() : state_(Audio().state), output_(Audio().output.get()) {
     if (output_) output_->Lock();
   }
   ~MixerLock() {
@@ -32,13 +45,33 @@ class MixerLock {
   MixerLock& operator=(const MixerLock&) = delete;
 
  private:
+  std::lock_guard<std::mutex> state_;
   AudioOutput* output_;
 };
+
+// The device starts paused, so the mixer is matched to it before it mixes.
+void OpenDevice() {
+  AudioSystem& audio = Audio();
+  auto output = OpenAudioOutput(kDefaultOutputRate,
+                                [](int16_t* stereo, int frames) { Audio().mixer.Mix(stereo, frames); });
+  std::lock_guard<std::mutex> lock(audio.state);
+  if (!output) {
+    audio.error = LastAudioOutputError();
+    return;
+  }
+  audio.mixer.SetOutputRate(output->Rate());
+  audio.output = std::move(output);
+  audio.output->Start();
+}
+
+void FinishOpening() {
+  if (Audio().opener.joinable()) Audio().opener.join();
+}
 
 }  // namespace
 
 TSound LoadSound(const std::string& path, int flags) {
-  auto decoded = DecodeSoundFile(HostPath(path));
+  auto decoded = LoadSoundFile(HostPath(path));
   if (!decoded) return {};
   decoded->loop = flags != 0;
   return TSound(std::make_shared<const SoundData>(std::move(*decoded)));
@@ -49,8 +82,9 @@ TChannel AllocChannel() { return TChannel(Audio().mixer.NewVoice()); }
 TChannel PlaySound(const TSound& sound, const TChannel& channel) {
   if (!sound) return channel;
   const TChannel target = channel ? channel : AllocChannel();
+  auto stream = OpenSoundStream(sound.Shared());
   MixerLock lock;
-  Audio().mixer.Play(target.Shared(), sound.Shared());
+  Audio().mixer.Play(target.Shared(), sound.Shared(), std::move(stream));
   return target;
 }
 
@@ -93,26 +127,39 @@ float ChannelRate(const TChannel& channel) {
   return channel ? static_cast<float>(channel.Shared()->rate) / kRateOne : 0.0f;
 }
 
-bool OpenAudio() {
+void OpenAudioInBackground() {
   AudioSystem& audio = Audio();
-  if (audio.output) return true;
-  auto output = OpenAudioOutput(kDefaultOutputRate,
-                                [](int16_t* stereo, int frames) { Audio().mixer.Mix(stereo, frames); });
-  if (!output) return false;
-  // The device is still paused, so the mixer can be matched to it unlocked.
-  audio.mixer.SetOutputRate(output->Rate());
-  audio.output = std::move(output);
-  audio.output->Start();
-  return true;
+  if (AudioOpen() || audio.opener.joinable()) return;
+  audio.opener = std::thread(OpenDevice);
 }
 
-void CloseAudio() { Audio().output.reset(); }
+bool OpenAudio() {
+  OpenAudioInBackground();
+  FinishOpening();
+  return AudioOpen();
+}
 
-bool AudioOpen() { return Audio().output != nullptr; }
+void CloseAudio() {
+  FinishOpening();
+  AudioSystem& audio = Audio();
+  std::lock_guard<std::mutex> lock(audio.state);
+  audio.output.reset();
+}
 
-int AudioRate() { return Audio().mixer.OutputRate(); }
+bool AudioOpen() {
+  std::lock_guard<std::mutex> lock(Audio().state);
+  return Audio().output != nullptr;
+}
 
-std::string LastAudioError() { return LastAudioOutputError(); }
+int AudioRate() {
+  std::lock_guard<std::mutex> lock(Audio().state);
+  return Audio().mixer.OutputRate();
+}
+
+std::string LastAudioError() {
+  std::lock_guard<std::mutex> lock(Audio().state);
+  return Audio().error;
+}
 
 void MixAudio(int16_t* stereo, int frames) {
   if (stereo == nullptr || frames <= 0) return;

@@ -1,6 +1,7 @@
 #pragma once
 // Sounds and the channels of our software mixer, which plays beside the game on
-// the audio device's thread. A sound is decoded whole when it is loaded. A
+// the audio device's thread. A short sound is decoded whole when it is loaded;
+// a long one (the music) is decoded as it plays. A
 // channel is a voice of the mixer, reserved for as long as its handle lives;
 // its volume is kept in 1/4096 and its rate in 1/65536. Handles are shared;
 // an empty handle is Null and every operation on a Null channel does nothing.
@@ -64,8 +65,12 @@ TSound ChannelSound(const TChannel& channel);
 float ChannelVolume(const TChannel& channel);
 float ChannelRate(const TChannel& channel);
 
-// The device. OpenAudio is called once at start (true when a device plays);
-// when it fails the game runs silently. Closing keeps every channel's state.
+// The device. The game starts opening it in the background and goes on;
+// until it is open every channel keeps its state (a sound played meanwhile
+// starts where it was asked to when the device comes). OpenAudio opens it, or
+// waits for the opening under way, and is true when a device plays; when none
+// can be had the game runs silently. Closing keeps every channel's state.
+void OpenAudioInBackground();
 bool OpenAudio();
 void CloseAudio();
 bool AudioOpen();

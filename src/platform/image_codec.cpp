@@ -2,6 +2,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <future>
+#include <map>
+#include <mutex>
 #include <new>
 #include <system_error>
 
@@ -19,6 +22,22 @@ constexpr uintmax_t kMaxPictureFileBytes = uintmax_t{64} << 20;
 
 bool HasJpegSignature(const uint8_t* data, size_t size) {
   return size >= 3 && data[0] == 0xFF && data[1] == 0xD8 && data[2] == 0xFF;
+}
+
+struct Prefetches {
+  std::mutex mutex;
+  std::map<std::string, std::future<std::optional<PixelBuffer>>> pending;
+};
+
+Prefetches& Prefetched() {
+  static Prefetches prefetches;
+  return prefetches;
+}
+
+std::optional<PixelBuffer> ReadAndDecode(const std::string& hostPath) {
+  const auto bytes = ReadWholeFile(hostPath);
+  if (!bytes) return std::nullopt;
+  return DecodeImageBytes(bytes->data(), bytes->size());
 }
 
 }  // namespace
@@ -62,10 +81,24 @@ std::optional<PixelBuffer> DecodeImageBytes(const uint8_t* data, size_t size) {
   return std::nullopt;
 }
 
+void PrefetchImageFile(const std::string& hostPath) {
+  Prefetches& prefetched = Prefetched();
+  std::lock_guard lock(prefetched.mutex);
+  if (prefetched.pending.contains(hostPath)) return;
+  prefetched.pending.emplace(hostPath, std::async(std::launch::async, ReadAndDecode, hostPath));
+}
+
 std::optional<PixelBuffer> DecodeImageFile(const std::string& hostPath) {
-  const auto bytes = ReadWholeFile(hostPath);
-  if (!bytes) return std::nullopt;
-  return DecodeImageBytes(bytes->data(), bytes->size());
+  std::future<std::optional<PixelBuffer>> prefetch;
+  {
+    Prefetches& prefetched = Prefetched();
+    std::lock_guard lock(prefetched.mutex);
+    if (auto found = prefetched.pending.find(hostPath); found != prefetched.pending.end()) {
+      prefetch = std::move(found->second);
+      prefetched.pending.erase(found);
+    }
+  }
+  return prefetch.valid() ? prefetch.get() : ReadAndDecode(hostPath);
 }
 
 std::optional<PixelBuffer> DecodeIcoFirstIcon(const std::string& hostPath) {

@@ -22,6 +22,9 @@ bool IsAcceptableImageSize(int64_t width, int64_t height);
 // The format is chosen by the signature at the start of the bytes.
 std::optional<PixelBuffer> DecodeImageBytes(const uint8_t* data, size_t size);
 std::optional<PixelBuffer> DecodeImageFile(const std::string& hostPath);
+// Starts reading and decoding a picture file on a thread of its own; the next
+// DecodeImageFile of that path (LoadImage's, say) takes the result.
+void PrefetchImageFile(const std::string& hostPath);
 
 // Writes an 8-bit RGBA PNG; compression 0-9 (clamped). A failed write leaves
 // no partial file behind and any older file at the path untouched.

@@ -21,12 +21,42 @@ constexpr int kLimiterAttacksPerSecond = 100;
 constexpr int kLimiterReleasesPerSecond = 4;
 constexpr int kLimiterHoldsPerSecond = 1000;
 
-bool StartsMidWaveform(const SoundData& sound) {
-  for (int c = 0; c < sound.channels; ++c) {
-    if (std::abs(static_cast<int>(sound.samples[static_cast<size_t>(c)])) > kQuietSample) return true;
+bool StartsMidWaveform(const Playback& playback) {
+  const int16_t* first = playback.stream ? playback.stream->Frames(0, 1) : playback.sound->samples.data();
+  for (int c = 0; c < playback.sound->channels; ++c) {
+    if (std::abs(static_cast<int>(first[c])) > kQuietSample) return true;
   }
   return false;
 }
+
+// Where the frames of a playing sound are read from: the whole sound...
+struct WholeSound {
+  const int16_t* samples;
+  size_t stride;
+  size_t length;
+  bool loop;
+  const int16_t* At(size_t index) const { return samples + index * stride; }
+  // After the last frame comes the first again in a loop, silence otherwise.
+  const int16_t* After(size_t index) const {
+    if (index + 1 < length) return At(index + 1);
+    return loop ? samples : kSilentFrame.data();
+  }
+  static constexpr std::array<int16_t, 2> kSilentFrame{};
+};
+
+// ...or a stream's window, which holds the frames from `first` on as the
+// sound plays them, the loop's next lap (or the silence after the end)
+// included. An index below `first` is in the next lap.
+struct StreamWindow {
+  const int16_t* frames;
+  size_t stride;
+  size_t first;
+  size_t length;
+  const int16_t* At(size_t index) const {
+    return frames + (index >= first ? index - first : index + length - first) * stride;
+  }
+  const int16_t* After(size_t index) const { return At(index) + stride; }
+};
 
 float VolumeGain(int volume) { return static_cast<float>(volume) / kVolumeOne; }
 
@@ -46,15 +76,19 @@ void Mixer::SetOutputRate(int rate) {
 
 std::shared_ptr<MixerVoice> Mixer::NewVoice() const { return std::make_shared<MixerVoice>(); }
 
-void Mixer::Play(const std::shared_ptr<MixerVoice>& voice, std::shared_ptr<const SoundData> sound) {
+void Mixer::Play(const std::shared_ptr<MixerVoice>& voice, std::shared_ptr<const SoundData> sound,
+                 std::unique_ptr<SoundStream> stream) {
   ForgetFinishedVoices();
   StartFadeOut(*voice);
   voice->sound = std::move(sound);
+  voice->stream = std::move(stream);
   Playback& playback = voice->current;
   playback = Playback{};
+  if (voice->sound->IsStreamed() && !voice->stream) return;
   playback.sound = voice->sound.get();
+  playback.stream = voice->stream.get();
   const float gain = VolumeGain(voice->volume);
-  if (StartsMidWaveform(*playback.sound)) {
+  if (StartsMidWaveform(playback)) {
     RampTo(playback, gain);
   } else {
     playback.gain = playback.targetGain = gain;
@@ -93,6 +127,7 @@ void Mixer::StartFadeOut(MixerVoice& voice) const {
     voice.fading = current;
     voice.fading.fadingOut = true;
     voice.fadingSound = voice.sound;
+    voice.fadingStream = std::move(voice.stream);
     RampTo(voice.fading, 0.0f);
   }
   current.sound = nullptr;
@@ -106,15 +141,24 @@ void Mixer::RampTo(Playback& playback, float gain) const {
 
 void Mixer::MixPlayback(Playback& playback, uint32_t rate, float* sum, int frames) const {
   const SoundData& sound = *playback.sound;
-  const uint64_t length = sound.Frames();
-  const uint64_t end = length << 32;
   const uint64_t step = (uint64_t{rate} * static_cast<uint64_t>(sound.rate) << 16) /
                         static_cast<uint64_t>(outputRate_);
-  const int16_t* samples = sound.samples.data();
-  const size_t stride = static_cast<size_t>(sound.channels);
-  const size_t right = stride - 1;
+  if (playback.stream) {
+    MixStreamed(playback, step, sum, frames);
+    return;
+  }
+  const WholeSound whole{sound.samples.data(), static_cast<size_t>(sound.channels), sound.Frames(), sound.loop};
+  MixFrames(playback, step, whole, sum, frames);
+}
 
-  for (int i = 0; i < frames; ++i) {
+// In runs whose frames fit one window of the stream.
+void Mixer::MixStreamed(Playback& playback, uint64_t step, float* sum, int frames) const {
+  const SoundData& sound = *playback.sound;
+  const uint64_t end = uint64_t{sound.Frames()} << 32;
+  // A run of n frames reads at most 1 + step * (n - 1) / 2^32 frames past its first, and the one after.
+  constexpr uint64_t kReach = SoundStream::kMaxWindow - 3;
+  const uint64_t longestRun = step == 0 ? kChunkFrames : std::min<uint64_t>(kChunkFrames, (kReach << 32) / step + 1);
+  while (frames > 0 && playback.sound) {
     if (playback.position >= end) {
       if (!sound.loop) {
         playback.sound = nullptr;
@@ -122,17 +166,40 @@ void Mixer::MixPlayback(Playback& playback, uint32_t rate, float* sum, int frame
       }
       playback.position %= end;
     }
+    const int run = static_cast<int>(std::min<uint64_t>(static_cast<uint64_t>(frames), longestRun));
+    const size_t first = static_cast<size_t>(playback.position >> 32);
+    const size_t last = static_cast<size_t>((playback.position + step * static_cast<uint64_t>(run - 1)) >> 32);
+    const StreamWindow window{playback.stream->Frames(first, last - first + 2),
+                              static_cast<size_t>(sound.channels), first, sound.Frames()};
+    const int mixed = MixFrames(playback, step, window, sum, run);
+    sum += 2 * mixed;
+    frames -= mixed;
+  }
+}
+
+// Returns how many frames it mixed: all of them, unless the playback ended.
+template <class Source>
+int Mixer::MixFrames(Playback& playback, uint64_t step, const Source& source, float* sum, int frames) const {
+  const SoundData& sound = *playback.sound;
+  const uint64_t end = uint64_t{sound.Frames()} << 32;
+  const size_t right = static_cast<size_t>(sound.channels) - 1;
+
+  for (int i = 0; i < frames; ++i) {
+    if (playback.position >= end) {
+      if (!sound.loop) {
+        playback.sound = nullptr;
+        return i;
+      }
+      playback.position %= end;
+    }
     const size_t index = static_cast<size_t>(playback.position >> 32);
     const float fraction = static_cast<float>(static_cast<uint32_t>(playback.position)) * 0x1p-32f;
-    const float left0 = samples[index * stride];
-    const float right0 = samples[index * stride + right];
-    // After the last frame comes the first again in a loop, silence otherwise.
-    float left1 = 0.0f, right1 = 0.0f;
-    if (index + 1 < length || sound.loop) {
-      const size_t next = index + 1 < length ? index + 1 : 0;
-      left1 = samples[next * stride];
-      right1 = samples[next * stride + right];
-    }
+    const int16_t* now = source.At(index);
+    const int16_t* next = source.After(index);
+    const float left0 = now[0];
+    const float right0 = now[right];
+    const float left1 = next[0];
+    const float right1 = next[right];
     sum[2 * i] += (left0 + (left1 - left0) * fraction) * playback.gain;
     sum[2 * i + 1] += (right0 + (right1 - right0) * fraction) * playback.gain;
 
@@ -142,12 +209,13 @@ void Mixer::MixPlayback(Playback& playback, uint32_t rate, float* sum, int frame
         playback.gain = playback.targetGain;
         if (playback.fadingOut) {
           playback.sound = nullptr;
-          return;
+          return i + 1;
         }
       }
     }
     playback.position += step;
   }
+  return frames;
 }
 
 // The gain each frame must not exceed to stay under the limit is held for a

@@ -11,9 +11,14 @@
 // clicks; a sound that starts from silence starts at full gain, so it plays
 // exactly as recorded.
 //
+// A streamed sound is read through its own SoundStream per playing, which
+// decodes the frames each chunk needs.
+//
 // The mixer does no locking of its own: its owner makes sure that the game's
 // calls and Mix, which runs on the output's thread, never overlap. Mix neither
-// allocates nor frees, so a lock held around it costs only the mixing itself.
+// allocates nor frees (a stream's decoder reuses its buffers once it has
+// started), so a lock held around it costs only the mixing itself and, for a
+// streamed sound, decoding about as many frames as it mixes.
 
 #include <array>
 #include <cstdint>
@@ -21,6 +26,7 @@
 #include <vector>
 
 #include "platform/sound_data.h"
+#include "platform/sound_stream.h"
 
 namespace platform {
 
@@ -31,6 +37,7 @@ constexpr int kDefaultOutputRate = 44100;
 // One sound being played from a position, with its gain ramp.
 struct Playback {
   const SoundData* sound = nullptr;  // kept alive by the voice's shared pointer
+  SoundStream* stream = nullptr;     // a streamed sound's, owned by the voice
   uint64_t position = 0;             // in frames of the sound, 32.32 fixed point
   float gain = 0.0f;
   float targetGain = 0.0f;
@@ -44,6 +51,8 @@ struct Playback {
 struct MixerVoice {
   std::shared_ptr<const SoundData> sound;
   std::shared_ptr<const SoundData> fadingSound;
+  std::unique_ptr<SoundStream> stream;
+  std::unique_ptr<SoundStream> fadingStream;
   Playback current;
   Playback fading;
   int volume = kVolumeOne;
@@ -61,8 +70,11 @@ class Mixer {
 
   // A voice starts idle and joins the mix when it is played.
   std::shared_ptr<MixerVoice> NewVoice() const;
-  // From the beginning, replacing whatever the voice played.
-  void Play(const std::shared_ptr<MixerVoice>& voice, std::shared_ptr<const SoundData> sound);
+  // From the beginning, replacing whatever the voice played. A streamed sound
+  // comes with a fresh stream of its own (OpenSoundStream); without one it
+  // plays nothing.
+  void Play(const std::shared_ptr<MixerVoice>& voice, std::shared_ptr<const SoundData> sound,
+            std::unique_ptr<SoundStream> stream = nullptr);
   void Stop(MixerVoice& voice);
   void SetVolume(MixerVoice& voice, float volume);
   void SetRate(MixerVoice& voice, float rate);
@@ -79,6 +91,9 @@ class Mixer {
   void StartFadeOut(MixerVoice& voice) const;
   void RampTo(Playback& playback, float gain) const;
   void MixPlayback(Playback& playback, uint32_t rate, float* sum, int frames) const;
+  void MixStreamed(Playback& playback, uint64_t step, float* sum, int frames) const;
+  template <class Source>
+  int MixFrames(Playback& playback, uint64_t step, const Source& source, float* sum, int frames) const;
   void Limit(int frames);
 
   int outputRate_ = kDefaultOutputRate;

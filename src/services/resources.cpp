@@ -56,9 +56,12 @@ void Resources::CloseDisplay() {
   displayOpen = 0;
 }
 
+// A player meets the styles a few at a time: once the media are loaded, a
+// style's pictures are read when it is first selected.
 void Resources::SelectBackground(int index) {
   if (index < 0 || index >= static_cast<int>(backgrounds.size())) return;
   if (currentBackground && index == backgroundIndex) return;
+  if (mediaLoaded == 1) LoadArtStyle(index);
   backgroundIndex = index;
   tileBordersOn = index >= 2 ? 1 : 0;
   currentBackground = backgrounds[index];
@@ -66,7 +69,11 @@ void Resources::SelectBackground(int index) {
   currentTileSet = tileSets[index];
 }
 
-std::string Resources::TwoDigits(int index) { return (index < 10 ? "0" : "") + std::to_string(index); }
+std::string Resources::TwoDigits(int index) {
+  std::string digits = std::to_string(index);
+  if (index < 10) digits.insert(0, 1, '0');
+  return digits;
+}
 
 void Resources::LoadMedia() {
   if (mediaLoaded == 1) return;
@@ -78,14 +85,19 @@ void Resources::LoadMedia() {
   borderImage = LoadImage("media\\borderred.png", -1);
   AutoMidHandle(true);
   digitsImage = LoadAnimImage("media\\countdown.png", 40, 74, 0, 10, -1);
-  for (int i = 0; i < 17; ++i) {
-    const std::string nn = TwoDigits(i);
-    AutoMidHandle(false);
-    backgrounds[i] = LoadImage("media\\back\\back" + nn + ".png", -1);
-    if (!backgrounds[i]) backgrounds[i] = LoadImage("media\\back\\back" + nn + ".jpg", -1);
-    AutoMidHandle(true);
-    tileSets[i] = LoadAnimImage("media\\tiles\\tiles" + nn + ".png", 32, 32, 0, 6, -1);
-    if (!tileSets[i]) tileSets[i] = LoadAnimImage("media\\tiles\\tiles" + nn + ".jpg", 32, 32, 0, 6, -1);
+}
+
+void Resources::LoadArtStyle(int index) {
+  const std::string nn = TwoDigits(index);
+  AutoMidHandle(false);
+  if (!backgrounds[index]) {
+    backgrounds[index] = LoadImage("media\\back\\back" + nn + ".png", -1);
+    if (!backgrounds[index]) backgrounds[index] = LoadImage("media\\back\\back" + nn + ".jpg", -1);
+  }
+  AutoMidHandle(true);
+  if (!tileSets[index]) {
+    tileSets[index] = LoadAnimImage("media\\tiles\\tiles" + nn + ".png", 32, 32, 0, 6, -1);
+    if (!tileSets[index]) tileSets[index] = LoadAnimImage("media\\tiles\\tiles" + nn + ".jpg", 32, 32, 0, 6, -1);
   }
 }
 

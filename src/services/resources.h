@@ -33,7 +33,10 @@ class Resources {
   // Closes the display for good; the next SetFullscreen opens it anew.
   static void CloseDisplay();
   static void SelectBackground(int index);
+  // The pictures every level shares; an art style's are read when it is selected.
   static void LoadMedia();
+  // Style `index`'s background (PNG, else JPEG) and tile set, where not loaded yet.
+  static void LoadArtStyle(int index);
   static void WaitWhileInBackground(int inLevel);
   static bool SaveScreenshot(const std::string& path);
   static int DefaultParticleRed() { return 255; }

@@ -209,6 +209,51 @@ TEST_F(MenuScreenTest, CloseHideAndShowWhileFadingOut) {
   EXPECT_EQ(gameController->GetActiveScreen(), 0);
 }
 
+// Faded to nothing, a screen (the world map under every level, say) changes no
+// pixel and costs nothing: none of its pictures is drawn or made a texture.
+TEST_F(MenuScreenTest, AScreenFadedToNothingDrawsNothing) {
+  screen->Hide();
+  ClearTo(20, 40, 60);
+  const uint32_t before = PixelAt(530, 235);
+  screen->Draw(false);
+  worldMap->Draw(false);
+  EXPECT_EQ(PixelAt(530, 235), before);
+  EXPECT_EQ(screen->background->frames[0].texture, 0u);
+  EXPECT_EQ(screen->buttonStrip->frames[0].texture, 0u);
+  EXPECT_EQ(worldMap->background->frames[0].texture, 0u);
+  screen->fade = 1;
+  screen->Draw(false);
+  EXPECT_NE(screen->background->frames[0].texture, 0u);
+}
+
+// Under a level the main menu holds none of its pictures; read again, they
+// draw the very same menu.
+TEST_F(MenuScreenTest, AMenuLetsItsPicturesGoAndReadsThemAgainAsTheyWere) {
+  auto frame = [] {
+    ClearTo(0, 0, 0);
+    gameController->DrawMenuFrame();
+    std::vector<uint32_t> pixels;
+    for (int y = 0; y < 600; y += 7) {
+      for (int x = 0; x < 800; x += 5) pixels.push_back(PixelAt(x, y));
+    }
+    return pixels;
+  };
+  mainMenu->Select(MainMenu::Options);
+  const auto before = frame();
+  mainMenu->ReleasePictures();
+  EXPECT_FALSE(mainMenu->background || mainMenu->buttonStrip || mainMenu->foreImage);
+  mainMenu->RestorePictures();
+  ASSERT_TRUE(mainMenu->background && mainMenu->buttonStrip);
+  EXPECT_EQ(mainMenu->buttonStrip.Frames(), 8);
+  EXPECT_EQ(frame(), before);
+
+  // Only what was let go is read again: a picture put in place stays.
+  const platform::TImage own = platform::CreateImage(8, 8, 1);
+  mainMenu->background = own;
+  mainMenu->RestorePictures();
+  EXPECT_EQ(mainMenu->background, own);
+}
+
 TEST_F(MenuScreenTest, MainMenuDrawsItsPictureWithTheSelectionHighlighted) {
   ClearTo(0, 0, 0);
   mainMenu->Select(MainMenu::Play);

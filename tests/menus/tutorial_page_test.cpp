@@ -9,13 +9,15 @@ namespace {
 using TutorialPageTest = MenuTest;
 
 TEST_F(TutorialPageTest, PagesOpenSilentlyAndCloseOnTheFirstInputAfterFadingIn) {
-  TutorialPage::LoadTutorialTexts();
-  for (const auto& image : tutorialImages) {
-    EXPECT_EQ(image.Width(), 640);
-    EXPECT_EQ(image.Height(), 448);
+  for (int i = 0; i < TutorialPage::kTexts; ++i) {
+    EXPECT_EQ(TutorialPage::LoadText(i).Width(), 640) << i;
+    EXPECT_EQ(TutorialPage::LoadText(i).Height(), 448) << i;
   }
+  EXPECT_FALSE(TutorialPage::LoadText(TutorialPage::kTexts));
+  EXPECT_FALSE(TutorialPage::LoadText(-1));
   auto page = TutorialPage::Create(3);
-  EXPECT_EQ(page->buttonStrip, tutorialImages[3]);
+  EXPECT_EQ(page->buttonStrip.Width(), 640);
+  EXPECT_FALSE(TutorialPage::Create(10)->buttonStrip);
   EXPECT_EQ(page->state, MenuScreen::Hidden);
   const int channel = soundManager->currentEffectChannel;
   page->Show();
@@ -57,7 +59,6 @@ TEST_F(TutorialPageTest, EveryArrowEnterAndSpaceClosesAShownPage) {
 }
 
 TEST_F(TutorialPageTest, ThePictureLiesOnTheBlankSheetAtTheTopLeftOfTheBoard) {
-  TutorialPage::LoadTutorialTexts();
   auto blankOnly = TutorialPage::Create(42);  // no such picture: the sheet alone
   auto page = TutorialPage::Create(0);
   blankOnly->fade = page->fade = MenuScreen::FullFade;

@@ -3,7 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <SDL.h>
+
 #include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iterator>
 
 #include "platform/audio.h"
 #include "platform/sound_data.h"
@@ -163,4 +168,43 @@ TEST_F(AudioChannels, WithNoDeviceToBeHadEverythingRunsSilently) {
   EXPECT_EQ(ChannelVolume(channel), 2.0f);
   StopChannel(channel);
   EXPECT_FALSE(ChannelPlaying(channel));
+}
+
+// The game starts opening the device and goes on loading; a sound played in
+// the meantime waits in its channel and the device, once open, plays it from
+// its first frame, exactly.
+TEST_F(AudioChannels, ASoundPlayedBeforeTheDeviceOpensPlaysWhenItDoes) {
+  setenv("SDL_AUDIODRIVER", "disk", 1);
+  const std::string recordingPath = (folder.Path() / "device.raw").string();
+  setenv("SDL_DISKAUDIOFILE", recordingPath.c_str(), 1);
+  const auto samples = SineSamples(4410, 44100, 441, 20000, 2);
+  folder.Write("tone.wav", WaveBytes(44100, 2, 16, samples));
+  const TChannel channel = Track(PlaySound(LoadSound("tone.wav", 0)));
+
+  OpenAudioInBackground();
+  EXPECT_TRUE(ChannelPlaying(channel));
+  ASSERT_TRUE(OpenAudio()) << LastAudioError();
+  ASSERT_EQ(AudioRate(), 44100);
+  // The disk driver plays in real time: a tenth of a second, given ten.
+  for (int waited = 0; waited < 10000 && ChannelPlaying(channel); waited += 10) SDL_Delay(10);
+  EXPECT_FALSE(ChannelPlaying(channel)) << "the device never played the sound through";
+  CloseAudio();
+
+  std::ifstream file(recordingPath, std::ios::binary);
+  const std::vector<char> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+  ASSERT_GE(bytes.size(), samples.size() * 2);
+  std::vector<int16_t> recorded(samples.size());
+  std::memcpy(recorded.data(), bytes.data(), samples.size() * 2);
+  EXPECT_EQ(recorded, samples);
+}
+
+TEST_F(AudioChannels, ClosingWhileTheDeviceIsBeingOpenedWaitsForTheOpening) {
+  setenv("SDL_AUDIODRIVER", "dummy", 1);
+  OpenAudioInBackground();
+  OpenAudioInBackground();
+  CloseAudio();
+  EXPECT_FALSE(AudioOpen());
+  OpenAudioInBackground();
+  EXPECT_TRUE(OpenAudio()) << LastAudioError();
+  EXPECT_TRUE(AudioOpen());
 }

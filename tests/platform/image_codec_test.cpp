@@ -300,6 +300,23 @@ TEST(ImageFiles, UnknownOrMissingInputIsRefused) {
   EXPECT_FALSE(platform::DecodeImageFile(testing::TempDir()).has_value());
 }
 
+// A prefetched picture is taken by the next decode of its path, once: the
+// decode after it reads the file again. Prefetching twice, or a file that is
+// not there, changes nothing.
+TEST(ImageFiles, APrefetchedPictureIsTakenByTheNextDecodeOfItsPath) {
+  const PixelBuffer first = picture_bytes::Pattern(7, 5);
+  const std::string path = TempPath("prefetched.png");
+  ASSERT_TRUE(platform::EncodePngFile(first, path, 5));
+  platform::PrefetchImageFile(path);
+  platform::PrefetchImageFile(path);
+  const std::string other = TempPath("prefetched-missing.png");
+  platform::PrefetchImageFile(other);
+  ExpectPixels(platform::DecodeImageFile(path), first.width, first.height, first.pixels);
+  std::filesystem::remove(path);
+  EXPECT_FALSE(platform::DecodeImageFile(path).has_value());
+  EXPECT_FALSE(platform::DecodeImageFile(other).has_value());
+}
+
 // Opaque apart from two fully transparent pixels, so a mask can say it all.
 PixelBuffer PictureWithHoles() {
   PixelBuffer picture = picture_bytes::Pattern(5, 3);

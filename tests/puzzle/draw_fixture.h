@@ -48,6 +48,8 @@ class DrawTest : public PuzzleTest {
       platform::AutoImageFlags(0);
       platform::AutoMidHandle(true);
       Resources::LoadMedia();
+      Resources::LoadArtStyle(0);
+      Resources::LoadArtStyle(2);
       trailImages = {platform::LoadImage("media\\trail.png"), platform::LoadImage("media\\shade.png"),
                      platform::LoadImage("media\\spark.png")};
     });
@@ -70,9 +72,10 @@ class DrawTest : public PuzzleTest {
     std::filesystem::current_path(here);
   }
 
+  // Read from the game's media when first selected, as in the game.
   static void UseArtStyle(int style) {
     backgroundIndex = -1;
-    Resources::SelectBackground(style);
+    InGameDir([style] { Resources::SelectBackground(style); });
   }
 
   // The resting drawing state the level's drawing expects, on a cleared frame.

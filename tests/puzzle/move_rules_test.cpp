@@ -240,7 +240,12 @@ TEST_F(MoveRulesTest, NothingIsTakenFromThePlayerWhileAPageOrTheWorldMapCoversTh
   gameController->popup->fade = MenuScreen::FullFade;
   gameController->popup->state = MenuScreen::Shown;
   untouched("a page shown");
-  gameController->popup->Hide();  // a hidden page stays in its slot and covers nothing
+  // Closed, the page fades out and is let go, pictures and all.
+  const std::weak_ptr<MenuScreen> page = gameController->popup;
+  gameController->popup->Close();
+  Steps(MenuScreen::FullFade + 1);
+  EXPECT_EQ(gameController->popup, nullptr);
+  EXPECT_TRUE(page.expired());
   worldMap->Show();
   untouched("the world map");
   worldMap->Hide();

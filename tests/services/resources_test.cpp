@@ -37,7 +37,8 @@ class ResourcesTest : public ::testing::Test {
   TempFolder folder;
 };
 
-TEST_F(ResourcesTest, BackgroundsAndTileSetsAreFoundAsPngElseAsJpegUnderTwoDigitNames) {
+// A style's pictures are read when it is first selected, and kept.
+TEST_F(ResourcesTest, BackgroundsAndTileSetsAreFoundAsPngElseAsJpegUnderTwoDigitNamesWhenSelected) {
   CopyAs("postcard.jpg", "back/back03.jpg");  // 800 x 600
   CopyAs("ball.png", "back/back10.png");      // 32 x 32
   CopyAs("postcard.jpg", "back/back10.jpg");  // never looked at: the PNG is there
@@ -45,15 +46,23 @@ TEST_F(ResourcesTest, BackgroundsAndTileSetsAreFoundAsPngElseAsJpegUnderTwoDigit
   CopyAs("tokens.png", "back/back9.png");
   CopyAs("postcard.jpg", "tiles/tiles05.jpg");
   Resources::LoadMedia();
+  for (int i = 0; i < 17; ++i) EXPECT_FALSE(backgrounds[i] || tileSets[i]) << "style " << i << " read early";
   for (int i = 0; i < 17; ++i) {
-    EXPECT_EQ(static_cast<bool>(backgrounds[i]), i == 3 || i == 9 || i == 10) << i;
-    EXPECT_EQ(static_cast<bool>(tileSets[i]), i == 5) << i;
+    Resources::SelectBackground(i);
+    EXPECT_EQ(static_cast<bool>(currentBackground), i == 3 || i == 9 || i == 10) << i;
+    EXPECT_EQ(static_cast<bool>(currentTileSet), i == 5) << i;
+    EXPECT_EQ(currentBackground, backgrounds[i]);
+    if (i < 16) EXPECT_FALSE(backgrounds[i + 1] || tileSets[i + 1]) << "style " << i + 1 << " read early";
+    if (i == 3) EXPECT_EQ(currentBackground.Width(), 800);
+    if (i == 5) EXPECT_EQ(currentTileSet.Frames(), 6);
+    if (i == 5) EXPECT_EQ(currentTileSet.Width(), 32);
+    if (i == 9) EXPECT_EQ(currentBackground.Width(), 80);
+    if (i == 10) EXPECT_EQ(currentBackground.Width(), 32);
   }
-  EXPECT_EQ(backgrounds[3].Width(), 800);
-  EXPECT_EQ(backgrounds[10].Width(), 32);
-  EXPECT_EQ(backgrounds[9].Width(), 80);
-  EXPECT_EQ(tileSets[5].Frames(), 6);
-  EXPECT_EQ(tileSets[5].Width(), 32);
+  // Selected again, a style is not read again.
+  const platform::TImage third = backgrounds[3];
+  Resources::SelectBackground(3);
+  EXPECT_EQ(currentBackground, third);
 }
 
 TEST_F(ResourcesTest, OnlyTheFirstBackgroundScrollsAndStylesFromTwoOnHaveTileBorders) {
