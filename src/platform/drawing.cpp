@@ -59,6 +59,11 @@ bool ClearPixelsChangeNothing(int blend, int imageFlags) {
   return exactTexels && (blend == AlphaBlend || blend == LightBlend || blend == MaskBlend);
 }
 
+// Up to this size a picture is sent whole even when it holds clear parts: the
+// rasteriser spends more setting up the extra triangles of its pieces than it
+// saves on the pixels (a particle in five pieces, a tile border in four).
+constexpr int SmallPictureArea = 64 * 64;
+
 void SubmitQuad(ImageFrame* frame, int flags, const Vertex (&quad)[4]) {
   BackendSubmit(Primitive::Quads, frame, flags, quad, 4, CurrentDrawState().ModulationColour());
 }
@@ -83,19 +88,9 @@ void DrawImage(const TImage& image, float x, float y, int frame) {
   ImageData& data = *image.get();
   ImageFrame& pixels = data.frames[frame];
   const float left = -data.handleX, top = -data.handleY;
-  if (!ClearPixelsChangeNothing(s.blend, data.flags)) {
-    const float right = data.width - data.handleX, bottom = data.height - data.handleY;
-    const Vertex quad[4] = {Place(s, left, top, x, y, 0, 0), Place(s, right, top, x, y, 1, 0),
-                            Place(s, right, bottom, x, y, 1, 1), Place(s, left, bottom, x, y, 0, 1)};
-    SubmitQuad(&pixels, data.flags, quad);
-    return;
-  }
-  if (pixels.coverDirty) {
-    pixels.cover = FindCover(pixels.buffer);
-    pixels.coverDirty = false;
-  }
   const float w = static_cast<float>(pixels.buffer.width), h = static_cast<float>(pixels.buffer.height);
-  for (const CoverRect& piece : pixels.cover) {
+  // One piece of the picture, in its own pixels.
+  auto drawPiece = [&](const CoverRect& piece) {
     const float l = left + piece.x, t = top + piece.y;
     const float r = l + piece.width, b = t + piece.height;
     const float u0 = piece.x / w, v0 = piece.y / h;
@@ -103,7 +98,22 @@ void DrawImage(const TImage& image, float x, float y, int frame) {
     const Vertex quad[4] = {Place(s, l, t, x, y, u0, v0), Place(s, r, t, x, y, u1, v0),
                             Place(s, r, b, x, y, u1, v1), Place(s, l, b, x, y, u0, v1)};
     SubmitQuad(&pixels, data.flags, quad);
+  };
+  const CoverRect whole{0, 0, pixels.buffer.width, pixels.buffer.height};
+  if (!ClearPixelsChangeNothing(s.blend, data.flags)) {
+    drawPiece(whole);
+    return;
   }
+  if (pixels.coverDirty) {
+    pixels.cover = FindCover(pixels.buffer);
+    pixels.coverDirty = false;
+  }
+  if (pixels.cover.empty()) return;
+  if (pixels.buffer.width * pixels.buffer.height <= SmallPictureArea) {
+    drawPiece(whole);
+    return;
+  }
+  for (const CoverRect& piece : pixels.cover) drawPiece(piece);
 }
 
 void TileImage(const TImage& image, float x, float y, int frame) {

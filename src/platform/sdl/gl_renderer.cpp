@@ -4,78 +4,140 @@
 #include <cstdint>
 #include <vector>
 
+#include "platform/draw_list.h"
 #include "platform/draw_state.h"
+#include "platform/frame_damage.h"
 #include "platform/render_backend.h"
+#include "platform/sdl/gl_draw_executor.h"
 #include "platform/sdl/gl_functions.h"
+#include "platform/sdl/window_buffer_probe.h"
 
 namespace platform {
 namespace {
-
-struct BatchKey {
-  unsigned texture = 0;
-  Primitive primitive = Primitive::Quads;
-  bool operator==(const BatchKey&) const = default;
-};
-
-struct BatchVertex {
-  float x, y, u, v;
-  uint32_t colour;
-};
 
 // Plain values only: images may release textures during static destruction.
 bool rendererOpen = false;
 int generation = 0;
 int logicalW = 0, logicalH = 0;
-GLuint frameBuffer = 0, frameTexture = 0;
-int64_t drawCalls = 0;
-std::vector<BatchVertex>* batch = nullptr;
-BatchKey batchKey;
 
-void Flush() {
-  if (!rendererOpen || !batch || batch->empty()) return;
-  if (batchKey.texture) {
-    gl::Enable(GL_TEXTURE_2D);
-    gl::BindTexture(GL_TEXTURE_2D, batchKey.texture);
-  } else {
-    gl::Disable(GL_TEXTURE_2D);
-  }
-  const BatchVertex* first = batch->data();
-  gl::VertexPointer(2, GL_FLOAT, sizeof(BatchVertex), &first->x);
-  gl::TexCoordPointer(2, GL_FLOAT, sizeof(BatchVertex), &first->u);
-  gl::ColorPointer(4, GL_UNSIGNED_BYTE, sizeof(BatchVertex), &first->colour);
-  gl::DrawArrays(batchKey.primitive == Primitive::Lines ? GL_LINES : GL_TRIANGLES, 0,
-                 static_cast<GLsizei>(batch->size()));
-  ++drawCalls;
-  batch->clear();
+// The logical picture off screen (what is read back), and the cached picture
+// of the leading commands that recent frames share.
+GLuint frameBuffer = 0, frameTexture = 0;
+GLuint cacheBuffer = 0, cacheTexture = 0;
+
+// This frame's commands, not drawn yet; the last presented frame's; the frame
+// whose first `cachedCommands` commands the cache holds.
+DrawList* current = nullptr;
+DrawList* last = nullptr;
+DrawList* cached = nullptr;
+size_t cachedCommands = 0;
+// Per texture name: every texel opaque, so alpha blending it changes nothing.
+std::vector<bool>* opaqueTexture = nullptr;
+// Where this frame differs from the last.
+std::vector<ClipRect>* damage = nullptr;
+
+int blend = MaskBlend;
+ClipRect clip;
+
+// Nothing of this frame has been drawn yet (read-backs and texture changes
+// draw what is pending at once, and such a frame is not compared).
+bool frameWhole = true;
+// The last frame is complete, painted the whole screen and can be drawn again.
+bool lastReplayable = false;
+// The last frame went straight to the window: the off-screen picture lags
+// behind it until something needs it.
+bool offScreenLags = false;
+bool cacheValid = false;
+// Raised whenever the pixels behind a texture name change or go: lists
+// recorded before then draw something else now.
+uint64_t textureEpoch = 0, lastEpoch = 0, cacheEpoch = 0;
+Letterbox presentedBox;
+int presentedWidth = 0, presentedHeight = 0;
+bool mustPresent = true;
+// The window's back buffer holds the last presented frame after the swap.
+bool windowKeepsFrames = false;
+
+void DrawFrameList(const DrawList& list);
+
+// Draws the last frame off screen when it went only to the window.
+void CatchUpOffScreen() {
+  if (!offScreenLags) return;
+  offScreenLags = false;
+  ExecutorBindTarget(frameBuffer, logicalW, logicalH);
+  DrawFrameList(*last);
 }
 
-void ApplyBlend(int mode) {
-  switch (mode) {
-    case MaskBlend:
-      gl::Disable(GL_BLEND);
-      gl::Enable(GL_ALPHA_TEST);
-      gl::AlphaFunc(GL_GEQUAL, 0.5f);
-      break;
-    case AlphaBlend:
-      gl::Enable(GL_BLEND);
-      gl::Disable(GL_ALPHA_TEST);
-      gl::BlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-      break;
-    case LightBlend:
-      gl::Enable(GL_BLEND);
-      gl::Disable(GL_ALPHA_TEST);
-      gl::BlendFunc(GL_SRC_ALPHA, GL_ONE);
-      break;
-    case ShadeBlend:
-      gl::Enable(GL_BLEND);
-      gl::Disable(GL_ALPHA_TEST);
-      gl::BlendFunc(GL_DST_COLOR, GL_ZERO);
-      break;
-    default:  // SolidBlend and anything unknown: an opaque copy
-      gl::Disable(GL_BLEND);
-      gl::Disable(GL_ALPHA_TEST);
-      break;
+// Draws this frame's pending commands at once, over the off-screen picture.
+void DrawPendingNow() {
+  if (current->Empty()) return;
+  CatchUpOffScreen();
+  ExecutorBindTarget(frameBuffer, logicalW, logicalH);
+  ExecuteCommands(*current, 0, current->Commands().size());
+  current->Reset();
+  frameWhole = false;
+  lastReplayable = false;
+}
+
+// The pixels behind a texture name are about to change or go: whatever was
+// recorded with the old ones is drawn first.
+void BeforeTextureChange() {
+  CatchUpOffScreen();
+  DrawPendingNow();
+  ++textureEpoch;
+}
+
+bool CacheHolds(const DrawList& list) {
+  return cacheValid && cacheEpoch == textureEpoch && list.CommonPrefix(*cached) >= cachedCommands;
+}
+
+// A whole-screen list into the bound target, its leading part from the cache
+// when the cache holds it.
+void DrawFrameList(const DrawList& list) {
+  size_t from = 0;
+  if (CacheHolds(list)) {
+    ExecutorCopyPicture(cacheTexture, 0, 0, logicalW, logicalH, false);
+    from = cachedCommands;
   }
+  ExecuteCommands(list, from, list.Commands().size());
+}
+
+// The commands this frame shares with the last are drawn into the cache when
+// the cache does not hold them all. A shared background alone is not cached:
+// copying the cache costs what drawing it does.
+void UpdateCache() {
+  if (!lastReplayable || lastEpoch != textureEpoch) return;
+  const size_t shared = current->CommonPrefix(*last);
+  if (shared < 2 || (CacheHolds(*current) && shared <= cachedCommands)) return;
+  ExecutorBindTarget(cacheBuffer, logicalW, logicalH);
+  ExecuteCommands(*current, 0, shared);
+  *cached = *current;
+  cachedCommands = shared;
+  cacheEpoch = textureEpoch;
+  cacheValid = true;
+}
+
+// Redrawing only the changed rectangles still sends every triangle (once per
+// rectangle) and copies the whole picture to the window; it pays while they
+// are small.
+bool SmallDamage() {
+  if (!lastReplayable || lastEpoch != textureEpoch) return false;
+  if (!FindDamage(*current, *last, logicalW, logicalH, *damage)) return false;
+  int64_t area = 0;
+  for (const ClipRect& rect : *damage) area += static_cast<int64_t>(rect.width) * rect.height;
+  return area * 3 <= static_cast<int64_t>(logicalW) * logicalH;
+}
+
+void CopyToWindow(const Letterbox& box, int drawableWidth, int drawableHeight) {
+  ExecutorBindTarget(0, drawableWidth, drawableHeight);
+  if (box.x > 0 || box.y > 0 || box.width < drawableWidth || box.height < drawableHeight) {
+    ExecutorClearTarget(0, 0, 0);
+  }
+  const bool sameSize = box.width == logicalW && box.height == logicalH;
+  ExecutorCopyPicture(frameTexture, box.x, box.y, box.width, box.height, !sameSize);
+}
+
+bool IsOpaque(const PixelBuffer& pixels) {
+  return std::all_of(pixels.pixels.begin(), pixels.pixels.end(), [](uint32_t p) { return p >> 24 == 255; });
 }
 
 void UploadFrame(ImageFrame& frame, int flags) {
@@ -87,6 +149,7 @@ void UploadFrame(ImageFrame& frame, int flags) {
     frame.generation = generation;
   }
   gl::BindTexture(GL_TEXTURE_2D, frame.texture);
+  ExecutorForgetTexture();
   const bool filtered = flags & FilteredImage;
   const bool mipmapped = flags & MipmappedImage;
   gl::TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filtered ? GL_LINEAR : GL_NEAREST);
@@ -95,27 +158,54 @@ void UploadFrame(ImageFrame& frame, int flags) {
   gl::TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
   gl::TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
   gl::PixelStorei(GL_UNPACK_ALIGNMENT, 4);
-  gl::TexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, frame.buffer.width, frame.buffer.height, 0, GL_RGBA,
+  gl::TexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, frame.buffer.width, frame.buffer.height, 0, GL_RGBA,
                  GL_UNSIGNED_BYTE, frame.buffer.pixels.data());
   if (mipmapped) gl::GenerateMipmap(GL_TEXTURE_2D);
+  if (opaqueTexture->size() <= frame.texture) opaqueTexture->resize(frame.texture + 1);
+  (*opaqueTexture)[frame.texture] = IsOpaque(frame.buffer);
   frame.dirty = false;
 }
 
 unsigned TextureFor(ImageFrame& frame, int flags) {
   if (frame.buffer.width <= 0 || frame.buffer.height <= 0) return 0;
-  if (frame.generation == generation && frame.texture && !frame.dirty) return frame.texture;
-  // Re-uploading changes the bound texture, so pending draws go first.
-  Flush();
+  const bool current = frame.generation == generation && frame.texture;
+  if (current && !frame.dirty) return frame.texture;
+  if (current) BeforeTextureChange();
   UploadFrame(frame, flags);
   return frame.texture;
 }
 
-void SetProjection() {
-  gl::MatrixMode(GL_PROJECTION);
-  gl::LoadIdentity();
-  gl::Ortho(0, logicalW, logicalH, 0, -1, 1);
-  gl::MatrixMode(GL_MODELVIEW);
-  gl::LoadIdentity();
+int NormalBlend(int mode) {
+  return mode == MaskBlend || mode == AlphaBlend || mode == LightBlend || mode == ShadeBlend ? mode : SolidBlend;
+}
+
+// An opaque picture at full alpha hides what is under it whatever the blend
+// asks, and the software rasteriser copies far faster than it blends.
+int EffectiveBlend(unsigned texture, uint32_t colour) {
+  const int mode = NormalBlend(blend);
+  const bool hides = (mode == AlphaBlend || mode == MaskBlend) && colour >> 24 == 255 &&
+                     (texture == 0 || (*opaqueTexture)[texture]);
+  return hides ? SolidBlend : mode;
+}
+
+GLuint MakeTargetTexture() {
+  GLuint texture = 0;
+  gl::GenTextures(1, &texture);
+  gl::BindTexture(GL_TEXTURE_2D, texture);
+  gl::TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+  gl::TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+  gl::TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
+  gl::TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
+  gl::TexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, logicalW, logicalH, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
+  return texture;
+}
+
+bool MakeTarget(GLuint& framebuffer, GLuint& texture) {
+  texture = MakeTargetTexture();
+  gl::GenFramebuffers(1, &framebuffer);
+  gl::BindFramebuffer(GL_FRAMEBUFFER, framebuffer);
+  gl::FramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, texture, 0);
+  return gl::CheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
 }
 
 }  // namespace
@@ -141,61 +231,101 @@ bool RendererOpen(int logicalWidth, int logicalHeight) {
   ++generation;
   logicalW = logicalWidth;
   logicalH = logicalHeight;
-  if (!batch) batch = new std::vector<BatchVertex>();
-  batch->clear();
-  batch->reserve(6 * 4096);
-
-  gl::GenTextures(1, &frameTexture);
-  gl::BindTexture(GL_TEXTURE_2D, frameTexture);
-  gl::TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-  gl::TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-  gl::TexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, logicalW, logicalH, 0, GL_RGBA, GL_UNSIGNED_BYTE, nullptr);
-  gl::GenFramebuffers(1, &frameBuffer);
-  gl::BindFramebuffer(GL_FRAMEBUFFER, frameBuffer);
-  gl::FramebufferTexture2D(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_TEXTURE_2D, frameTexture, 0);
-  if (gl::CheckFramebufferStatus(GL_FRAMEBUFFER) != GL_FRAMEBUFFER_COMPLETE) return false;
-
-  gl::Viewport(0, 0, logicalW, logicalH);
-  SetProjection();
-  gl::EnableClientState(GL_VERTEX_ARRAY);
-  gl::EnableClientState(GL_TEXTURE_COORD_ARRAY);
-  gl::EnableClientState(GL_COLOR_ARRAY);
-  gl::TexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-  gl::Enable(GL_SCISSOR_TEST);
-  gl::Scissor(0, 0, logicalW, logicalH);
+  if (!current) {
+    current = new DrawList();
+    last = new DrawList();
+    cached = new DrawList();
+    opaqueTexture = new std::vector<bool>();
+    damage = new std::vector<ClipRect>();
+  }
+  current->Reset();
+  last->Reset();
+  cached->Reset();
+  opaqueTexture->clear();
+  windowKeepsFrames = WindowKeepsFramesAfterSwap();
+  if (!ExecutorOpen()) return false;
+  if (!MakeTarget(frameBuffer, frameTexture) || !MakeTarget(cacheBuffer, cacheTexture)) {
+    ExecutorClose();
+    return false;
+  }
+  ExecutorForgetTexture();
+  ExecutorBindTarget(frameBuffer, logicalW, logicalH);
   rendererOpen = true;
-  batchKey = {};
-  ApplyBlend(CurrentDrawState().blend);
+  blend = CurrentDrawState().blend;
+  clip = {0, 0, logicalW, logicalH};
+  frameWhole = true;
+  lastReplayable = offScreenLags = cacheValid = false;
+  mustPresent = true;
   return true;
 }
 
 void RendererClose() {
   if (!rendererOpen) return;
-  batch->clear();
+  current->Reset();
+  last->Reset();
+  cached->Reset();
+  ExecutorClose();
   gl::BindFramebuffer(GL_FRAMEBUFFER, 0);
-  gl::DeleteFramebuffers(1, &frameBuffer);
-  gl::DeleteTextures(1, &frameTexture);
-  frameBuffer = frameTexture = 0;
+  const GLuint framebuffers[2] = {frameBuffer, cacheBuffer};
+  const GLuint textures[2] = {frameTexture, cacheTexture};
+  gl::DeleteFramebuffers(2, framebuffers);
+  gl::DeleteTextures(2, textures);
+  frameBuffer = frameTexture = cacheBuffer = cacheTexture = 0;
   rendererOpen = false;
 }
 
+bool RendererSkipUnchangedFrame(const Letterbox& box, int drawableWidth, int drawableHeight) {
+  if (!rendererOpen || !frameWhole || !lastReplayable || lastEpoch != textureEpoch || mustPresent) return false;
+  if (!(box == presentedBox) || drawableWidth != presentedWidth || drawableHeight != presentedHeight) return false;
+  if (!current->SameAs(*last)) return false;
+  current->Reset();
+  return true;
+}
+
+void RendererWindowExposed() { mustPresent = true; }
+
 void RendererPresent(const Letterbox& box, int drawableWidth, int drawableHeight) {
   if (!rendererOpen) return;
-  Flush();
-  gl::BindFramebuffer(GL_READ_FRAMEBUFFER, frameBuffer);
-  gl::BindFramebuffer(GL_DRAW_FRAMEBUFFER, 0);
-  gl::Disable(GL_SCISSOR_TEST);
-  gl::Viewport(0, 0, drawableWidth, drawableHeight);
-  gl::ClearColor(0, 0, 0, 1);
-  gl::Clear(GL_COLOR_BUFFER_BIT);
-  // The frame is stored bottom row first, as the window is, so the copy keeps its way up.
-  const int bottom = drawableHeight - box.y - box.height;
-  const bool sameSize = box.width == logicalW && box.height == logicalH;
-  gl::BlitFramebuffer(0, 0, logicalW, logicalH, box.x, bottom, box.x + box.width, bottom + box.height,
-                      GL_COLOR_BUFFER_BIT, sameSize ? GL_NEAREST : GL_LINEAR);
-  gl::BindFramebuffer(GL_FRAMEBUFFER, frameBuffer);
-  gl::Viewport(0, 0, logicalW, logicalH);
-  gl::Enable(GL_SCISSOR_TEST);
+  if (!frameWhole || !current->StartsWithCover(logicalW, logicalH)) {
+    // Drawn over the picture before it, as a frame that leaves parts unpainted expects.
+    CatchUpOffScreen();
+    ExecutorBindTarget(frameBuffer, logicalW, logicalH);
+    ExecuteCommands(*current, 0, current->Commands().size());
+    CopyToWindow(box, drawableWidth, drawableHeight);
+    lastReplayable = false;
+  } else {
+    const bool straightToWindow = drawableWidth == logicalW && drawableHeight == logicalH &&
+                                  box == Letterbox{0, 0, logicalW, logicalH};
+    // The frame does not depend on the one before: it can be drawn anywhere,
+    // drawn again later, and its shared part cached.
+    if (SmallDamage()) {
+      // Drawn again only where it differs from the last frame, over that
+      // frame's picture: the window's own when it keeps it and is the
+      // picture's size, else the off-screen one.
+      const bool inWindow = windowKeepsFrames && straightToWindow && !mustPresent && box == presentedBox &&
+                            drawableWidth == presentedWidth && drawableHeight == presentedHeight;
+      if (!inWindow) CatchUpOffScreen();
+      ExecutorBindTarget(inWindow ? 0 : frameBuffer, logicalW, logicalH);
+      for (const ClipRect& rect : *damage) ExecuteCommands(*current, 0, current->Commands().size(), &rect);
+      offScreenLags = inWindow;
+      if (!inWindow) CopyToWindow(box, drawableWidth, drawableHeight);
+    } else {
+      UpdateCache();
+      ExecutorBindTarget(straightToWindow ? 0 : frameBuffer, logicalW, logicalH);
+      DrawFrameList(*current);
+      offScreenLags = straightToWindow;
+      if (!straightToWindow) CopyToWindow(box, drawableWidth, drawableHeight);
+    }
+    std::swap(current, last);
+    lastReplayable = true;
+    lastEpoch = textureEpoch;
+  }
+  current->Reset();
+  frameWhole = true;
+  presentedBox = box;
+  presentedWidth = drawableWidth;
+  presentedHeight = drawableHeight;
+  mustPresent = false;
 }
 
 void BackendSubmit(Primitive primitive, ImageFrame* frame, int imageFlags, const Vertex* vertices, int count,
@@ -203,50 +333,45 @@ void BackendSubmit(Primitive primitive, ImageFrame* frame, int imageFlags, const
   if (!rendererOpen) return;
   const unsigned texture = frame ? TextureFor(*frame, imageFlags) : 0;
   if (frame && !texture) return;
-  const BatchKey key{texture, primitive};
-  if (!(key == batchKey)) {
-    Flush();
-    batchKey = key;
-  }
-  auto push = [&](const Vertex& v) { batch->push_back({v.x, v.y, v.u, v.v, colour}); };
+  const int mode = EffectiveBlend(texture, colour);
   if (primitive == Primitive::Quads) {
-    for (int q = 0; q + 3 < count; q += 4) {
-      const Vertex* c = vertices + q;
-      push(c[0]);
-      push(c[1]);
-      push(c[2]);
-      push(c[0]);
-      push(c[2]);
-      push(c[3]);
+    const int quads = count / 4;
+    ListVertex* out = current->AddVertices(primitive, texture, mode, clip, 6 * quads);
+    auto put = [&](const Vertex& v) { *out++ = {v.x, v.y, v.u, v.v, colour}; };
+    for (int q = 0; q < quads; ++q) {
+      const Vertex* c = vertices + 4 * q;
+      put(c[0]);
+      put(c[1]);
+      put(c[2]);
+      put(c[0]);
+      put(c[2]);
+      put(c[3]);
     }
   } else {
-    for (int i = 0; i < count; ++i) push(vertices[i]);
+    ListVertex* out = current->AddVertices(primitive, texture, mode, clip, count);
+    for (int i = 0; i < count; ++i) out[i] = {vertices[i].x, vertices[i].y, vertices[i].u, vertices[i].v, colour};
   }
 }
 
-void BackendSetBlend(int mode) {
-  if (!rendererOpen) return;
-  Flush();
-  ApplyBlend(mode);
-}
+void BackendSetBlend(int mode) { blend = mode; }
 
 void BackendSetViewport(int x, int y, int width, int height) {
-  if (!rendererOpen) return;
-  Flush();
-  gl::Scissor(x, logicalH - y - height, std::max(0, width), std::max(0, height));
+  clip = {x, y, std::max(0, width), std::max(0, height)};
 }
 
 void BackendClear(int red, int green, int blue) {
   if (!rendererOpen) return;
-  Flush();
-  gl::ClearColor(red / 255.0f, green / 255.0f, blue / 255.0f, 1.0f);
-  gl::Clear(GL_COLOR_BUFFER_BIT);
+  const uint32_t colour = static_cast<uint32_t>(red & 255) | static_cast<uint32_t>(green & 255) << 8 |
+                          static_cast<uint32_t>(blue & 255) << 16;
+  current->AddClear(clip, colour);
 }
 
 PixelBuffer BackendReadPixels(int x, int y, int width, int height) {
   PixelBuffer result;
   if (!rendererOpen || width <= 0 || height <= 0) return result;
-  Flush();
+  CatchUpOffScreen();
+  DrawPendingNow();
+  ExecutorBindTarget(frameBuffer, logicalW, logicalH);
   result.width = width;
   result.height = height;
   result.pixels.assign(static_cast<size_t>(width) * height, 0xFF000000u);
@@ -267,8 +392,9 @@ PixelBuffer BackendReadPixels(int x, int y, int width, int height) {
 
 void BackendReleaseTexture(ImageFrame& frame) {
   if (rendererOpen && frame.texture && frame.generation == generation) {
-    Flush();
+    BeforeTextureChange();
     gl::DeleteTextures(1, &frame.texture);
+    ExecutorForgetTexture();
   }
   frame.texture = 0;
   frame.generation = -1;
@@ -276,6 +402,6 @@ void BackendReleaseTexture(ImageFrame& frame) {
 
 bool BackendDisplayOpen() { return rendererOpen; }
 
-int64_t BackendDrawCalls() { return drawCalls; }
+int64_t BackendDrawCalls() { return ExecutorDrawCalls(); }
 
 }  // namespace platform

@@ -152,6 +152,7 @@ void HandleEvent(const SDL_Event& e) {
       } else if (e.window.event == SDL_WINDOWEVENT_FOCUS_GAINED || e.window.event == SDL_WINDOWEVENT_RESTORED) {
         InputSuspended(false);
       }
+      if (e.window.event == SDL_WINDOWEVENT_EXPOSED) RendererWindowExposed();
       break;
     default:
       break;
@@ -362,7 +363,17 @@ void Flip(int sync) {
   if (!display.window) return;
   int dw = 0, dh = 0;
   SDL_GL_GetDrawableSize(display.window, &dw, &dh);
-  RendererPresent(FitLetterbox(display.width, display.height, dw, dh), dw, dh);
+  const Letterbox box = FitLetterbox(display.width, display.height, dw, dh);
+  // A frame the window already shows is neither drawn nor swapped; the loop
+  // keeps its pace all the same.
+  if (RendererSkipUnchangedFrame(box, dw, dh)) {
+    if (sync != 0) display.pacer.Wait();
+    // The next swap's wait (or its lack) is timed from here.
+    display.lastFlip = Millisecs();
+    HostPumpEvents();
+    return;
+  }
+  RendererPresent(box, dw, dh);
   const bool wantVsync = sync == 1 && display.vsync;
   if (wantVsync != display.swapWaits) {
     SDL_GL_SetSwapInterval(wantVsync ? 1 : 0);

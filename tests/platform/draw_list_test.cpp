@@ -1,0 +1,118 @@
+// The recorded frame: how draws join into commands, how two frames compare,
+// and when a frame's first command paints the whole screen.
+
+#include <gtest/gtest.h>
+
+#include "platform/draw_list.h"
+#include "platform/graphics.h"
+
+using namespace platform;
+
+namespace {
+
+constexpr ClipRect Screen{0, 0, 800, 600};
+
+// An upright quad as two triangles, as the renderer stores quads.
+void AddQuad(DrawList& list, float left, float top, float right, float bottom, unsigned texture = 1,
+             int blend = SolidBlend, const ClipRect& clip = Screen, uint32_t colour = 0xFFFFFFFFu) {
+  ListVertex* v = list.AddVertices(Primitive::Quads, texture, blend, clip, 6);
+  const ListVertex a{left, top, 0, 0, colour}, b{right, top, 1, 0, colour}, c{right, bottom, 1, 1, colour},
+      d{left, bottom, 0, 1, colour};
+  v[0] = a, v[1] = b, v[2] = c, v[3] = a, v[4] = c, v[5] = d;
+}
+
+// The screen tiled with `size` squares from (startX, startY), leaving out the tile at `skip`.
+void AddTiles(DrawList& list, float size, float startX, float startY, int skip = -1) {
+  int index = 0;
+  for (float y = startY; y < 600; y += size) {
+    for (float x = startX; x < 800; x += size, ++index) {
+      if (index != skip) AddQuad(list, x, y, x + size, y + size);
+    }
+  }
+}
+
+TEST(DrawList, DrawsUnderOneStateJoinAndAnyChangeOfStateStartsACommand) {
+  DrawList list;
+  AddQuad(list, 0, 0, 10, 10);
+  AddQuad(list, 20, 0, 30, 10);
+  EXPECT_EQ(list.Commands().size(), 1u);
+  EXPECT_EQ(list.Commands()[0].count, 12);
+  AddQuad(list, 0, 0, 10, 10, 2);
+  AddQuad(list, 0, 0, 10, 10, 2, LightBlend);
+  AddQuad(list, 0, 0, 10, 10, 2, LightBlend, {5, 5, 100, 100});
+  list.AddClear(Screen, 0);
+  AddQuad(list, 0, 0, 10, 10, 2, LightBlend, {5, 5, 100, 100});
+  ASSERT_EQ(list.Commands().size(), 6u);
+  EXPECT_TRUE(list.Commands()[4].clear);
+  EXPECT_EQ(list.Commands()[5].first, 30);
+  list.Reset();
+  EXPECT_TRUE(list.Empty());
+  EXPECT_TRUE(list.Vertices().empty());
+}
+
+TEST(DrawList, FramesCompareCommandByCommandDownToEachVertex) {
+  DrawList a, b;
+  for (DrawList* list : {&a, &b}) {
+    list->AddClear(Screen, 0x102030);
+    AddQuad(*list, 0, 0, 10, 10);
+    AddQuad(*list, 5, 5, 15, 15, 3, AlphaBlend);
+  }
+  EXPECT_TRUE(a.SameAs(b));
+  EXPECT_EQ(a.CommonPrefix(b), 3u);
+
+  AddQuad(b, 50, 50, 60, 60, 4);
+  EXPECT_FALSE(a.SameAs(b)) << "one more command";
+  EXPECT_EQ(a.CommonPrefix(b), 3u);
+
+  DrawList moved, tinted, cleared;
+  for (DrawList* list : {&moved, &tinted, &cleared}) list->AddClear(Screen, list == &cleared ? 0x102031 : 0x102030);
+  AddQuad(moved, 0, 0, 10, 10.5f);
+  AddQuad(tinted, 0, 0, 10, 10, 1, SolidBlend, Screen, 0xFEFFFFFFu);
+  EXPECT_EQ(moved.CommonPrefix(a), 1u);
+  EXPECT_EQ(tinted.CommonPrefix(a), 1u);
+  EXPECT_EQ(cleared.CommonPrefix(a), 0u);
+}
+
+TEST(DrawList, AFrameStartsWithACoverOnlyWhenItsFirstCommandPaintsEveryPixel) {
+  DrawList list;
+  EXPECT_FALSE(list.StartsWithCover(800, 600)) << "nothing drawn";
+  list.AddClear(Screen, 0);
+  EXPECT_TRUE(list.StartsWithCover(800, 600));
+  list.Reset();
+  list.AddClear({0, 0, 800, 599}, 0);
+  EXPECT_FALSE(list.StartsWithCover(800, 600)) << "a clear inside a smaller viewport";
+
+  // Opaque tiles over the whole screen, from a corner off the screen.
+  list.Reset();
+  AddTiles(list, 256, -100, -37);
+  EXPECT_TRUE(list.StartsWithCover(800, 600));
+  list.Reset();
+  AddTiles(list, 256, -100, -37, 5);
+  EXPECT_FALSE(list.StartsWithCover(800, 600)) << "one tile missing";
+  list.Reset();
+  AddTiles(list, 256, 1, 0);
+  EXPECT_FALSE(list.StartsWithCover(800, 600)) << "the first column left bare";
+  list.Reset();
+  AddTiles(list, 32, -7, -7);
+  EXPECT_TRUE(list.StartsWithCover(800, 600)) << "small tiles, many of them";
+  list.Reset();
+  AddQuad(list, 0, 0, 800, 400);
+  AddQuad(list, 0, 300, 800, 500);
+  AddQuad(list, 0, 550, 800, 600);
+  EXPECT_FALSE(list.StartsWithCover(800, 600)) << "overlapping quads leave a part bare though their areas add up";
+
+  // Blended or clipped tiles, or a turned quad, keep what was under them.
+  list.Reset();
+  AddQuad(list, 0, 0, 800, 600, 1, AlphaBlend);
+  EXPECT_FALSE(list.StartsWithCover(800, 600));
+  list.Reset();
+  AddQuad(list, 0, 0, 800, 600, 1, SolidBlend, {0, 0, 400, 600});
+  EXPECT_FALSE(list.StartsWithCover(800, 600));
+  list.Reset();
+  ListVertex* v = list.AddVertices(Primitive::Quads, 1, SolidBlend, Screen, 6);
+  const ListVertex a{-50, 0, 0, 0, 0}, b{850, -50, 1, 0, 0}, c{900, 650, 1, 1, 0}, d{0, 700, 0, 1, 0};
+  v[0] = a, v[1] = b, v[2] = c, v[3] = a, v[4] = c, v[5] = d;
+  EXPECT_FALSE(list.StartsWithCover(800, 600));
+}
+
+}  // namespace
