@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "platform/mixer.h"
+#include "platform/sound_stream.h"
 
 namespace {
 
@@ -49,7 +50,9 @@ std::vector<float> RenderAlone(const platform::SoundData& sound, float rate, int
   const auto voice = mixer.NewVoice();
   mixer.SetRate(*voice, rate);
   // The mixer plays a sound it shares; this copy lives only while rendering.
-  mixer.Play(voice, std::make_shared<const platform::SoundData>(sound));
+  // A long sound is streamed, as the game plays it, through a stream of its own.
+  const auto shared = std::make_shared<const platform::SoundData>(sound);
+  mixer.Play(voice, shared, sound.IsStreamed() ? platform::OpenSoundStream(shared) : nullptr);
   std::vector<int16_t> mixed(2 * frames);
   mixer.Mix(mixed.data(), static_cast<int>(frames));
   // A sound that ends leaves silence: trim it.
