@@ -1,7 +1,10 @@
 // The recorded frame: how draws join into commands, how two frames compare,
-// and when a frame's first command paints the whole screen.
+// when a frame's first command paints the whole screen, and the runs of
+// commands two frames share wherever they fall in each.
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "platform/draw_list.h"
 #include "platform/graphics.h"
@@ -113,6 +116,65 @@ TEST(DrawList, AFrameStartsWithACoverOnlyWhenItsFirstCommandPaintsEveryPixel) {
   const ListVertex a{-50, 0, 0, 0, 0}, b{850, -50, 1, 0, 0}, c{900, 650, 1, 1, 0}, d{0, 700, 0, 1, 0};
   v[0] = a, v[1] = b, v[2] = c, v[3] = a, v[4] = c, v[5] = d;
   EXPECT_FALSE(list.StartsWithCover(800, 600));
+}
+
+// A frame of a scrolling background, moving particles behind a board, the
+// board itself and moving particles in front: only the board is shared.
+DrawList ScrollingFrame(float scroll, float particles) {
+  DrawList list;
+  AddTiles(list, 256, -scroll, 0);
+  AddQuad(list, particles, 100, particles + 8, 108, 2, LightBlend);
+  AddQuad(list, 100, 100, 132, 132, 3, AlphaBlend);
+  AddQuad(list, 132, 100, 164, 132, 4, AlphaBlend);
+  AddQuad(list, 100, 100, 164, 132, 3, LightBlend, {90, 90, 200, 200});
+  AddQuad(list, particles, 300, particles + 8, 308, 2, LightBlend);
+  return list;
+}
+
+TEST(DrawList, TheLongestSharedRunIsFoundWhereverItFallsAndOnlyAmongEligibleCommands) {
+  const DrawList before = ScrollingFrame(0, 10), now = ScrollingFrame(3, 11);
+  const auto everything = [](size_t) { return true; };
+  SharedRun run = LongestSharedRun(now, before, everything);
+  EXPECT_EQ(run.first, 2u);
+  EXPECT_EQ(run.otherFirst, 2u);
+  EXPECT_EQ(run.count, 3u);
+  EXPECT_EQ(now.Find(before, 2, 3), 2u);
+
+  // One more particle picture in front of the board moves the run in one list only.
+  DrawList shifted;
+  AddQuad(shifted, 0, 0, 5, 5, 7);
+  for (size_t i = 0; i < now.Commands().size(); ++i) {
+    const DrawCommand& c = now.Commands()[i];
+    ListVertex* v = shifted.AddVertices(c.primitive, c.texture, c.blend, c.clip, c.count);
+    std::copy_n(now.Vertices().begin() + c.first, c.count, v);
+  }
+  run = LongestSharedRun(shifted, before, everything);
+  EXPECT_EQ(run.first, 3u);
+  EXPECT_EQ(run.otherFirst, 2u);
+  EXPECT_EQ(run.count, 3u);
+  EXPECT_EQ(shifted.Find(before, 2, 3), 3u);
+  EXPECT_EQ(shifted.Find(before, 1, 3), DrawList::npos) << "the particles behind moved";
+
+  // A command the caller cannot use splits the run.
+  run = LongestSharedRun(now, before, [](size_t i) { return i != 3; });
+  EXPECT_EQ(run.count, 1u);
+  EXPECT_TRUE(run.first == 2u || run.first == 4u);
+  EXPECT_EQ(LongestSharedRun(now, ScrollingFrame(4, 12), [](size_t) { return false; }).count, 0u);
+}
+
+TEST(DrawList, ARunsPaintedAreaAndBoundsFollowItsQuadsAndClips) {
+  const DrawList frame = ScrollingFrame(0, 10);
+  EXPECT_DOUBLE_EQ(frame.PaintedArea(2, 4), 2 * 32.0 * 32.0);
+  EXPECT_DOUBLE_EQ(frame.PaintedArea(2, 5), 4 * 32.0 * 32.0) << "overlapping draws each count";
+  // A pixel of margin round the vertices, within the clip and the screen.
+  EXPECT_EQ(frame.Bounds(2, 5, 800, 600), (ClipRect{99, 99, 66, 34}));
+  EXPECT_EQ(frame.Bounds(4, 5, 800, 600), (ClipRect{99, 99, 66, 34}));
+  EXPECT_EQ(frame.Bounds(0, 1, 800, 600), (ClipRect{0, 0, 800, 600})) << "tiles reaching past the screen";
+  DrawList clipped;
+  AddQuad(clipped, 0, 0, 400, 400, 1, AlphaBlend, {50, 60, 10, 20});
+  EXPECT_EQ(clipped.Bounds(0, 1, 800, 600), (ClipRect{50, 60, 10, 20}));
+  EXPECT_TRUE(frame.CoversAt(0, 800, 600));
+  EXPECT_FALSE(frame.CoversAt(2, 800, 600));
 }
 
 }  // namespace

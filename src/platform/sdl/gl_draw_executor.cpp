@@ -40,17 +40,27 @@ void UseProgram(int index) {
   }
 }
 
+// Laying a picture of premultiplied pixels over the target.
+constexpr int kLayBlend = -2;
+
+// Alpha and light keep the target's alpha as coverage ("over" and "leave as
+// is"), so commands drawn into a transparent picture leave it premultiplied,
+// ready to be laid over what would have been under them.
 void ApplyBlend(int mode) {
   if (mode == appliedBlend) return;
   appliedBlend = mode;
   switch (mode) {
     case AlphaBlend:
       gl::Enable(GL_BLEND);
-      gl::BlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+      gl::BlendFuncSeparate(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA, GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
       break;
     case LightBlend:
       gl::Enable(GL_BLEND);
-      gl::BlendFunc(GL_SRC_ALPHA, GL_ONE);
+      gl::BlendFuncSeparate(GL_SRC_ALPHA, GL_ONE, GL_ZERO, GL_ONE);
+      break;
+    case kLayBlend:
+      gl::Enable(GL_BLEND);
+      gl::BlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
       break;
     case ShadeBlend:
       gl::Enable(GL_BLEND);
@@ -179,15 +189,18 @@ void ExecuteCommands(const DrawList& list, size_t from, size_t to, const ClipRec
   }
 }
 
-void ExecutorCopyPicture(unsigned texture, int x, int y, int width, int height, bool smooth) {
-  const float l = static_cast<float>(x), t = static_cast<float>(y);
-  const float r = l + static_cast<float>(width), b = t + static_cast<float>(height);
+namespace {
+
+// Texture coordinates [u0, u1] x [v0, v1] of a texture drawn over the rectangle `at`.
+void DrawPicture(unsigned texture, float u0, float v0, float u1, float v1, const ClipRect& at, bool smooth,
+                 int mode) {
+  const float l = static_cast<float>(at.x), t = static_cast<float>(at.y);
+  const float r = l + static_cast<float>(at.width), b = t + static_cast<float>(at.height);
   const uint32_t white = 0xFFFFFFFFu;
-  // The picture's top row is the texture's last.
-  const ListVertex quad[6] = {{l, t, 0, 1, white}, {r, t, 1, 1, white}, {r, b, 1, 0, white},
-                              {l, t, 0, 1, white}, {r, b, 1, 0, white}, {l, b, 0, 0, white}};
+  const ListVertex quad[6] = {{l, t, u0, v0, white}, {r, t, u1, v0, white}, {r, b, u1, v1, white},
+                              {l, t, u0, v0, white}, {r, b, u1, v1, white}, {l, b, u0, v1, white}};
   ApplyClip({0, 0, targetWidth, targetHeight});
-  ApplyBlend(SolidBlend);
+  ApplyBlend(mode);
   UseProgram(2);
   BindTexture(texture);
   const GLint filter = smooth ? GL_LINEAR : GL_NEAREST;
@@ -197,9 +210,23 @@ void ExecutorCopyPicture(unsigned texture, int x, int y, int width, int height, 
   gl::DrawArrays(GL_TRIANGLES, 0, 6);
 }
 
-void ExecutorClearTarget(int red, int green, int blue) {
+}  // namespace
+
+// The picture's top row is the texture's last.
+void ExecutorCopyPicture(unsigned texture, int x, int y, int width, int height, bool smooth) {
+  DrawPicture(texture, 0, 1, 1, 0, {x, y, width, height}, smooth, SolidBlend);
+}
+
+void ExecutorLayPicture(unsigned texture, const ClipRect& rect) {
+  const float w = static_cast<float>(targetWidth), h = static_cast<float>(targetHeight);
+  DrawPicture(texture, static_cast<float>(rect.x) / w, 1 - static_cast<float>(rect.y) / h,
+              static_cast<float>(rect.x + rect.width) / w, 1 - static_cast<float>(rect.y + rect.height) / h, rect,
+              false, kLayBlend);
+}
+
+void ExecutorClearTarget(int red, int green, int blue, int alpha) {
   ApplyClip({0, 0, targetWidth, targetHeight});
-  gl::ClearColor(red / 255.0f, green / 255.0f, blue / 255.0f, 1.0f);
+  gl::ClearColor(red / 255.0f, green / 255.0f, blue / 255.0f, alpha / 255.0f);
   gl::Clear(GL_COLOR_BUFFER_BIT);
 }
 

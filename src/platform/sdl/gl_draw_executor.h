@@ -22,8 +22,12 @@ void ExecuteCommands(const DrawList& list, size_t from, size_t to, const ClipRec
 // A whole texture of the logical picture (stored bottom row first, as frame
 // buffers are) copied without blending into the rectangle at (x, y).
 void ExecutorCopyPicture(unsigned texture, int x, int y, int width, int height, bool smooth);
+// The part `rect` of a picture of the target's size whose pixels are
+// premultiplied by their alpha (drawn into a transparent target) laid over
+// the same part of the target.
+void ExecutorLayPicture(unsigned texture, const ClipRect& rect);
 // Clears the whole target.
-void ExecutorClearTarget(int red, int green, int blue);
+void ExecutorClearTarget(int red, int green, int blue, int alpha = 255);
 // Texture uploads bind textures behind the executor's back.
 void ExecutorForgetTexture();
 int64_t ExecutorDrawCalls();

@@ -12,6 +12,7 @@ namespace platform::gl {
   X(void, Enable, (GLenum))                                                         \
   X(void, Disable, (GLenum))                                                        \
   X(void, BlendFunc, (GLenum, GLenum))                                              \
+  X(void, BlendFuncSeparate, (GLenum, GLenum, GLenum, GLenum))                      \
   X(void, ClearColor, (GLclampf, GLclampf, GLclampf, GLclampf))                     \
   X(void, Clear, (GLbitfield))                                                      \
   X(void, Scissor, (GLint, GLint, GLsizei, GLsizei))                                \

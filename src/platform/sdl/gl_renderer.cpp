@@ -21,16 +21,28 @@ int generation = 0;
 int logicalW = 0, logicalH = 0;
 
 // The logical picture off screen (what is read back), and the cached picture
-// of the leading commands that recent frames share.
+// of a run of commands that recent frames share.
 GLuint frameBuffer = 0, frameTexture = 0;
 GLuint cacheBuffer = 0, cacheTexture = 0;
 
 // This frame's commands, not drawn yet; the last presented frame's; the frame
-// whose first `cachedCommands` commands the cache holds.
+// whose run of commands the cache holds.
 DrawList* current = nullptr;
 DrawList* last = nullptr;
 DrawList* cached = nullptr;
-size_t cachedCommands = 0;
+
+// The cached run, drawn alone into a transparent picture so that it can stand
+// in for the same commands wherever they recur. A run that starts with a
+// cover hides what comes before it, and its picture is copied whole; any
+// other is made only of commands whose pixels do not depend on what is under
+// them, and its picture is laid over what the commands before it drew.
+struct CachedRun {
+  size_t first = 0, count = 0;
+  bool covers = false;
+  ClipRect bounds;
+  double saving = 0;  // pixels painted by the commands, less those of the picture
+};
+CachedRun cachedRun;
 // Per texture name: every texel opaque, so alpha blending it changes nothing.
 std::vector<bool>* opaqueTexture = nullptr;
 // Where this frame differs from the last.
@@ -86,32 +98,73 @@ void BeforeTextureChange() {
   ++textureEpoch;
 }
 
-bool CacheHolds(const DrawList& list) {
-  return cacheValid && cacheEpoch == textureEpoch && list.CommonPrefix(*cached) >= cachedCommands;
+// Where the cached run is in the list, or npos.
+size_t CachedRunIn(const DrawList& list) {
+  if (!cacheValid || cacheEpoch != textureEpoch) return DrawList::npos;
+  return list.Find(*cached, cachedRun.first, cachedRun.count);
 }
 
-// A whole-screen list into the bound target, its leading part from the cache
-// when the cache holds it.
+// A whole-screen list into the bound target, the cached run from the cache
+// when the list has it.
 void DrawFrameList(const DrawList& list) {
-  size_t from = 0;
-  if (CacheHolds(list)) {
-    ExecutorCopyPicture(cacheTexture, 0, 0, logicalW, logicalH, false);
-    from = cachedCommands;
+  const size_t at = CachedRunIn(list);
+  if (at == DrawList::npos) {
+    ExecuteCommands(list, 0, list.Commands().size());
+    return;
   }
-  ExecuteCommands(list, from, list.Commands().size());
+  if (cachedRun.covers) {
+    ExecutorCopyPicture(cacheTexture, 0, 0, logicalW, logicalH, false);
+  } else {
+    ExecuteCommands(list, 0, at);
+    ExecutorLayPicture(cacheTexture, cachedRun.bounds);
+  }
+  ExecuteCommands(list, at + cachedRun.count, list.Commands().size());
 }
 
-// The commands this frame shares with the last are drawn into the cache when
-// the cache does not hold them all. A shared background alone is not cached:
-// copying the cache costs what drawing it does.
+// Whether command i paints the same pixels whatever is under it, once its
+// picture (premultiplied by coverage) is laid over that: alpha and light
+// blends, clears and opaque copies. A masked copy writes its texels' own
+// alpha, and a shade multiplies what is under it.
+bool LaysOver(const DrawList& list, size_t i) {
+  const DrawCommand& command = list.Commands()[i];
+  if (command.clear || command.blend == AlphaBlend || command.blend == LightBlend) return true;
+  if (command.blend != SolidBlend || (command.texture != 0 && !(*opaqueTexture)[command.texture])) return false;
+  const auto& vertices = list.Vertices();
+  return std::all_of(vertices.begin() + command.first, vertices.begin() + command.first + command.count,
+                     [](const ListVertex& v) { return v.colour >> 24 == 255; });
+}
+
+// The run this frame shares with the last that spares the most drawing: the
+// leading commands from the cover, or a run of commands that lay over. A run
+// is worth its picture only when its commands paint half as many pixels
+// again as the picture has: a shared background alone is not.
+CachedRun BestSharedRun() {
+  CachedRun best;
+  auto consider = [&](size_t first, size_t count, bool covers) {
+    if (count == 0) return;
+    const ClipRect bounds = covers ? ClipRect{0, 0, logicalW, logicalH} : current->Bounds(first, first + count, logicalW, logicalH);
+    const double picture = static_cast<double>(bounds.width) * bounds.height;
+    const double painted = current->PaintedArea(first, first + count);
+    if (painted >= 1.5 * picture && painted - picture > best.saving) best = {first, count, covers, bounds, painted - picture};
+  };
+  consider(0, current->CommonPrefix(*last), true);
+  const SharedRun run = LongestSharedRun(*current, *last, [](size_t i) { return LaysOver(*current, i); });
+  consider(run.first, run.count, false);
+  return best;
+}
+
+// The cache is drawn again when this frame shares with the last a run that
+// spares more than the one it holds (or when it holds none of this frame).
 void UpdateCache() {
   if (!lastReplayable || lastEpoch != textureEpoch) return;
-  const size_t shared = current->CommonPrefix(*last);
-  if (shared < 2 || (CacheHolds(*current) && shared <= cachedCommands)) return;
+  const CachedRun best = BestSharedRun();
+  if (best.count == 0) return;
+  if (CachedRunIn(*current) != DrawList::npos && cachedRun.saving >= best.saving) return;
   ExecutorBindTarget(cacheBuffer, logicalW, logicalH);
-  ExecuteCommands(*current, 0, shared);
+  ExecutorClearTarget(0, 0, 0, 0);
+  ExecuteCommands(*current, best.first, best.first + best.count);
   *cached = *current;
-  cachedCommands = shared;
+  cachedRun = best;
   cacheEpoch = textureEpoch;
   cacheValid = true;
 }

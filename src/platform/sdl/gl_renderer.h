@@ -2,8 +2,9 @@
 // The OpenGL renderer: shaders and vertex buffers within what OpenGL 2.1,
 // OpenGL ES 2.0 and WebGL 1 share. A frame's draws are recorded and reach the
 // driver when it is presented (or when pixels are read back): a frame equal
-// to the last one is not drawn again, the leading draws that frames share are
-// kept in a cached picture, and a frame that paints the whole screen goes
+// to the last one is not drawn again, a run of draws that frames share is
+// kept in a cached picture (the board under a scrolling background and moving
+// particles, say), and a frame that paints the whole screen goes
 // straight to a window of the logical size. The logical 800 x 600 picture
 // stays readable at all times, so screenshots and GrabImage see logical pixels.
 
