@@ -122,8 +122,16 @@ void GameController::PlayLoop() {
   FlushMouse();
   while (runMode == 0 && requestMenu == 0) {
     clock.Tick();
-    InputState::Poll();
-    while (clock.TakeStep()) PlayStep();
+    // Input is read only in a pass that takes a step. An unchanged frame is
+    // not drawn, so passes can come every millisecond, and a pass without a
+    // step would read a press of R or a click and drop it before any step
+    // could act on it.
+    bool polled = false;
+    while (clock.TakeStep()) {
+      if (!polled) InputState::Poll();
+      polled = true;
+      PlayStep();
+    }
     DrawPlayFrame();
     Flip(1);
     HandleWindowRequests();

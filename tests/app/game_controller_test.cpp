@@ -81,6 +81,38 @@ TEST_F(GameControllerTest, ArrowKeysPlayTheLevelThroughTheLoop) {
   EXPECT_EQ(progress->LevelState(1), Progress::Solved);
 }
 
+// On a display refreshing 144 times a second the loop passes more often than
+// it steps (and on any display a late pass can be followed by one without a
+// step): a quick press of R must still restart the level.
+TEST_F(GameControllerTest, AQuickPressOfRBetweenStepsRestartsTheLevel) {
+  ASSERT_TRUE(platform::OpenGraphics(800, 600, 0, 144, 0)) << platform::LastDisplayError();
+  WriteLevel(1, {
+                    "####################",
+                    "#S.......#........E#",
+                    "####################",
+                });
+  GameController::StartLevel(1);
+  gameController->runMode = 0;
+  fake.extraPerSleep = 0;
+  bool tapped = false;
+  fake.onSleep = [&, passes = 0, tappedAt = 0]() mutable {
+    ++passes;
+    const ballType& ball = *CurrentMap->ball;
+    if (passes == 1) PushKey(SDLK_RIGHT, true);
+    if (ball.direction != 0) PushKey(SDLK_RIGHT, false);
+    if (!tapped && ball.direction == 0 && ball.cellX == 8) {
+      PushKey(SDLK_r, true);
+      PushKey(SDLK_r, false);
+      tapped = true;
+      tappedAt = passes;
+    }
+    if ((tapped && passes > tappedAt + 200) || passes == 5000) PushQuit();
+  };
+  gameController->PlayLoop();
+  ASSERT_TRUE(tapped) << "the ball never came to rest against the wall";
+  EXPECT_EQ(CurrentMap->ball->cellX, CurrentMap->startX) << "the press of R was lost";
+}
+
 TEST_F(GameControllerTest, PrintScreenWritesTheFrameJustPresented) {
   GameController::StartLevel(1);
   gameController->runMode = 0;
