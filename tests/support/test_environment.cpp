@@ -49,6 +49,9 @@ extern "C" const char* __lsan_default_suppressions() {
 // ("Tracer caught signal 11") after a test had passed. Without the list,
 // dynamic TLS is not scanned for pointers; nothing of ours keeps an
 // allocation only there.
+// The fuzzers hold their own settings (fuzz_input.cpp) and draw nothing.
+#ifndef MARROWICK_FUZZ_BUILD
 extern "C" const char* __asan_default_options() { return "intercept_tls_get_addr=0"; }
+#endif
 
 extern "C" const char* __ubsan_default_options() { return "print_stacktrace=1:halt_on_error=1"; }
