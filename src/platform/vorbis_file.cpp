@@ -62,6 +62,8 @@ size_t MemoryVorbisFile::Read(void* target, size_t size, size_t count, void* sou
   auto* memory = static_cast<Source*>(source);
   if (size == 0) return 0;
   const size_t items = std::min(count, (memory->size - memory->position) / size);
+  // An empty file has no bytes to copy from (and may have no address).
+  if (items == 0) return 0;
   std::memcpy(target, memory->data + memory->position, items * size);
   memory->position += items * size;
   return items;
