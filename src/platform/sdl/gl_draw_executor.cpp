@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <string>
 
+#include "platform/diagnostics.h"
 #include "platform/graphics.h"
 #include "platform/sdl/gl_functions.h"
 #include "platform/sdl/gl_program.h"
@@ -11,8 +12,12 @@
 namespace platform {
 namespace {
 
-// Indexed by textured * 2 + alpha test.
+// Indexed by textured * 2 + alpha test. The textured one is built when the
+// executor opens, the others when first drawn with: each variant costs the
+// software driver several milliseconds, and the first frame (the logo) needs one.
+constexpr int kPictureProgram = 2;
 ShaderProgram programs[4];
+bool triedProgram[4];
 // The target size each program's projection was last set for.
 int projectedWidth[4], projectedHeight[4];
 GLuint vertexBuffer = 0;
@@ -25,7 +30,27 @@ int appliedBlend = -1;
 ClipRect appliedClip{-1, -1, -1, -1};
 unsigned boundTexture = ~0u;
 
-void UseProgram(int index) {
+// Builds variant `index`; false (and the driver's words logged) when it does not build.
+bool BuildProgram(int index) {
+  std::string log;
+  programs[index] = BuildShaderProgram(ContextShaderVersion(), index >= 2, index % 2 == 1, log);
+  if (!programs[index].id) {
+    DebugLog("shader variant " + std::to_string(index) + " did not build: " + log);
+    return false;
+  }
+  gl::UseProgram(programs[index].id);
+  usedProgram = index;
+  gl::Uniform1i(programs[index].sampler, 0);
+  projectedWidth[index] = projectedHeight[index] = -1;
+  return true;
+}
+
+// False when the variant cannot be had, and nothing should be drawn with it.
+bool UseProgram(int index) {
+  if (!programs[index].id && (triedProgram[index] || !BuildProgram(index))) {
+    triedProgram[index] = true;
+    return false;
+  }
   if (usedProgram != index) {
     gl::UseProgram(programs[index].id);
     usedProgram = index;
@@ -38,6 +63,7 @@ void UseProgram(int index) {
     projectedWidth[index] = targetWidth;
     projectedHeight[index] = targetHeight;
   }
+  return true;
 }
 
 // Laying a picture of premultiplied pixels over the target.
@@ -121,17 +147,11 @@ void Upload(const ListVertex* vertices, int count) {
 }  // namespace
 
 bool ExecutorOpen() {
-  const char* version = ContextShaderVersion();
-  for (int index = 0; index < 4; ++index) {
-    std::string log;
-    programs[index] = BuildShaderProgram(version, index >= 2, index % 2 == 1, log);
-    if (!programs[index].id) {
-      ExecutorClose();
-      return false;
-    }
-    gl::UseProgram(programs[index].id);
-    gl::Uniform1i(programs[index].sampler, 0);
-    projectedWidth[index] = projectedHeight[index] = -1;
+  usedProgram = -1;
+  for (int index = 0; index < 4; ++index) triedProgram[index] = false;
+  if (!BuildProgram(kPictureProgram)) {
+    ExecutorClose();
+    return false;
   }
   gl::GenBuffers(1, &vertexBuffer);
   for (unsigned attribute : {kPositionAttribute, kTexCoordAttribute, kColourAttribute}) {
@@ -181,7 +201,7 @@ void ExecuteCommands(const DrawList& list, size_t from, size_t to, const ClipRec
     }
     if (command.count == 0) continue;
     ApplyBlend(command.blend);
-    UseProgram((command.texture ? 2 : 0) + (command.blend == MaskBlend ? 1 : 0));
+    if (!UseProgram((command.texture ? 2 : 0) + (command.blend == MaskBlend ? 1 : 0))) continue;
     if (command.texture) BindTexture(command.texture);
     gl::DrawArrays(command.primitive == Primitive::Lines ? GL_LINES : GL_TRIANGLES, command.first - base,
                    command.count);
@@ -201,7 +221,7 @@ void DrawPicture(unsigned texture, float u0, float v0, float u1, float v1, const
                               {l, t, u0, v0, white}, {r, b, u1, v1, white}, {l, b, u0, v1, white}};
   ApplyClip({0, 0, targetWidth, targetHeight});
   ApplyBlend(mode);
-  UseProgram(2);
+  UseProgram(kPictureProgram);
   BindTexture(texture);
   const GLint filter = smooth ? GL_LINEAR : GL_NEAREST;
   gl::TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
