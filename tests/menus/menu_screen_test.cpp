@@ -232,9 +232,10 @@ TEST_F(MenuScreenTest, AMenuLetsItsPicturesGoAndReadsThemAgainAsTheyWere) {
   auto frame = [] {
     ClearTo(0, 0, 0);
     gameController->DrawMenuFrame();
+    const platform::TPixmap grabbed = platform::GrabBackBuffer();
     std::vector<uint32_t> pixels;
     for (int y = 0; y < 600; y += 7) {
-      for (int x = 0; x < 800; x += 5) pixels.push_back(PixelAt(x, y));
+      for (int x = 0; x < 800; x += 5) pixels.push_back(grabbed.ReadPixel(x, y) & 0xFFFFFF);
     }
     return pixels;
   };
