@@ -61,6 +61,17 @@ constexpr size_t MaxCoverQuads = 512;
 
 }  // namespace
 
+VertexHull HullOf(const std::vector<ListVertex>& vertices, int first, int count) {
+  VertexHull hull{vertices[first].x, vertices[first].y, vertices[first].x, vertices[first].y};
+  for (int i = first + 1; i < first + count; ++i) {
+    hull.left = std::min(hull.left, vertices[i].x);
+    hull.right = std::max(hull.right, vertices[i].x);
+    hull.top = std::min(hull.top, vertices[i].y);
+    hull.bottom = std::max(hull.bottom, vertices[i].y);
+  }
+  return hull;
+}
+
 void DrawList::Reset() {
   commands_.clear();
   vertices_.clear();
@@ -219,14 +230,8 @@ ClipRect DrawList::Bounds(size_t from, size_t to, int width, int height) const {
       continue;
     }
     if (command.count == 0) continue;
-    float l = vertices_[command.first].x, r = l, t = vertices_[command.first].y, b = t;
-    for (int v = command.first + 1; v < command.first + command.count; ++v) {
-      l = std::min(l, vertices_[v].x);
-      r = std::max(r, vertices_[v].x);
-      t = std::min(t, vertices_[v].y);
-      b = std::max(b, vertices_[v].y);
-    }
-    include(l, t, r, b, command.clip);
+    const VertexHull hull = HullOf(vertices_, command.first, command.count);
+    include(hull.left, hull.top, hull.right, hull.bottom, command.clip);
   }
   if (right <= left || bottom <= top) return {};
   return {left, top, right - left, bottom - top};

@@ -28,6 +28,13 @@ struct ClipRect {
   bool operator==(const ClipRect&) const = default;
 };
 
+// The smallest upright rectangle holding some vertices.
+struct VertexHull {
+  float left, top, right, bottom;
+};
+// Vertices [first, first + count) of `vertices`; count must be positive.
+VertexHull HullOf(const std::vector<ListVertex>& vertices, int first, int count);
+
 struct DrawCommand {
   bool clear = false;
   Primitive primitive = Primitive::Quads;  // quads are stored as two triangles each

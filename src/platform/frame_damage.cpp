@@ -30,10 +30,7 @@ class DamageFinder {
   // ends), within the command's clip.
   void AddShape(const DrawCommand& command, const std::vector<ListVertex>& vertices, int first, int count) {
     if (count <= 0) return;
-    Box hull{vertices[first].x, vertices[first].y, vertices[first].x, vertices[first].y};
-    for (int i = first; i < first + count; ++i) {
-      hull = Union(hull, {vertices[i].x, vertices[i].y, vertices[i].x, vertices[i].y});
-    }
+    const VertexHull hull = HullOf(vertices, first, count);
     AddClipped(command.clip, {hull.left - 1, hull.top - 1, hull.right + 1, hull.bottom + 1});
   }
 

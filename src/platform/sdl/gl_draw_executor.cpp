@@ -114,15 +114,9 @@ ClipRect Intersection(const ClipRect& a, const ClipRect& b) {
 // pixels reach half a pixel beyond its ends).
 bool Reaches(const DrawCommand& command, const std::vector<ListVertex>& vertices, const ClipRect& rect) {
   if (command.count == 0) return false;
-  float left = vertices[command.first].x, right = left, top = vertices[command.first].y, bottom = top;
-  for (int i = command.first + 1; i < command.first + command.count; ++i) {
-    left = std::min(left, vertices[i].x);
-    right = std::max(right, vertices[i].x);
-    top = std::min(top, vertices[i].y);
-    bottom = std::max(bottom, vertices[i].y);
-  }
-  return left - 1 < rect.x + rect.width && right + 1 > rect.x && top - 1 < rect.y + rect.height &&
-         bottom + 1 > rect.y;
+  const VertexHull hull = HullOf(vertices, command.first, command.count);
+  return hull.left - 1 < rect.x + rect.width && hull.right + 1 > rect.x && hull.top - 1 < rect.y + rect.height &&
+         hull.bottom + 1 > rect.y;
 }
 
 void BindTexture(unsigned texture) {
