@@ -9,15 +9,6 @@ using namespace platform;
 
 namespace {
 
-TImage SolidImage(int w, int h, uint32_t abgr) {
-  TImage image = CreateImage(w, h, 1, 0);
-  TPixmap pixels = LockImage(image);
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) pixels.WritePixel(x, y, abgr);
-  UnlockImage(image);
-  return image;
-}
-
 int R(uint32_t c) { return c >> 16 & 255; }
 int G(uint32_t c) { return c >> 8 & 255; }
 int B(uint32_t c) { return c & 255; }
@@ -65,7 +56,7 @@ TEST_F(Drawing, MaskBlendSkipsPixelsBelowHalfAlpha) {
 }
 
 TEST_F(Drawing, RotationScaleHandleAndOriginPlaceTheQuad) {
-  const TImage image = SolidImage(10, 4, 0xFFFFFFFFu);
+  const TImage image = FilledImage(10, 4, 0xFFFFFFFFu);
   SetBlend(SolidBlend);
 
   ClearTo(0, 0, 0);
@@ -135,8 +126,8 @@ TEST_F(Drawing, TextSkipsCharactersOutsideTheFontWithoutAdvancing) {
 }
 
 TEST_F(Drawing, ConsecutiveDrawsOfOneTextureShareOneDrawCall) {
-  const TImage a = SolidImage(4, 4, 0xFFFFFFFFu);
-  const TImage b = SolidImage(4, 4, 0xFF00FF00u);
+  const TImage a = FilledImage(4, 4, 0xFFFFFFFFu);
+  const TImage b = FilledImage(4, 4, 0xFF00FF00u);
   SetBlend(LightBlend);
   GrabBackBuffer();  // sends anything pending
   const int64_t before = DrawCallCount();
@@ -151,7 +142,7 @@ TEST_F(Drawing, ConsecutiveDrawsOfOneTextureShareOneDrawCall) {
 }
 
 TEST_F(Drawing, ImagesSurviveReopeningTheDisplay) {
-  const TImage image = SolidImage(16, 16, 0xFF00FF00u);
+  const TImage image = FilledImage(16, 16, 0xFF00FF00u);
   SetBlend(SolidBlend);
   DrawImage(image, 0, 0);
   CloseGraphics();

@@ -14,15 +14,6 @@ using namespace platform;
 
 namespace {
 
-TImage Filled(int w, int h, uint32_t argb) {
-  TImage image = CreateImage(w, h, 1, 0);
-  TPixmap pixels = LockImage(image);
-  for (int y = 0; y < h; ++y)
-    for (int x = 0; x < w; ++x) pixels.WritePixel(x, y, argb);
-  UnlockImage(image);
-  return image;
-}
-
 // The window's back buffer as 0xRRGGBB, top row first.
 std::vector<uint32_t> WindowPixels() {
   const PixelBuffer window = ReadWindowBackBuffer(800, 600);
@@ -55,7 +46,7 @@ class FramePresentation : public DisplayTest {
 };
 
 TEST_F(FramePresentation, AnUnchangedFrameIsNotDrawnAgainAndAChangedOneIs) {
-  const TImage red = Filled(16, 16, 0xFFFF0000u);
+  const TImage red = FilledImage(16, 16, 0xFFFF0000u);
   WholeFrame(red);
   EXPECT_EQ(CallsOfFlip(), 1);
   // A window that has just appeared may be exposed a few times by its window
@@ -95,7 +86,7 @@ TEST_F(FramePresentation, AFrameThatLeavesPixelsUnpaintedAddsToTheOneBefore) {
 }
 
 TEST_F(FramePresentation, NewPixelsInAPictureShowThoughTheDrawsAreTheSame) {
-  const TImage picture = Filled(16, 16, 0xFF00FF00u);
+  const TImage picture = FilledImage(16, 16, 0xFF00FF00u);
   WholeFrame(picture);
   Flip(0);
   WholeFrame(picture);
@@ -111,21 +102,21 @@ TEST_F(FramePresentation, NewPixelsInAPictureShowThoughTheDrawsAreTheSame) {
 
 TEST_F(FramePresentation, APictureMadeInTheTextureOfOneThatWentIsDrawnAsItself) {
   {
-    const TImage green = Filled(16, 16, 0xFF00FF00u);
+    const TImage green = FilledImage(16, 16, 0xFF00FF00u);
     WholeFrame(green);
     Flip(0);
     WholeFrame(green);
     Flip(0);
   }
   // The driver may hand the freed texture name to the next picture.
-  const TImage blue = Filled(16, 16, 0xFF0000FFu);
+  const TImage blue = FilledImage(16, 16, 0xFF0000FFu);
   WholeFrame(blue);
   Flip(0);
   EXPECT_EQ(PixelAt(100, 100), 0x0000FFu);
 }
 
 TEST_F(FramePresentation, ReadingBackMidFrameDrawsWhatIsPendingAndTheRestFollows) {
-  const TImage red = Filled(16, 16, 0xFFFF0000u);
+  const TImage red = FilledImage(16, 16, 0xFFFF0000u);
   WholeFrame(red);
   EXPECT_EQ(PixelAt(100, 100), 0xFF0000u);
   DrawImage(red, 300, 300);
@@ -145,7 +136,7 @@ TEST_F(FramePresentation, AWindowRedrawnOnlyWhereFramesDifferShowsEachWholeFrame
   for (int y = 0; y < 64; ++y)
     for (int x = 0; x < 64; ++x) pattern.WritePixel(x, y, 0xFF000000u | static_cast<uint32_t>(x * 4 << 16 | y * 4 << 8 | 90));
   UnlockImage(floor);
-  const TImage spark = Filled(12, 12, 0x80FFC040u);
+  const TImage spark = FilledImage(12, 12, 0x80FFC040u);
   for (int frame = 0; frame < 6; ++frame) {
     SetBlend(AlphaBlend);
     TileImage(floor, 0, 0);

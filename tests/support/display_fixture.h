@@ -22,6 +22,15 @@ class DisplayTest : public ::testing::Test {
     const platform::TPixmap p = platform::GrabBackBuffer();
     return p.ReadPixel(x, y) & 0xFFFFFF;
   }
+  // A picture of one colour throughout (0xAARRGGBB), unmasked.
+  static platform::TImage FilledImage(int w, int h, uint32_t argb) {
+    platform::TImage image = platform::CreateImage(w, h, 1, 0);
+    platform::TPixmap pixels = platform::LockImage(image);
+    for (int y = 0; y < h; ++y)
+      for (int x = 0; x < w; ++x) pixels.WritePixel(x, y, argb);
+    platform::UnlockImage(image);
+    return image;
+  }
   static void ClearTo(int r, int g, int b) {
     platform::SetClsColor(r, g, b);
     platform::Cls();
