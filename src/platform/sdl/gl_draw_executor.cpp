@@ -141,7 +141,6 @@ void Upload(const ListVertex* vertices, int count) {
 }  // namespace
 
 bool ExecutorOpen() {
-  usedProgram = -1;
   for (int index = 0; index < 4; ++index) triedProgram[index] = false;
   if (!BuildProgram(kPictureProgram)) {
     ExecutorClose();

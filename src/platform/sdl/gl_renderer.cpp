@@ -69,14 +69,15 @@ bool mustPresent = true;
 // The window's back buffer holds the last presented frame after the swap.
 bool windowKeepsFrames = false;
 
-void DrawFrameList(const DrawList& list);
+size_t CachedRunIn(const DrawList& list);
+void DrawFrameList(const DrawList& list, size_t cachedAt);
 
 // Draws the last frame off screen when it went only to the window.
 void CatchUpOffScreen() {
   if (!offScreenLags) return;
   offScreenLags = false;
   ExecutorBindTarget(frameBuffer, logicalW, logicalH);
-  DrawFrameList(*last);
+  DrawFrameList(*last, CachedRunIn(*last));
 }
 
 // Draws this frame's pending commands at once, over the off-screen picture.
@@ -105,9 +106,8 @@ size_t CachedRunIn(const DrawList& list) {
 }
 
 // A whole-screen list into the bound target, the cached run from the cache
-// when the list has it.
-void DrawFrameList(const DrawList& list) {
-  const size_t at = CachedRunIn(list);
+// when the list has it at `at` (npos: it has not).
+void DrawFrameList(const DrawList& list, size_t at) {
   if (at == DrawList::npos) {
     ExecuteCommands(list, 0, list.Commands().size());
     return;
@@ -155,11 +155,12 @@ CachedRun BestSharedRun() {
 
 // The cache is drawn again when this frame shares with the last a run that
 // spares more than the one it holds (or when it holds none of this frame).
-void UpdateCache() {
-  if (!lastReplayable || lastEpoch != textureEpoch) return;
+// Returns where the cached run is in this frame, or npos.
+size_t UpdateCache() {
+  const size_t held = CachedRunIn(*current);
+  if (!lastReplayable || lastEpoch != textureEpoch) return held;
   const CachedRun best = BestSharedRun();
-  if (best.count == 0) return;
-  if (CachedRunIn(*current) != DrawList::npos && cachedRun.saving >= best.saving) return;
+  if (best.count == 0 || (held != DrawList::npos && cachedRun.saving >= best.saving)) return held;
   ExecutorBindTarget(cacheBuffer, logicalW, logicalH);
   ExecutorClearTarget(0, 0, 0, 0);
   ExecuteCommands(*current, best.first, best.first + best.count);
@@ -167,6 +168,7 @@ void UpdateCache() {
   cachedRun = best;
   cacheEpoch = textureEpoch;
   cacheValid = true;
+  return best.first;
 }
 
 // Redrawing only the changed rectangles still sends every triangle (once per
@@ -363,9 +365,9 @@ void RendererPresent(const Letterbox& box, int drawableWidth, int drawableHeight
       offScreenLags = inWindow;
       if (!inWindow) CopyToWindow(box, drawableWidth, drawableHeight);
     } else {
-      UpdateCache();
+      const size_t cachedAt = UpdateCache();
       ExecutorBindTarget(straightToWindow ? 0 : frameBuffer, logicalW, logicalH);
-      DrawFrameList(*current);
+      DrawFrameList(*current, cachedAt);
       offScreenLags = straightToWindow;
       if (!straightToWindow) CopyToWindow(box, drawableWidth, drawableHeight);
     }
