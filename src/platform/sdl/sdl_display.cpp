@@ -19,6 +19,7 @@
 #include "platform/image_codec.h"
 #include "platform/input.h"
 #include "platform/input_state.h"
+#include "platform/memory.h"
 #include "platform/platform.h"
 #include "platform/render_backend.h"
 #include "platform/sdl/gl_renderer.h"
@@ -226,6 +227,7 @@ bool InitVideo() {
 }  // namespace
 
 bool InitPlatform(const char* argv0) {
+  ReturnLargeBlocksWhenFreed();
   if (SDL_Init(SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
     lastError = SDL_GetError();
     return false;
