@@ -63,15 +63,26 @@ void GameController::Start() {
   Run();
 }
 
+// The screens of the menu loop, as far as they are made.
+std::vector<MenuScreen*> GameController::Menus() {
+  std::vector<MenuScreen*> menus;
+  for (MenuScreen* menu : {static_cast<MenuScreen*>(mainMenu.get()), static_cast<MenuScreen*>(optionsMenu.get()),
+                           static_cast<MenuScreen*>(instructionsMenu.get()),
+                           static_cast<MenuScreen*>(resetProfileMenu.get())}) {
+    if (menu) menus.push_back(menu);
+  }
+  return menus;
+}
+
 void GameController::Run() {
   for (;;) {
     if (runMode == 0) {
-      // The main menu's pictures (its 800 x 600 postcard and their textures)
-      // are not seen in play.
-      if (mainMenu) mainMenu->ReleasePictures();
+      // The menus' pictures (the main menu's 800 x 600 postcard, the
+      // submenus' pages, and their textures) are not seen in play.
+      for (MenuScreen* menu : Menus()) menu->ReleasePictures();
       PlayLoop();
     } else if (runMode == 1) {
-      if (mainMenu) mainMenu->RestorePictures();
+      for (MenuScreen* menu : Menus()) menu->RestorePictures();
       InputState::ResetInput();
       lastActivationTime = static_cast<int64_t>(Millisecs());
       activeScreen = 0;

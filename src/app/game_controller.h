@@ -3,6 +3,7 @@
 // level starting, and the few pieces of state the screens and the level share.
 
 #include <memory>
+#include <vector>
 
 class MenuScreen;
 struct flashType;
@@ -18,6 +19,7 @@ class GameController {
   void SetActiveScreen(int id);
   int GetActiveScreen() const;
   void Run();
+  static std::vector<MenuScreen*> Menus();
   void Shutdown();
   void Start();
   static void CreateScreens();

@@ -78,6 +78,7 @@ void MenuScreen::LoadPictures() {
 }
 
 void MenuScreen::ReleasePictures() {
+  if (picturesReleased_) return;
   background = foreImage = buttonStrip = platform::TImage();
   picturesReleased_ = true;
 }

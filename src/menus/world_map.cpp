@@ -30,6 +30,9 @@ std::shared_ptr<WorldMap> WorldMap::Create() {
     map->path[i] = SplineType::Create(p[0], p[1], p[2], p[3], p[4], p[5], p[6], p[7]);
   }
   map->Setup();
+  // Its 800 x 600 picture is up for a few seconds after every fifth level:
+  // read when the map is shown, let go once it has faded out.
+  map->ReleasePictures();
   return map;
 }
 
@@ -40,6 +43,7 @@ void WorldMap::Setup() {
 }
 
 void WorldMap::Show() {
+  RestorePictures();
   MenuScreen::Show();
   particles = std::make_shared<particleNodeType>();
   wholeRoad = false;
@@ -58,6 +62,7 @@ void WorldMap::Close() {
 
 void WorldMap::Update(bool inputSuppressed) {
   MenuScreen::Update(inputSuppressed);
+  if (state == Hidden) ReleasePictures();
   if (particles) {
     AdvancePath();
     particles->Update();

@@ -7,7 +7,9 @@
 #include "platform/clock.h"
 #include "platform/input.h"
 #include "services/game_log.h"
+#include "menus/menu_screen.h"
 #include "services/resources.h"
+#include "support/game_paths.h"
 
 namespace {
 
@@ -139,6 +141,38 @@ TEST_F(GameControllerTest, ACloseRequestQuitsLoggingTheLevelUnfinishedAndSavingO
   EXPECT_EQ(gameLog->levelInProgress, GameLog::NoLevel);  // closed as unfinished
   EXPECT_TRUE(Logged("normal: Saving options"));
   EXPECT_EQ(folder.Bytes("options.dat").size(), 12u);
+}
+
+// The menus' 800 x 600 pages and postcard, their strips and the map's
+// picture are not seen in play: a level holds none of them, and the menus
+// have theirs again when the level loop ends.
+TEST_F(GameControllerTest, PlayHoldsNoMenuPicturesAndTheMenusReadThemAgain) {
+  std::filesystem::create_directory_symlink(std::filesystem::absolute(GameDir()) / "media", folder.Path() / "media");
+  GameController::CreateScreens();
+  const auto held = [] {
+    int count = 0;
+    for (MenuScreen* menu : GameController::Menus()) count += menu->background && menu->buttonStrip ? 1 : 0;
+    return count;
+  };
+  ASSERT_EQ(held(), 4);
+  EXPECT_FALSE(worldMap->background) << "the map's picture is read only when it is shown";
+  GameController::StartLevel(1);
+  gameController->runMode = 0;
+  int heldInPlay = -1, heldInMenus = -1;
+  fake.onSleep = [&, passes = 0]() mutable {
+    ++passes;
+    if (passes == 3) {
+      heldInPlay = held();
+      PushKey(SDLK_ESCAPE, true);
+    }
+    if (gameController->runMode == 1 && heldInMenus < 0) {
+      heldInMenus = held();
+      PushQuit();
+    }
+  };
+  gameController->Run();
+  EXPECT_EQ(heldInPlay, 0);
+  EXPECT_EQ(heldInMenus, 4);
 }
 
 namespace {

@@ -171,4 +171,22 @@ TEST_F(WorldMapTest, InputWaitsForTheFadeInAndTheFadeOutHoldsOpaqueFirst) {
   EXPECT_EQ(worldMap->state, MenuScreen::Hidden);
 }
 
+// The map's 800 x 600 picture is held only while the map can be seen.
+TEST_F(WorldMapTest, ThePictureIsReadWhenShownAndLetGoOnceFadedOut) {
+  EXPECT_FALSE(worldMap->background);
+  for (int showing = 0; showing < 2; ++showing) {
+    worldMap->Show();
+    ASSERT_TRUE(worldMap->background);
+    EXPECT_EQ(worldMap->background.Width(), 800);
+    MapSteps(MenuScreen::FullFade);
+    worldMap->Close();
+    MapSteps(MenuScreen::FullFade - 1);
+    EXPECT_EQ(worldMap->state, MenuScreen::FadingOut);
+    EXPECT_TRUE(worldMap->background);
+    MapSteps(MenuScreen::FullFade);
+    EXPECT_EQ(worldMap->state, MenuScreen::Hidden);
+    EXPECT_FALSE(worldMap->background);
+  }
+}
+
 }  // namespace
