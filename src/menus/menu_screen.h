@@ -79,9 +79,9 @@ class MenuScreen {
   // The loops pass false; no screen draws differently for it.
   virtual void Draw(bool overlay = false);
   virtual void DrawExtra();
-  // The pictures Init read, let go while the screen cannot be seen (the main
-  // menu under a level) and read again before it can: only what was let go
-  // is read again.
+  // The pictures Init read, let go while the screen cannot be seen (a menu
+  // under a level, the world map between its showings) and read again
+  // before it can: only what was let go is read again.
   void ReleasePictures();
   void RestorePictures();
 
