@@ -217,8 +217,11 @@ TEST_F(ParticleEmitTest, TwinTeleportsShareAColourAndEachPairHasItsOwn) {
   for (const auto& [pair, twins] : byPair) {
     ASSERT_EQ(twins.size(), 2u);
     EXPECT_EQ(distance(twins[0], twins[1]), 0.0f) << "pair " << pair;
-    for (const auto& [other, others] : byPair)
-      if (other > pair) EXPECT_GT(distance(twins[0], others[0]), 0.4f) << "pairs " << pair << " and " << other;
+    for (const auto& [other, others] : byPair) {
+      if (other > pair) {
+        EXPECT_GT(distance(twins[0], others[0]), 0.4f) << "pairs " << pair << " and " << other;
+      }
+    }
     // Not the exit ring's warm white, nor the ball's orange trail.
     EXPECT_GT(distance(twins[0], intro.ring.front()), 0.3f) << "pair " << pair;
   }

@@ -52,12 +52,16 @@ TEST_F(ResourcesTest, BackgroundsAndTileSetsAreFoundAsPngElseAsJpegUnderTwoDigit
     EXPECT_EQ(static_cast<bool>(currentBackground), i == 3 || i == 9 || i == 10) << i;
     EXPECT_EQ(static_cast<bool>(currentTileSet), i == 5) << i;
     EXPECT_EQ(currentBackground, backgrounds[i]);
-    if (i < 16) EXPECT_FALSE(backgrounds[i + 1] || tileSets[i + 1]) << "style " << i + 1 << " read early";
-    if (i == 3) EXPECT_EQ(currentBackground.Width(), 800);
-    if (i == 5) EXPECT_EQ(currentTileSet.Frames(), 6);
-    if (i == 5) EXPECT_EQ(currentTileSet.Width(), 32);
-    if (i == 9) EXPECT_EQ(currentBackground.Width(), 80);
-    if (i == 10) EXPECT_EQ(currentBackground.Width(), 32);
+    if (i < 16) {
+      EXPECT_FALSE(backgrounds[i + 1] || tileSets[i + 1]) << "style " << i + 1 << " read early";
+    }
+    if (i == 3 || i == 9 || i == 10) {
+      EXPECT_EQ(currentBackground.Width(), i == 3 ? 800 : i == 9 ? 80 : 32) << i;
+    }
+    if (i == 5) {
+      EXPECT_EQ(currentTileSet.Frames(), 6);
+      EXPECT_EQ(currentTileSet.Width(), 32);
+    }
   }
   // Selected again, a style is not read again.
   const platform::TImage third = backgrounds[3];
