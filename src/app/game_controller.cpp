@@ -65,12 +65,8 @@ void GameController::Start() {
 
 // The screens of the menu loop, as far as they are made.
 std::vector<MenuScreen*> GameController::Menus() {
-  std::vector<MenuScreen*> menus;
-  for (MenuScreen* menu : {static_cast<MenuScreen*>(mainMenu.get()), static_cast<MenuScreen*>(optionsMenu.get()),
-                           static_cast<MenuScreen*>(instructionsMenu.get()),
-                           static_cast<MenuScreen*>(resetProfileMenu.get())}) {
-    if (menu) menus.push_back(menu);
-  }
+  std::vector<MenuScreen*> menus{mainMenu.get(), optionsMenu.get(), instructionsMenu.get(), resetProfileMenu.get()};
+  std::erase(menus, nullptr);
   return menus;
 }
 
