@@ -3,11 +3,11 @@
 
 #include "app/game_controller.h"
 #include "app/play_screen_fixture.h"
+#include "menus/menu_screen.h"
 #include "menus/world_map.h"
 #include "platform/clock.h"
 #include "platform/input.h"
 #include "services/game_log.h"
-#include "menus/menu_screen.h"
 #include "services/resources.h"
 #include "support/game_paths.h"
 
@@ -147,7 +147,7 @@ TEST_F(GameControllerTest, ACloseRequestQuitsLoggingTheLevelUnfinishedAndSavingO
 // picture are not seen in play: a level holds none of them, and the menus
 // have theirs again when the level loop ends.
 TEST_F(GameControllerTest, PlayHoldsNoMenuPicturesAndTheMenusReadThemAgain) {
-  std::filesystem::create_directory_symlink(std::filesystem::absolute(GameDir()) / "media", folder.Path() / "media");
+  LinkGameMedia(folder.Path());
   GameController::CreateScreens();
   const auto held = [] {
     int count = 0;

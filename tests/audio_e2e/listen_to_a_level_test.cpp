@@ -230,9 +230,9 @@ TEST_F(ListeningSession, ALevelWithAKeyALockAndATeleportSoundsEveryEffectWithout
   const DeviceRecording recording = ReadDeviceRecording(recordingPath, AudioRate());
   std::printf("recording: %s, %zu frames of 16-bit signed stereo at %d Hz (%.2f s) over a run of %.2f s\n",
               recordingPath.c_str(), recording.Frames(), recording.rate, recording.Seconds(), runSeconds);
-  ASSERT_EQ(progress->LevelState(kLastLevel), Progress::Solved) << "the run did not get through both levels: it stopped at stage "
-                                                           << static_cast<int>(stage) << " after " << effects.size()
-                                                           << " effects";
+  ASSERT_EQ(progress->LevelState(kLastLevel), Progress::Solved)
+      << "the run did not get through both levels: it stopped at stage " << static_cast<int>(stage) << " after "
+      << effects.size() << " effects";
   // The disk driver sleeps between its blocks, so it falls behind the wall clock on a busy machine; never far.
   ASSERT_GT(recording.Seconds(), 0.5 * runSeconds);
 

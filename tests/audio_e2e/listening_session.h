@@ -28,10 +28,12 @@ class ListeningSession : public GameSession {
     setenv("SDL_DISKAUDIOFILE", recordingPath.c_str(), 1);
     GameSession::SetUp();
     // The system's clock with a hook on every sleep, in place of the fake one.
-    platform::InstallClock({{}, [this](int ms) {
-                              std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-                              if (onPass) onPass();
-                            }});
+    platform::ClockSource systemClock;
+    systemClock.sleep = [this](int ms) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+      if (onPass) onPass();
+    };
+    platform::InstallClock(std::move(systemClock));
     platform::SetDebugLogHook([this](const std::string& text) {
       lines.push_back({text, FramesWrittenSoFar(recordingPath)});
       if (onLine) onLine(lines.back());

@@ -39,7 +39,7 @@ class MenuTest : public DisplayTest {
 
   void SetUp() override {
     DisplayTest::SetUp();
-    std::filesystem::create_directory_symlink(std::filesystem::absolute(GameDir()) / "media", folder.Path() / "media");
+    LinkGameMedia(folder.Path());
     std::filesystem::create_directory(folder.Path() / "levels");
     platform::SetDebugLogHook([this](const std::string& line) { log.push_back(line); });
     // No sounds are loaded: effects still take turns on the two channels.
