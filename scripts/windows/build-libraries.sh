@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Cross-builds the libraries the Windows game links (SDL2, zlib, libpng,
-# libjpeg-turbo, libogg, libvorbis, FreeType) and GoogleTest from Debian's
+# libjpeg-turbo, libogg, libvorbis) and GoogleTest from Debian's
 # source packages, as static libraries, into a cache outside the clone.
 # The cache folder is named after the source versions, the compiler and the
 # recipe number below, so a machine builds each combination once. Prints the prefix folder
@@ -13,10 +13,10 @@ here="$(cd "$(dirname "$0")" && pwd)"
 root="$(cd "$here/../.." && pwd)"
 
 host=x86_64-w64-mingw32
-sources=(libsdl2 zlib libpng1.6 libjpeg-turbo libogg libvorbis freetype googletest)
+sources=(libsdl2 zlib libpng1.6 libjpeg-turbo libogg libvorbis googletest)
 jobs=2
 # Raise when the way the libraries are built changes, so caches are rebuilt.
-recipe=1
+recipe=2
 
 say() { echo "build-libraries: $*" >&2; }
 
@@ -126,17 +126,14 @@ autotools_build libogg "$(fetch libogg)"
 say "libvorbis"
 autotools_build libvorbis "$(fetch libvorbis)" --disable-examples --disable-docs
 
-say "FreeType"
-cmake_build freetype "$(fetch freetype)" \
-  -DFT_DISABLE_BZIP2=ON -DFT_DISABLE_PNG=ON -DFT_DISABLE_HARFBUZZ=ON \
-  -DFT_DISABLE_BROTLI=ON -DFT_REQUIRE_ZLIB=ON -DZLIB_ROOT="$prefix"
-
 say "SDL2"
+# Only what the game calls: it draws with OpenGL, not SDL's renderer, and uses
+# neither haptics nor the power state.
 cmake_build sdl2 "$(fetch libsdl2)" \
   -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF -DSDL2_DISABLE_SDL2MAIN=ON \
   -DSDL_VIDEO=ON -DSDL_OPENGL=ON -DSDL_OPENGLES=OFF -DSDL_VULKAN=OFF \
-  -DSDL_RENDER_D3D=OFF -DSDL_AUDIO=ON -DSDL_WASAPI=ON -DSDL_DIRECTX=ON \
-  -DSDL_JOYSTICK=ON -DSDL_HIDAPI=ON -DSDL_HAPTIC=ON
+  -DSDL_RENDER=OFF -DSDL_AUDIO=ON -DSDL_WASAPI=ON -DSDL_DIRECTX=ON \
+  -DSDL_JOYSTICK=ON -DSDL_HIDAPI=ON -DSDL_HAPTIC=OFF -DSDL_POWER=OFF
 # The game has its own main and is a console or windowed program as its build
 # decides: keep SDL's pkg-config file from adding SDL2main and -mwindows.
 sed -i -e 's/-lSDL2main//g' -e 's/-mwindows//g' "$prefix/lib/pkgconfig/sdl2.pc"
