@@ -59,15 +59,17 @@ TEST_F(FramePresentation, AnUnchangedFrameIsNotDrawnAgainAndAChangedOneIs) {
   EXPECT_EQ(CallsOfFlip(), 0);
   WholeFrame(red);
   EXPECT_EQ(CallsOfFlip(), 0);
-  EXPECT_EQ(PixelAt(100, 100), 0xFF0000u) << "what was presented is read back";
-  EXPECT_EQ(PixelAt(99, 100), 0x0A141Eu);
+  const Frame unchanged = GrabFrame();
+  EXPECT_EQ(unchanged.At(100, 100), 0xFF0000u) << "what was presented is read back";
+  EXPECT_EQ(unchanged.At(99, 100), 0x0A141Eu);
 
   SetBlend(AlphaBlend);
   ClearTo(10, 20, 30);
   DrawImage(red, 101, 100);
   EXPECT_EQ(CallsOfFlip(), 1);
-  EXPECT_EQ(PixelAt(100, 100), 0x0A141Eu);
-  EXPECT_EQ(PixelAt(116, 100), 0xFF0000u);
+  const Frame changed = GrabFrame();
+  EXPECT_EQ(changed.At(100, 100), 0x0A141Eu);
+  EXPECT_EQ(changed.At(116, 100), 0xFF0000u);
 }
 
 TEST_F(FramePresentation, AFrameThatLeavesPixelsUnpaintedAddsToTheOneBefore) {
@@ -79,10 +81,10 @@ TEST_F(FramePresentation, AFrameThatLeavesPixelsUnpaintedAddsToTheOneBefore) {
   for (int frame = 1; frame <= 3; ++frame) {
     DrawRect(50, 50, 10, 10);
     Flip(0);
-    const int level = static_cast<int>(PixelAt(55, 55) & 255);
+    const int level = static_cast<int>(GrabFrame().At(55, 55) & 255);
     EXPECT_NEAR(level, 64 * frame, frame) << "frame " << frame;
   }
-  EXPECT_EQ(PixelAt(45, 45), 0u);
+  EXPECT_EQ(GrabFrame().At(45, 45), 0u);
 }
 
 TEST_F(FramePresentation, NewPixelsInAPictureShowThoughTheDrawsAreTheSame) {
@@ -96,8 +98,9 @@ TEST_F(FramePresentation, NewPixelsInAPictureShowThoughTheDrawsAreTheSame) {
   UnlockImage(picture);
   WholeFrame(picture);
   Flip(0);
-  EXPECT_EQ(PixelAt(100, 100), 0x0000FFu);
-  EXPECT_EQ(PixelAt(101, 100), 0x00FF00u);
+  const Frame presented = GrabFrame();
+  EXPECT_EQ(presented.At(100, 100), 0x0000FFu);
+  EXPECT_EQ(presented.At(101, 100), 0x00FF00u);
 }
 
 TEST_F(FramePresentation, APictureMadeInTheTextureOfOneThatWentIsDrawnAsItself) {
@@ -112,17 +115,18 @@ TEST_F(FramePresentation, APictureMadeInTheTextureOfOneThatWentIsDrawnAsItself) 
   const TImage blue = FilledImage(16, 16, 0xFF0000FFu);
   WholeFrame(blue);
   Flip(0);
-  EXPECT_EQ(PixelAt(100, 100), 0x0000FFu);
+  EXPECT_EQ(GrabFrame().At(100, 100), 0x0000FFu);
 }
 
 TEST_F(FramePresentation, ReadingBackMidFrameDrawsWhatIsPendingAndTheRestFollows) {
   const TImage red = FilledImage(16, 16, 0xFFFF0000u);
   WholeFrame(red);
-  EXPECT_EQ(PixelAt(100, 100), 0xFF0000u);
+  EXPECT_EQ(GrabFrame().At(100, 100), 0xFF0000u);
   DrawImage(red, 300, 300);
   Flip(0);
-  EXPECT_EQ(PixelAt(300, 300), 0xFF0000u);
-  EXPECT_EQ(PixelAt(100, 100), 0xFF0000u);
+  const Frame presented = GrabFrame();
+  EXPECT_EQ(presented.At(300, 300), 0xFF0000u);
+  EXPECT_EQ(presented.At(100, 100), 0xFF0000u);
 }
 
 // A picture moving over a patterned floor changes two small rectangles a

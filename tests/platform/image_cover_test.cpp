@@ -105,7 +105,7 @@ TEST_F(CoveredDrawing, PicturesChangedAfterDrawingAreCoveredAnew) {
   pixels.WritePixel(16, 16, OpaqueWhite);
   UnlockImage(image);
   DrawImage(image, 100, 100);
-  EXPECT_EQ(PixelAt(116, 116), 0xFFFFFFu);
+  EXPECT_EQ(GrabFrame().At(116, 116), 0xFFFFFFu);
 }
 
 }  // namespace
