@@ -232,10 +232,10 @@ TEST_F(MenuScreenTest, AMenuLetsItsPicturesGoAndReadsThemAgainAsTheyWere) {
   auto frame = [] {
     ClearTo(0, 0, 0);
     gameController->DrawMenuFrame();
-    const platform::TPixmap grabbed = platform::GrabBackBuffer();
+    const Frame grabbed = GrabFrame();
     std::vector<uint32_t> pixels;
     for (int y = 0; y < 600; y += 7) {
-      for (int x = 0; x < 800; x += 5) pixels.push_back(grabbed.ReadPixel(x, y) & 0xFFFFFF);
+      for (int x = 0; x < 800; x += 5) pixels.push_back(grabbed.At(x, y));
     }
     return pixels;
   };

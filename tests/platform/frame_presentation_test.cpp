@@ -22,14 +22,6 @@ std::vector<uint32_t> WindowPixels() {
   return pixels;
 }
 
-std::vector<uint32_t> ReadBackPixels() {
-  const TPixmap frame = GrabBackBuffer();
-  std::vector<uint32_t> pixels;
-  for (int y = 0; y < 600; ++y)
-    for (int x = 0; x < 800; ++x) pixels.push_back(frame.ReadPixel(x, y) & 0xFFFFFF);
-  return pixels;
-}
-
 class FramePresentation : public DisplayTest {
  protected:
   // A frame that paints the whole screen, then `picture` at (100, 100).
@@ -149,7 +141,7 @@ TEST_F(FramePresentation, AWindowRedrawnOnlyWhereFramesDifferShowsEachWholeFrame
     DrawImage(spark, 600.0f - 5 * frame, 450);
     Flip(0);
     const std::vector<uint32_t> window = WindowPixels();
-    const std::vector<uint32_t> frameRead = ReadBackPixels();
+    const std::vector<uint32_t> frameRead = GrabFrame().Pixels();
     size_t differing = 0;
     for (size_t i = 0; i < window.size(); ++i) differing += window[i] != frameRead[i];
     EXPECT_EQ(differing, 0u) << "frame " << frame;
