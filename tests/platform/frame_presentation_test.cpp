@@ -142,6 +142,7 @@ TEST_F(FramePresentation, AWindowRedrawnOnlyWhereFramesDifferShowsEachWholeFrame
     Flip(0);
     const std::vector<uint32_t> window = WindowPixels();
     const std::vector<uint32_t> frameRead = GrabFrame().Pixels();
+    ASSERT_EQ(window.size(), frameRead.size());
     size_t differing = 0;
     for (size_t i = 0; i < window.size(); ++i) differing += window[i] != frameRead[i];
     EXPECT_EQ(differing, 0u) << "frame " << frame;
