@@ -20,7 +20,7 @@ game=(cmake g++ pkg-config libsdl2-dev libpng-dev libjpeg-dev libvorbis-dev
 display=(xvfb xauth x11-utils xdotool)
 unit=("${game[@]}" libgtest-dev libgmock-dev "${display[@]}" sox strace file)
 fuzz=("${game[@]}" clang libclang-rt-dev)
-package=("${game[@]}" "${display[@]}" dpkg-dev file desktop-file-utils appstream)
+package=("${game[@]}" "${display[@]}" dpkg-dev file desktop-file-utils appstream lintian man-db groff-base)
 # The host game makes the media the cross build ships; Debian's source packages
 # give the Windows libraries.
 windows=("${game[@]}" "${display[@]}" mingw-w64 wine wine64 dpkg-dev zip imagemagick)

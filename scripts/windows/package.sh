@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
 # Lays out the Windows game as players get it and zips it:
 #   package.sh <cross build folder> <library prefix> <package folder>
-# The folder holds marrowick.exe, chest.ico (the window icon), media/, levels/
-# and the licences of the libraries linked into the program.
+# The folder holds marrowick.exe, chest.ico (the window icon), media/, levels/,
+# the game's LICENSE, the copyright file covering the program and the libraries
+# linked into it, and those libraries' own copyright files in licenses/.
 set -euo pipefail
 build="$1" prefix="$2" out="$3"
 here="$(cd "$(dirname "$0")" && pwd)"
 
 rm -rf "$out" "$out.zip"
 mkdir -p "$out/licenses"
-cp "$build/marrowick.exe" "$build/chest.ico" "$out/"
+cp "$build/marrowick.exe" "$build/chest.ico" "$build/copyright" "$here/../../LICENSE" "$out/"
 cp -r "$build/levels" "$out/levels"
 cp -r "$build/media" "$out/media"
 rm -f "$out/media/mkmedia.stamp"
@@ -20,6 +21,8 @@ for source in "$prefix"/../src/*/; do
   [ "$name" = googletest ] && continue  # only the test programs link it
   cp "$source/debian/copyright" "$out/licenses/$name.txt"
 done
+# The compiler's C runtime and winpthreads are linked in too.
+cp /usr/share/doc/mingw-w64-common/copyright "$out/licenses/mingw-w64.txt"
 
 "$here/check-imports.sh" "$out"
 

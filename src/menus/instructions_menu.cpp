@@ -1,5 +1,12 @@
 #include "menus/instructions_menu.h"
 
+#include <string>
+
+#include "platform/builtin_font.h"
+#include "platform/graphics.h"
+
+using namespace platform;
+
 std::shared_ptr<InstructionsMenu> InstructionsMenu::Create() {
   auto menu = std::make_shared<InstructionsMenu>();
   menu->Init(430, 145, 1, -1, -1, 165, 205, 325, 402, 30, "submenu1.png", "menuInstructions.png", 1, "", 0, 0);
@@ -17,3 +24,16 @@ void InstructionsMenu::Activate(bool) {
 }
 
 void InstructionsMenu::Cancel() { Close(); }
+
+// So that a player reporting a problem can say which game they have: small
+// and plain in the bottom right-hand corner of the 800 x 600 screen, clear of
+// the panel, and fading in and out with it.
+void InstructionsMenu::DrawExtra() {
+  const std::string text = "Version " MARROWICK_VERSION;
+  const int width = kGlyphWidth * static_cast<int>(text.size());
+  int red, green, blue;
+  GetColor(red, green, blue);
+  SetColor(214, 196, 160);
+  DrawText(text, static_cast<float>(800 - 8 - width), static_cast<float>(600 - 6 - kGlyphHeight));
+  SetColor(red, green, blue);
+}

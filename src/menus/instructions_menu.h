@@ -1,5 +1,6 @@
 #pragma once
-// The panel with the instructions text; activating the text closes it.
+// The panel with the instructions text; activating the text closes it. The
+// game's version stands in the screen's corner while the panel is shown.
 
 #include <memory>
 
@@ -11,4 +12,5 @@ class InstructionsMenu : public MenuScreen {
   void Setup() override;
   void Activate(bool byMouse) override;
   void Cancel() override;
+  void DrawExtra() override;
 };

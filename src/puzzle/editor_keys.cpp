@@ -133,7 +133,7 @@ void UpdateEditorKeys(mapType& map, int playerControl) {
   // this step: it stays alive until the step is over.
   const std::shared_ptr<mapType> keepAlive = CurrentMap;
 
-  if (KeyHit('V')) Notify("Version 1.1.1");
+  if (KeyHit('V')) Notify("Version " MARROWICK_VERSION);
   if (DeveloperMode == 1 && KeyHit('E')) {
     if (EditorMode == 0) {
       EditorMode = 1;

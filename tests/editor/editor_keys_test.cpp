@@ -47,7 +47,7 @@ TEST_F(EditorKeysTest, WithoutTheDeveloperBuildOnlyTheVersionKeyWorks) {
   EXPECT_EQ(CurrentMap->startX, 1);
   EXPECT_TRUE(notices.empty());
   Tap(SDLK_v);
-  EXPECT_EQ(notices, std::vector<std::string>{"Version 1.1.1"});
+  EXPECT_EQ(notices, std::vector<std::string>{"Version " MARROWICK_VERSION});
 }
 
 TEST_F(EditorKeysTest, EditorKeySolvesAtOnceForgetsOtherKeysAndHandsTheBallBack) {
