@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "game_version.h"
 #include "platform/builtin_font.h"
 #include "platform/graphics.h"
 

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "game_version.h"
 #include "app/developer_mode.h"
 #include "app/game_controller.h"
 #include "platform/diagnostics.h"

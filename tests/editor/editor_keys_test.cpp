@@ -1,6 +1,7 @@
 #include <filesystem>
 
 #include "editor/editor_fixture.h"
+#include "game_version.h"
 #include "support/grabbed_frame.h"
 
 namespace {
