@@ -54,13 +54,14 @@ void OptionsFile::LoadOptions() {
 }
 
 void OptionsFile::SaveOptions(float effectsVolume, float musicVolume, int fullscreen) {
-  const bool saved = platform::WriteFileAtomically(OptionsFileName, [&](platform::StreamObject& stream) {
+  const auto writeOptions = [&](platform::StreamObject& stream) {
     platform::DebugLog("saving volume as " + platform::Str(effectsVolume));
     stream.WriteFloat(effectsVolume);
     stream.WriteFloat(musicVolume);
     stream.WriteInt(fullscreen);
     return stream.WritesOk();
-  });
+  };
+  const platform::WriteResult saved = platform::WriteFileAtomically(OptionsFileName, writeOptions);
   if (!saved) platform::DebugLog("Could not save options");
 }
 
