@@ -5,6 +5,7 @@
 
 #include "app/game_controller.h"
 #include "app/logo_splash.h"
+#include "app/player_folder_claim.h"
 #include "app/token_column.h"
 #include "platform/audio.h"
 #include "platform/clock.h"
@@ -23,12 +24,16 @@
 
 using namespace platform;
 
+namespace {
+const char* const GameTitle = "Marrowick";
+}  // namespace
+
 bool StartUp() {
   DebugLog("--                  --");
   DebugLog("-- Start of program --");
   // The logo is decoded while the window opens.
   PrefetchImageFile(HostPath("media\\logo.png"));
-  AppTitle("Marrowick");
+  AppTitle(GameTitle);
   sessionStart = ClockSeconds();
   OptionsFile::LoadOptions();
 
@@ -73,6 +78,12 @@ bool StartUp() {
 int RunProgram(const char* argv0) {
   if (!InitPlatform(argv0)) {
     std::fprintf(stderr, "Marrowick cannot start: %s\n", LastDisplayError().c_str());
+    return 1;
+  }
+  // Named before anything can be shown: the message of a second copy is.
+  AppTitle(GameTitle);
+  if (!ClaimPlayerFolder()) {
+    ShutdownPlatform();
     return 1;
   }
   if (!StartUp()) {

@@ -427,12 +427,9 @@ void MoveMouse(int x, int y) {
   InputMouseMoved(x, y);
 }
 
-void ShowHostMessageBox(const std::string& text, bool serious) {
+bool ShowHostMessageBox(const std::string& text, bool serious) {
   const Uint32 kind = serious ? SDL_MESSAGEBOX_WARNING : SDL_MESSAGEBOX_INFORMATION;
-  if (SDL_ShowSimpleMessageBox(kind, title.c_str(), text.c_str(), display.window) != 0) {
-    // No way to show a box (no display): the text still reaches the player's terminal.
-    std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
-  }
+  return SDL_ShowSimpleMessageBox(kind, title.c_str(), text.c_str(), display.window) == 0;
 }
 
 const std::string& LastDisplayError() { return lastError; }
