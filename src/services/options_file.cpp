@@ -6,6 +6,7 @@
 #include "platform/diagnostics.h"
 #include "platform/stream.h"
 #include "platform/text.h"
+#include "services/save_report.h"
 #include "services/unreadable_file.h"
 
 namespace {
@@ -63,6 +64,7 @@ void OptionsFile::SaveOptions(float effectsVolume, float musicVolume, int fullsc
   };
   const platform::WriteResult saved = platform::WriteFileAtomically(OptionsFileName, writeOptions);
   if (!saved) platform::DebugLog("Could not save options");
+  ReportSave("Options", saved);
 }
 
 void OptionsFile::SetDefaultOptions() {
