@@ -24,16 +24,12 @@
 
 using namespace platform;
 
-namespace {
-const char* const GameTitle = "Marrowick";
-}  // namespace
-
 bool StartUp() {
   DebugLog("--                  --");
   DebugLog("-- Start of program --");
   // The logo is decoded while the window opens.
   PrefetchImageFile(HostPath("media\\logo.png"));
-  AppTitle(GameTitle);
+  AppTitle("Marrowick");
   sessionStart = ClockSeconds();
   OptionsFile::LoadOptions();
 
@@ -76,12 +72,13 @@ bool StartUp() {
 }
 
 int RunProgram(const char* argv0) {
-  if (!InitPlatform(argv0)) {
+  // Whether there is a display at all is known before the player's folder is
+  // claimed: a game that cannot start leaves nothing behind, not even its lock file.
+  if (!InitPlatform(argv0) || !StartDisplayDriver()) {
     std::fprintf(stderr, "Marrowick cannot start: %s\n", LastDisplayError().c_str());
+    ShutdownPlatform();
     return 1;
   }
-  // Named before anything can be shown: the message of a second copy is.
-  AppTitle(GameTitle);
   if (!ClaimPlayerFolder()) {
     ShutdownPlatform();
     return 1;
