@@ -18,7 +18,7 @@ tests=OFF
 [ "${1:-}" = "--tests" ] && tests=ON
 
 for tool in x86_64-w64-mingw32-g++-posix x86_64-w64-mingw32-windres x86_64-w64-mingw32-objdump zip; do
-  command -v "$tool" >/dev/null || { echo "build-windows: $tool is missing (scripts/install-deps.sh installs it)" >&2; exit 1; }
+  command -v "$tool" >/dev/null || { echo "build-windows: $tool is missing (scripts/install-deps.sh windows installs it)" >&2; exit 1; }
 done
 
 started=$SECONDS

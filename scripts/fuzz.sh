@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds=${1:-600}
 shift || true
-command -v clang++ >/dev/null 2>&1 || { echo "fuzz.sh: the fuzzers need clang (scripts/install-deps.sh)" >&2; exit 1; }
+command -v clang++ >/dev/null 2>&1 || { echo "fuzz.sh: the fuzzers need clang (scripts/install-deps.sh fuzz)" >&2; exit 1; }
 
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz

@@ -13,7 +13,7 @@ out="$(realpath -m "${1:-$root/build/listen}")"
 build="${BUILD_DIR:-$root/build/listen-build}"
 mkdir -p "$out"
 
-"$root/scripts/install-deps.sh"
+"$root/scripts/install-deps.sh" unit
 cmake -S "$root" -B "$build" -DMARROWICK_TESTS=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$build" --target test_audio_e2e -j"$(nproc)" >/dev/null
 

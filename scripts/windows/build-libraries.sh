@@ -34,7 +34,7 @@ cache_root() {
 mapfile -t dscs < <(apt-get source --print-uris -qq "${sources[@]}" 2>/dev/null | awk '$2 ~ /\.dsc$/ { print $2 }')
 for s in "${sources[@]}"; do
   if ! printf '%s\n' "${dscs[@]}" | grep -q "^${s}_"; then
-    say "apt knows no source package $s: is a deb-src entry configured (scripts/install-deps.sh adds one)?"
+    say "apt knows no source package $s: is a deb-src entry configured (scripts/install-deps.sh windows adds one)?"
     exit 1
   fi
 done

@@ -1,6 +1,7 @@
 #include <filesystem>
 
 #include "editor/editor_fixture.h"
+#include "support/grabbed_frame.h"
 
 namespace {
 
@@ -240,10 +241,10 @@ TEST_F(EditorKeysTest, TheFrameShowsTheHelpLinesOnlyWhileEditing) {
     platform::SetClsColor(0, 0, 0);
     platform::Cls();
     gameController->DrawPlayFrame();
-    const platform::TPixmap frame = platform::GrabBackBuffer();
+    const Frame frame = GrabFrame();
     std::vector<uint32_t> pixels;
     for (int y = 556; y < 600; ++y) {
-      for (int x = 0; x < 800; ++x) pixels.push_back(frame.ReadPixel(x, y) & 0xFFFFFF);
+      for (int x = 0; x < 800; ++x) pixels.push_back(frame.At(x, y));
     }
     return pixels;
   };
@@ -260,10 +261,10 @@ TEST_F(EditorKeysTest, TheFrameShowsTheHelpLinesOnlyWhileEditing) {
   platform::DrawText(
       "LVL 7: (L)oad|(Enter)Save|randomi(Z)e|create (N)extmap|(1-9)Levelskip|(Square brackets)Move level", 0, 570);
   platform::DrawText("(Q) cycle key display mode", 0, 584);
-  const platform::TPixmap expected = platform::GrabBackBuffer();
+  const Frame expected = GrabFrame();
   int differing = 0;
   for (int y = 556; y < 600; ++y) {
-    for (int x = 0; x < 800; ++x) differing += editing[(y - 556) * 800 + x] != (expected.ReadPixel(x, y) & 0xFFFFFF);
+    for (int x = 0; x < 800; ++x) differing += editing[(y - 556) * 800 + x] != expected.At(x, y);
   }
   EXPECT_EQ(differing, 0);
 }

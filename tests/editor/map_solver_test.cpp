@@ -1,5 +1,6 @@
 #include "editor/editor_fixture.h"
 #include "puzzle/level_solver.h"
+#include "support/grabbed_frame.h"
 
 namespace {
 
@@ -146,21 +147,21 @@ TEST_F(MapSolverTest, TheOverlayDrawsDistancesAndCrossingLinesOnReachedCellsOnly
     platform::SetOrigin(32, 30);
     MapSolver->DrawOverlay(47, 47);
     platform::SetOrigin(0, 0);
-    return platform::GrabBackBuffer();
+    return GrabFrame();
   };
   // Cell (2, 1) has its centre at (32 + 47 + 64, 30 + 47 + 32), distance 0, crossed sideways.
   const int cx = 143, cy = 109;
-  const platform::TPixmap shown = draw();
-  EXPECT_EQ(shown.ReadPixel(cx - 12, cy) & 0xFFFFFF, 0x808080u);  // grey 128 for distance 0
-  EXPECT_EQ(shown.ReadPixel(cx - 12, cy - 8) & 0xFFFFFF, 0u);
-  EXPECT_EQ(shown.ReadPixel(cx, cy - 12) & 0xFFFFFF, 0u);  // no vertical line
+  const Frame shown = draw();
+  EXPECT_EQ(shown.At(cx - 12, cy), 0x808080u);  // grey 128 for distance 0
+  EXPECT_EQ(shown.At(cx - 12, cy - 8), 0u);
+  EXPECT_EQ(shown.At(cx, cy - 12), 0u);  // no vertical line
   bool textInRed = false;  // the digit in (164, 0, 0): the nearest distance, and the farthest too
   for (int x = cx; x < cx + 8; ++x) {
-    for (int y = cy; y < cy + 16; ++y) textInRed = textInRed || (shown.ReadPixel(x, y) & 0xFFFFFF) == 0xA40000u;
+    for (int y = cy; y < cy + 16; ++y) textInRed = textInRed || shown.At(x, y) == 0xA40000u;
   }
   EXPECT_TRUE(textInRed);
-  EXPECT_EQ(shown.ReadPixel(cx - 12 + 32 * 4, cy) & 0xFFFFFF, 0u);  // the wall at (5, 1)
+  EXPECT_EQ(shown.At(cx - 12 + 32 * 4, cy), 0u);  // the wall at (5, 1)
 
   MapSolver->shownState = 0;  // a lock state no move reaches
-  EXPECT_EQ(draw().ReadPixel(cx - 12, cy) & 0xFFFFFF, 0u);
+  EXPECT_EQ(draw().At(cx - 12, cy), 0u);
 }

@@ -214,10 +214,10 @@ TEST_F(MenuScreenTest, CloseHideAndShowWhileFadingOut) {
 TEST_F(MenuScreenTest, AScreenFadedToNothingDrawsNothing) {
   screen->Hide();
   ClearTo(20, 40, 60);
-  const uint32_t before = PixelAt(530, 235);
+  const uint32_t before = GrabFrame().At(530, 235);
   screen->Draw(false);
   worldMap->Draw(false);
-  EXPECT_EQ(PixelAt(530, 235), before);
+  EXPECT_EQ(GrabFrame().At(530, 235), before);
   EXPECT_EQ(screen->background->frames[0].texture, 0u);
   EXPECT_EQ(screen->buttonStrip->frames[0].texture, 0u);
   EXPECT_FALSE(worldMap->background) << "the hidden map holds no picture at all";
@@ -232,10 +232,10 @@ TEST_F(MenuScreenTest, AMenuLetsItsPicturesGoAndReadsThemAgainAsTheyWere) {
   auto frame = [] {
     ClearTo(0, 0, 0);
     gameController->DrawMenuFrame();
-    const platform::TPixmap grabbed = platform::GrabBackBuffer();
+    const Frame grabbed = GrabFrame();
     std::vector<uint32_t> pixels;
     for (int y = 0; y < 600; y += 7) {
-      for (int x = 0; x < 800; x += 5) pixels.push_back(grabbed.ReadPixel(x, y) & 0xFFFFFF);
+      for (int x = 0; x < 800; x += 5) pixels.push_back(grabbed.At(x, y));
     }
     return pixels;
   };
@@ -259,11 +259,12 @@ TEST_F(MenuScreenTest, MainMenuDrawsItsPictureWithTheSelectionHighlighted) {
   ClearTo(0, 0, 0);
   mainMenu->Select(MainMenu::Play);
   gameController->DrawMenuFrame();
-  const uint32_t playLit = PixelAt(226 - 100, 242);
+  const uint32_t playLit = GrabFrame().At(226 - 100, 242);
   mainMenu->Select(MainMenu::Options);
   gameController->DrawMenuFrame();
-  EXPECT_NE(PixelAt(226 - 100, 242), playLit);
-  EXPECT_NE(PixelAt(700, 100), 0u);  // the picture covers the frame
+  const Frame optionsLit = GrabFrame();
+  EXPECT_NE(optionsLit.At(226 - 100, 242), playLit);
+  EXPECT_NE(optionsLit.At(700, 100), 0u);  // the picture covers the frame
 }
 
 }  // namespace

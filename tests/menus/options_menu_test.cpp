@@ -131,7 +131,7 @@ TEST_F(OptionsTest, DraggingTheEffectsSliderChimesAtMostEvery600Ms) {
 
 TEST_F(OptionsTest, FullScreenReopensTheDisplayKeepsThePicturesAndLogsTheFlags) {
   gameController->DrawMenuFrame();
-  const uint32_t before = PixelAt(700, 100);
+  const uint32_t before = GrabFrame().At(700, 100);
   OpenOptions();
   ClickAt(530, 235);
   const int toggled = Now();
@@ -142,7 +142,7 @@ TEST_F(OptionsTest, FullScreenReopensTheDisplayKeepsThePicturesAndLogsTheFlags) 
   Steps(MenuScreen::FullFade);
   ClearTo(0, 0, 0);
   gameController->DrawMenuFrame();
-  EXPECT_EQ(PixelAt(700, 100), before);
+  EXPECT_EQ(GrabFrame().At(700, 100), before);
   const auto records = OptionRecords();
   ASSERT_EQ(records.size(), 1u);
   ExpectRecord(*records[0], OptionLogRecord::DisplayMode, toggled, 0, 1);

@@ -64,14 +64,16 @@ TEST_F(TutorialPageTest, ThePictureLiesOnTheBlankSheetAtTheTopLeftOfTheBoard) {
   blankOnly->fade = page->fade = MenuScreen::FullFade;
   ClearTo(0, 0, 0);
   blankOnly->Draw(false);
-  EXPECT_EQ(PixelAt(63, 288), 0u);
-  EXPECT_NE(PixelAt(64, 288), 0u);
-  EXPECT_NE(PixelAt(703, 288), 0u);
-  EXPECT_EQ(PixelAt(704, 288), 0u);
+  const Frame blank = GrabFrame();
+  EXPECT_EQ(blank.At(63, 288), 0u);
+  EXPECT_NE(blank.At(64, 288), 0u);
+  EXPECT_NE(blank.At(703, 288), 0u);
+  EXPECT_EQ(blank.At(704, 288), 0u);
   std::vector<uint32_t> sheet, withText;
-  for (int x = 64; x < 704; x += 7) sheet.push_back(PixelAt(x, 120));
+  for (int x = 64; x < 704; x += 7) sheet.push_back(blank.At(x, 120));
   page->Draw(false);
-  for (int x = 64; x < 704; x += 7) withText.push_back(PixelAt(x, 120));
+  const Frame drawn = GrabFrame();
+  for (int x = 64; x < 704; x += 7) withText.push_back(drawn.At(x, 120));
   EXPECT_NE(sheet, withText);
 }
 

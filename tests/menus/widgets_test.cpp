@@ -41,11 +41,12 @@ TEST_F(WidgetTest, YesNoBoxShowsItsCellAndHasNoValue) {
   EXPECT_EQ(box->GetValue(), -1.0);
   ClearTo(0, 0, 0);
   box->Draw(430, 145);
-  EXPECT_EQ(PixelAt(590, 220), 0xF00001u);  // cell 1 at (590, 220)
-  EXPECT_EQ(PixelAt(589, 220), 0u);
+  const Frame unset = GrabFrame();
+  EXPECT_EQ(unset.At(590, 220), 0xF00001u);  // cell 1 at (590, 220)
+  EXPECT_EQ(unset.At(589, 220), 0u);
   box->SetValue(0.0);
   box->Draw(430, 145);
-  EXPECT_EQ(PixelAt(619, 249), 0xF00000u);
+  EXPECT_EQ(GrabFrame().At(619, 249), 0xF00000u);
 }
 
 // On the options screen the full-screen box lies 60 pixels right of and 15
@@ -59,14 +60,15 @@ TEST_F(WidgetTest, TheFullScreenBoxLiesBesideItsButtonUnderTheButtonsPicture) {
   optionsMenu->Select(OptionsMenu::Back);
   ClearTo(0, 0, 0);
   optionsMenu->Draw(false);
+  const Frame frame = GrabFrame();
   // The button's picture spans x 453-606 and y 220-249; the box x 590-619, y 220-249.
-  EXPECT_EQ(PixelAt(590, 235), 0x0000F0u) << "the box is drawn first";
-  EXPECT_EQ(PixelAt(606, 249), 0x0000F0u);
-  EXPECT_EQ(PixelAt(607, 220), 0xF00000u);
-  EXPECT_EQ(PixelAt(619, 249), 0xF00000u);
-  EXPECT_EQ(PixelAt(620, 235), 0u);
-  EXPECT_EQ(PixelAt(610, 219), 0u);
-  EXPECT_EQ(PixelAt(610, 250), 0u);
+  EXPECT_EQ(frame.At(590, 235), 0x0000F0u) << "the box is drawn first";
+  EXPECT_EQ(frame.At(606, 249), 0x0000F0u);
+  EXPECT_EQ(frame.At(607, 220), 0xF00000u);
+  EXPECT_EQ(frame.At(619, 249), 0xF00000u);
+  EXPECT_EQ(frame.At(620, 235), 0u);
+  EXPECT_EQ(frame.At(610, 219), 0u);
+  EXPECT_EQ(frame.At(610, 250), 0u);
 }
 
 TEST_F(WidgetTest, SliderTakesTheMouseOnlyStrictlyInsideItsTrackAndBand) {
@@ -97,9 +99,10 @@ TEST_F(WidgetTest, KnobSitsTenPixelsLeftOfItsValue) {
     slider->SetValue(value);
     ClearTo(0, 0, 0);
     slider->Draw(0, 0);
-    EXPECT_EQ(PixelAt(knobLeft, 95), 0xF00000u) << value;
-    EXPECT_NE(PixelAt(knobLeft - 1, 95), 0xF00000u) << value;
-    EXPECT_EQ(PixelAt(knobLeft + 19, 95), 0xF00000u) << value;
+    const Frame frame = GrabFrame();
+    EXPECT_EQ(frame.At(knobLeft, 95), 0xF00000u) << value;
+    EXPECT_NE(frame.At(knobLeft - 1, 95), 0xF00000u) << value;
+    EXPECT_EQ(frame.At(knobLeft + 19, 95), 0xF00000u) << value;
   }
 }
 

@@ -86,9 +86,10 @@ TEST_F(WorldMapTest, OneNewGroupGrowsOnePixelEverySecondStep) {
   platform::AutoMidHandle(true);
   ballImage = platform::LoadImage("media\\ball.png", -1);
   auto around = [&] {
+    const Frame frame = GrabFrame();
     std::vector<uint32_t> pixels;
     for (int dy = -6; dy <= 6; dy += 3) {
-      for (int dx = -6; dx <= 6; dx += 3) pixels.push_back(PixelAt(end.x + dx, end.y + dy));
+      for (int dx = -6; dx <= 6; dx += 3) pixels.push_back(frame.At(end.x + dx, end.y + dy));
     }
     return pixels;
   };

@@ -5,6 +5,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
@@ -190,12 +191,17 @@ TEST_F(AudioChannels, ASoundPlayedBeforeTheDeviceOpensPlaysWhenItDoes) {
   EXPECT_FALSE(ChannelPlaying(channel)) << "the device never played the sound through";
   CloseAudio();
 
+  // SDL's thread writes silence while the device is still paused, for as long
+  // as the machine takes to start it; the sound follows that, whole.
   std::ifstream file(recordingPath, std::ios::binary);
   const std::vector<char> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-  ASSERT_GE(bytes.size(), samples.size() * 2);
-  std::vector<int16_t> recorded(samples.size());
-  std::memcpy(recorded.data(), bytes.data(), samples.size() * 2);
-  EXPECT_EQ(recorded, samples);
+  std::vector<int16_t> recorded(bytes.size() / 2);
+  std::memcpy(recorded.data(), bytes.data(), recorded.size() * 2);
+  const auto silent = [](int16_t sample) { return sample == 0; };
+  const auto heard = std::find_if_not(recorded.begin(), recorded.end(), silent);
+  const auto played = std::find_if_not(samples.begin(), samples.end(), silent);
+  ASSERT_GE(recorded.end() - heard, samples.end() - played);
+  EXPECT_EQ(std::vector<int16_t>(heard, heard + (samples.end() - played)), std::vector<int16_t>(played, samples.end()));
 }
 
 TEST_F(AudioChannels, ClosingWhileTheDeviceIsBeingOpenedWaitsForTheOpening) {

@@ -128,9 +128,12 @@ TEST(AudioWave, UnknownOrInconsistentFormatsGiveNull) {
   EXPECT_FALSE(Decode(notWave));
 }
 
-TEST(AudioWave, DamagedBytesNeverCrash) {
+// Damage to the header and the first samples, most copies cut short too:
+// some are refused, and what is decoded takes no more than the file holds.
+TEST(AudioWave, DamagedBytesAreRefusedOrDecodedWithinTheFile) {
   const auto good = WaveBytes(22050, 2, 16, SineSamples(64, 22050, 441, 1000, 2));
   std::mt19937 random(7);
+  int decoded = 0, refused = 0;
   for (int round = 0; round < 5000; ++round) {
     auto bytes = good;
     const int changes = 1 + static_cast<int>(random() % 4);
@@ -139,11 +142,16 @@ TEST(AudioWave, DamagedBytesNeverCrash) {
     }
     bytes.resize(bytes.size() - random() % 8);
     const auto sound = DecodeWave(bytes.data(), bytes.size());
-    if (sound) {
-      ASSERT_TRUE(sound->channels == 1 || sound->channels == 2);
-      ASSERT_LE(sound->Bytes(), bytes.size());
+    if (!sound) {
+      ++refused;
+      continue;
     }
+    ++decoded;
+    ASSERT_TRUE(sound->channels == 1 || sound->channels == 2) << "round " << round;
+    ASSERT_LE(sound->Bytes(), bytes.size()) << "round " << round;
   }
+  EXPECT_GT(decoded, 0);
+  EXPECT_GT(refused, 0);
 }
 
 TEST(AudioVorbis, DecodesAnEncodedSineAtItsRateLengthAndPitch) {
@@ -196,20 +204,6 @@ TEST(AudioVorbis, AFileCutShortGivesNoSound) {
   }
   ASSERT_GE(afterSound, 1) << "no cut between two pages of sound was tried";
   for (size_t length : cuts) EXPECT_FALSE(DecodeVorbis(bytes.data(), length)) << "cut at " << length;
-}
-
-TEST(AudioVorbis, DamagedStreamsNeverCrash) {
-  const auto good = VorbisBytes(8000, 1, SineSamples(4000, 8000, 300, 10000));
-  std::mt19937 random(11);
-  for (int round = 0; round < 300; ++round) {
-    auto bytes = good;
-    for (int c = 0; c < 8; ++c) bytes[random() % bytes.size()] = static_cast<uint8_t>(random());
-    bytes.resize(bytes.size() - random() % (bytes.size() / 2));
-    const auto sound = DecodeVorbis(bytes.data(), bytes.size());
-    if (sound) {
-      ASSERT_EQ(sound->channels, 1);
-    }
-  }
 }
 
 TEST(AudioFiles, MissingEmptyAndForeignFilesGiveNull) {

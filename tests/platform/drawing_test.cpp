@@ -35,11 +35,12 @@ TEST_F(Drawing, EachBlendModeCombinesAsDocumented) {
     SetAlpha(c.alpha);
     SetColor(200, 100, 40);
     DrawRect(10, 10, 20, 20);
-    const uint32_t p = PixelAt(20, 20);
+    const Frame frame = GrabFrame();
+    const uint32_t p = frame.At(20, 20);
     EXPECT_NEAR(R(p), c.r, 2) << "mode " << c.mode;
     EXPECT_NEAR(G(p), c.g, 2) << "mode " << c.mode;
     EXPECT_NEAR(B(p), c.b, 2) << "mode " << c.mode;
-    EXPECT_EQ(PixelAt(40, 40), 0x6432C8u) << "outside the rectangle, mode " << c.mode;
+    EXPECT_EQ(frame.At(40, 40), 0x6432C8u) << "outside the rectangle, mode " << c.mode;
   }
 }
 
@@ -51,8 +52,9 @@ TEST_F(Drawing, MaskBlendSkipsPixelsBelowHalfAlpha) {
     for (int x = 0; x < 8; ++x) pixels.WritePixel(x, y, x < 4 ? 0x30FFFFFFu : 0xA0FFFFFFu);
   SetBlend(MaskBlend);
   DrawImage(image, 100, 100);
-  EXPECT_EQ(PixelAt(101, 101), 0x000000u);
-  EXPECT_EQ(PixelAt(106, 101), 0xFFFFFFu);
+  const Frame frame = GrabFrame();
+  EXPECT_EQ(frame.At(101, 101), 0x000000u);
+  EXPECT_EQ(frame.At(106, 101), 0xFFFFFFu);
 }
 
 TEST_F(Drawing, RotationScaleHandleAndOriginPlaceTheQuad) {
@@ -62,25 +64,28 @@ TEST_F(Drawing, RotationScaleHandleAndOriginPlaceTheQuad) {
   ClearTo(0, 0, 0);
   SetRotation(90);  // clockwise on screen: the 10-wide bar now runs downwards, left of x
   DrawImage(image, 100, 100);
-  EXPECT_EQ(PixelAt(98, 105), 0xFFFFFFu);
-  EXPECT_EQ(PixelAt(105, 102), 0x000000u);
+  const Frame turned = GrabFrame();
+  EXPECT_EQ(turned.At(98, 105), 0xFFFFFFu);
+  EXPECT_EQ(turned.At(105, 102), 0x000000u);
   SetRotation(0);
 
   ClearTo(0, 0, 0);
   MidHandleImage(image);
   SetScale(2, 3);
   DrawImage(image, 200, 200);  // spans x 190-210, y 194-206
-  EXPECT_EQ(PixelAt(191, 195), 0xFFFFFFu);
-  EXPECT_EQ(PixelAt(209, 205), 0xFFFFFFu);
-  EXPECT_EQ(PixelAt(188, 200), 0x000000u);
-  EXPECT_EQ(PixelAt(200, 192), 0x000000u);
+  const Frame scaled = GrabFrame();
+  EXPECT_EQ(scaled.At(191, 195), 0xFFFFFFu);
+  EXPECT_EQ(scaled.At(209, 205), 0xFFFFFFu);
+  EXPECT_EQ(scaled.At(188, 200), 0x000000u);
+  EXPECT_EQ(scaled.At(200, 192), 0x000000u);
   SetScale(1, 1);
 
   ClearTo(0, 0, 0);
   SetOrigin(10, 20);
   DrawRect(0, 0, 5, 5);
-  EXPECT_EQ(PixelAt(12, 22), 0xFFFFFFu);
-  EXPECT_EQ(PixelAt(2, 2), 0x000000u);
+  const Frame moved = GrabFrame();
+  EXPECT_EQ(moved.At(12, 22), 0xFFFFFFu);
+  EXPECT_EQ(moved.At(2, 2), 0x000000u);
 }
 
 TEST_F(Drawing, TileImageCoversTheViewportOnTheHandleGrid) {
@@ -93,12 +98,13 @@ TEST_F(Drawing, TileImageCoversTheViewportOnTheHandleGrid) {
   SetOrigin(2, 1);
   TileImage(image, 3, 2);  // grid corner at (5, 3)
   SetOrigin(0, 0);
-  EXPECT_EQ(PixelAt(5, 3), 0xFF0000u);
-  EXPECT_EQ(PixelAt(5 + 32 * 7, 3 + 32 * 5), 0xFF0000u);
-  EXPECT_EQ(PixelAt(6, 3), 0x0000FFu);
+  const Frame frame = GrabFrame();
+  EXPECT_EQ(frame.At(5, 3), 0xFF0000u);
+  EXPECT_EQ(frame.At(5 + 32 * 7, 3 + 32 * 5), 0xFF0000u);
+  EXPECT_EQ(frame.At(6, 3), 0x0000FFu);
   for (int y = 0; y < 600; y += 37)
-    for (int x = 0; x < 800; x += 41) ASSERT_NE(PixelAt(x, y), 0x000000u) << x << "," << y;
-  EXPECT_NE(PixelAt(799, 599), 0x000000u);
+    for (int x = 0; x < 800; x += 41) ASSERT_NE(frame.At(x, y), 0x000000u) << x << "," << y;
+  EXPECT_NE(frame.At(799, 599), 0x000000u);
 }
 
 TEST_F(Drawing, TextSkipsCharactersOutsideTheFontWithoutAdvancing) {
@@ -150,7 +156,7 @@ TEST_F(Drawing, ImagesSurviveReopeningTheDisplay) {
   EXPECT_EQ(GetBlend(), MaskBlend);  // the drawing state starts over
   ClearTo(0, 0, 0);
   DrawImage(image, 30, 30);
-  EXPECT_EQ(PixelAt(35, 35), 0x00FF00u);
+  EXPECT_EQ(GrabFrame().At(35, 35), 0x00FF00u);
 }
 
 TEST_F(Drawing, NullImagesDrawNothing) {
@@ -158,5 +164,5 @@ TEST_F(Drawing, NullImagesDrawNothing) {
   DrawImage(TImage(), 0, 0);
   TileImage(TImage());
   DrawImage(LoadImage("no such folder\\missing.png"), 0, 0);
-  EXPECT_EQ(PixelAt(0, 0), 0x0A141Eu);
+  EXPECT_EQ(GrabFrame().At(0, 0), 0x0A141Eu);
 }

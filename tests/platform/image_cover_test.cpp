@@ -80,12 +80,7 @@ TEST_F(CoveredDrawing, LeavesTheSamePixelsAsTheWholePictureUnderEveryBlendItIsUs
     DrawImage(image, 500, 300);
     SetRotation(0);
     SetAlpha(1.0f);
-    const TPixmap frame = GrabBackBuffer();
-    std::vector<uint32_t> pixels;
-    for (int y = 0; y < 600; ++y) {
-      for (int x = 0; x < 800; ++x) pixels.push_back(frame.ReadPixel(x, y) & 0xFFFFFF);
-    }
-    return pixels;
+    return GrabFrame().Pixels();
   };
   for (int blend : {AlphaBlend, LightBlend, MaskBlend}) {
     const auto drawn = frameOf(covered, blend);
@@ -105,7 +100,7 @@ TEST_F(CoveredDrawing, PicturesChangedAfterDrawingAreCoveredAnew) {
   pixels.WritePixel(16, 16, OpaqueWhite);
   UnlockImage(image);
   DrawImage(image, 100, 100);
-  EXPECT_EQ(PixelAt(116, 116), 0xFFFFFFu);
+  EXPECT_EQ(GrabFrame().At(116, 116), 0xFFFFFFu);
 }
 
 }  // namespace

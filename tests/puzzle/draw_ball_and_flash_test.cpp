@@ -76,14 +76,15 @@ TEST_F(FlashDrawing, ARestartFlashCoversTheScreenAndIsGoneAfterSeventeenUpdates)
   const auto flash = flashType::Create(0.06f, 1.0f);
   Clear(20, 40, 60);
   flash->Draw();
-  for (auto [x, y] : {std::pair{0, 0}, {400, 300}, {799, 599}}) EXPECT_EQ(PixelAt(x, y), 0xFFFFFFu);
+  const Frame flashed = GrabFrame();
+  for (auto [x, y] : {std::pair{0, 0}, {400, 300}, {799, 599}}) EXPECT_EQ(flashed.At(x, y), 0xFFFFFFu);
   EXPECT_EQ(GetAlpha(), 1.0f);
 
   for (int update = 1; update <= 17; ++update) {
     flash->Update();
     Clear(20, 40, 60);
     flash->Draw();
-    const auto frame = Frame();
+    const auto frame = GrabFrame().Pixels();
     const auto untouched = std::count(frame.begin(), frame.end(), 0x14283Cu);
     if (update < 17) {
       EXPECT_EQ(untouched, 0) << "update " << update;

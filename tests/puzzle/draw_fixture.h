@@ -2,7 +2,7 @@
 // The level screen with a display: the puzzle fixture's shared objects, the
 // real back-end (the offscreen driver under ctest) and the game's own media
 // from the build. Frames are compared with frames drawn straight through the
-// platform, or read pixel by pixel.
+// platform, or read pixel by pixel (GrabFrame).
 
 #include <gtest/gtest.h>
 
@@ -19,6 +19,7 @@
 #include "puzzle_fixture.h"
 #include "services/resources.h"
 #include "support/game_paths.h"
+#include "support/grabbed_frame.h"
 
 // Where the game draws cell (x, y) of a map at rest with the board origin (47, 47).
 constexpr int Origin = 47;
@@ -90,21 +91,11 @@ class DrawTest : public PuzzleTest {
     platform::Cls();
   }
 
-  static std::vector<uint32_t> Frame() {
-    const platform::TPixmap pixmap = platform::GrabBackBuffer();
-    std::vector<uint32_t> pixels;
-    pixels.reserve(static_cast<size_t>(pixmap.Width()) * pixmap.Height());
-    for (int y = 0; y < pixmap.Height(); ++y) {
-      for (int x = 0; x < pixmap.Width(); ++x) pixels.push_back(pixmap.ReadPixel(x, y) & 0xFFFFFF);
-    }
-    return pixels;
-  }
-
   // The frame `draw` makes on a black screen.
   static std::vector<uint32_t> FrameOf(const std::function<void()>& draw) {
     Clear();
     draw();
-    return Frame();
+    return GrabFrame().Pixels();
   }
 
   // Pictures of equal size compared pixel by pixel, naming the first difference.
@@ -118,9 +109,6 @@ class DrawTest : public PuzzleTest {
     return ::testing::AssertionFailure() << differing << " pixels differ, the first at index " << first << ": "
                                          << std::hex << std::showbase << drawn[first] << " drawn, " << expected[first] << " expected";
   }
-
-  // 0xRRGGBB of a pixel of the frame being drawn.
-  static uint32_t PixelAt(int x, int y) { return platform::GrabBackBuffer().ReadPixel(x, y) & 0xFFFFFF; }
 
   static int Red(uint32_t c) { return static_cast<int>(c >> 16 & 255); }
   static int Green(uint32_t c) { return static_cast<int>(c >> 8 & 255); }

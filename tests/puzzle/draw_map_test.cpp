@@ -172,7 +172,7 @@ TEST_F(MapDrawing, FloorStartAndExitDrawNothingInPlayButMarkersInTheEditor) {
   CurrentMap = MapOf(FloorWith({{0, 0, 'S'}, {19, 13, 'E'}}));
   Clear(20, 40, 60);
   CurrentMap->Draw(Origin, Origin, 1);
-  const auto frame = Frame();
+  const auto frame = GrabFrame().Pixels();
   EXPECT_EQ(std::count(frame.begin(), frame.end(), 0x14283Cu), static_cast<long>(frame.size()));
 
   EditorMode = 1;
@@ -246,7 +246,7 @@ TEST_F(MapDrawing, TheEditorNumbersTeleportsAndLightsTheProtectedCells) {
   EditorMode = 0;
   Clear(20, 40, 60);
   CurrentMap->Draw(Origin, Origin, 1);
-  const auto frame = Frame();
+  const auto frame = GrabFrame().Pixels();
   EXPECT_EQ(std::count(frame.begin(), frame.end(), 0x14283Cu), static_cast<long>(frame.size()))
       << "teleports and protection show only in the editor";
 }

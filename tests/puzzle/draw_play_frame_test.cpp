@@ -103,33 +103,32 @@ TEST_F(PlayFrameTest, EveryLayerLandsWhereThePlayAreaAndTheBoardPutIt) {
     UseArtStyle(style);
     Clear(50, 50, 50);
     gameController->DrawPlayFrame();
-    const TPixmap frame = GrabBackBuffer();
-    auto at = [&frame](int x, int y) { return frame.ReadPixel(x, y) & 0xFFFFFF; };
+    const Frame frame = GrabFrame();
     SCOPED_TRACE("art style " + std::to_string(style));
 
     const int markX = style == 1 ? 32 + 31 + 64 * 4 : 32 + 63 + 64 * 4;
     const int markY = style == 1 ? 30 + 0 + 64 * 4 : 30 + 63 + 64 * 3;
     const int otherX = style == 1 ? 32 + 63 + 64 * 4 : 32 + 31 + 64 * 4;
     const int otherY = style == 1 ? 30 + 63 + 64 * 3 : 30 + 0 + 64 * 4;
-    EXPECT_EQ(at(markX, markY), White);
-    EXPECT_EQ(at(markX + 1, markY), Black);
-    EXPECT_EQ(at(markX, markY - 1), Black);
-    EXPECT_EQ(at(otherX, otherY), Black);
+    EXPECT_EQ(frame.At(markX, markY), White);
+    EXPECT_EQ(frame.At(markX + 1, markY), Black);
+    EXPECT_EQ(frame.At(markX, markY - 1), Black);
+    EXPECT_EQ(frame.At(otherX, otherY), Black);
 
     // The wall's 32 x 32 picture is centred on its cell.
-    EXPECT_EQ(at(CentreX(3) - 16, CentreY(2) - 16), WallBlue);
-    EXPECT_EQ(at(CentreX(3) + 15, CentreY(2) + 15), WallBlue);
-    EXPECT_NE(at(CentreX(3) - 17, CentreY(2) - 16), WallBlue);
-    EXPECT_NE(at(CentreX(3) + 15, CentreY(2) + 16), WallBlue);
+    EXPECT_EQ(frame.At(CentreX(3) - 16, CentreY(2) - 16), WallBlue);
+    EXPECT_EQ(frame.At(CentreX(3) + 15, CentreY(2) + 15), WallBlue);
+    EXPECT_NE(frame.At(CentreX(3) - 17, CentreY(2) - 16), WallBlue);
+    EXPECT_NE(frame.At(CentreX(3) + 15, CentreY(2) + 16), WallBlue);
     // The spark in front lights the wall; the one behind is hidden by its wall.
-    EXPECT_EQ(at(CentreX(3), CentreY(2)), Orange | WallBlue);
-    EXPECT_EQ(at(CentreX(12), CentreY(9)), WallBlue);
+    EXPECT_EQ(frame.At(CentreX(3), CentreY(2)), Orange | WallBlue);
+    EXPECT_EQ(frame.At(CentreX(12), CentreY(9)), WallBlue);
 
     // The ball, light added to the black background.
-    EXPECT_EQ(at(CentreX(6) - 16, CentreY(9) - 16), BallGreen);
-    EXPECT_EQ(at(CentreX(6) + 15, CentreY(9) + 15), BallGreen);
-    EXPECT_EQ(at(CentreX(6) - 17, CentreY(9)), Black);
-    EXPECT_EQ(at(CentreX(6), CentreY(9) + 16), Black);
+    EXPECT_EQ(frame.At(CentreX(6) - 16, CentreY(9) - 16), BallGreen);
+    EXPECT_EQ(frame.At(CentreX(6) + 15, CentreY(9) + 15), BallGreen);
+    EXPECT_EQ(frame.At(CentreX(6) - 17, CentreY(9)), Black);
+    EXPECT_EQ(frame.At(CentreX(6), CentreY(9) + 16), Black);
 
     // The exit's ring lights the pixels round its centre (a pixel or more for
     // each of its 21 sparks), and no spark shows anywhere else on the board
@@ -139,7 +138,7 @@ TEST_F(PlayFrameTest, EveryLayerLandsWhereThePlayAreaAndTheBoardPutIt) {
       for (int x = CentreX(0) - 16; x < CentreX(19) + 16; ++x) {
         const bool byExit = std::abs(x - CentreX(15)) <= 24 && std::abs(y - CentreY(3)) <= 24;
         const bool byWall = std::abs(x - CentreX(3)) <= 8 && std::abs(y - CentreY(2)) <= 8;
-        const uint32_t colour = at(x, y);
+        const uint32_t colour = frame.At(x, y);
         if (byExit) {
           if (colour != Black && colour != White) ++ring;  // lit by the ring's sparks
         } else if (IsOrange(colour) && !byWall) {
@@ -151,9 +150,9 @@ TEST_F(PlayFrameTest, EveryLayerLandsWhereThePlayAreaAndTheBoardPutIt) {
     EXPECT_EQ(elsewhere, 0);
 
     // The frame picture is placed by the screen's corner, not the play area's.
-    EXPECT_EQ(at(0, 0), FrameGrey);
-    EXPECT_EQ(at(9, 9), FrameGrey);
-    EXPECT_NE(at(32 + 9, 30 + 9), FrameGrey);
+    EXPECT_EQ(frame.At(0, 0), FrameGrey);
+    EXPECT_EQ(frame.At(9, 9), FrameGrey);
+    EXPECT_NE(frame.At(32 + 9, 30 + 9), FrameGrey);
   }
 }
 

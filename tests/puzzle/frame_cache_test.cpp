@@ -70,7 +70,7 @@ class FrameCache : public DrawTest, public ::testing::WithParamInterface<bool> {
   std::vector<uint32_t> FreshFrame(int64_t* calls = nullptr) const {
     const int64_t before = DrawCallCount();
     DrawFrame();
-    std::vector<uint32_t> pixels = Frame();
+    std::vector<uint32_t> pixels = GrabFrame().Pixels();
     if (calls) *calls = DrawCallCount() - before;
     Flip(0);
     return pixels;
@@ -82,11 +82,11 @@ class FrameCache : public DrawTest, public ::testing::WithParamInterface<bool> {
     PresentFrames(3);  // the cache holds the shared draws again
     change();
     PresentFrames(1);
-    const std::vector<uint32_t> presented = Frame();
+    const std::vector<uint32_t> presented = GrabFrame().Pixels();
     EXPECT_TRUE(Same(presented, FreshFrame()));
     // Still right once the changed frame's draws are the cached ones.
     PresentFrames(3);
-    const std::vector<uint32_t> cached = Frame();
+    const std::vector<uint32_t> cached = GrabFrame().Pixels();
     EXPECT_TRUE(Same(cached, FreshFrame()));
   }
 
@@ -102,7 +102,7 @@ TEST_P(FadingLight, SparesRedrawingTheSharedDrawsWhichTheCacheHolds) {
   int64_t freshCalls = 0;
   PresentFrames(3);
   const int64_t cachedCalls = PresentFrames(1);
-  const std::vector<uint32_t> presented = Frame();
+  const std::vector<uint32_t> presented = GrabFrame().Pixels();
   EXPECT_TRUE(Same(presented, FreshFrame(&freshCalls)));
   EXPECT_LT(cachedCalls, freshCalls / 2) << "the background, board and frame picture come from the cache";
   EXPECT_GE(cachedCalls, 1) << "the moving particles are drawn";
@@ -149,7 +149,7 @@ TEST_P(ScrollingBackground, TheBoardBetweenTheBackgroundAndTheParticlesIsLaidOve
   }
   PresentFrames(3);
   const int64_t cachedCalls = PresentFrames(1);
-  const std::vector<uint32_t> presented = Frame();
+  const std::vector<uint32_t> presented = GrabFrame().Pixels();
   int64_t freshCalls = 0;
   const std::vector<uint32_t> fresh = FreshFrame(&freshCalls);
   backgroundScrolls = 0;

@@ -14,11 +14,11 @@ struct Light {
   double x = 0, y = 0, total = 0;
 };
 Light LightIn(int left, int top, int right, int bottom) {
-  const TPixmap pixels = GrabBackBuffer();
+  const Frame frame = GrabFrame();
   Light light;
   for (int y = top; y < bottom; ++y) {
     for (int x = left; x < right; ++x) {
-      const double red = pixels.ReadPixel(x, y) >> 16 & 255;
+      const double red = frame.At(x, y) >> 16;
       light.x += red * x;
       light.y += red * y;
       light.total += red;

@@ -186,6 +186,7 @@ TEST_F(ParticleEmitTest, TheExitRingKeepsToAHollowCircleAsItTurns) {
 TEST_F(ParticleEmitTest, SwirlsTurnSteadilyOneWay) {
   Emit(1, 64, 64, 3.0f, 0, 0);
   const auto swirls = Particles(*ParticleChain);
+  ASSERT_EQ(swirls.size(), 3u);
   std::vector<int> start;
   for (const particleType* p : swirls) start.push_back(p->angle);
   for (int step = 1; step <= 200; ++step) {

@@ -261,9 +261,8 @@ TEST_F(GameLogTest, ASilentServerHoldsUpNeitherPlayNorQuitting) {
 }
 
 TEST_F(GameLogTest, FetchUrlIsBoundedAndOffByDefault) {
-  if (uploadHost.empty()) {
-    EXPECT_FALSE(uploadEnabled);
-  }
+  EXPECT_EQ(uploadEnabled, !uploadHost.empty()) << "uploads are on only when the build names a host";
+  uploadEnabled = false;
   EXPECT_EQ(FetchUrl("http::127.0.0.1:1/x"), "Disabled");
 
   uploadEnabled = true;

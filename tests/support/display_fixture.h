@@ -1,6 +1,6 @@
 #pragma once
 // Opens the real SDL/OpenGL display (the offscreen driver under ctest) for a
-// test and reads pixels back from the frame being drawn.
+// test; GrabFrame reads back the frame being drawn.
 
 #include <gtest/gtest.h>
 
@@ -8,6 +8,7 @@
 
 #include "platform/graphics.h"
 #include "platform/platform.h"
+#include "support/grabbed_frame.h"
 
 class DisplayTest : public ::testing::Test {
  protected:
@@ -17,11 +18,6 @@ class DisplayTest : public ::testing::Test {
   }
   void TearDown() override { platform::ShutdownPlatform(); }
 
-  // 0xRRGGBB of a logical pixel of the back buffer.
-  static uint32_t PixelAt(int x, int y) {
-    const platform::TPixmap p = platform::GrabBackBuffer();
-    return p.ReadPixel(x, y) & 0xFFFFFF;
-  }
   // A picture of one colour throughout (0xAARRGGBB), unmasked.
   static platform::TImage FilledImage(int w, int h, uint32_t argb) {
     platform::TImage image = platform::CreateImage(w, h, 1, 0);
