@@ -12,6 +12,7 @@
 #include "app/play_screen_fixture.h"
 #include "platform/game_folders.h"
 #include "services/options_file.h"
+#include "support/grabbed_frame.h"
 
 namespace fs = std::filesystem;
 
@@ -25,12 +26,12 @@ const Picture kCorridor = {
 
 // The notice's yellow letters within its band at the top of the screen.
 int NoticeLetterPixels() {
-  const platform::TPixmap frame = platform::GrabBackBuffer();
+  const Frame frame = GrabFrame();
   int count = 0;
   for (int y = 4; y < 40; ++y) {
-    for (int x = 0; x < 800; ++x) {
-      const uint32_t argb = frame.ReadPixel(x, y);
-      const int r = (argb >> 16) & 255, g = (argb >> 8) & 255, b = argb & 255;
+    for (int x = 0; x < frame.Width(); ++x) {
+      const uint32_t rgb = frame.At(x, y);
+      const int r = (rgb >> 16) & 255, g = (rgb >> 8) & 255, b = rgb & 255;
       count += r > 200 && g > 170 && b < 160 ? 1 : 0;
     }
   }
