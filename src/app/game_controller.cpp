@@ -71,7 +71,9 @@ std::vector<MenuScreen*> GameController::Menus() {
 }
 
 void GameController::Run() {
+  int lastLoop = 1;
   for (;;) {
+    if (runMode != 2) lastLoop = runMode;
     if (runMode == 0) {
       // The menus' pictures (the main menu's 800 x 600 postcard, the
       // submenus' pages, and their textures) are not seen in play.
@@ -88,13 +90,30 @@ void GameController::Run() {
       break;
     }
   }
-  Shutdown();
+  Shutdown(lastLoop);
 }
 
-void GameController::Shutdown() {
+void GameController::Shutdown(int lastLoop) {
   gameLog->SessionFinish();
+  if (progress) progress->SaveIfUnsaved();
   DebugLog("normal: Saving options");
   OptionsFile::SaveOptions(soundManager->effectsVolume, soundManager->musicVolume, fullscreen);
+  HoldSaveNotice(lastLoop);
+}
+
+void GameController::HoldSaveNotice(int lastLoop) {
+  if (!saveNotice.Update()) return;
+  FlushKeys();
+  FlushMouse();
+  FrameAccumulator clock;
+  clock.Start();
+  while (saveNotice.Visible()) {
+    clock.Tick();
+    while (clock.TakeStep()) saveNotice.Update();
+    lastLoop == 0 ? DrawPlayFrame() : DrawMenuFrame();
+    Flip(1);
+    if (AppTerminate() || GetChar() != 0 || MouseHit(1) || KeyHit(27) || KeyHit(13)) break;
+  }
 }
 
 void GameController::CreateScreens() {
@@ -168,6 +187,7 @@ void GameController::PlayStep() {
   const int paused = worldMap->state != 0 ? 1 : 0;
   CurrentMap->Update(playerControl, paused);
   UpdateParticles();
+  saveNotice.Update();
 }
 
 void GameController::DrawPlayFrame() {
@@ -191,6 +211,7 @@ void GameController::DrawPlayFrame() {
   if (flash) flash->Draw();
   worldMap->Draw(false);
   if (popup) popup->Draw(false);
+  saveNotice.Draw();
 }
 
 void GameController::DrawBackground() {
@@ -225,6 +246,7 @@ void GameController::MenuStep() {
   optionsMenu->Update(false);
   instructionsMenu->Update(false);
   resetProfileMenu->Update(false);
+  saveNotice.Update();
 }
 
 // Later screens draw over earlier ones.
@@ -235,6 +257,7 @@ void GameController::DrawMenuFrame() {
   optionsMenu->Draw(false);
   instructionsMenu->Draw(false);
   resetProfileMenu->Draw(false);
+  saveNotice.Draw();
 }
 
 void GameController::ResetDrawState() {

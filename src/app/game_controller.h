@@ -5,6 +5,8 @@
 #include <memory>
 #include <vector>
 
+#include "app/save_notice.h"
+
 class MenuScreen;
 struct flashType;
 
@@ -14,13 +16,18 @@ class GameController {
   int activeScreen = 0;
   std::shared_ptr<MenuScreen> popup;
   std::shared_ptr<flashType> flash;
+  // Over both loops: a save that did not reach the disk.
+  SaveNotice saveNotice;
 
   static std::shared_ptr<GameController> Create();
   void SetActiveScreen(int id);
   int GetActiveScreen() const;
   void Run();
   static std::vector<MenuScreen*> Menus();
-  void Shutdown();
+  // The normal end: the session log closed, progress whose last save failed
+  // tried once more, the options saved. A save that fails here is shown over
+  // the last picture of the loop left (0 play, 1 menus) before the game ends.
+  void Shutdown(int lastLoop);
   void Start();
   static void CreateScreens();
   static void StartLevel(int n);
@@ -39,6 +46,9 @@ class GameController {
   void HandleWindowRequests();
 
  private:
+  // Until the notice has faded, or a key, a click or a second close request.
+  void HoldSaveNotice(int lastLoop);
+
   int screenshotNumber_ = 100;
 };
 

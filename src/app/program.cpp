@@ -5,6 +5,7 @@
 
 #include "app/game_controller.h"
 #include "app/logo_splash.h"
+#include "app/player_folder_claim.h"
 #include "app/token_column.h"
 #include "platform/audio.h"
 #include "platform/clock.h"
@@ -71,8 +72,15 @@ bool StartUp() {
 }
 
 int RunProgram(const char* argv0) {
-  if (!InitPlatform(argv0)) {
+  // Whether there is a display at all is known before the player's folder is
+  // claimed: a game that cannot start leaves nothing behind, not even its lock file.
+  if (!InitPlatform(argv0) || !StartDisplayDriver()) {
     std::fprintf(stderr, "Marrowick cannot start: %s\n", LastDisplayError().c_str());
+    ShutdownPlatform();
+    return 1;
+  }
+  if (!ClaimPlayerFolder()) {
+    ShutdownPlatform();
     return 1;
   }
   if (!StartUp()) {

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <mutex>
 
+#include "platform/graphics.h"
 #include "platform/host_dialogs.h"
 
 namespace platform {
@@ -32,11 +33,17 @@ std::recursive_mutex& DebugLogMutex() {
 }  // namespace
 
 void Notify(const std::string& text, bool serious) {
+  if (ShowMessageBox(text, serious)) return;
+  // No way to show a box (no display): the text still reaches the player's terminal.
+  std::fprintf(stderr, "%s: %s\n", CurrentAppTitle().c_str(), text.c_str());
+}
+
+bool ShowMessageBox(const std::string& text, bool serious) {
   if (notifyHook) {
     notifyHook(text, serious);
-    return;
+    return true;
   }
-  ShowHostMessageBox(text, serious);
+  return ShowHostMessageBox(text, serious);
 }
 
 void SetNotifyHook(std::function<void(const std::string&, bool)> hook) { notifyHook = std::move(hook); }

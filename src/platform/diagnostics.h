@@ -6,7 +6,10 @@
 
 namespace platform {
 
+// A message box; where none can be shown the text goes to standard error.
 void Notify(const std::string& text, bool serious = false);
+// Only the box, for text already said on standard error; false when none could be shown.
+bool ShowMessageBox(const std::string& text, bool serious = false);
 // Replaces the message box (tests record messages instead of blocking on them).
 void SetNotifyHook(std::function<void(const std::string&, bool)> hook);
 

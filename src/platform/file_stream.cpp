@@ -7,12 +7,6 @@
 #include "platform/host_file.h"
 #include "platform/platform.h"
 
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
-
 namespace platform {
 
 FileStreamBackend::FileStreamBackend(std::FILE* file, bool readable, bool writeable)
@@ -36,7 +30,13 @@ size_t FileStreamBackend::Read(void* buffer, size_t size) {
 size_t FileStreamBackend::Write(const void* buffer, size_t size) {
   if (!file_ || !writeable_) return 0;
   SwitchTo(LastAccess::Write);
-  return std::fwrite(buffer, 1, size, file_);
+  const size_t count = std::fwrite(buffer, 1, size, file_);
+  if (count < size) NoteWriteError();
+  return count;
+}
+
+void FileStreamBackend::NoteWriteError() {
+  if (writeError_ == 0) writeError_ = errno;
 }
 
 bool FileStreamBackend::AtEnd() {
@@ -71,13 +71,9 @@ bool FileStreamBackend::Seek(int64_t position) {
 
 bool FileStreamBackend::Flush() {
   if (!file_ || !writeable_) return true;
-  if (std::fflush(file_) != 0) return false;
-#ifdef _WIN32
-  return _commit(_fileno(file_)) == 0;
-#else
-  // Devices and pipes cannot be synced; that is no failure of the write.
-  return fsync(fileno(file_)) == 0 || errno == EINVAL || errno == EROFS;
-#endif
+  if (std::fflush(file_) == 0 && SyncHostFile(file_)) return true;
+  NoteWriteError();
+  return false;
 }
 
 void FileStreamBackend::Close() {
@@ -87,6 +83,8 @@ void FileStreamBackend::Close() {
 }
 
 bool FileStreamBackend::ReadError() { return readError_; }
+
+int FileStreamBackend::WriteError() { return writeError_; }
 
 std::string HostFilePath(const std::string& gamePath) {
   std::string path = gamePath;

@@ -23,16 +23,20 @@ class FileStreamBackend : public StreamBackend {
   bool Flush() override;
   void Close() override;
   bool ReadError() override;
+  int WriteError() override;
 
  private:
   enum class LastAccess { None, Read, Write };
   // The C library needs a seek between a read and a following write (and back).
   void SwitchTo(LastAccess access);
+  // Keeps errno of the first write, flush or sync that failed: the reason the player is given.
+  void NoteWriteError();
 
   std::FILE* file_;
   bool readable_;
   bool writeable_;
   bool readError_ = false;
+  int writeError_ = 0;
   LastAccess last_ = LastAccess::None;
 };
 

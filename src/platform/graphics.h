@@ -93,6 +93,10 @@ TPixmap CreatePixmap(int width, int height);
 
 // Display.
 void SelectGraphicsDriver(int driver, int flags);
+// Starts the display driver without opening a window (OpenGraphics does it
+// when it has not been); false when there is no display, LastDisplayError
+// saying why.
+bool StartDisplayDriver();
 bool OpenGraphics(int width, int height, int depth, int hz, int flags);
 void CloseGraphics();
 int GraphicsWidth();
@@ -104,7 +108,7 @@ void SetWindowIcon(const std::string& iconPath);
 void EnableMinimizeBox();
 // True when the last Flip(1) could not rely on the driver's vertical sync.
 bool FlipUsesSoftwarePacing();
-// Why the last OpenGraphics failed, in words for the player's terminal.
+// Why the last OpenGraphics or StartDisplayDriver failed, in words for the player's terminal.
 const std::string& LastDisplayError();
 
 // Images.

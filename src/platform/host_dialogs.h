@@ -1,10 +1,11 @@
 #pragma once
-// Implemented by the host back-end: the modal message box.
+// Implemented by the host back-end: the modal message box; false when none
+// could be shown (no display).
 
 #include <string>
 
 namespace platform {
 
-void ShowHostMessageBox(const std::string& text, bool serious);
+bool ShowHostMessageBox(const std::string& text, bool serious);
 
 }  // namespace platform

@@ -77,8 +77,13 @@ std::string StreamObject::ReadLine(size_t maxLength) {
 size_t StreamObject::WriteBytes(const void* buffer, size_t size) {
   if (size == 0) return 0;
   size_t written = backend_ ? backend_->Write(buffer, size) : 0;
-  if (written != size) writesOk_ = false;
+  if (written != size) NoteWriteFailure();
   return written;
+}
+
+void StreamObject::NoteWriteFailure() {
+  if (writesOk_ && backend_) writeError_ = backend_->WriteError();
+  writesOk_ = false;
 }
 
 bool StreamObject::WriteByte(int value) {
@@ -113,7 +118,7 @@ bool StreamObject::Seek(int64_t position) { return backend_ && backend_->Seek(po
 
 bool StreamObject::Flush() {
   if (!backend_) return false;
-  if (!backend_->Flush()) writesOk_ = false;
+  if (!backend_->Flush()) NoteWriteFailure();
   return writesOk_;
 }
 
@@ -121,7 +126,7 @@ bool StreamObject::ReadsOk() { return backend_ && !backend_->ReadError(); }
 
 void StreamObject::Close() {
   if (!backend_) return;
-  if (!backend_->Flush()) writesOk_ = false;
+  if (!backend_->Flush()) NoteWriteFailure();
   backend_->Close();
   backend_.reset();
 }

@@ -26,6 +26,8 @@ class StreamBackend {
   virtual void Close() {}
   // True once a read has failed for a reason other than the end of the data.
   virtual bool ReadError() { return false; }
+  // The errno of the first write that failed, 0 when none did or none is known.
+  virtual int WriteError() { return 0; }
 };
 
 class StreamObject {
@@ -58,13 +60,18 @@ class StreamObject {
   bool Flush();
   // True when every write so far moved all of its bytes.
   bool WritesOk() const { return writesOk_; }
+  // Why the first failed write failed, as an errno value; 0 when unknown.
+  int WriteError() const { return writeError_; }
   // False once a read failed with an error rather than at the end of the data.
   bool ReadsOk();
   void Close();
 
  private:
+  void NoteWriteFailure();
+
   std::unique_ptr<StreamBackend> backend_;
   bool writesOk_ = true;
+  int writeError_ = 0;
 };
 
 using Stream = std::shared_ptr<StreamObject>;
@@ -84,11 +91,23 @@ int64_t FileSize(const std::string& path);  // -1 when missing
 bool DeleteFile(const std::string& path);
 bool CreateDir(const std::string& path);
 
-// Writes a file whole through a temporary file in the same folder that is
-// flushed and renamed over the old one, so a failure leaves the old file intact.
-// The writer returns false to abandon the write. An existing file that cannot
-// be read is never replaced: it may hold what the player would not want lost.
-bool WriteFileAtomically(const std::string& path, const std::function<bool(StreamObject&)>& writer);
+// What became of a save: written, or why not, in words for the player ("the
+// disk is full", or the system's own).
+struct WriteResult {
+  bool written = false;
+  std::string reason;
+  explicit operator bool() const { return written; }
+};
+
+// Writes a file whole through a temporary file of its own in the same folder
+// that is flushed and renamed over the old one, so a failure leaves the old
+// file intact. The writer returns false to abandon the write. An existing file
+// that cannot be read is never replaced: it may hold what the player would not
+// want lost.
+WriteResult WriteFileAtomically(const std::string& path, const std::function<bool(StreamObject&)>& writer);
+// Removes the temporary files that writes cut short by a killed game left in
+// a folder; only for a folder no other copy of the game is writing in.
+void RemoveAbandonedWrites(const std::string& hostFolder);
 // Replaces the final rename of WriteFileAtomically (host paths in, success out)
 // so tests can simulate a crash between writing and renaming; empty restores it.
 void SetRenameHook(std::function<bool(const std::string& from, const std::string& to)> hook);

@@ -103,7 +103,7 @@ void mapType::Save(int quick) {
     if (path.empty()) return;
   }
 
-  const bool written = platform::WriteFileAtomically(path, [this](platform::StreamObject& file) {
+  const platform::WriteResult written = platform::WriteFileAtomically(path, [this](platform::StreamObject& file) {
     file.WriteInt(levelfile::CurrentVersion);
     file.WriteInt(artStyle);
     file.WriteInt(-1);

@@ -24,5 +24,5 @@ bool SavePlayerIdentifier(const PlayerIdentifier& identifier) {
     stream.WriteInt(identifier.id);
     stream.WriteShort(identifier.logNumber);
     return stream.WritesOk();
-  });
+  }).written;
 }

@@ -6,6 +6,7 @@
 #include "platform/diagnostics.h"
 #include "platform/stream.h"
 #include "platform/text.h"
+#include "services/save_report.h"
 #include "services/unreadable_file.h"
 
 namespace {
@@ -54,14 +55,16 @@ void OptionsFile::LoadOptions() {
 }
 
 void OptionsFile::SaveOptions(float effectsVolume, float musicVolume, int fullscreen) {
-  const bool saved = platform::WriteFileAtomically(OptionsFileName, [&](platform::StreamObject& stream) {
+  const auto writeOptions = [&](platform::StreamObject& stream) {
     platform::DebugLog("saving volume as " + platform::Str(effectsVolume));
     stream.WriteFloat(effectsVolume);
     stream.WriteFloat(musicVolume);
     stream.WriteInt(fullscreen);
     return stream.WritesOk();
-  });
+  };
+  const platform::WriteResult saved = platform::WriteFileAtomically(OptionsFileName, writeOptions);
   if (!saved) platform::DebugLog("Could not save options");
+  ReportSave("Options", saved);
 }
 
 void OptionsFile::SetDefaultOptions() {

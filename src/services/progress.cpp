@@ -5,6 +5,7 @@
 #include "platform/stream.h"
 #include "platform/text.h"
 #include "puzzle/board.h"
+#include "services/save_report.h"
 #include "services/unreadable_file.h"
 
 std::shared_ptr<Progress> progress;
@@ -73,11 +74,17 @@ void Progress::ResetProgress() {
 }
 
 void Progress::SaveProgress() {
-  platform::WriteFileAtomically(FileName(), [this](platform::StreamObject& stream) {
+  const platform::WriteResult saved = platform::WriteFileAtomically(FileName(), [this](platform::StreamObject& stream) {
     for (int state : levelStates) stream.WriteByte(state);
     for (int seen : tutorialSeen) stream.WriteByte(seen);
     return stream.WritesOk();
   });
+  unsaved_ = !saved;
+  ReportSave("Progress", saved);
+}
+
+void Progress::SaveIfUnsaved() {
+  if (unsaved_) SaveProgress();
 }
 
 void Progress::RecomputeGroups() {

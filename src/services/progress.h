@@ -58,8 +58,12 @@ class Progress {
   int MarkTutorialSeen(int page);
   void LoadProgress();
   void ResetProgress();
-  // A file that cannot be written is skipped without a word; play goes on.
+  // A file that cannot be written is reported (services/save_report.h) and
+  // play goes on; each later save writes the whole state again.
   void SaveProgress();
+  // Tries once more when the last save failed: at the end of the game, so
+  // that a disk the player has freed since still gets the last level.
+  void SaveIfUnsaved();
   void RecomputeGroups();
 
   int GroupLevelState(int position) const;
@@ -85,6 +89,8 @@ class Progress {
 
  private:
   static bool IsLevel(int level) { return level >= 0 && level < LevelCount; }
+
+  bool unsaved_ = false;
 };
 
 // The one instance, made when the game controller starts.

@@ -186,14 +186,23 @@ TEST(AudioVorbis, BrokenOrUnsupportedStreamsGiveNull) {
 }
 
 // Half an effect is worse than none: a file cut anywhere after its headers,
-// even exactly between two pages, gives no sound.
+// even exactly between two pages of sound, gives no sound.
 TEST(AudioVorbis, AFileCutShortGivesNoSound) {
-  const auto bytes = VorbisBytes(8000, 1, SineSamples(16000, 8000, 300, 10000));
+  // Twelve seconds: the sound takes more than the one page a short effect fills.
+  const auto bytes = VorbisBytes(8000, 1, SineSamples(96000, 8000, 300, 10000));
   ASSERT_TRUE(Decode(bytes));
   std::vector<size_t> cuts{bytes.size() / 2, bytes.size() - 1, bytes.size() - 100};
-  for (size_t at = 4; at + 4 < bytes.size(); ++at) {
-    if (std::equal(bytes.begin() + at, bytes.begin() + at + 4, "OggS")) cuts.push_back(at);  // between pages
+  int afterSound = 0;
+  for (size_t at = 4, page = 0; at + 4 < bytes.size(); ++at) {
+    if (!std::equal(bytes.begin() + at, bytes.begin() + at + 4, "OggS")) continue;
+    cuts.push_back(at);
+    // The page before ends with sound when its granule position (samples decoded so far) is past 0.
+    int64_t granule = 0;
+    for (int i = 7; i >= 0; --i) granule = granule << 8 | bytes[page + 6 + static_cast<size_t>(i)];
+    afterSound += granule > 0 ? 1 : 0;
+    page = at;
   }
+  ASSERT_GE(afterSound, 1) << "no cut between two pages of sound was tried";
   for (size_t length : cuts) EXPECT_FALSE(DecodeVorbis(bytes.data(), length)) << "cut at " << length;
 }
 

@@ -251,6 +251,22 @@ TEST(JpegDecoder, DimensionsBeyondTheLimitsAreRefused) {
   EXPECT_FALSE(Decode(greyStrip(4097)).has_value());
 }
 
+// Each scan of a progressive file is another pass over all its coefficients:
+// a small file of thousands of scans would hold the game for minutes, so one
+// of more than 64 is refused.
+TEST(JpegDecoder, AProgressiveFileOfMoreThan64ScansIsRefused) {
+  const auto scansIn = [](const std::vector<uint8_t>& jpeg) {
+    int count = 0;  // entropy-coded data never holds FF DA: a coded FF is followed by 00
+    for (size_t i = 0; i + 1 < jpeg.size(); ++i) count += jpeg[i] == 0xFF && jpeg[i + 1] == 0xDA ? 1 : 0;
+    return count;
+  };
+  for (const int scans : {2, 64, 65, 74}) {
+    const std::vector<uint8_t> jpeg = picture_bytes::ProgressiveJpeg(scans);
+    ASSERT_EQ(scansIn(jpeg), scans);
+    EXPECT_EQ(Decode(jpeg).has_value(), scans <= 64) << scans << " scans";
+  }
+}
+
 // A few bytes of header must not cost hundreds of megabytes before the data is
 // seen to be missing: a huge declared picture, a text chunk claiming 1.6 GB.
 TEST(ImageFiles, WhatAPictureClaimsIsBoundedBeforeAnythingIsAllocated) {

@@ -158,8 +158,11 @@ std::vector<uint8_t> Png(const PngLayout& layout, const std::vector<uint16_t>& s
   return png;
 }
 
-std::vector<uint8_t> Jpeg(int width, int height, int components, const std::vector<uint8_t>& samples,
-                          bool adobeMarker) {
+namespace {
+
+// With a scan script, the file is progressive in exactly those scans.
+std::vector<uint8_t> CompressJpeg(int width, int height, int components, const std::vector<uint8_t>& samples,
+                                  bool adobeMarker, const std::vector<jpeg_scan_info>& script) {
   jpeg_compress_struct cinfo{};
   jpeg_error_mgr errors{};
   cinfo.err = jpeg_std_error(&errors);
@@ -174,6 +177,10 @@ std::vector<uint8_t> Jpeg(int width, int height, int components, const std::vect
   jpeg_set_defaults(&cinfo);
   jpeg_set_quality(&cinfo, 100, TRUE);
   if (!adobeMarker) cinfo.write_Adobe_marker = FALSE;
+  if (!script.empty()) {
+    cinfo.scan_info = script.data();
+    cinfo.num_scans = static_cast<int>(script.size());
+  }
   jpeg_start_compress(&cinfo, TRUE);
   while (cinfo.next_scanline < cinfo.image_height) {
     JSAMPROW row = const_cast<JSAMPLE*>(samples.data() + size_t{cinfo.next_scanline} * width * components);
@@ -184,6 +191,31 @@ std::vector<uint8_t> Jpeg(int width, int height, int components, const std::vect
   jpeg_destroy_compress(&cinfo);
   std::free(buffer);
   return bytes;
+}
+
+}  // namespace
+
+std::vector<uint8_t> Jpeg(int width, int height, int components, const std::vector<uint8_t>& samples,
+                          bool adobeMarker) {
+  return CompressJpeg(width, height, components, samples, adobeMarker, {});
+}
+
+std::vector<uint8_t> ProgressiveJpeg(int scans) {
+  // libjpeg takes successive approximation down from bit 10 at most: the DC
+  // coefficient in up to 11 scans, each AC coefficient in a scan of its own.
+  constexpr int kAcCoefficients = 63, kMostDcScans = 11;
+  const int dcScans = std::clamp(scans - kAcCoefficients, 1, kMostDcScans);
+  const int acScans = std::clamp(scans - dcScans, 0, kAcCoefficients);
+  std::vector<jpeg_scan_info> script;
+  script.push_back({1, {0}, 0, 0, 0, dcScans - 1});
+  for (int bit = dcScans - 1; bit > 0; --bit) script.push_back({1, {0}, 0, 0, bit, bit - 1});
+  for (int band = 0; band < acScans; ++band) {
+    const int first = 1 + band * kAcCoefficients / acScans, last = (band + 1) * kAcCoefficients / acScans;
+    script.push_back({1, {0}, first, last, 0, 0});
+  }
+  std::vector<uint8_t> samples(16 * 8);
+  for (size_t i = 0; i < samples.size(); ++i) samples[i] = static_cast<uint8_t>(i * 37 % 251);
+  return CompressJpeg(16, 8, 1, samples, false, script);
 }
 
 std::vector<uint8_t> IconDib(const platform::PixelBuffer& picture, int bitsPerPixel, bool keepAlpha) {

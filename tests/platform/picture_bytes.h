@@ -35,6 +35,8 @@ std::vector<uint8_t> Png(const PngLayout& layout, const std::vector<uint16_t>& s
 // marks CMYK with an Adobe marker unless told not to.
 std::vector<uint8_t> Jpeg(int width, int height, int components, const std::vector<uint8_t>& samples,
                           bool adobeMarker = true);
+// A grey 16 x 8 progressive JPEG in exactly `scans` scans, 1 to 74.
+std::vector<uint8_t> ProgressiveJpeg(int scans);
 
 // An uncompressed DIB as stored in an icon: bottom-up BGR(A) rows and an AND
 // mask set where the picture's alpha is below 128.

@@ -18,7 +18,7 @@ Bytes Pattern(size_t size) {
   return bytes;
 }
 
-bool WriteInts(const std::string& path, std::initializer_list<int> values) {
+WriteResult WriteInts(const std::string& path, std::initializer_list<int> values) {
   return WriteFileAtomically(path, [&](StreamObject& stream) {
     for (int value : values) stream.WriteInt(value);
     return stream.WritesOk();
@@ -103,4 +103,47 @@ TEST(AtomicSave, AnAbandonedOrImpossibleWriteKeepsTheOldFile) {
   std::filesystem::create_directory(folder.Path() / "taken");
   EXPECT_FALSE(WriteInts("taken", {1}));
   EXPECT_TRUE(std::filesystem::is_directory(folder.Path() / "taken"));
+}
+
+// Two copies of the game quitting at once save at once: each write has a
+// temporary file of its own, or one would write into the other's and rename
+// it away under it.
+TEST(AtomicSave, ASaveBegunWhileAnotherIsWritingKeepsItsOwnTemporaryFile) {
+  TempFolder folder;
+  WriteResult inner;
+  const WriteResult outer = WriteFileAtomically("save.dat", [&](StreamObject& stream) {
+    stream.WriteInt(1);
+    inner = WriteInts("save.dat", {2});
+    stream.WriteInt(3);
+    return stream.WritesOk();
+  });
+  EXPECT_TRUE(inner) << inner.reason;
+  EXPECT_TRUE(outer) << outer.reason;
+  EXPECT_EQ(folder.Bytes("save.dat"), (Bytes{1, 0, 0, 0, 3, 0, 0, 0}));
+  EXPECT_EQ(folder.Names(), std::vector<std::string>{"save.dat"});
+}
+
+// A game killed while saving leaves its temporary file; the next copy to take
+// the folder removes such files, and only those.
+TEST(AtomicSave, WritesCutShortAreClearedAwayAndNothingElse) {
+  TempFolder folder;
+  std::vector<std::string> during;
+  WriteFileAtomically("save0.dat", [&](StreamObject&) {
+    during = folder.Names();
+    return false;
+  });
+  ASSERT_EQ(during.size(), 1u);
+  const std::vector<std::string> abandoned = {during[0], "options.dat.77-12.tmp"};
+  std::vector<std::string> kept = {"save0.dat", "notes.tmp", "save0.dat.tmp", "save0.dat.1-2.tmp.old",
+                                   "save0.dat.1-x.tmp", "save0.dat.-2.tmp", ".1-2.tmp"};
+  for (const std::string& name : abandoned) folder.Write(name, {1});
+  for (const std::string& name : kept) folder.Write(name, {1});
+  std::filesystem::create_directory(folder.Path() / "shots.3-4.tmp");
+  kept.push_back("shots.3-4.tmp");
+
+  RemoveAbandonedWrites(folder.Path().string());
+  std::vector<std::string> left = folder.Names();
+  std::sort(left.begin(), left.end());
+  std::sort(kept.begin(), kept.end());
+  EXPECT_EQ(left, kept);
 }

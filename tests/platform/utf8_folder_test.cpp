@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "platform/file_stream.h"
+#include "platform/folder_lock.h"
+#include "platform/folder_sync.h"
 #include "platform/game_folders.h"
 #include "platform/host_file.h"
 #include "platform/image_codec.h"
@@ -48,12 +50,15 @@ TEST_F(Utf8FolderTest, TheChoiceOfFoldersKeepsTheNameAsItWasGiven) {
   EXPECT_EQ(platform::CurrentGameFolders().data, data);
 }
 
-TEST_F(Utf8FolderTest, SavesCopiesAndDeletesReachAFolderNamedInOtherLetters) {
+TEST_F(Utf8FolderTest, SavesSyncsLocksCopiesAndDeletesReachAFolderNamedInOtherLetters) {
   const std::vector<uint8_t> bytes = {'s', 'a', 'v', 'e', 0, 1, 2};
   ASSERT_TRUE(platform::WriteFileAtomically("save0.dat", [&](platform::StreamObject& out) {
     return out.WriteBytes(bytes.data(), bytes.size()) == bytes.size();
   }));
   ASSERT_TRUE(fs::exists(platform::PathFromUtf8(player) / "save0.dat"));
+  // The save's rename is pushed into this folder, and the folder can be kept by one copy of the game.
+  EXPECT_TRUE(platform::SyncFolder(player));
+  EXPECT_EQ(platform::FolderLock(player).state(), platform::FolderLock::State::Held);
   EXPECT_TRUE(platform::FileExists("save0.dat"));
   EXPECT_FALSE(platform::FileUnreadable("save0.dat"));
   EXPECT_EQ(platform::FileSize("save0.dat"), int64_t(bytes.size()));

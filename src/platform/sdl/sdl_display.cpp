@@ -50,6 +50,7 @@ std::string lastError;
 // icon the game gave the window and where the player left the window.
 std::string iconPath;
 bool displayOpenedBefore = false;
+bool glLibraryLoaded = false;
 bool windowPlaced = false;
 int savedWindowX = 0, savedWindowY = 0;
 constexpr int kFlipsToTime = 30;
@@ -274,15 +275,18 @@ void ShutdownPlatform() {
 
 void SelectGraphicsDriver(int, int) {}
 
+bool StartDisplayDriver() { return SDL_WasInit(SDL_INIT_VIDEO) != 0 || InitVideo(); }
+
 bool OpenGraphics(int width, int height, int depth, int hz, int) {
   CloseGraphics();
-  if (!SDL_WasInit(SDL_INIT_VIDEO)) {
-    if (!InitVideo()) return false;
+  if (!glLibraryLoaded) {
+    if (!StartDisplayDriver()) return false;
     // Held for the whole run, so reopening the display does not reload the driver.
     if (SDL_GL_LoadLibrary(nullptr) != 0) {
       lastError = std::string("no OpenGL driver: ") + SDL_GetError();
       return false;
     }
+    glLibraryLoaded = true;
   }
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 2);
@@ -427,12 +431,9 @@ void MoveMouse(int x, int y) {
   InputMouseMoved(x, y);
 }
 
-void ShowHostMessageBox(const std::string& text, bool serious) {
+bool ShowHostMessageBox(const std::string& text, bool serious) {
   const Uint32 kind = serious ? SDL_MESSAGEBOX_WARNING : SDL_MESSAGEBOX_INFORMATION;
-  if (SDL_ShowSimpleMessageBox(kind, title.c_str(), text.c_str(), display.window) != 0) {
-    // No way to show a box (no display): the text still reaches the player's terminal.
-    std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
-  }
+  return SDL_ShowSimpleMessageBox(kind, title.c_str(), text.c_str(), display.window) == 0;
 }
 
 const std::string& LastDisplayError() { return lastError; }

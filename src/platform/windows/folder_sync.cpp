@@ -2,12 +2,15 @@
 
 #include <windows.h>
 
+#include "platform/host_file.h"
+
 namespace platform {
 
 bool SyncFolder(const std::string& hostFolder) {
   // A folder is opened as a handle only with backup semantics; writing its
-  // buffers out needs write access to it.
-  const HANDLE folder = CreateFileA(hostFolder.empty() ? "." : hostFolder.c_str(), GENERIC_WRITE,
+  // buffers out needs write access to it. The path is UTF-8: only its wide
+  // form reaches a folder named in letters outside the local code page.
+  const HANDLE folder = CreateFileW(PathFromUtf8(hostFolder.empty() ? "." : hostFolder).c_str(), GENERIC_WRITE,
                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
                                     FILE_FLAG_BACKUP_SEMANTICS, nullptr);
   if (folder == INVALID_HANDLE_VALUE) return false;

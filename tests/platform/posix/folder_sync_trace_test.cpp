@@ -15,7 +15,7 @@ using Bytes = std::vector<uint8_t>;
 
 namespace {
 
-bool WriteInts(const std::string& path, std::initializer_list<int> values) {
+WriteResult WriteInts(const std::string& path, std::initializer_list<int> values) {
   return WriteFileAtomically(path, [&](StreamObject& stream) {
     for (int value : values) stream.WriteInt(value);
     return stream.WritesOk();
@@ -50,7 +50,7 @@ TEST(AtomicSave, TheRenameIsSyncedIntoItsFolder) {
   const std::regex openedFolder("openat\\(.*O_DIRECTORY.*\\)\\s+= (\\d+)");
   std::smatch match;
   while (std::getline(lines, line)) {
-    if (line.find("rename") != std::string::npos && line.find("save0.dat.tmp") != std::string::npos) renamed = true;
+    if (std::regex_search(line, std::regex(R"(rename.*save0\.dat\.[0-9]+-[0-9]+\.tmp)"))) renamed = true;
     if (renamed && std::regex_search(line, match, openedFolder)) folderDescriptor = match[1];
     if (renamed && !folderDescriptor.empty() &&
         std::regex_search(line, std::regex("fsync\\(" + folderDescriptor + "\\)\\s+= 0")))

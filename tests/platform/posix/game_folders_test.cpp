@@ -56,14 +56,17 @@ class GameFoldersTest : public ::testing::Test {
 
 }  // namespace
 
+// Its own media/ wins even where installed data lies at ../share/marrowick:
+// a portable copy unpacked into such a tree still plays its own version.
 TEST_F(GameFoldersTest, APortableFolderHoldsEverything) {
-  const fs::path portable = temp.Path() / "Marrowick";
-  fs::create_directories(portable / "media");
-  testing::internal::CaptureStderr();
-  const GameFolders chosen = ChooseGameFolders(portable.string(), [] { return std::string("/never/asked"); });
-  EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
-  EXPECT_EQ(chosen.data, portable.string());
-  EXPECT_EQ(chosen.player, portable.string());
+  for (const fs::path& portable : {temp.Path() / "Marrowick", install / "games"}) {
+    fs::create_directories(portable / "media");
+    testing::internal::CaptureStderr();
+    const GameFolders chosen = ChooseGameFolders(portable.string(), [] { return std::string("/never/asked"); });
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "");
+    EXPECT_EQ(chosen.data, portable.string());
+    EXPECT_EQ(chosen.player, portable.string());
+  }
 }
 
 TEST_F(GameFoldersTest, AnInstalledGameReadsSharedDataAndSavesInThePlayersFolder) {
