@@ -69,7 +69,7 @@ class ReferenceFrame {
   void Draw() {
     const float originX = 32, originY = 30;
     if (backgroundScrolls == 1) {
-      DrawTiled(currentBackground, originX + static_cast<float>(ScrollTotalX), originY + static_cast<float>(ScrollTotalY));
+      DrawTiled(currentBackground, originX + static_cast<float>(gameController->level.ScrollTotalX), originY + static_cast<float>(gameController->level.ScrollTotalY));
     } else {
       DrawTiled(currentBackground, originX + 31, originY);
     }
@@ -84,13 +84,13 @@ class ReferenceFrame {
         for (int y = 0; y < board::Height; ++y) {
           const float px = originX + BoardOrigin + 32.0f * x, py = originY + BoardOrigin + 32.0f * y;
           const int frame = layer % 2 == 0 ? (x + y) % 6 : 0;
-          const float alpha = glow ? (CurrentMap->glow[x][y] - 2) / 30.0f : 1.0f;
+          const float alpha = glow ? (gameController->level.CurrentMap->glow[x][y] - 2) / 30.0f : 1.0f;
           Copy(image, frame, px - half, py - half, 1, 0, alpha, glow ? SDL_BLENDMODE_ADD : SDL_BLENDMODE_BLEND);
         }
       }
     }
-    const float cx = originX + BoardOrigin + 32.0f * CurrentMap->startX;
-    const float cy = originY + BoardOrigin + 32.0f * CurrentMap->startY;
+    const float cx = originX + BoardOrigin + 32.0f * gameController->level.CurrentMap->startX;
+    const float cy = originY + BoardOrigin + 32.0f * gameController->level.CurrentMap->startY;
     Copy(ballImage, 0, cx - ballImage->handleX, cy - ballImage->handleY, 1, 0, 1, SDL_BLENDMODE_BLEND);
     Copy(borderImage, 0, -borderImage->handleX, -borderImage->handleY, 1, 0, 1, SDL_BLENDMODE_BLEND);
     for (int i = 0; i < TokenColumn::SlotCount; ++i) {
@@ -146,7 +146,7 @@ class ReferenceFrame {
   // Each particle where the game puts it: perspective from its depth, turned
   // along its motion, coloured and added.
   void DrawParticles(bool inFront) {
-    for (particleNodeType* node = ParticleChain->next.get(); node; node = node->next.get()) {
+    for (particleNodeType* node = gameController->level.ParticleChain->next.get(); node; node = node->next.get()) {
       const auto& p = *static_cast<particleType*>(node);
       if ((p.z >= 200) != inFront || p.delay > 0 || !(p.alpha > 0)) continue;
       const TImage& image = trailImages[particleImage[p.kind]];
@@ -198,8 +198,8 @@ void MeasurePairs(benchmark::State& state, bool scrolling) {
   std::vector<double> game, ref, ratio;
   bool gameFirst = true;
   for (auto _ : state) {
-    UpdateParticles();
-    if (scrolling) ScrollTotalX = (ScrollTotalX + 1) % 256;
+    gameController->level.UpdateParticles();
+    if (scrolling) gameController->level.ScrollTotalX = (gameController->level.ScrollTotalX + 1) % 256;
     double g, r;
     if (gameFirst) {
       g = GameFrameSeconds();

@@ -48,16 +48,16 @@ inline void LoadGameMedia(const std::filesystem::path& gameDir) {
 // their own motion from the ball's cell; the same every time it is made.
 inline void MakeBusyParticles() {
   platform::SeedRnd(7);
-  ClearParticles();
-  Emit(3, 32 * 10, 32 * 7, static_cast<float>(BusyParticles), 0, 0);
-  for (particleNodeType* node = ParticleChain->next.get(); node; node = node->next.get()) {
+  gameController->level.ClearParticles();
+  Emit(3, 32 * 10, 32 * 7, static_cast<float>(BusyParticles), 0, 0, gameController->level.Particles());
+  for (particleNodeType* node = gameController->level.ParticleChain->next.get(); node; node = node->next.get()) {
     static_cast<particleType*>(node)->fade = 0;
   }
-  for (int step = 0; step < 60; ++step) UpdateParticles();
+  for (int step = 0; step < 60; ++step) gameController->level.UpdateParticles();
 }
 
 inline void LightEveryCell() {
-  for (auto& column : CurrentMap->glow) column.fill(24);
+  for (auto& column : gameController->level.CurrentMap->glow) column.fill(24);
 }
 
 // Every cell a wall of one of the six looks, lit, with the ball resting in the
@@ -68,14 +68,14 @@ inline void MakeBusyLevel() {
   Resources::SelectBackground(2);
   soundManager = std::make_shared<SoundManager>();
   gameController = GameController::Create();
-  CurrentMap = std::make_shared<mapType>();
+  gameController->level.CurrentMap = std::make_shared<mapType>();
   for (int x = 0; x < board::Width; ++x) {
-    for (int y = 0; y < board::Height; ++y) CurrentMap->tiles[x][y] = tile::FirstWall + (x + y) % 6;
+    for (int y = 0; y < board::Height; ++y) gameController->level.CurrentMap->tiles[x][y] = tile::FirstWall + (x + y) % 6;
   }
-  CurrentMap->startX = board::Width / 2;
-  CurrentMap->startY = board::Height / 2;
-  CurrentMap->lockState = CurrentMap->lockInitial = {0, 1};
-  CurrentMap->Restart();
+  gameController->level.CurrentMap->startX = board::Width / 2;
+  gameController->level.CurrentMap->startY = board::Height / 2;
+  gameController->level.CurrentMap->lockState = gameController->level.CurrentMap->lockInitial = {0, 1};
+  gameController->level.CurrentMap->Restart();
   inGameButtons->tokenColumn->tokenState.fill(1);
   inGameButtons->tokenColumn->tokenAlpha.fill(1.0f);
   for (const auto& button : inGameButtons->buttons) {
@@ -91,15 +91,15 @@ inline void DrawPlayFrame() {
   using namespace platform;
   SetOrigin(32, 30);
   GameController::ResetDrawState();
-  GameController::DrawBackground();
-  DrawParticlesBehind(BoardOrigin, BoardOrigin);
+  gameController->DrawBackground();
+  DrawParticlesBehind(*gameController->level.ParticleChain, BoardOrigin, BoardOrigin);
   GameController::ResetDrawState();
-  CurrentMap->Draw(BoardOrigin, BoardOrigin, 1);
+  gameController->level.CurrentMap->Draw(BoardOrigin, BoardOrigin, 1);
   SetOrigin(0, 0);
   GameController::ResetDrawState();
   inGameButtons->Draw();
   SetOrigin(32, 30);
-  DrawParticlesInFront(BoardOrigin, BoardOrigin);
+  DrawParticlesInFront(*gameController->level.ParticleChain, BoardOrigin, BoardOrigin);
   SetOrigin(0, 0);
   Flip(0);
 }

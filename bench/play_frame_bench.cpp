@@ -30,14 +30,14 @@ std::filesystem::path gameFolder;
 void MakeShippedLevel(const std::filesystem::path& gameDir, int number) {
   const auto here = std::filesystem::current_path();
   std::filesystem::current_path(gameDir);
-  CurrentMap = mapType::Create(number);
+  gameController->level.CurrentMap = mapType::Create(number);
   std::filesystem::current_path(here);
-  CurrentMap->Restart();
-  ClearParticles();
-  CurrentMap->IntroSparkles();
+  gameController->level.CurrentMap->Restart();
+  gameController->level.ClearParticles();
+  gameController->level.CurrentMap->IntroSparkles(gameController->level.Particles());
   for (int step = 0; step < 120; ++step) {
-    CurrentMap->Update(1, 0);
-    UpdateParticles();
+    gameController->level.StepMap(PlayRequests{}, 1);
+    gameController->level.UpdateParticles();
   }
 }
 
@@ -67,8 +67,8 @@ void BM_BusyStep(benchmark::State& state) {
       state.ResumeTiming();
     }
     LightEveryCell();
-    CurrentMap->Update(1, 0);
-    UpdateParticles();
+    gameController->level.StepMap(PlayRequests{}, 1);
+    gameController->level.UpdateParticles();
   }
   ReportShareOfFrame(state, ProcessCpuSeconds() - start - offTheClock);
   state.counters["particles"] = static_cast<double>(BusyParticles);
@@ -81,7 +81,7 @@ void MeasureFrames(benchmark::State& state) {
   const int64_t callsBefore = DrawCallCount();
   const double start = ProcessCpuSeconds();
   for (auto _ : state) {
-    UpdateParticles();
+    gameController->level.UpdateParticles();
     DrawPlayFrame();
   }
   ReportShareOfFrame(state, ProcessCpuSeconds() - start);

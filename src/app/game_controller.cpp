@@ -3,7 +3,9 @@
 #include "app/frame_accumulator.h"
 #include "app/in_game_buttons.h"
 #include "app/in_game_input.h"
+#include "app/editor_keys.h"
 #include "app/journey_end.h"
+#include "app/level_finish.h"
 #include "app/token_column.h"
 #include "menus/instructions_menu.h"
 #include "menus/main_menu.h"
@@ -16,12 +18,9 @@
 #include "platform/diagnostics.h"
 #include "platform/graphics.h"
 #include "platform/input.h"
-#include "puzzle/flash.h"
-#include "puzzle/level_start.h"
 #include "puzzle/editor_mode.h"
-#include "puzzle/map.h"
+#include "puzzle/flash.h"
 #include "puzzle/map_solver.h"
-#include "puzzle/particles.h"
 #include "services/game_log.h"
 #include "services/options_file.h"
 #include "services/progress.h"
@@ -35,9 +34,9 @@ std::shared_ptr<GameController> gameController;
 namespace {
 
 // The editor's keys, under the bottom bar.
-void DrawEditorHelp() {
+void DrawEditorHelp(const mapType& map) {
   DrawText("(O)(U)Key (I)(Y)lock| (A)rt Style|Mouse: add\\remove walls| Plus\\Minus: End\\Start points", 0, 556);
-  DrawText("LVL " + std::to_string(CurrentMap->number) +
+  DrawText("LVL " + std::to_string(map.number) +
                ": (L)oad|(Enter)Save|randomi(Z)e|create (N)extmap|(1-9)Levelskip|(Square brackets)Move level",
            0, 570);
   DrawText("(Q) cycle key display mode", 0, 584);
@@ -45,11 +44,24 @@ void DrawEditorHelp() {
 
 }  // namespace
 
+GameController::GameController() {
+  level.listener = &events;
+  menuHost = this;
+}
+
+GameController::~GameController() {
+  if (menuHost == this) menuHost = nullptr;
+}
+
 std::shared_ptr<GameController> GameController::Create() { return std::make_shared<GameController>(); }
 
 void GameController::SetActiveScreen(int id) { activeScreen = id; }
 
 int GameController::GetActiveScreen() const { return activeScreen; }
+
+void GameController::Play() { runMode = 0; }
+
+void GameController::Quit() { runMode = 2; }
 
 void GameController::Start() {
   progress = Progress::Create(0);
@@ -122,17 +134,28 @@ void GameController::CreateScreens() {
   optionsMenu = OptionsMenu::Create();
   resetProfileMenu = ResetProfileMenu::Create();
   worldMap = WorldMap::Create();
+  ListenToWorldMap();
+}
+
+void GameController::ListenToWorldMap() {
+  worldMap->onClose = [this] {
+    if (!level.LevelStart) return;
+    Resources::SelectBackground(level.CurrentMap->artStyle);
+    inGameButtons->tokenColumn->Refresh();
+  };
 }
 
 void GameController::StartLevel(int n) {
   DebugLog("start at level " + std::to_string(n));
-  CurrentMap = mapType::Create(n);
-  gameLog->LevelBegin(CurrentMap->number);
-  NextMap = nullptr;
-  ClearParticles();
-  LevelStart = levelStartType::Create(0, 0, 0);
+  level.CurrentMap = mapType::Create(n);
+  OpenHintPage(n);
+  gameLog->LevelBegin(level.CurrentMap->number);
+  level.NextMap = nullptr;
+  level.ClearParticles();
+  StartHandOverAtRest(level);
   progress->SelectLevel(n);
-  LevelStart->Start();
+  Resources::SelectBackground(level.CurrentMap->artStyle);
+  level.LevelStart->Start(level);
   inGameButtons->tokenColumn->Refresh();
   worldMap->Hide();
   JourneyEnd::Abandon();
@@ -172,7 +195,8 @@ void GameController::PlayLoop() {
 
 void GameController::PlayStep() {
   Resources::WaitWhileInBackground(1);
-  LevelStart->Update();
+  level.StepHandOver();
+  inGameButtons->tokenColumn->Update();
   inGameButtons->Update();
   if (flash) flash->Update();
   if (popup) popup->Update(false);
@@ -184,9 +208,10 @@ void GameController::PlayStep() {
   // The world map takes no input while a hint page covers it.
   worldMap->Update(popupVisible);
   const int playerControl = !popupVisible && worldMap->state == 0 ? 1 : 0;
-  const int paused = worldMap->state != 0 ? 1 : 0;
-  CurrentMap->Update(playerControl, paused);
-  UpdateParticles();
+  level.StepMap(InputState::Requests(), playerControl);
+  // Last: an editor key may start another level and replace this map.
+  UpdateEditorKeys(*this, playerControl);
+  level.UpdateParticles();
   saveNotice.Update();
 }
 
@@ -194,18 +219,18 @@ void GameController::DrawPlayFrame() {
   SetOrigin(32, 30);
   ResetDrawState();
   DrawBackground();
-  DrawParticlesBehind(47, 47);
+  DrawParticlesBehind(*level.ParticleChain, 47, 47);
   ResetDrawState();
-  if (NextMap) NextMap->Draw(47, 47, 0);
-  CurrentMap->Draw(47, 47, 1);
+  if (level.NextMap) level.NextMap->Draw(47, 47, 0);
+  level.CurrentMap->Draw(47, 47, 1);
   const bool editing = EditorMode == 1 && MapSolver;
-  if (editing) MapSolver->DrawOverlay(47, 47);
+  if (editing) MapSolver->DrawOverlay(*level.CurrentMap, 47, 47);
   SetOrigin(0, 0);
   ResetDrawState();
   inGameButtons->Draw();
-  if (editing) DrawEditorHelp();
+  if (editing) DrawEditorHelp(*level.CurrentMap);
   SetOrigin(32, 30);
-  DrawParticlesInFront(47, 47);
+  DrawParticlesInFront(*level.ParticleChain, 47, 47);
   SetOrigin(0, 0);
   ResetDrawState();
   if (flash) flash->Draw();
@@ -214,10 +239,10 @@ void GameController::DrawPlayFrame() {
   saveNotice.Draw();
 }
 
-void GameController::DrawBackground() {
+void GameController::DrawBackground() const {
   if (!currentBackground) return;
   if (backgroundScrolls == 1) {
-    TileImage(currentBackground, static_cast<float>(ScrollTotalX), static_cast<float>(ScrollTotalY), 0);
+    TileImage(currentBackground, static_cast<float>(level.ScrollTotalX), static_cast<float>(level.ScrollTotalY), 0);
   } else {
     TileImage(currentBackground, 31, 0, 0);
   }

@@ -5,23 +5,36 @@
 #include <memory>
 #include <vector>
 
+#include "app/play_events.h"
 #include "app/save_notice.h"
+#include "menus/menu_host.h"
+#include "puzzle/level_state.h"
 
 class MenuScreen;
 struct flashType;
 
-class GameController {
+class GameController : public MenuHost {
  public:
+  GameController();
+  ~GameController() override;
+  GameController(const GameController&) = delete;
+  GameController& operator=(const GameController&) = delete;
+
   int runMode = 1;  // 0 play, 1 menus, 2 quit
   int activeScreen = 0;
   std::shared_ptr<MenuScreen> popup;
   std::shared_ptr<flashType> flash;
   // Over both loops: a save that did not reach the disk.
   SaveNotice saveNotice;
+  // The level being played; its events come to `events`.
+  LevelState level;
+  PlayEvents events{*this};
 
   static std::shared_ptr<GameController> Create();
-  void SetActiveScreen(int id);
-  int GetActiveScreen() const;
+  void SetActiveScreen(int id) override;
+  int GetActiveScreen() const override;
+  void Play() override;
+  void Quit() override;
   void Run();
   static std::vector<MenuScreen*> Menus();
   // The normal end: the session log closed, progress whose last save failed
@@ -29,10 +42,10 @@ class GameController {
   // the last picture of the loop left (0 play, 1 menus) before the game ends.
   void Shutdown(int lastLoop);
   void Start();
-  static void CreateScreens();
-  static void StartLevel(int n);
+  void CreateScreens();
+  void StartLevel(int n) override;
   void PlayLoop();
-  static void DrawBackground();
+  void DrawBackground() const;
   void MenuLoop();
   static void ResetDrawState();
 
@@ -44,6 +57,9 @@ class GameController {
   // After each flip of either loop: a close request quits; Alt+Enter or F11
   // switches between window and full screen, as the options' box does.
   void HandleWindowRequests();
+  // The world map, closing over a level, hands back the art style it kept
+  // waiting and the tokens; made with the screens.
+  void ListenToWorldMap();
 
  private:
   // Until the notice has faded, or a key, a click or a second close request.

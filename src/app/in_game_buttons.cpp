@@ -1,5 +1,6 @@
 #include "app/in_game_buttons.h"
 
+#include "app/game_controller.h"
 #include "app/in_game_input.h"
 #include "app/token_column.h"
 #include "menus/mouse_button.h"
@@ -43,7 +44,8 @@ std::shared_ptr<InGameButtons> InGameButtons::Create() {
 }
 
 void InGameButtons::Update() {
-  if (CurrentMap && CurrentMap->ball) CurrentMap->ball->hoverDirection = 0;
+  const std::shared_ptr<mapType>& map = gameController->level.CurrentMap;
+  if (map && map->ball) map->ball->hoverDirection = 0;
   for (const auto& button : buttons) {
     button->Update();
     button->TrackMouse(pointerX, pointerY);
@@ -52,13 +54,14 @@ void InGameButtons::Update() {
 }
 
 void InGameButtons::UpdateHoverArrow() {
-  if (!CurrentMap || !CurrentMap->ball) return;
-  const int column = mapType::MouseCellX();
-  const int row = mapType::MouseCellY();
-  const int dx = column - CurrentMap->ball->cellX;
-  const int dy = row - CurrentMap->ball->cellY;
+  const std::shared_ptr<mapType>& map = gameController->level.CurrentMap;
+  if (!map || !map->ball) return;
+  const int column = InputState::PointerCellX();
+  const int row = InputState::PointerCellY();
+  const int dx = column - map->ball->cellX;
+  const int dy = row - map->ball->cellY;
   if (InputState::IsMouseIdle() || column < 0 || column > 19 || row < 0 || row > 13 || (dx == 0 && dy == 0)) return;
-  CurrentMap->ball->hoverDirection = DirectionToward(dx, dy);
+  map->ball->hoverDirection = DirectionToward(dx, dy);
 }
 
 void InGameButtons::Draw() {
@@ -75,6 +78,7 @@ int InGameButtons::ButtonAt(int x, int y) const {
   for (int i = 0; i < buttonCount; ++i) {
     if (buttons[i]->Contains(x, y)) return i + indexBase;
   }
-  if (CurrentMap && CurrentMap->TileKind(mapType::MouseCellX(), mapType::MouseCellY()) != -2) return 8;
+  const std::shared_ptr<mapType>& map = gameController->level.CurrentMap;
+  if (map && map->TileKind(InputState::PointerCellX(), InputState::PointerCellY()) != -2) return 8;
   return -1;
 }

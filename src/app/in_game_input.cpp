@@ -1,10 +1,11 @@
 #include "app/in_game_input.h"
 
+#include "app/game_controller.h"
 #include "app/in_game_buttons.h"
 #include "platform/diagnostics.h"
 #include "platform/input.h"
 #include "puzzle/ball.h"
-#include "puzzle/map.h"
+#include "puzzle/level_state.h"
 
 using namespace platform;
 
@@ -62,7 +63,8 @@ void InputState::Poll() {
   // A click on the board moves the ball the way its arrow points, and nothing
   // else is read in this poll.
   if (action == kBoardAction) {
-    if (CurrentMap && CurrentMap->ball) RequestDirection(CurrentMap->ball->hoverDirection);
+    const LevelState& level = gameController->level;
+    if (level.CurrentMap && level.CurrentMap->ball) RequestDirection(level.CurrentMap->ball->hoverDirection);
     return;
   }
 
@@ -119,3 +121,18 @@ void InputState::ClearRequests() {
   requestSkip = 0;
   requestMenu = 0;
 }
+
+PlayRequests InputState::Requests() {
+  PlayRequests requests;
+  requests.up = requestUp != 0;
+  requests.down = requestDown != 0;
+  requests.left = requestLeft != 0;
+  requests.right = requestRight != 0;
+  requests.restart = requestRestart != 0;
+  requests.skip = requestSkip != 0;
+  return requests;
+}
+
+int InputState::PointerCellX() { return (pointerX - 64) / board::CellSize; }
+
+int InputState::PointerCellY() { return (pointerY - 64) / board::CellSize; }

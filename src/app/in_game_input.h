@@ -16,6 +16,8 @@ extern int previousPointerY;
 extern int stillCount;
 extern int mouseIdle;
 
+struct PlayRequests;
+
 class InputState {
  public:
   // More polls than this without the pointer moving make it idle.
@@ -27,4 +29,10 @@ class InputState {
   // Clears the requests and forgets keys pressed so far.
   static void ResetInput();
   static void ClearRequests();
+  // The requests of play, as the level's step takes them.
+  static PlayRequests Requests();
+  // The board cell under the pointer as of the last poll; the board's cell 0
+  // starts 64 pixels in, and the division truncates toward zero like the rest of the game.
+  static int PointerCellX();
+  static int PointerCellY();
 };

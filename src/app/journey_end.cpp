@@ -28,7 +28,7 @@ void JourneyEnd::Update() {
     gameController->popup->Show();
   } else if (stage == Stage::Page && (!gameController->popup || gameController->popup->state == MenuScreen::Hidden)) {
     stage = Stage::None;
-    GameController::StartLevel(progress->FirstUnsolvedLevel(levels::Last));
+    gameController->StartLevel(progress->FirstUnsolvedLevel(levels::Last));
     gameController->runMode = 1;
   }
 }

@@ -1,6 +1,6 @@
 #include "menus/main_menu.h"
 
-#include "app/game_controller.h"
+#include "menus/menu_host.h"
 #include "menus/instructions_menu.h"
 #include "menus/options_menu.h"
 #include "menus/reset_profile_menu.h"
@@ -27,7 +27,7 @@ void MainMenu::Setup() {
 void MainMenu::HandleInput() {
   // With nothing highlighted (the pointer off the buttons) the first arrow,
   // Enter or Space highlights Play and does nothing more: the press is used up.
-  if (noSelection == 1 && gameController->GetActiveScreen() == screenId &&
+  if (noSelection == 1 && menuHost->GetActiveScreen() == screenId &&
       (KeyHit(40) || KeyHit(38) || KeyHit(37) || KeyHit(39) || KeyDown(13) || KeyDown(32))) {
     Select(Play);
     FlushKeys();
@@ -39,7 +39,7 @@ void MainMenu::Activate(bool) {
   switch (selected) {
     case Play:
       CloseSubmenus(true);
-      gameController->runMode = 0;
+      menuHost->Play();
       break;
     case Instructions:
       CloseSubmenus(false);
@@ -51,7 +51,7 @@ void MainMenu::Activate(bool) {
       break;
     case Quit:
       CloseSubmenus(false);
-      gameController->runMode = 2;
+      menuHost->Quit();
       break;
     default:
       break;

@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "app/game_controller.h"
+#include "menus/menu_host.h"
 #include "platform/clock.h"
 #include "platform/diagnostics.h"
 #include "platform/input.h"
@@ -98,20 +98,20 @@ void MenuScreen::Show() {
     state = FadingIn;  // the fade goes on from where it stands
     if (playOpenSound == 1) soundManager->PlayPageTurn();
   }
-  gameController->SetActiveScreen(screenId);
+  menuHost->SetActiveScreen(screenId);
   inputBlocked = 0;
 }
 
 void MenuScreen::Close() {
   if (state != FadingIn && state != Shown) return;
   state = FadingOut;
-  gameController->SetActiveScreen(0);
+  menuHost->SetActiveScreen(0);
 }
 
 void MenuScreen::Hide() {
   state = Hidden;
   fade = 0;
-  gameController->SetActiveScreen(0);
+  menuHost->SetActiveScreen(0);
 }
 
 void MenuScreen::Update(bool inputSuppressed) {
@@ -128,7 +128,7 @@ void MenuScreen::Update(bool inputSuppressed) {
 }
 
 void MenuScreen::HandleInput() {
-  if (gameController->GetActiveScreen() == screenId) {
+  if (menuHost->GetActiveScreen() == screenId) {
     if (KeyHit(27)) Cancel();
     // A press moves at once; Down is looked at before Up.
     if (KeyHit(40)) {

@@ -1,6 +1,6 @@
 #include "menus/reset_profile_menu.h"
 
-#include "app/game_controller.h"
+#include "menus/menu_host.h"
 #include "menus/main_menu.h"
 #include "menus/options_menu.h"
 #include "menus/screens.h"
@@ -38,7 +38,7 @@ void ResetProfileMenu::Answer(int choice) {
   if (choice == Yes) {
     progress->ResetProgress();
     // The first level waits behind the menus, as after a fresh start.
-    GameController::StartLevel(0);
+    menuHost->StartLevel(0);
     gameLog->AddOptionRecord(OptionLogRecord::ProfileReset, OptionChangeTime(), 0, 1);
   }
   Close();

@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "menus/world_route.h"
-#include "puzzle/level_start.h"
 #include "puzzle/particles.h"
 #include "services/progress.h"
 #include "services/resources.h"
@@ -57,7 +56,7 @@ void WorldMap::ShowWholeRoad() {
 void WorldMap::Close() {
   fade = static_cast<int>(fade * 1.5);
   MenuScreen::Close();
-  if (LevelStart) LevelStart->ResumeAfterMap();
+  if (onClose) onClose();
 }
 
 void WorldMap::Update(bool inputSuppressed) {
@@ -118,13 +117,13 @@ void WorldMap::AdvancePath() {
   for (double pos = phase * DotSpacing; pos < drawnLength; pos += DotSpacing) {
     if (!reach(pos)) break;
     const SplinePoint p = PointAt((pos - before) / path[k].length, path[k]);
-    Emit(DotParticle, static_cast<float>(p.x), static_cast<float>(p.y), 1.0f, -1, -1, particles);
+    Emit(DotParticle, static_cast<float>(p.x), static_cast<float>(p.y), 1.0f, -1, -1, ParticleSink{*particles});
   }
   if (drawnLength > 0) {
     reach(drawnLength);
     const double u = std::min((drawnLength - before) / path[k].length, 1.0);
     const SplinePoint p = PointAt(u, path[k]);
-    Emit(HeadParticle, static_cast<float>(p.x), static_cast<float>(p.y), 1.0f, -1, -1, particles);
+    Emit(HeadParticle, static_cast<float>(p.x), static_cast<float>(p.y), 1.0f, -1, -1, ParticleSink{*particles});
     headX = p.x;
     headY = p.y;
   }

@@ -6,6 +6,7 @@
 // head are particles of the map's own chain.
 
 #include <array>
+#include <functional>
 #include <memory>
 
 #include "menus/popup_screen.h"
@@ -26,6 +27,8 @@ class WorldMap : public PopupScreen {
   std::array<SplineType, PieceCount> path;
   int segmentLength = 117;  // path length for one completed group
   bool wholeRoad = false;   // the journey is over: the path runs to its end
+  // Called as the map starts to close over a level, for the game to pick up where it left off.
+  std::function<void()> onClose;
 
   // Groups already completed appear at once; only later ones grow.
   static std::shared_ptr<WorldMap> Create();

@@ -20,12 +20,12 @@ void ballType::SetPosition(int x, int y) {
   direction = direction::None;
 }
 
-int ballType::CanMove() const {
+int ballType::CanMove(const mapType& map) const {
   switch (direction) {
-    case direction::Up: return CurrentMap->CanEnter(cellX, cellY - 1);
-    case direction::Right: return CurrentMap->CanEnter(cellX + 1, cellY);
-    case direction::Down: return CurrentMap->CanEnter(cellX, cellY + 1);
-    case direction::Left: return CurrentMap->CanEnter(cellX - 1, cellY);
+    case direction::Up: return map.CanEnter(cellX, cellY - 1);
+    case direction::Right: return map.CanEnter(cellX + 1, cellY);
+    case direction::Down: return map.CanEnter(cellX, cellY + 1);
+    case direction::Left: return map.CanEnter(cellX - 1, cellY);
     default: return 0;
   }
 }

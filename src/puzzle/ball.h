@@ -7,6 +7,10 @@
 
 #include "platform/graphics.h"
 
+struct LevelState;
+struct PlayRequests;
+struct mapType;
+
 struct ballType {
   int cellX = 1, cellY = 1;
   int subX = 0, subY = 0;  // -2..2, at most one of them non-zero
@@ -17,16 +21,17 @@ struct ballType {
 
   static std::shared_ptr<ballType> Create();
   void SetPosition(int x, int y);
+  // origin: where the board's cell 0 lies on screen, the map's scroll included.
   void Draw(int originX, int originY);
   void DrawArrow(int x, int y);
-  // Lights the eight cells around the ball on the current map.
-  void LightNeighbours();
-  // One step of play. playerControl 0 ignores the requests; paused has no effect on play.
-  void Update(int playerControl, int paused);
-  void Solved();
+  // Lights the eight cells around the ball on its map.
+  void LightNeighbours(mapType& map);
+  // One step of play on the level's current map. playerControl 0 ignores the requests.
+  void Update(LevelState& level, const PlayRequests& requests, int playerControl);
+  void Solved(LevelState& level);
   // Gives up the level: nothing on the last level.
-  void Skip();
-  int CanMove() const;
+  void Skip(LevelState& level);
+  int CanMove(const mapType& map) const;
   void GoDown();
   void GoUp();
   void GoLeft();

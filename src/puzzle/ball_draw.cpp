@@ -7,15 +7,12 @@
 
 using namespace platform;
 
-// The ball always rides on the current map, whichever map draws it. It is
-// painted over the floor, its dark rim parting it from light floors, where
+// The ball is painted over the floor, its dark rim parting it from light floors, where
 // added light would melt into them; the arrow is added as light, and that
 // blend is left set for the caller to reset.
 void ballType::Draw(int originX, int originY) {
-  const int mapX = CurrentMap ? CurrentMap->OffsetX() : 0;
-  const int mapY = CurrentMap ? CurrentMap->OffsetY() : 0;
-  const int bx = mapX + PixelX() + originX;
-  const int by = mapY + PixelY() + originY;
+  const int bx = PixelX() + originX;
+  const int by = PixelY() + originY;
   SetRotation(static_cast<float>(spin));
   SetBlend(AlphaBlend);
   DrawImage(ballImage, static_cast<float>(bx), static_cast<float>(by), 0);

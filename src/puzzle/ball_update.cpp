@@ -1,17 +1,10 @@
 // One step of the ball: rolling a third of a cell, or resting on a cell centre
 // where it may finish, fall off, teleport, use a key or take a new direction.
 
-#include "app/game_controller.h"
-#include "app/in_game_input.h"
 #include "platform/diagnostics.h"
 #include "platform/random.h"
 #include "puzzle/ball.h"
-#include "puzzle/flash.h"
-#include "puzzle/level_start.h"
-#include "puzzle/map.h"
-#include "puzzle/particles.h"
-#include "services/game_log.h"
-#include "services/sound_manager.h"
+#include "puzzle/level_state.h"
 
 namespace {
 
@@ -19,15 +12,15 @@ constexpr int TrailParticle = 3;
 constexpr int BurstParticle = 4;
 
 // Falling off the board or asking to restart: a white flash and the level as it began.
-void RestartEffect() {
-  soundManager->PlayRestart();
-  gameController->flash = flashType::Create(0.06f, 1.0f);
-  CurrentMap->Restart();
+void RestartEffect(LevelState& level) {
+  level.listener->PlaySound(LevelSound::Restart);
+  level.listener->RestartFlash();
+  level.Restart();
 }
 
 // A sparkle at a resting ball, every other step on average.
-void MaybeSparkle(const ballType& ball) {
-  if (platform::Rand(0, 1) == 1) Emit(TrailParticle, ball.PixelX(), ball.PixelY(), 1.0f, 0, 0);
+void MaybeSparkle(const LevelState& level, const ballType& ball) {
+  if (platform::Rand(0, 1) == 1) Emit(TrailParticle, ball.PixelX(), ball.PixelY(), 1.0f, 0, 0, level.Particles());
 }
 
 // Sub-steps run -2..2; the third one lands on the next cell's centre.
@@ -41,43 +34,48 @@ void AdvanceSubStep(int& sub, int& cell, int step) {
 
 }  // namespace
 
-void ballType::Update(int playerControl, int /*paused*/) {
+void ballType::Update(LevelState& level, const PlayRequests& requests, int playerControl) {
+  mapType& map = *level.CurrentMap;
   spin += 1;
-  LightNeighbours();
+  LightNeighbours(map);
 
   // While the board scrolls to the next level the ball only sparkles.
-  if (LevelStart && LevelStart->IsPending()) {
-    MaybeSparkle(*this);
+  if (level.LevelStart && level.LevelStart->IsPending()) {
+    MaybeSparkle(level, *this);
     return;
   }
 
   int stop = 0;
   int reachedExit = 0;
   if (subX == 0 && subY == 0) {
-    const int kind = CurrentMap->TileKind(cellX, cellY);
+    const int kind = map.TileKind(cellX, cellY);
     if (kind == tilekind::Exit) {
       reachedExit = 1;
       stop = 1;
     } else if (kind == tilekind::OffGrid) {
       stop = 1;
-      RestartEffect();
+      RestartEffect(level);
     } else if (kind == tilekind::Teleport) {
       // The ball leaves the partner in the same direction in this same step,
       // without asking whether the first cell after it may be entered.
       platform::DebugLog("Teleport");
-      CurrentMap->Teleport(*this);
-    } else if (direction == direction::None || CanMove() == 0) {
+      level.listener->PlaySound(LevelSound::Teleport);
+      map.Teleport(*this);
+    } else if (direction == direction::None || CanMove(map) == 0) {
       stop = 1;
     }
-    if (kind == tilekind::Key) CurrentMap->UseKey(cellX, cellY);
+    if (kind == tilekind::Key) {
+      if (const int lock = map.UseKey(cellX, cellY); lock != 0)
+        level.listener->PlaySound(lock > 0 ? LevelSound::LockOpened : LevelSound::LockClosed);
+    }
   }
 
-  if (requestRestart != 0 && playerControl == 1) {
-    RestartEffect();
+  if (requests.restart && playerControl == 1) {
+    RestartEffect(level);
     return;
   }
-  if (requestSkip != 0 && playerControl == 1) {
-    Skip();
+  if (requests.skip && playerControl == 1) {
+    Skip(level);
     return;
   }
 
@@ -89,42 +87,39 @@ void ballType::Update(int playerControl, int /*paused*/) {
       case direction::Right: AdvanceSubStep(subX, cellX, 1); break;
       default: break;
     }
-    Emit(TrailParticle, PixelX(), PixelY(), 2.0f, 0, 0);
-    soundManager->RampBallVolume(4);
+    Emit(TrailParticle, PixelX(), PixelY(), 2.0f, 0, 0, level.Particles());
+    level.listener->RampBallVolume(4);
     return;
   }
 
-  MaybeSparkle(*this);
-  soundManager->RampBallVolume(-1);
+  MaybeSparkle(level, *this);
+  level.listener->RampBallVolume(-1);
   if (reachedExit == 1) {
-    soundManager->RampBallVolume(-10);
-    Solved();
+    level.listener->RampBallVolume(-10);
+    Solved(level);
     return;
   }
   direction = direction::None;
   if (playerControl != 1) return;
-  if (requestUp != 0) {
+  if (requests.up) {
     GoUp();
-  } else if (requestLeft != 0) {
+  } else if (requests.left) {
     GoLeft();
-  } else if (requestRight != 0) {
+  } else if (requests.right) {
     GoRight();
-  } else if (requestDown != 0) {
+  } else if (requests.down) {
     GoDown();
   }
 }
 
-void ballType::Solved() {
-  Emit(BurstParticle, cellX * board::CellSize, cellY * board::CellSize, 30.0f, 0, 0);
-  InputState::ResetInput();
-  gameLog->LevelEnd(1);
-  CurrentMap->Finish(1);
+void ballType::Solved(LevelState& level) {
+  Emit(BurstParticle, cellX * board::CellSize, cellY * board::CellSize, 30.0f, 0, 0, level.Particles());
+  level.listener->LevelEnded(true);
 }
 
-void ballType::Skip() {
-  if (CurrentMap->number == levels::Last) return;
-  Emit(BurstParticle, CurrentMap->exitX * board::CellSize, CurrentMap->exitY * board::CellSize, 5.0f, 0, 0);
-  InputState::ResetInput();
-  gameLog->LevelEnd(2);
-  CurrentMap->Finish(0);
+void ballType::Skip(LevelState& level) {
+  const mapType& map = *level.CurrentMap;
+  if (map.number == levels::Last) return;
+  Emit(BurstParticle, map.exitX * board::CellSize, map.exitY * board::CellSize, 5.0f, 0, 0, level.Particles());
+  level.listener->LevelEnded(false);
 }

@@ -1,6 +1,8 @@
 #pragma once
 // The board every level shares, and the meaning of the tile codes in its cells.
 
+#include "services/level_numbers.h"
+
 namespace board {
 
 constexpr int Width = 20;
@@ -53,10 +55,3 @@ constexpr int Left = 4;
 
 }  // namespace direction
 
-// Levels are numbered 0-80 in groups of five; each group has its own art style.
-namespace levels {
-
-constexpr int Last = 80;
-constexpr int GroupSize = 5;
-
-}  // namespace levels

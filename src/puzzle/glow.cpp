@@ -26,7 +26,7 @@ void mapType::DecayGlow() {
   }
 }
 
-void ballType::LightNeighbours() {
+void ballType::LightNeighbours(mapType& map) {
   struct Neighbour {
     int dx, dy, ring;
   };
@@ -36,6 +36,6 @@ void ballType::LightNeighbours() {
   for (const Neighbour& n : neighbours) {
     const int x = cellX + n.dx;
     const int y = cellY + n.dy;
-    if (CurrentMap->TileKind(x, y) != tilekind::OffGrid) CurrentMap->Glow(x, y, n.ring);
+    if (map.TileKind(x, y) != tilekind::OffGrid) map.Glow(x, y, n.ring);
   }
 }

@@ -28,23 +28,23 @@ constexpr std::array<ParticleColour, 5> PairColours = {{
     {170, 110, 255},  // violet
 }};
 
-void Pool(int x, int y) {
-  Emit(PoolParticle, static_cast<float>(x), static_cast<float>(y), 1.0f, 0, 0);
+void Pool(const ParticleSink& sink, int x, int y) {
+  Emit(PoolParticle, static_cast<float>(x), static_cast<float>(y), 1.0f, 0, 0, sink);
 }
 
 }  // namespace
 
-void mapType::IntroSparkles() {
+void mapType::IntroSparkles(const ParticleSink& sink) {
   // The editor shows every level it arrives at already solved.
-  if (EditorMode == 1 && MapSolver) MapSolver->Solve();
+  if (EditorMode == 1 && MapSolver) MapSolver->Solve(*this);
   const int cell = board::CellSize;
   if (exitX >= 0 && exitY >= 0) {
     const int cx = cell * exitX, cy = cell * exitY;
-    Pool(cx, cy);
+    Pool(sink, cx, cy);
     for (int i = 0; i < ExitRingBeads; ++i) {
       const double angle = 2 * Pi * i / ExitRingBeads;
       Emit(ExitRingParticle, static_cast<float>(cx + ExitRingRadius * std::cos(angle)),
-           static_cast<float>(cy + ExitRingRadius * std::sin(angle)), 1.0f, cx, cy);
+           static_cast<float>(cy + ExitRingRadius * std::sin(angle)), 1.0f, cx, cy, sink);
     }
   }
   for (int x = 0; x < board::Width; ++x) {
@@ -52,8 +52,8 @@ void mapType::IntroSparkles() {
       // By code, not by kind: an unknown code 4 answers the teleport kind but is no teleport.
       const int code = tiles[x][y];
       if (code >= tile::FirstTeleport && code <= tile::LastTeleport) {
-        Pool(cell * x, cell * y);
-        Emit(TeleportSwirlParticle, static_cast<float>(cell * x), static_cast<float>(cell * y), 1.0f, 0, 0, nullptr,
+        Pool(sink, cell * x, cell * y);
+        Emit(TeleportSwirlParticle, static_cast<float>(cell * x), static_cast<float>(cell * y), 1.0f, 0, 0, sink,
              PairColours[(code - tile::FirstTeleport) / 2]);
       }
     }

@@ -8,7 +8,6 @@
 #include "puzzle/key_state.h"
 #include "puzzle/map.h"
 #include "puzzle/teleport_pairs.h"
-#include "services/sound_manager.h"
 
 namespace {
 
@@ -33,23 +32,25 @@ int mapType::CanEnter(int x, int y, const keyStateType* snapshot) const {
   return lockInitial[c] == 1 ? 0 : 1;
 }
 
-void mapType::UseKey(int x, int y) {
+int mapType::UseKey(int x, int y) {
   // Unknown codes can share a kind's number (code 5 answers as a key): only the
   // real key codes name a lock colour.
-  if (TileKind(x, y) != tilekind::Key) return;
+  if (TileKind(x, y) != tilekind::Key) return 0;
   const int code = tiles[x][y];
-  if (code < tile::FirstKey || code > tile::LastKey) return;
+  if (code < tile::FirstKey || code > tile::LastKey) return 0;
   const int c = code - tile::FirstKey;
-  if (lockState[c] == Changing) return;
+  if (lockState[c] == Changing) return 0;
   if (lockState[c] == Closed && lockInitial[c] == 0) {
     platform::DebugLog("Opened " + platform::Str(code));
     lockState[c] = Changing;
-    soundManager->PlayLockOpened();
-  } else if (lockState[c] == Open && lockInitial[c] == 1) {
+    return 1;
+  }
+  if (lockState[c] == Open && lockInitial[c] == 1) {
     platform::DebugLog("Closed " + platform::Str(code));
     lockState[c] = Changing;
-    soundManager->PlayLockClosed();
+    return -1;
   }
+  return 0;
 }
 
 void mapType::UpdateLocks() {
@@ -64,7 +65,6 @@ void mapType::UpdateLocks() {
 
 void mapType::Teleport(ballType& ball) {
   if (TileKind(ball.cellX, ball.cellY) != tilekind::Teleport) return;
-  soundManager->PlayTeleport();
   MoveBallToCode(ball, TeleportPartner(tiles[ball.cellX][ball.cellY]));
 }
 

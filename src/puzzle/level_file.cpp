@@ -2,14 +2,10 @@
 
 #include <filesystem>
 
-#include "app/game_controller.h"
-#include "menus/tutorial_page.h"
 #include "platform/diagnostics.h"
 #include "platform/stream.h"
 #include "platform/text.h"
-#include "puzzle/editor_mode.h"
 #include "puzzle/map.h"
-#include "services/progress.h"
 
 using platform::Str;
 
@@ -31,20 +27,6 @@ std::string BackupPath(int number) { return ProgramFolder() + "\\! map backups\\
 }  // namespace levelfile
 
 namespace {
-
-// The hint page of a level opens the first time the level is entered.
-void OpenHintPage(int number) {
-  if (!gameController) return;
-  const auto& pages = Progress::tutorialForLevel;
-  const bool hasPage = EditorMode == 0 && number >= 0 && number < static_cast<int>(pages.size());
-  if (hasPage && progress && progress->MarkTutorialSeen(pages[number]) == 1) {
-    platform::DebugLog("hint shown");
-    gameController->popup = TutorialPage::Create(pages[number]);
-    gameController->popup->Show();
-  } else {
-    gameController->popup = nullptr;
-  }
-}
 
 // The next level's origin always lies on the board, or the hand-over would
 // scroll for hours (or overflow) on a damaged file.
@@ -68,7 +50,6 @@ void mapType::Load() {
       file->ReadInt();
     }
     if (number >= 0) artStyle = number / 5;
-    OpenHintPage(number);
 
     for (int x = 0; x < board::Width; ++x) {
       for (int y = 0; y < board::Height; ++y) {

@@ -6,6 +6,9 @@
 
 #include <memory>
 
+struct LevelState;
+struct mapType;
+
 struct levelStartType {
   int targetX = 0, targetY = 0;  // pixel offset the current map scrolls to
   int pending = 0;               // 1 until a finished level has handed over
@@ -15,17 +18,11 @@ struct levelStartType {
   // finishing 1: after a finished level; 0: a level started directly.
   static std::shared_ptr<levelStartType> Create(int dx, int dy, int finishing);
   // Keeps the finished board still, the ball resting, until a level is started.
-  static std::shared_ptr<levelStartType> Hold();
+  static std::shared_ptr<levelStartType> Hold(const mapType& current);
   int IsPending() const;
-  void Update();
-  // After the world map closes: the art style it kept waiting, and the tokens.
-  void ResumeAfterMap();
-  void Swap();
-  void Start();
-  void ScrollAll(int dx, int dy);
+  // One step of the scroll; the last one swaps the maps and starts the next level.
+  void Update(LevelState& level);
+  void Swap(LevelState& level);
+  void Start(LevelState& level);
+  void ScrollAll(LevelState& level, int dx, int dy);
 };
-
-extern std::shared_ptr<levelStartType> LevelStart;
-// Every scroll step ever made, from 63; the scrolling background follows it.
-extern int ScrollTotalX;
-extern int ScrollTotalY;

@@ -1,17 +1,20 @@
 #include "puzzle/map.h"
 
-#include "app/in_game_input.h"
 #include "platform/random.h"
+#include "puzzle/ball.h"
 #include "puzzle/map_solver.h"
-
-std::shared_ptr<mapType> CurrentMap;
-std::shared_ptr<mapType> NextMap;
 
 std::shared_ptr<mapType> mapType::Create(int number) {
   auto map = std::make_shared<mapType>();
   map->number = number;
   map->Load();
   return map;
+}
+
+std::shared_ptr<mapType> mapType::Copy() const {
+  auto copy = std::make_shared<mapType>(*this);
+  if (ball) copy->ball = std::make_shared<ballType>(*ball);
+  return copy;
 }
 
 void mapType::Scroll(int dx, int dy) {
@@ -43,7 +46,7 @@ void mapType::SetTile(int x, int y, int type) {
       tiles[x][y] = type;
       break;
   }
-  if (MapSolver) MapSolver->Solve();
+  if (MapSolver) MapSolver->Solve(*this);
 }
 
 int mapType::RandomWallCode() const { return platform::Rand(wallMin, wallMax); }
@@ -78,9 +81,3 @@ int mapType::TileKind(int x, int y) const {
   if (code >= tile::FirstKey && code <= tile::LastKey) return tilekind::Key;
   return code;
 }
-
-// The pointer is read from the last input poll; the board's cell 0 starts 64
-// pixels in, and the division truncates toward zero like the rest of the game.
-int mapType::MouseCellX() { return (pointerX - 64) / board::CellSize; }
-
-int mapType::MouseCellY() { return (pointerY - 64) / board::CellSize; }

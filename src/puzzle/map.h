@@ -2,7 +2,7 @@
 // One level in memory: its grid of tile codes, start and exit, lock colours,
 // the glow the ball leaves behind, its drawing offset while the board scrolls
 // and where it lies relative to the level before it. Files: level_file.cpp
-// (load and save), keys_locks_teleports.cpp, glow.cpp, map_finish.cpp.
+// (load and save), keys_locks_teleports.cpp, glow.cpp, map_draw.cpp.
 
 #include <array>
 #include <memory>
@@ -11,6 +11,7 @@
 
 struct ballType;
 struct keyStateType;
+struct ParticleSink;
 
 using TileGrid = std::array<std::array<int, board::Height>, board::Width>;  // [x][y]
 
@@ -44,9 +45,11 @@ struct mapType {
   void SetTile(int x, int y, int type);
   int RandomWallCode() const;
   void Load();
-  void IntroSparkles();
-  // Locks back to how they start, requests cleared, the ball on the start.
+  void IntroSparkles(const ParticleSink& sink);
+  // Locks back to how they start, the ball on the start.
   void Restart();
+  // A copy with a ball of its own.
+  std::shared_ptr<mapType> Copy() const;
   // quick: over the level's own file after a backup copy; otherwise where the
   // player chooses. A file that cannot be created stops the program.
   void Save(int quick);
@@ -65,16 +68,8 @@ struct mapType {
   int TileKind(int x, int y) const;
   // May the ball enter the cell? Lock colours come from the snapshot when given.
   int CanEnter(int x, int y, const keyStateType* snapshot = nullptr) const;
-  void UseKey(int x, int y);
-  // solved 1: the ball reached the exit; 0: the level was skipped.
-  void Finish(int solved);
-  void Update(int playerControl, int paused);
+  // A key under the ball: 1 when its lock starts opening, -1 closing, 0 neither.
+  int UseKey(int x, int y);
   void UpdateLocks();
-  static int MouseCellX();
-  static int MouseCellY();
   void DecayGlow();
 };
-
-// The level being played, and the one scrolling in after it was finished.
-extern std::shared_ptr<mapType> CurrentMap;
-extern std::shared_ptr<mapType> NextMap;

@@ -265,5 +265,5 @@ void mapType::Draw(int originX, int originY, int withGlow) {
   SetBlend(AlphaBlend);
   SetAlpha(1.0f);
   SetColor(255, 255, 255);
-  if (ball) ball->Draw(originX, originY);
+  if (ball) ball->Draw(originX + OffsetX(), originY + OffsetY());
 }

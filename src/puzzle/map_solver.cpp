@@ -69,7 +69,7 @@ void mapSolverType::CycleShownState() {
 
 std::shared_ptr<mapSolverType> mapSolverType::Create() { return std::make_shared<mapSolverType>(); }
 
-void mapSolverType::Solve() {
+void mapSolverType::Solve(const mapType& map) {
   maxDistance = 0;
   for (auto& column : distance) {
     for (auto& cell : column) cell.fill(-1);
@@ -77,9 +77,6 @@ void mapSolverType::Solve() {
   for (auto& column : marks) {
     for (auto& cell : column) cell.fill(0);
   }
-  if (!CurrentMap) return;
-
-  const mapType& map = *CurrentMap;
   int sx = 0, sy = 0;
   for (int x = 0; x < board::Width; ++x) {
     for (int y = 0; y < board::Height; ++y) {
@@ -94,24 +91,24 @@ void mapSolverType::Solve() {
     }
   }
 
-  Explore(sx, sy, 0, keyStateType::FromMap());
+  Explore(map, sx, sy, 0, keyStateType::FromMap(map));
 
   for (const auto& column : distance) {
     for (const auto& cell : column) maxDistance = std::max(maxDistance, cell[0]);
   }
 }
 
-void mapSolverType::CreateNextMap() {
-  Solve();
+void mapSolverType::CreateNextMap(const mapType& current, mapType& next) {
+  Solve(current);
   // A map without an exit has no strip to hand over; the exit of an earlier
   // map is no guide to this one.
-  if (!CurrentMap || !NextMap || CurrentMap->TileKind(exitX, exitY) != tilekind::Exit) return;
-  CarryStripOver(*CurrentMap, exitX, exitY, *NextMap);
+  if (current.TileKind(exitX, exitY) != tilekind::Exit) return;
+  CarryStripOver(current, exitX, exitY, next);
 }
 
 int mapSolverType::NearestEdge(int x, int y) { return EdgeNearestTo(x, y); }
 
-void mapSolverType::Explore(int x, int y, int dist, const keyStateType& snapshot) {
+void mapSolverType::Explore(const mapType& map, int x, int y, int dist, const keyStateType& snapshot) {
   // Each resting point tries its four moves in turn, and a move that improves
   // a resting point explores it fully before the next move is tried. The
   // points waiting for their next move are kept here rather than on the call
@@ -138,14 +135,12 @@ void mapSolverType::Explore(int x, int y, int dist, const keyStateType& snapshot
     }
     const int move = ExploreOrder[top.nextMove++];
     const RestingPoint from = top.at;  // arrive may move the stack
-    if (const auto rest = Slide(from.x, from.y, from.dist, move, from.snapshot)) arrive(*rest);
+    if (const auto rest = Slide(map, from.x, from.y, from.dist, move, from.snapshot)) arrive(*rest);
   }
 }
 
-std::optional<mapSolverType::RestingPoint> mapSolverType::Slide(int x, int y, int dist, int direction,
-                                                                const keyStateType& snapshot) {
-  if (!CurrentMap) return std::nullopt;
-  const mapType& map = *CurrentMap;
+std::optional<mapSolverType::RestingPoint> mapSolverType::Slide(const mapType& map, int x, int y, int dist,
+                                                                int direction, const keyStateType& snapshot) {
   keyStateType entry = snapshot.Copy();
   std::vector<int> jumps;  // (partner cell, lock state) pairs this move was sent on from
 
@@ -169,7 +164,7 @@ std::optional<mapSolverType::RestingPoint> mapSolverType::Slide(int x, int y, in
       if (kind == tilekind::OffGrid) return std::nullopt;
       if (kind == tilekind::Key) {
         toggled = s.Copy();
-        toggled->Toggle(x, y);
+        toggled->Toggle(map, x, y);
       } else if (kind == tilekind::Teleport && (partner = PartnerOf(map, x, y))) {
         break;
       }

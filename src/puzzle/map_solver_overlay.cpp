@@ -11,11 +11,11 @@
 
 using namespace platform;
 
-void mapSolverType::DrawOverlay(int originX, int originY) const {
+void mapSolverType::DrawOverlay(const mapType& map, int originX, int originY) const {
   SetBlend(AlphaBlend);
   SetAlpha(1.0f);
-  const int offsetX = CurrentMap ? CurrentMap->OffsetX() : 0;
-  const int offsetY = CurrentMap ? CurrentMap->OffsetY() : 0;
+  const int offsetX = map.OffsetX();
+  const int offsetY = map.OffsetY();
   const int half = board::CellSize / 2;
 
   for (int x = 0; x < board::Width; ++x) {

@@ -108,6 +108,8 @@ void particleType::DrawSelf(float originX, float originY, int layer, float alpha
   platform::SetRotation(0);
 }
 
+std::shared_ptr<particleNodeType> particleType::CopySelf() const { return std::make_shared<particleType>(*this); }
+
 void particleType::ShiftSelf(int dx, int dy) {
   if (!KnownKind(kind)) return;
   switch (particlePlacement[kind]) {

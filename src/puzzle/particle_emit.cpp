@@ -6,10 +6,8 @@
 
 #include "platform/random.h"
 #include "platform/text.h"
-#include "puzzle/map.h"
 #include "puzzle/particle_kinds.h"
 #include "puzzle/particles.h"
-#include "services/progress.h"
 #include "services/resources.h"
 
 namespace {
@@ -103,7 +101,7 @@ float WorldX(float screenX) { return screenX * 200 / 800 - 100; }
 float WorldY(float screenY) { return screenY * 200 / 600 - 100; }
 
 std::shared_ptr<particleType> MakeParticle(const Emission& e, float x, float y, float h, float v, float targetX,
-                                           float targetY) {
+                                           float targetY, int offsetX, int offsetY) {
   auto p = std::make_shared<particleType>();
   p->x = WorldX(x);
   p->y = WorldY(y);
@@ -132,10 +130,8 @@ std::shared_ptr<particleType> MakeParticle(const Emission& e, float x, float y, 
   }
   p->targetX = WorldX(targetX);
   p->targetY = WorldY(targetY);
-  if (CurrentMap) {
-    p->offsetX = static_cast<float>(CurrentMap->OffsetX());
-    p->offsetY = static_cast<float>(CurrentMap->OffsetY());
-  }
+  p->offsetX = static_cast<float>(offsetX);
+  p->offsetY = static_cast<float>(offsetY);
   p->kind = e.kind;
   p->fade = particleFade[e.kind];
   return p;
@@ -143,19 +139,15 @@ std::shared_ptr<particleType> MakeParticle(const Emission& e, float x, float y, 
 
 }  // namespace
 
-void Emit(int type, float x, float y, float amount, int targetX, int targetY,
-          const std::shared_ptr<particleNodeType>& chain, std::optional<ParticleColour> colour) {
-  if (!chain && !ParticleChain) ParticleChain = std::make_shared<particleNodeType>();
-  particleNodeType& head = chain ? *chain : *ParticleChain;
-
+void Emit(int type, float x, float y, float amount, int targetX, int targetY, const ParticleSink& sink,
+          std::optional<ParticleColour> colour) {
   Emission e = EmissionOf(type);
   if (colour) e.red = colour->red, e.green = colour->green, e.blue = colour->blue;
   float tx = static_cast<float>(targetX);
   float ty = static_cast<float>(targetY);
   if (e.pull == Pull::Homing && targetX == 0 && targetY == 0) {
-    const int position = progress ? progress->PositionInGroup(-1) : 0;
     tx = TokenSquareX;
-    ty = TokenSquareSpacing * static_cast<float>(position) + TokenSquareTop;
+    ty = TokenSquareSpacing * static_cast<float>(sink.groupPosition) + TokenSquareTop;
   }
 
   // Amounts below a half make nothing; a NaN amount is no amount at all.
@@ -165,6 +157,6 @@ void Emit(int type, float x, float y, float amount, int targetX, int targetY,
     float h = static_cast<float>(platform::Rnd(e.hMin, e.hMax));
     const float v = static_cast<float>(platform::Rnd(e.vMin, e.vMax));
     if (e.pull == Pull::Swirl) h = static_cast<float>(static_cast<double>(i) * platform::Rnd(60, 80));
-    MakeParticle(e, x, y, h, v, tx, ty)->InsertAfter(head);
+    MakeParticle(e, x, y, h, v, tx, ty, sink.offsetX, sink.offsetY)->InsertAfter(sink.chain);
   }
 }

@@ -1,11 +1,9 @@
 // The chain: linking, walking it from its end back to the node called, and
-// the level screen's own chain.
+// copying it.
 
 #include "puzzle/particles.h"
 
 #include "platform/diagnostics.h"
-
-std::shared_ptr<particleNodeType> ParticleChain;
 
 namespace {
 
@@ -56,6 +54,19 @@ void particleNodeType::Shift(int dx, int dy) {
   WalkFromEnd(*this, [&](particleNodeType& node) { node.ShiftSelf(dx, dy); });
 }
 
+std::shared_ptr<particleNodeType> particleNodeType::CopySelf() const { return std::make_shared<particleNodeType>(); }
+
+std::shared_ptr<particleNodeType> particleNodeType::CopyChain() const {
+  std::shared_ptr<particleNodeType> head = CopySelf();
+  particleNodeType* last = head.get();
+  for (const particleNodeType* node = next.get(); node; node = node->next.get()) {
+    const std::shared_ptr<particleNodeType> copy = node->CopySelf();
+    copy->InsertAfter(*last);
+    last = copy.get();
+  }
+  return head;
+}
+
 void particleNodeType::Unlink() {
   // Every particle sits behind a head, so a particle without a previous node
   // means the chain has been broken.
@@ -73,24 +84,22 @@ void particleNodeType::Unlink() {
   previous = nullptr;
 }
 
-void ClearParticles() { ParticleChain = std::make_shared<particleNodeType>(); }
-
-void UpdateParticles() {
-  if (ParticleChain) ParticleChain->Update();
-}
-
 namespace {
 
 constexpr int BehindLayer = -1;
 constexpr int InFrontLayer = 1;
 
-void DrawLayer(float originX, float originY, int layer) {
-  if (ParticleChain) ParticleChain->Draw(originX, originY, layer, 1.0f);
+void DrawLayer(particleNodeType& chain, float originX, float originY, int layer) {
+  chain.Draw(originX, originY, layer, 1.0f);
   platform::SetColor(255, 255, 255);
 }
 
 }  // namespace
 
-void DrawParticlesBehind(float originX, float originY) { DrawLayer(originX, originY, BehindLayer); }
+void DrawParticlesBehind(particleNodeType& chain, float originX, float originY) {
+  DrawLayer(chain, originX, originY, BehindLayer);
+}
 
-void DrawParticlesInFront(float originX, float originY) { DrawLayer(originX, originY, InFrontLayer); }
+void DrawParticlesInFront(particleNodeType& chain, float originX, float originY) {
+  DrawLayer(chain, originX, originY, InFrontLayer);
+}

@@ -1,7 +1,8 @@
 // Light effects as particles in a small perspective space: the ball's trail and
 // sparkles, the teleport swirls, the ring round the exit and the dark pools
 // under both, the bursts of a finished level and the glows of the world map. Particles live in doubly
-// linked chains headed by a bare node; ParticleChain serves the level screen.
+// linked chains headed by a bare node; the level screen's chain belongs to its
+// LevelState, the world map keeps its own.
 //
 // Files: particles.cpp (the chain), particle.cpp (one particle's step, drawing
 // and shift), particle_emit.cpp (the emission types), particle_kinds.cpp
@@ -24,7 +25,6 @@ struct particleNodeType : std::enable_shared_from_this<particleNodeType> {
   particleNodeType* previous = nullptr;
 
   particleNodeType() = default;
-  particleNodeType(const particleNodeType&) = delete;
   particleNodeType& operator=(const particleNodeType&) = delete;
   // Releases the rest of the chain one node at a time, however long it is.
   virtual ~particleNodeType();
@@ -38,8 +38,13 @@ struct particleNodeType : std::enable_shared_from_this<particleNodeType> {
   void Draw(float originX, float originY, int layer, float alphaFactor);
   // Moves every particle from here to the end of the chain by (dx, dy) screen pixels.
   void Shift(int dx, int dy);
+  // A new chain holding a copy of every particle from here to the end, in order.
+  std::shared_ptr<particleNodeType> CopyChain() const;
 
  protected:
+  // A copy of this node's own contents, unlinked.
+  particleNodeType(const particleNodeType&) : std::enable_shared_from_this<particleNodeType>() {}
+  virtual std::shared_ptr<particleNodeType> CopySelf() const;
   virtual void UpdateSelf() {}
   virtual void DrawSelf(float, float, int, float) {}
   virtual void ShiftSelf(int, int) {}
@@ -67,23 +72,28 @@ struct particleType : particleNodeType {
   void UpdateSelf() override;
   void DrawSelf(float originX, float originY, int layer, float alphaFactor) override;
   void ShiftSelf(int dx, int dy) override;
+  std::shared_ptr<particleNodeType> CopySelf() const override;
 };
 
 struct ParticleColour {
   float red, green, blue;  // 0-255
 };
 
-// x, y in screen pixels (relative to the board origin on the level screen);
-// a null chain means ParticleChain, made on first use. A colour given replaces
-// the type's own.
-void Emit(int type, float x, float y, float amount, int targetX, int targetY,
-          const std::shared_ptr<particleNodeType>& chain = nullptr, std::optional<ParticleColour> colour = {});
-// All particles of the level screen vanish.
-void ClearParticles();
-void UpdateParticles();
-// The level screen's particles behind and in front of the board, then colour white.
-void DrawParticlesBehind(float originX, float originY);
-void DrawParticlesInFront(float originX, float originY);
+// Where new particles go: the chain they join, and the scroll offset of the
+// board they are born over, which they keep as the board scrolls on.
+struct ParticleSink {
+  particleNodeType& chain;
+  int offsetX = 0, offsetY = 0;
+  int groupPosition = 0;  // the level's place in its group: a burst with no target flies to its token
+};
+
+// x, y in screen pixels (relative to the board origin on the level screen). A
+// colour given replaces the type's own.
+void Emit(int type, float x, float y, float amount, int targetX, int targetY, const ParticleSink& sink,
+          std::optional<ParticleColour> colour = {});
+// A chain's particles behind and in front of the board, then colour white.
+void DrawParticlesBehind(particleNodeType& chain, float originX, float originY);
+void DrawParticlesInFront(particleNodeType& chain, float originX, float originY);
 
 // The kind tables, filled once at start-up before any particle is drawn.
 void FillParticleTables();
@@ -91,4 +101,3 @@ void FillParticleTables();
 // The particle pictures, loaded at start-up: 0 trail (the teleport swirl),
 // 1 shade (the pool), 2 spark.
 extern std::array<platform::TImage, 3> trailImages;
-extern std::shared_ptr<particleNodeType> ParticleChain;

@@ -4,7 +4,7 @@
 
 #include "platform/stream.h"
 #include "platform/text.h"
-#include "puzzle/board.h"
+#include "services/level_numbers.h"
 #include "services/save_report.h"
 #include "services/unreadable_file.h"
 

@@ -43,23 +43,23 @@ class GameControllerTest : public PlayScreenTest {
 
 TEST_F(GameControllerTest, StartLevelClearsWhatTheLastLevelLeft) {
   StartAt(1);
-  Emit(0, 100, 100, 30.0f, 0, 0);
-  ASSERT_NE(ParticleChain->next, nullptr);
-  const std::weak_ptr<particleNodeType> oldParticle = ParticleChain->next;
-  NextMap = mapType::Create(2);
+  Emit(0, 100, 100, 30.0f, 0, 0, level.Particles());
+  ASSERT_NE(level.ParticleChain->next, nullptr);
+  const std::weak_ptr<particleNodeType> oldParticle = level.ParticleChain->next;
+  level.NextMap = mapType::Create(2);
   worldMap->Show();
-  GameController::StartLevel(2);
-  EXPECT_EQ(CurrentMap->number, 2);
-  EXPECT_EQ(NextMap, nullptr);
+  gameController->StartLevel(2);
+  EXPECT_EQ(level.CurrentMap->number, 2);
+  EXPECT_EQ(level.NextMap, nullptr);
   EXPECT_TRUE(oldParticle.expired());  // only the new level's own sparkles remain
-  EXPECT_EQ(LevelStart->IsPending(), 0);
+  EXPECT_EQ(level.LevelStart->IsPending(), 0);
   EXPECT_EQ(worldMap->state, 0);
   EXPECT_EQ(progress->currentLevel, 2);
   EXPECT_TRUE(Logged("start at level 2"));
 }
 
 TEST_F(GameControllerTest, EscapeEndsTheLevelLoopIntoTheMenus) {
-  GameController::StartLevel(1);
+  gameController->StartLevel(1);
   gameController->runMode = 0;
   PressDuringLoop(SDLK_ESCAPE);
   gameController->PlayLoop();
@@ -68,18 +68,18 @@ TEST_F(GameControllerTest, EscapeEndsTheLevelLoopIntoTheMenus) {
 }
 
 TEST_F(GameControllerTest, ArrowKeysPlayTheLevelThroughTheLoop) {
-  GameController::StartLevel(1);
+  gameController->StartLevel(1);
   gameController->runMode = 0;
   // The loop forgets keys pressed before it: hold Right from its first pass, and
   // quit once the ball has reached the exit and the next level has scrolled in.
-  fake.onSleep = [passes = 0]() mutable {
+  fake.onSleep = [this, passes = 0]() mutable {
     if (passes++ == 0) PushKey(SDLK_RIGHT, true);
-    const bool handedOver = CurrentMap && CurrentMap->number == 2 && !LevelStart->IsPending();
+    const bool handedOver = level.CurrentMap && level.CurrentMap->number == 2 && !level.LevelStart->IsPending();
     if (handedOver || passes == 2000) PushQuit();
   };
   gameController->PlayLoop();
   EXPECT_EQ(gameController->runMode, 2);
-  EXPECT_EQ(CurrentMap->number, 2);
+  EXPECT_EQ(level.CurrentMap->number, 2);
   EXPECT_EQ(progress->LevelState(1), Progress::Solved);
 }
 
@@ -93,13 +93,13 @@ TEST_F(GameControllerTest, AQuickPressOfRBetweenStepsRestartsTheLevel) {
                     "#S.......#........E#",
                     "####################",
                 });
-  GameController::StartLevel(1);
+  gameController->StartLevel(1);
   gameController->runMode = 0;
   fake.extraPerSleep = 0;
   bool tapped = false;
   fake.onSleep = [&, passes = 0, tappedAt = 0]() mutable {
     ++passes;
-    const ballType& ball = *CurrentMap->ball;
+    const ballType& ball = *level.CurrentMap->ball;
     if (passes == 1) PushKey(SDLK_RIGHT, true);
     if (ball.direction != 0) PushKey(SDLK_RIGHT, false);
     if (!tapped && ball.direction == 0 && ball.cellX == 8) {
@@ -112,11 +112,11 @@ TEST_F(GameControllerTest, AQuickPressOfRBetweenStepsRestartsTheLevel) {
   };
   gameController->PlayLoop();
   ASSERT_TRUE(tapped) << "the ball never came to rest against the wall";
-  EXPECT_EQ(CurrentMap->ball->cellX, CurrentMap->startX) << "the press of R was lost";
+  EXPECT_EQ(level.CurrentMap->ball->cellX, level.CurrentMap->startX) << "the press of R was lost";
 }
 
 TEST_F(GameControllerTest, PrintScreenWritesTheFrameJustPresented) {
-  GameController::StartLevel(1);
+  gameController->StartLevel(1);
   gameController->runMode = 0;
   PushKey(SDLK_PRINTSCREEN, true);
   PushKey(SDLK_PRINTSCREEN, false);
@@ -132,7 +132,7 @@ TEST_F(GameControllerTest, PrintScreenWritesTheFrameJustPresented) {
 }
 
 TEST_F(GameControllerTest, ACloseRequestQuitsLoggingTheLevelUnfinishedAndSavingOptions) {
-  GameController::StartLevel(1);
+  gameController->StartLevel(1);
   gameController->runMode = 0;
   PushQuit();
   ASSERT_NE(gameLog->levelInProgress, GameLog::NoLevel);
@@ -148,7 +148,7 @@ TEST_F(GameControllerTest, ACloseRequestQuitsLoggingTheLevelUnfinishedAndSavingO
 // have theirs again when the level loop ends.
 TEST_F(GameControllerTest, PlayHoldsNoMenuPicturesAndTheMenusReadThemAgain) {
   LinkGameMedia(folder.Path());
-  GameController::CreateScreens();
+  gameController->CreateScreens();
   const auto held = [] {
     int count = 0;
     for (MenuScreen* menu : GameController::Menus()) count += menu->background && menu->buttonStrip ? 1 : 0;
@@ -156,7 +156,7 @@ TEST_F(GameControllerTest, PlayHoldsNoMenuPicturesAndTheMenusReadThemAgain) {
   };
   ASSERT_EQ(held(), 4);
   EXPECT_FALSE(worldMap->background) << "the map's picture is read only when it is shown";
-  GameController::StartLevel(1);
+  gameController->StartLevel(1);
   gameController->runMode = 0;
   int heldInPlay = -1, heldInMenus = -1;
   fake.onSleep = [&, passes = 0]() mutable {
@@ -188,7 +188,7 @@ void PushWindowEvent(SDL_WindowEventID event) {
 }  // namespace
 
 TEST_F(GameControllerTest, AMinimisedGameStillQuitsOnTheWindowsCloseRequest) {
-  GameController::StartLevel(1);
+  gameController->StartLevel(1);
   gameController->runMode = 0;
   fake.onSleep = [passes = 0]() mutable {
     ++passes;
@@ -203,7 +203,7 @@ TEST_F(GameControllerTest, AMinimisedGameStillQuitsOnTheWindowsCloseRequest) {
 
 TEST_F(GameControllerTest, AMinimisedGameQuitsOnSigterm) {
   gameController->runMode = 1;
-  GameController::CreateScreens();
+  gameController->CreateScreens();
   fake.onSleep = [passes = 0]() mutable {
     ++passes;
     if (passes == 5) PushWindowEvent(SDL_WINDOWEVENT_MINIMIZED);

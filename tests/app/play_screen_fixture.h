@@ -6,18 +6,18 @@
 
 #include "platform/graphics.h"
 #include "platform/platform.h"
-#include "puzzle/puzzle_fixture.h"
+#include "app/game_level_fixture.h"
 #include "support/fake_clock.h"
 
-class PlayScreenTest : public PuzzleTest {
+class PlayScreenTest : public GameLevelTest {
  protected:
   void SetUp() override {
     ASSERT_TRUE(platform::InitPlatform());
     ASSERT_TRUE(platform::OpenGraphics(800, 600, 0, 60, 0)) << platform::LastDisplayError();
-    PuzzleTest::SetUp();
+    GameLevelTest::SetUp();
   }
   void TearDown() override {
-    PuzzleTest::TearDown();
+    GameLevelTest::TearDown();
     platform::ShutdownPlatform();
   }
 

@@ -182,8 +182,8 @@ TEST_F(ListeningSession, ALevelWithAKeyALockAndATeleportSoundsEveryEffectWithout
     readRates();
     const int32_t now = Millisecs();
     if (now - runStart > 40000) quit();  // a stuck run ends; the checks below then fail
-    if (!CurrentMap || !CurrentMap->ball) return;
-    const bool resting = CurrentMap->ball->direction == 0;
+    if (!gameController->level.CurrentMap || !gameController->level.CurrentMap->ball) return;
+    const bool resting = gameController->level.CurrentMap->ball->direction == 0;
     switch (stage) {
       case Stage::FirstTry:
         if (lockOpened() && resting) {

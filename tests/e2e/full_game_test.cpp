@@ -30,10 +30,10 @@ class Player {
   explicit Player(const Solutions& solutions) : solutions_(solutions) {}
 
   void Pass() {
-    if (!CurrentMap || !CurrentMap->ball || LevelStart->IsPending() || CurrentMap->ball->direction != 0) {
+    if (!gameController->level.CurrentMap || !gameController->level.CurrentMap->ball || gameController->level.LevelStart->IsPending() || gameController->level.CurrentMap->ball->direction != 0) {
       return Release();
     }
-    const int level = CurrentMap->number;
+    const int level = gameController->level.CurrentMap->number;
     if (level != level_) {
       level_ = level;
       next_ = 0;
@@ -45,7 +45,7 @@ class Player {
   // Nothing held, the ball at rest under the player's control.
   bool Idle() const {
     const bool covered = (gameController->popup && gameController->popup->state != 0) || worldMap->state != 0;
-    return held_ == 0 && !covered && !LevelStart->IsPending() && CurrentMap->ball->direction == 0;
+    return held_ == 0 && !covered && !gameController->level.LevelStart->IsPending() && gameController->level.CurrentMap->ball->direction == 0;
   }
 
  private:
@@ -84,7 +84,7 @@ TEST_F(GameSession, EveryShippedLevelFromTheLogoToQuit) {
   auto playing = [] { return gameController->runMode == 0; };
   const std::vector<Hold> script = {
       {SDLK_RETURN, playing},  // Play, selected from the start
-      {0, [&] { return CurrentMap->number == 40 && player.Idle(); }},
+      {0, [&] { return gameController->level.CurrentMap->number == 40 && player.Idle(); }},
       {SDLK_ESCAPE, menus},
       {SDLK_RETURN, playing},
       {0, [] { return progress->LevelState(levels::Last) == Progress::Solved; }},
@@ -110,12 +110,12 @@ TEST_F(GameSession, EveryShippedLevelFromTheLogoToQuit) {
   std::set<std::shared_ptr<MenuScreen>> pagesShown;  // held, so no two share an address
   std::vector<int> levelsEntered;
   fake.onSleep = [&] {
-    if (!gameController || !worldMap || !CurrentMap) return;  // still starting up
+    if (!gameController || !worldMap || !gameController->level.CurrentMap) return;  // still starting up
     if (++passes > 400000) return PushQuit();
     if (worldMap->state != 0 && !mapUp) ++mapsShown;
     mapUp = worldMap->state != 0;
     if (gameController->popup && gameController->popup->state != 0) pagesShown.insert(gameController->popup);
-    if (levelsEntered.empty() || levelsEntered.back() != CurrentMap->number) levelsEntered.push_back(CurrentMap->number);
+    if (levelsEntered.empty() || levelsEntered.back() != gameController->level.CurrentMap->number) levelsEntered.push_back(gameController->level.CurrentMap->number);
 
     if (line < script.size() && script[line].done()) {
       if (pressed) PushKey(script[line].key, false);
@@ -135,7 +135,7 @@ TEST_F(GameSession, EveryShippedLevelFromTheLogoToQuit) {
   std::vector<int> expectedLevels;
   for (int level = 0; level <= levels::Last; ++level) expectedLevels.push_back(level);
   EXPECT_EQ(levelsEntered, expectedLevels);  // the last level waits behind the menus again
-  EXPECT_EQ(CurrentMap->number, levels::Last);
+  EXPECT_EQ(gameController->level.CurrentMap->number, levels::Last);
   EXPECT_EQ(mapsShown, 17);          // after the fifth level of every full group, and at the end
   EXPECT_EQ(pagesShown.size(), 8u);  // levels 0, 3, 4, 6, 9, 13 and 80, and the closing page
 

@@ -76,14 +76,14 @@ class SolutionPlayer {
  public:
   // Call once per pass; false once it has nothing more to do this pass.
   void Pass() {
-    if (!CurrentMap || !CurrentMap->ball || (LevelStart && LevelStart->IsPending())) return Release();
-    const int level = CurrentMap->number;
+    if (!gameController->level.CurrentMap || !gameController->level.CurrentMap->ball || (gameController->level.LevelStart && gameController->level.LevelStart->IsPending())) return Release();
+    const int level = gameController->level.CurrentMap->number;
     if (level != level_) {
       level_ = level;
       moves_ = GameSession::SolutionOf(level);
       next_ = 0;
     }
-    if (CurrentMap->ball->direction != 0) return Release();
+    if (gameController->level.CurrentMap->ball->direction != 0) return Release();
     if (held_ || next_ >= moves_.size()) return;
     held_ = GameSession::KeyFor(moves_[next_++]);
     GameSession::PushKey(held_, true);

@@ -50,7 +50,7 @@ TEST_F(GameSession, AGameControllerAloneGoesFromTheMenuThroughALevelToQuit) {
       {SDL_CONTROLLER_BUTTON_A, [] { return gameController->runMode == 0; }},
       {-1, [] { return gameController->popup && gameController->popup->state == MenuScreen::Shown; }},
       {SDL_CONTROLLER_BUTTON_Y, [] { return gameController->popup->state == MenuScreen::FadingOut; }},
-      {-1, [] { return CurrentMap->number == 1; }},
+      {-1, [] { return gameController->level.CurrentMap->number == 1; }},
       {SDL_CONTROLLER_BUTTON_START, menus},
       {SDL_CONTROLLER_BUTTON_DPAD_DOWN, [] { return mainMenu->selected == MainMenu::Options; }},
       {SDL_CONTROLLER_BUTTON_A, [] { return optionsMenu->state == MenuScreen::Shown; }},
@@ -66,7 +66,7 @@ TEST_F(GameSession, AGameControllerAloneGoesFromTheMenuThroughALevelToQuit) {
     SDL_JoystickSetVirtualButton(pad, button, down ? 1 : 0);
   };
   fake.onSleep = [&] {
-    if (!gameController || !CurrentMap) return;
+    if (!gameController || !gameController->level.CurrentMap) return;
     if (++passes > 40000) return PushQuit();
     if (line < script.size() && script[line].done()) {
       if (held >= 0) set(held, false);
@@ -80,8 +80,8 @@ TEST_F(GameSession, AGameControllerAloneGoesFromTheMenuThroughALevelToQuit) {
       return;
     }
     // The level, rolled with the d-pad: a direction held until the ball rolls.
-    if (gameController->runMode != 0 || !CurrentMap->ball || LevelStart->IsPending()) return;
-    if (CurrentMap->ball->direction != 0 || (gameController->popup && gameController->popup->state != 0)) {
+    if (gameController->runMode != 0 || !gameController->level.CurrentMap->ball || gameController->level.LevelStart->IsPending()) return;
+    if (gameController->level.CurrentMap->ball->direction != 0 || (gameController->popup && gameController->popup->state != 0)) {
       if (held >= 0) set(held, false);
       held = -1;
     } else if (held < 0 && move < solution.size()) {

@@ -28,10 +28,10 @@ TEST_F(GameSession, TheFirstFiveLevelsPlayThroughEveryHandOver) {
     if (player.Level() >= 0 && (levelsEntered.empty() || levelsEntered.back() != player.Level())) {
       levelsEntered.push_back(player.Level());
       // The map scrolled in must rest exactly where the last one left the ball.
-      EXPECT_EQ(CurrentMap->offsetX, 0);
-      EXPECT_EQ(CurrentMap->offsetY, 0);
-      EXPECT_EQ(CurrentMap->ball->cellX, CurrentMap->startX);
-      EXPECT_EQ(CurrentMap->ball->cellY, CurrentMap->startY);
+      EXPECT_EQ(gameController->level.CurrentMap->offsetX, 0);
+      EXPECT_EQ(gameController->level.CurrentMap->offsetY, 0);
+      EXPECT_EQ(gameController->level.CurrentMap->ball->cellX, gameController->level.CurrentMap->startX);
+      EXPECT_EQ(gameController->level.CurrentMap->ball->cellY, gameController->level.CurrentMap->startY);
     }
     if (shots && player.Level() >= 0) {
       static int shotsTaken = 0;

@@ -44,8 +44,8 @@ TEST_F(EditorKeysTest, WithoutTheDeveloperBuildOnlyTheVersionKeyWorks) {
   StepWithPointerOn(5, 3);
   PushKey(SDLK_EQUALS, true);
   Step();
-  EXPECT_EQ(CurrentMap->tiles[5][3], tile::Floor);
-  EXPECT_EQ(CurrentMap->startX, 1);
+  EXPECT_EQ(level.CurrentMap->tiles[5][3], tile::Floor);
+  EXPECT_EQ(level.CurrentMap->startX, 1);
   EXPECT_TRUE(notices.empty());
   Tap(SDLK_v);
   EXPECT_EQ(notices, std::vector<std::string>{"Version " MARROWICK_VERSION});
@@ -61,9 +61,9 @@ TEST_F(EditorKeysTest, EditorKeySolvesAtOnceForgetsOtherKeysAndHandsTheBallBack)
   EXPECT_EQ(Distance(1, 1, 2), 0);
   EXPECT_EQ(Distance(18, 1, 2), 1);
   Step();
-  EXPECT_EQ(CurrentMap->tiles[5][3], tile::Floor);
+  EXPECT_EQ(level.CurrentMap->tiles[5][3], tile::Floor);
 
-  Step(&requestRight);  // the editor holds the ball
+  Step(Right);  // the editor holds the ball
   EXPECT_TRUE(Resting());
   EXPECT_EQ(Ball().cellX, 1);
   Tap(SDLK_v);
@@ -71,7 +71,7 @@ TEST_F(EditorKeysTest, EditorKeySolvesAtOnceForgetsOtherKeysAndHandsTheBallBack)
   PushKey(SDLK_e, false);
   Tap(SDLK_e);
   EXPECT_EQ(EditorMode, 0);
-  Step(&requestRight);
+  Step(Right);
   EXPECT_FALSE(Resting());
 }
 
@@ -81,12 +81,12 @@ TEST_F(EditorKeysTest, OnlyTheFirstKeyOfTheTableActsInAStep) {
   PushKey(SDLK_MINUS, true);
   PushKey(SDLK_EQUALS, true);
   Step();
-  EXPECT_EQ(CurrentMap->tiles[5][3], tile::Start);  // = comes before - in the table
-  EXPECT_EQ(CurrentMap->startX, 5);
+  EXPECT_EQ(level.CurrentMap->tiles[5][3], tile::Start);  // = comes before - in the table
+  EXPECT_EQ(level.CurrentMap->startX, 5);
   EXPECT_EQ(Distance(5, 3, 2), 0);  // solved again from the new start
   Step();
-  EXPECT_EQ(CurrentMap->tiles[5][3], tile::Exit);
-  EXPECT_EQ(CurrentMap->exitX, 5);
+  EXPECT_EQ(level.CurrentMap->tiles[5][3], tile::Exit);
+  EXPECT_EQ(level.CurrentMap->exitX, 5);
 }
 
 TEST_F(EditorKeysTest, TileKeysPutTheirCodeUnderThePointer) {
@@ -99,12 +99,12 @@ TEST_F(EditorKeysTest, TileKeysPutTheirCodeUnderThePointer) {
   for (const auto& k : keys) {
     StepWithPointerOn(x, 4);
     Hold(k.key);
-    EXPECT_EQ(CurrentMap->tiles[x][4], k.code) << x;
+    EXPECT_EQ(level.CurrentMap->tiles[x][4], k.code) << x;
     ++x;
   }
-  CurrentMap->artStyle = 16;
+  level.CurrentMap->artStyle = 16;
   Tap(SDLK_a);
-  EXPECT_EQ(CurrentMap->artStyle, 0);
+  EXPECT_EQ(level.CurrentMap->artStyle, 0);
   Tap(SDLK_q);
   Tap(SDLK_q);
   EXPECT_EQ(MapSolver->shownState, 1);
@@ -114,40 +114,40 @@ TEST_F(EditorKeysTest, DigitAndBracketKeysStartOtherLevelsStillEditing) {
   WriteLevel(10, Walled({"####", "#.S#", "####"}));
   Edit();
   Tap(SDLK_3);
-  EXPECT_EQ(CurrentMap->number, 10);
+  EXPECT_EQ(level.CurrentMap->number, 10);
   EXPECT_EQ(EditorMode, 1);
   EXPECT_EQ(Distance(2, 1, 2), 0);  // the new level is solved as it starts
   EXPECT_EQ(Distance(1, 1, 2), 1);
   Tap(SDLK_0);
-  EXPECT_EQ(CurrentMap->number, 79);
+  EXPECT_EQ(level.CurrentMap->number, 79);
   Tap(SDLK_RIGHTBRACKET);
-  EXPECT_EQ(CurrentMap->number, 80);
+  EXPECT_EQ(level.CurrentMap->number, 80);
   Tap(SDLK_LEFTBRACKET);
   Tap(SDLK_LEFTBRACKET);
-  EXPECT_EQ(CurrentMap->number, 78);
+  EXPECT_EQ(level.CurrentMap->number, 78);
 }
 
 TEST_F(EditorKeysTest, SweepingTheLeftButtonPaintsOneEditableCellPerStep) {
   Edit();
-  CurrentMap->protectLeft = CurrentMap->protectRight = 8;
-  CurrentMap->protectTop = 0;
-  CurrentMap->protectBottom = 13;
+  level.CurrentMap->protectLeft = level.CurrentMap->protectRight = 8;
+  level.CurrentMap->protectTop = 0;
+  level.CurrentMap->protectBottom = 13;
   PushButton(SDL_BUTTON_LEFT, true, 3, 3);
   const int path[] = {3, 4, 7, 8, 9};
   for (int x : path) {
-    const TileGrid before = CurrentMap->tiles;
+    const TileGrid before = level.CurrentMap->tiles;
     StepWithPointerOn(x, 3);
     int changed = 0;
     for (int cx = 0; cx < board::Width; ++cx) {
-      for (int cy = 0; cy < board::Height; ++cy) changed += CurrentMap->tiles[cx][cy] != before[cx][cy];
+      for (int cy = 0; cy < board::Height; ++cy) changed += level.CurrentMap->tiles[cx][cy] != before[cx][cy];
     }
     EXPECT_EQ(changed, x == 8 ? 0 : 1) << x;
     if (x != 8) {
-      EXPECT_EQ(CurrentMap->TileKind(x, 3), tilekind::Wall) << x;
+      EXPECT_EQ(level.CurrentMap->TileKind(x, 3), tilekind::Wall) << x;
     }
   }
-  EXPECT_EQ(CurrentMap->tiles[5][3], tile::Floor);
-  EXPECT_EQ(CurrentMap->tiles[8][3], tile::Floor);
+  EXPECT_EQ(level.CurrentMap->tiles[5][3], tile::Floor);
+  EXPECT_EQ(level.CurrentMap->tiles[8][3], tile::Floor);
   EXPECT_EQ(Distance(4, 3, 2), -1);  // painted walls are out of reach at once
 }
 
@@ -155,34 +155,34 @@ TEST_F(EditorKeysTest, RightButtonClearsTheExitEvenWhenProtected) {
   Picture picture = kRoom;
   picture[5][2] = 'a';
   Edit(picture);
-  CurrentMap->protectLeft = 0;
-  CurrentMap->protectRight = 19;
-  CurrentMap->protectTop = 5;
-  CurrentMap->protectBottom = 8;
+  level.CurrentMap->protectLeft = 0;
+  level.CurrentMap->protectRight = 19;
+  level.CurrentMap->protectTop = 5;
+  level.CurrentMap->protectBottom = 8;
   PushButton(SDL_BUTTON_RIGHT, true, 18, 6);
   for (const auto& [x, y] : {std::pair{18, 6}, {2, 5}, {0, 6}, {19, 0}}) StepWithPointerOn(x, y);
-  EXPECT_EQ(CurrentMap->tiles[18][6], tile::Floor);
-  EXPECT_EQ(CurrentMap->tiles[2][5], tile::FirstKey);
-  EXPECT_EQ(CurrentMap->TileKind(0, 6), tilekind::Wall);
-  EXPECT_EQ(CurrentMap->tiles[19][0], tile::Floor);
+  EXPECT_EQ(level.CurrentMap->tiles[18][6], tile::Floor);
+  EXPECT_EQ(level.CurrentMap->tiles[2][5], tile::FirstKey);
+  EXPECT_EQ(level.CurrentMap->TileKind(0, 6), tilekind::Wall);
+  EXPECT_EQ(level.CurrentMap->tiles[19][0], tile::Floor);
 }
 
 TEST_F(EditorKeysTest, RandomizeKeepsTheProtectedStrip) {
   Edit();
-  CurrentMap->protectLeft = 0;
-  CurrentMap->protectRight = 2;
-  CurrentMap->protectTop = 0;
-  CurrentMap->protectBottom = 13;
-  const TileGrid before = CurrentMap->tiles;
+  level.CurrentMap->protectLeft = 0;
+  level.CurrentMap->protectRight = 2;
+  level.CurrentMap->protectTop = 0;
+  level.CurrentMap->protectBottom = 13;
+  const TileGrid before = level.CurrentMap->tiles;
   Tap(SDLK_z);
   int walls = 0;
   for (int x = 0; x < board::Width; ++x) {
     for (int y = 0; y < board::Height; ++y) {
       if (x <= 2) {
-        EXPECT_EQ(CurrentMap->tiles[x][y], before[x][y]);
+        EXPECT_EQ(level.CurrentMap->tiles[x][y], before[x][y]);
       } else {
-        EXPECT_TRUE(CurrentMap->tiles[x][y] == tile::Floor || CurrentMap->TileKind(x, y) == tilekind::Wall);
-        walls += CurrentMap->TileKind(x, y) == tilekind::Wall;
+        EXPECT_TRUE(level.CurrentMap->tiles[x][y] == tile::Floor || level.CurrentMap->TileKind(x, y) == tilekind::Wall);
+        walls += level.CurrentMap->TileKind(x, y) == tilekind::Wall;
       }
     }
   }
@@ -204,10 +204,10 @@ TEST_F(EditorKeysTest, EnterSavesOverTheLevelWithABackupAndLReloadsIt) {
   ASSERT_EQ(saved.size(), 1140u);
   EXPECT_EQ(IntAt(saved, 12 + 4 * (14 * 5 + 3)), tile::FirstKey);
 
-  CurrentMap->SetTile(6, 3, tile::Void);
+  level.CurrentMap->SetTile(6, 3, tile::Void);
   Tap(SDLK_l);
-  EXPECT_EQ(CurrentMap->tiles[6][3], tile::Floor);
-  EXPECT_EQ(CurrentMap->tiles[5][3], tile::FirstKey);
+  EXPECT_EQ(level.CurrentMap->tiles[6][3], tile::Floor);
+  EXPECT_EQ(level.CurrentMap->tiles[5][3], tile::FirstKey);
 }
 
 TEST_F(EditorKeysTest, NextMapKeyCarriesTheExitStripIntoTheNextLevelWhichEnterSaves) {
@@ -216,12 +216,12 @@ TEST_F(EditorKeysTest, NextMapKeyCarriesTheExitStripIntoTheNextLevelWhichEnterSa
   StartAt(7);
   Tap(SDLK_e);
   Tap(SDLK_n);
-  ASSERT_TRUE(NextMap);
-  EXPECT_EQ(NextMap->number, 8);
-  EXPECT_EQ(NextMap->tiles[0][6], tile::Start);
-  EXPECT_EQ(NextMap->shiftX, 18);
-  for (int i = 0; i < 400 && LevelStart->IsPending(); ++i) Step();
-  ASSERT_EQ(CurrentMap->number, 8);
+  ASSERT_TRUE(level.NextMap);
+  EXPECT_EQ(level.NextMap->number, 8);
+  EXPECT_EQ(level.NextMap->tiles[0][6], tile::Start);
+  EXPECT_EQ(level.NextMap->shiftX, 18);
+  for (int i = 0; i < 400 && level.LevelStart->IsPending(); ++i) Step();
+  ASSERT_EQ(level.CurrentMap->number, 8);
   EXPECT_EQ(Distance(0, 6, 2), 0);  // the new level arrives solved from its new start
 
   Tap(SDLK_RETURN);

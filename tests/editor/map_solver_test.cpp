@@ -24,7 +24,7 @@ using MapSolverTest = EditorTest;
 
 TEST_F(MapSolverTest, AStartThatCannotMoveIsTheOnlyCellReached) {
   Play(Walled({"###", "#S#", "###"}));
-  MapSolver->Solve();
+  MapSolver->Solve(*level.CurrentMap);
   for (int x = 0; x < board::Width; ++x) {
     for (int y = 0; y < board::Height; ++y) {
       for (int s = 0; s < 4; ++s) {
@@ -39,7 +39,7 @@ TEST_F(MapSolverTest, AStartThatCannotMoveIsTheOnlyCellReached) {
 
 TEST_F(MapSolverTest, CrossedCellsCountTheMovesBeforeAndRestingPointsTheMovesMade) {
   Play(Walled({"######", "#S...#", "######"}));
-  MapSolver->Solve();
+  MapSolver->Solve(*level.CurrentMap);
   EXPECT_EQ(Distance(1, 1, StartState), 0);
   EXPECT_EQ(Distance(2, 1, StartState), 0);  // crossed during the first move
   EXPECT_EQ(Distance(3, 1, StartState), 0);
@@ -65,8 +65,8 @@ TEST_F(MapSolverTest, AKeyOpensItsLockForTheLaterMovesAsTheLevelSolverFinds) {
       "##########",
   });
   Play(picture);
-  MapSolver->Solve();
-  const LevelSolution exact = SolveLevel(*CurrentMap);
+  MapSolver->Solve(*level.CurrentMap);
+  const LevelSolution exact = SolveLevel(*level.CurrentMap);
   ASSERT_EQ(exact.leastMoves, 5);  // right to the key, left, down, right, down through the lock
   EXPECT_EQ(Distance(6, 5, StartState), -1);  // the lock is shut until the key is taken
   EXPECT_EQ(Least(6, 5), exact.leastMoves - 1);
@@ -78,7 +78,7 @@ TEST_F(MapSolverTest, AKeyOpensItsLockForTheLaterMovesAsTheLevelSolverFinds) {
 
 TEST_F(MapSolverTest, ATeleportSendsTheMoveOnFromItsPartnerOneFurther) {
   Play(Walled({"##########", "#S..0#1..#", "##########"}));
-  MapSolver->Solve();
+  MapSolver->Solve(*level.CurrentMap);
   const int expected[] = {-1, 0, 0, 0, -1, -1, -1, 1, 2, -1};
   for (int x = 0; x < 10; ++x) EXPECT_EQ(Distance(x, 1, StartState), expected[x]) << x;
   // Coming back left, the partner sends the ball through teleport 16, marking it as it leaves.
@@ -90,7 +90,7 @@ TEST_F(MapSolverTest, ATeleportSendsTheMoveOnFromItsPartnerOneFurther) {
 TEST_F(MapSolverTest, TeleportsThatSendTheBallBackAndForthEndTheMove) {
   // Right from the start: into 16, out at 17 against the wall, back to 16 and into 17 again.
   Play(Walled({"######", "#S.01#", "#....#", "######"}));
-  MapSolver->Solve();
+  MapSolver->Solve(*level.CurrentMap);
   EXPECT_EQ(Distance(2, 1, StartState), 0);
   EXPECT_EQ(Distance(3, 1, StartState), -1);
   EXPECT_EQ(Distance(4, 1, StartState), -1);
@@ -103,30 +103,30 @@ TEST_F(MapSolverTest, CreateNextMapCarriesTheStripBesideTheNearestEdge) {
   rows[6][19] = 'E';
   rows[3][19] = 'a';
   Play(rows);
-  NextMap = std::make_shared<mapType>();
-  MapSolver->CreateNextMap();
+  level.NextMap = std::make_shared<mapType>();
+  MapSolver->CreateNextMap(*level.CurrentMap, *level.NextMap);
   EXPECT_EQ(mapSolverType::NearestEdge(19, 6), direction::Right);
   EXPECT_EQ(MapSolver->exitX, 19);
   EXPECT_EQ(MapSolver->exitY, 6);
   for (int y = 0; y < board::Height; ++y) {
-    const int expected = y == 6 ? tile::Start : CurrentMap->tiles[19][y];
-    EXPECT_EQ(NextMap->tiles[0][y], expected) << y;
-    EXPECT_EQ(NextMap->IsEditable(0, y), 0);
-    EXPECT_EQ(NextMap->IsEditable(1, y), 1);
-    EXPECT_EQ(NextMap->tiles[1][y], 0);
+    const int expected = y == 6 ? tile::Start : level.CurrentMap->tiles[19][y];
+    EXPECT_EQ(level.NextMap->tiles[0][y], expected) << y;
+    EXPECT_EQ(level.NextMap->IsEditable(0, y), 0);
+    EXPECT_EQ(level.NextMap->IsEditable(1, y), 1);
+    EXPECT_EQ(level.NextMap->tiles[1][y], 0);
   }
-  EXPECT_EQ(NextMap->startX, 0);
-  EXPECT_EQ(NextMap->startY, 6);
-  EXPECT_EQ(NextMap->shiftX, 19);
-  EXPECT_EQ(NextMap->shiftY, 0);
+  EXPECT_EQ(level.NextMap->startX, 0);
+  EXPECT_EQ(level.NextMap->startY, 6);
+  EXPECT_EQ(level.NextMap->shiftX, 19);
+  EXPECT_EQ(level.NextMap->shiftY, 0);
 
   // Without an exit of its own the current map hands nothing over.
-  CurrentMap->SetTile(19, 6, tile::Floor);
-  NextMap = std::make_shared<mapType>();
-  MapSolver->CreateNextMap();
-  EXPECT_EQ(NextMap->tiles, TileGrid{});
-  EXPECT_EQ(NextMap->protectLeft, -1);
-  EXPECT_EQ(NextMap->shiftX, 0);
+  level.CurrentMap->SetTile(19, 6, tile::Floor);
+  level.NextMap = std::make_shared<mapType>();
+  MapSolver->CreateNextMap(*level.CurrentMap, *level.NextMap);
+  EXPECT_EQ(level.NextMap->tiles, TileGrid{});
+  EXPECT_EQ(level.NextMap->protectLeft, -1);
+  EXPECT_EQ(level.NextMap->shiftX, 0);
 }
 
 TEST_F(MapSolverTest, TheShownStateCyclesThroughEveryLockStateAndBack) {
@@ -140,12 +140,12 @@ TEST_F(MapSolverTest, TheShownStateCyclesThroughEveryLockStateAndBack) {
 
 TEST_F(MapSolverTest, TheOverlayDrawsDistancesAndCrossingLinesOnReachedCellsOnly) {
   Play(Walled({"######", "#S...#", "######"}));
-  MapSolver->Solve();
-  const auto draw = [] {
+  MapSolver->Solve(*level.CurrentMap);
+  const auto draw = [this] {
     platform::SetClsColor(0, 0, 0);
     platform::Cls();
     platform::SetOrigin(32, 30);
-    MapSolver->DrawOverlay(47, 47);
+    MapSolver->DrawOverlay(*level.CurrentMap, 47, 47);
     platform::SetOrigin(0, 0);
     return GrabFrame();
   };

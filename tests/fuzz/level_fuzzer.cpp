@@ -51,8 +51,8 @@ void PlayStep(uint8_t input) {
   if (choice == ClickOnBoard) {
     const int direction = (input >> 3) & 3;
     const int distance = 1 + (input >> 5);
-    int x = CurrentMap->ball ? CurrentMap->ball->cellX : 0;
-    int y = CurrentMap->ball ? CurrentMap->ball->cellY : 0;
+    int x = gameController->level.CurrentMap->ball ? gameController->level.CurrentMap->ball->cellX : 0;
+    int y = gameController->level.CurrentMap->ball ? gameController->level.CurrentMap->ball->cellY : 0;
     x += direction == 1 ? distance : direction == 3 ? -distance : 0;
     y += direction == 2 ? distance : direction == 0 ? -distance : 0;
     platform::InputMouseMoved(CellCentre(x), CellCentre(y));
@@ -71,19 +71,18 @@ void StartGame() {
   platform::ResetInputState();
   platform::SeedRnd(1234);
   EditorMode = 0;
-  ScrollTotalX = ScrollTotalY = 63;
   RemoveFuzzFile("save0.dat");
   progress = Progress::Create(0);
   // Hint pages are pictures from the media folder: they are fuzzed elsewhere.
   progress->tutorialSeen.fill(1);
   gameLog = std::make_shared<GameLog>();
   soundManager = std::make_shared<SoundManager>();
-  gameController = GameController::Create();
+  gameController = GameController::Create();  // a level of its own, scrolled nowhere yet
   inGameButtons = InGameButtons::Create();
   worldMap = WorldMap::Create();
+  gameController->ListenToWorldMap();
   FillParticleTables();
-  ClearParticles();
-  GameController::StartLevel(PlayedLevel);
+  gameController->StartLevel(PlayedLevel);
 }
 
 }  // namespace
@@ -98,14 +97,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const size_t steps = std::min(size - levelSize, MostSteps);
   for (size_t i = 0; i < steps; ++i) PlayStep(data[levelSize + i]);
   int idle = 0;
-  while (idle < IdleSteps || (LevelStart->IsPending() && idle < LongestHandOver)) {
+  while (idle < IdleSteps || (gameController->level.LevelStart->IsPending() && idle < LongestHandOver)) {
     PlayStep(0);
     ++idle;
   }
-  if (LevelStart->IsPending()) {
+  if (gameController->level.LevelStart->IsPending()) {
     FuzzFailure("the next level was still scrolling in " + std::to_string(LongestHandOver) +
-                " steps after the last input (shift " + std::to_string(NextMap ? NextMap->shiftX : 0) + ", " +
-                std::to_string(NextMap ? NextMap->shiftY : 0) + ")");
+                " steps after the last input (shift " + std::to_string(gameController->level.NextMap ? gameController->level.NextMap->shiftX : 0) + ", " +
+                std::to_string(gameController->level.NextMap ? gameController->level.NextMap->shiftY : 0) + ")");
   }
   ReleaseSharedGameState();
   return 0;

@@ -68,10 +68,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   gameLog = std::make_shared<GameLog>();
   soundManager = std::make_shared<SoundManager>();
   gameController = GameController::Create();
-  GameController::CreateScreens();
+  gameController->CreateScreens();
   inGameButtons = InGameButtons::Create();
   FillParticleTables();
-  GameController::StartLevel(progress->currentLevel);
+  gameController->StartLevel(progress->currentLevel);
   worldMap->Show();
   for (int step = 0; step < 60; ++step) worldMap->Update(false);
   ReleaseSharedGameState();

@@ -49,7 +49,7 @@ class MenuTest : public DisplayTest {
     gameLog = std::make_shared<GameLog>();
     gameController = GameController::Create();
     inGameButtons = InGameButtons::Create();
-    GameController::CreateScreens();
+    gameController->CreateScreens();
     lastActivationTime = 0;
   }
 

@@ -175,8 +175,8 @@ TEST_F(OptionsTest, ResetBoxYesWipesTheProgressAndNoLeavesIt) {
   }
   EXPECT_EQ(progress->currentLevel, 0);
   EXPECT_EQ(progress->LevelState(1), Progress::Locked);
-  ASSERT_NE(CurrentMap, nullptr);
-  EXPECT_EQ(CurrentMap->number, 0);
+  ASSERT_NE(gameController->level.CurrentMap, nullptr);
+  EXPECT_EQ(gameController->level.CurrentMap->number, 0);
   const auto records = OptionRecords();
   ASSERT_EQ(records.size(), 1u);
   ExpectRecord(*records[0], OptionLogRecord::ProfileReset, answered, 0, 1);

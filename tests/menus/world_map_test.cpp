@@ -26,7 +26,7 @@ class WorldMapTest : public MenuTest {
   void SetUp() override {
     MenuTest::SetUp();
     FillParticleTables();
-    GameController::StartLevel(0);
+    gameController->StartLevel(0);
   }
   void CompleteGroups(int count) {
     for (int group = 1; group <= count; ++group) progress->groupStates[group] = group % 2 ? 1 : 2;
@@ -111,12 +111,15 @@ TEST_F(WorldMapTest, OneNewGroupGrowsOnePixelEverySecondStep) {
 }
 
 // Each advance moves the dot pattern 1.6 pixels on along the path.
-TEST_F(WorldMapTest, TheDotsCreepForwardAlongThePath) {
+// The map comes over a board that is still scrolling to the next level; its
+// dots keep to the road, not to the board's scroll.
+TEST_F(WorldMapTest, TheDotsCreepForwardAlongThePathWhereverTheBoardHasScrolled) {
   CompleteGroups(3);
   worldMap = WorldMap::Create();
   worldMap->Show();
   MapSteps(2 * 9);
   worldMap->particles = std::make_shared<particleNodeType>();
+  gameController->level.CurrentMap->Scroll(-200, 96);
   MapSteps(2);  // the tenth advance
   // The dot nearest the path's start was made first, so it ends the chain.
   const particleType* first = nullptr;
@@ -129,6 +132,8 @@ TEST_F(WorldMapTest, TheDotsCreepForwardAlongThePath) {
   // A dot drifts a tenth of a pixel in the step after it was made.
   EXPECT_NEAR((first->x + 100) * 4, expected.x, 1.0);
   EXPECT_NEAR((first->y + 100) * 3, expected.y, 1.0);
+  EXPECT_EQ(first->offsetX, 0);
+  EXPECT_EQ(first->offsetY, 0);
 }
 
 TEST_F(WorldMapTest, FifteenGroupsFillThePathAndTheHeadRestsAtItsEnd) {

@@ -11,18 +11,17 @@ namespace {
 using BallDrawing = DrawTest;
 using FlashDrawing = DrawTest;
 
-TEST_F(BallDrawing, TheBallTurnsWithItsSpinOnTheCurrentMapAndShowsTheArrowOfItsHoverDirection) {
+TEST_F(BallDrawing, TheBallTurnsWithItsSpinOnItsMapAndShowsTheArrowOfItsHoverDirection) {
   std::shared_ptr<ballType> ball;
   InGameDir([&ball] { ball = ballType::Create(); });  // the arrows come from the media folder
   ASSERT_TRUE(ball->arrowUp && ball->arrowRight && ball->arrowDown && ball->arrowLeft);
   ball->SetPosition(6, 4);
   ball->subX = 2;  // two thirds of the way to the next cell: 21 pixels
   ball->spin = 33;
-  CurrentMap = MapOf(FloorWith({}));
-  CurrentMap->offsetX = 16;
-  CurrentMap->offsetY = -8;
-  // A map that is not the current one draws the ball on the current map's offset.
+  // The ball rides on the map that draws it, scrolled as that map is.
   const auto owner = MapOf(FloorWith({}));
+  owner->offsetX = 16;
+  owner->offsetY = -8;
   owner->ball = ball;
 
   const float bx = 16 + 6 * 32 + 21 + Origin, by = -8 + 4 * 32 + Origin;
@@ -52,13 +51,13 @@ TEST_F(BallDrawing, TheBallDarkensALightFloorAtItsRimInsteadOfMeltingIntoIt) {
   std::shared_ptr<ballType> ball;
   InGameDir([&ball] { ball = ballType::Create(); });
   ball->SetPosition(4, 4);
-  CurrentMap = MapOf(FloorWith({}));
-  CurrentMap->ball = ball;
-  const auto frame = FrameOf([] {
+  level.CurrentMap = MapOf(FloorWith({}));
+  level.CurrentMap->ball = ball;
+  const auto frame = FrameOf([this] {
     SetColor(230, 225, 200);  // a pale floor
     DrawRect(0, 0, 800, 600);
     SetColor(255, 255, 255);
-    CurrentMap->Draw(Origin, Origin, 0);
+    level.CurrentMap->Draw(Origin, Origin, 0);
   });
   auto luma = [&frame](int x, int y) {
     const uint32_t c = frame[static_cast<size_t>(y) * 800 + x];

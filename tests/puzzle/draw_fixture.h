@@ -1,5 +1,6 @@
 #pragma once
-// The level screen with a display: the puzzle fixture's shared objects, the
+// The level screen with a display: a level fixture (the puzzle's own, or the
+// game's for whole play frames, tests/app/game_draw_fixture.h), the
 // real back-end (the offscreen driver under ctest) and the game's own media
 // from the build. Frames are compared with frames drawn straight through the
 // platform, or read pixel by pixel (GrabFrame).
@@ -38,10 +39,11 @@ inline Picture FloorWith(std::initializer_list<Put> cells) {
   return rows;
 }
 
-class DrawTest : public PuzzleTest {
+template <class LevelFixture>
+class DrawTestOn : public LevelFixture {
  protected:
   void SetUp() override {
-    PuzzleTest::SetUp();
+    LevelFixture::SetUp();
     ASSERT_TRUE(platform::InitPlatform());
     ASSERT_TRUE(platform::OpenGraphics(800, 600, 0, 60, 0)) << platform::LastDisplayError();
     InGameDir([] {
@@ -62,7 +64,7 @@ class DrawTest : public PuzzleTest {
 
   void TearDown() override {
     platform::ShutdownPlatform();
-    PuzzleTest::TearDown();
+    LevelFixture::TearDown();
   }
 
   // Runs `work` with the built game's folder as the working folder.
@@ -122,3 +124,5 @@ class DrawTest : public PuzzleTest {
     return map;
   }
 };
+
+using DrawTest = DrawTestOn<PuzzleTest>;

@@ -26,7 +26,7 @@ using MapDrawing = DrawTest;
 TEST_F(MapDrawing, AWallBesideARestingBallGlowsAtTwentyTwoThirtiethsAndFadesAfterItLeaves) {
   Play(FloorWith({{3, 5, 'S'}, {4, 5, '#'}}));
   Step();  // the ball lights its neighbours to 25; the map's step then decays them
-  ASSERT_EQ(CurrentMap->glow[4][5], 24);
+  ASSERT_EQ(level.CurrentMap->glow[4][5], 24);
 
   auto wallWithGlow = [](float alpha) {
     return FrameOf([alpha] {
@@ -37,18 +37,18 @@ TEST_F(MapDrawing, AWallBesideARestingBallGlowsAtTwentyTwoThirtiethsAndFadesAfte
     });
   };
   const auto plainWall = FrameOf([] { Tile(0, 4, 5); });
-  EXPECT_TRUE(Same(CellOf(FrameOf([] { CurrentMap->Draw(Origin, Origin, 1); }), 4, 5), CellOf(wallWithGlow(22 / 30.0f), 4, 5)));
+  EXPECT_TRUE(Same(CellOf(FrameOf([this] { level.CurrentMap->Draw(Origin, Origin, 1); }), 4, 5), CellOf(wallWithGlow(22 / 30.0f), 4, 5)));
   EXPECT_FALSE(Same(CellOf(wallWithGlow(22 / 30.0f), 4, 5), CellOf(wallWithGlow(23 / 30.0f), 4, 5)));
   // The map scrolling in is drawn without glow.
-  EXPECT_TRUE(Same(CellOf(FrameOf([] { CurrentMap->Draw(Origin, Origin, 0); }), 4, 5), CellOf(plainWall, 4, 5)));
+  EXPECT_TRUE(Same(CellOf(FrameOf([this] { level.CurrentMap->Draw(Origin, Origin, 0); }), 4, 5), CellOf(plainWall, 4, 5)));
 
   // With the ball gone the glow falls by 1/30 a step; at 2 and below nothing shows.
-  CurrentMap->ball = nullptr;
+  level.CurrentMap->ball = nullptr;
   for (int step = 1; step <= 23; ++step) {
     Step();
     const int glow = 24 - step;
-    ASSERT_EQ(CurrentMap->glow[4][5], glow);
-    const auto drawn = CellOf(FrameOf([] { CurrentMap->Draw(Origin, Origin, 1); }), 4, 5);
+    ASSERT_EQ(level.CurrentMap->glow[4][5], glow);
+    const auto drawn = CellOf(FrameOf([this] { level.CurrentMap->Draw(Origin, Origin, 1); }), 4, 5);
     if (glow > 2) {
       EXPECT_TRUE(Same(drawn, CellOf(wallWithGlow((glow - 2) / 30.0f), 4, 5))) << "glow " << glow;
     } else {
@@ -59,7 +59,7 @@ TEST_F(MapDrawing, AWallBesideARestingBallGlowsAtTwentyTwoThirtiethsAndFadesAfte
 
 TEST_F(MapDrawing, LocksFadeWhileChangingAndOnlyTheColourThatStartsOpenHasABorder) {
   UseArtStyle(2);  // a style with tile borders
-  CurrentMap = MapOf(FloorWith({{2, 2, 'A'}, {5, 2, 'B'}}));
+  level.CurrentMap = MapOf(FloorWith({{2, 2, 'A'}, {5, 2, 'B'}}));
   auto lockA = [](float alpha) {
     SetAlpha(alpha);
     Tile(0, 2, 2);
@@ -86,9 +86,9 @@ TEST_F(MapDrawing, LocksFadeWhileChangingAndOnlyTheColourThatStartsOpenHasABorde
       {1, 0, 40, 0.0f, 1.0f},  // changed: A open, B closed
   };
   for (const Case& c : cases) {
-    CurrentMap->lockState = {c.stateA, c.stateB};
-    CurrentMap->lockTimer = {c.timer, c.timer};
-    const auto drawn = FrameOf([] { CurrentMap->Draw(Origin, Origin, 1); });
+    level.CurrentMap->lockState = {c.stateA, c.stateB};
+    level.CurrentMap->lockTimer = {c.timer, c.timer};
+    const auto drawn = FrameOf([this] { level.CurrentMap->Draw(Origin, Origin, 1); });
     const auto expected = FrameOf([&] {
       if (c.alphaA > 0) lockA(c.alphaA);
       gatewayB(c.closedB);
@@ -98,8 +98,8 @@ TEST_F(MapDrawing, LocksFadeWhileChangingAndOnlyTheColourThatStartsOpenHasABorde
 
   // In the editor lock A is always a locked wall and lock B shows at half alpha.
   EditorMode = 1;
-  CurrentMap->lockState = {1, 1};
-  EXPECT_TRUE(Same(FrameOf([] { CurrentMap->Draw(Origin, Origin, 1); }), FrameOf([&] {
+  level.CurrentMap->lockState = {1, 1};
+  EXPECT_TRUE(Same(FrameOf([this] { level.CurrentMap->Draw(Origin, Origin, 1); }), FrameOf([&] {
                      lockA(1.0f);
                      lockB(0.5f, 0.5f);
                    })));
@@ -108,12 +108,12 @@ TEST_F(MapDrawing, LocksFadeWhileChangingAndOnlyTheColourThatStartsOpenHasABorde
 TEST_F(MapDrawing, AnOpenGatewayShowsFaintlyWithOrWithoutTileBorders) {
   for (int style : {0, 2}) {
     UseArtStyle(style);
-    CurrentMap = MapOf(FloorWith({{5, 2, 'B'}}));
-    auto cell = [](int state) {
-      CurrentMap->lockState = {1, state};
-      return CellOf(FrameOf([] {
+    level.CurrentMap = MapOf(FloorWith({{5, 2, 'B'}}));
+    auto cell = [this](int state) {
+      level.CurrentMap->lockState = {1, state};
+      return CellOf(FrameOf([this] {
                       Clear(90, 110, 70);  // a floor
-                      CurrentMap->Draw(Origin, Origin, 1);
+                      level.CurrentMap->Draw(Origin, Origin, 1);
                     }),
                     5, 2);
     };
@@ -133,10 +133,10 @@ TEST_F(MapDrawing, AnOpenGatewayShowsFaintlyWithOrWithoutTileBorders) {
 
 TEST_F(MapDrawing, LocksGlowWhereTheyStandEvenWhenOpenIfTheirColourStartsOpen) {
   UseArtStyle(2);
-  CurrentMap = MapOf(FloorWith({{2, 2, 'A'}, {5, 2, 'B'}}));
-  CurrentMap->glow[2][2] = CurrentMap->glow[5][2] = 17;  // alpha 0.5
-  CurrentMap->lockState = {1, 1};                        // both open: A shows nothing, B its faint gateway
-  const auto drawn = FrameOf([] { CurrentMap->Draw(Origin, Origin, 1); });
+  level.CurrentMap = MapOf(FloorWith({{2, 2, 'A'}, {5, 2, 'B'}}));
+  level.CurrentMap->glow[2][2] = level.CurrentMap->glow[5][2] = 17;  // alpha 0.5
+  level.CurrentMap->lockState = {1, 1};                        // both open: A shows nothing, B its faint gateway
+  const auto drawn = FrameOf([this] { level.CurrentMap->Draw(Origin, Origin, 1); });
   const auto expected = FrameOf([] {
     SetAlpha(0.3f);
     Tile(0, 5, 2);
@@ -151,27 +151,27 @@ TEST_F(MapDrawing, LocksGlowWhereTheyStandEvenWhenOpenIfTheirColourStartsOpen) {
 }
 
 TEST_F(MapDrawing, KeysShowUntilUsedAndAlwaysInTheEditor) {
-  CurrentMap = MapOf(FloorWith({{1, 1, 'a'}, {3, 1, 'b'}}));
+  level.CurrentMap = MapOf(FloorWith({{1, 1, 'a'}, {3, 1, 'b'}}));
   auto keys = [](bool a, bool b) {
     return FrameOf([=] {
       if (a) DrawImage(keyTileImage, CellX(1), CellY(1), 1);
       if (b) DrawImage(keyTileImage, CellX(3), CellY(1), 2);
     });
   };
-  auto drawn = [] { return FrameOf([] { CurrentMap->Draw(Origin, Origin, 1); }); };
+  auto drawn = [this] { return FrameOf([this] { level.CurrentMap->Draw(Origin, Origin, 1); }); };
   EXPECT_TRUE(Same(drawn(), keys(true, true)));
-  CurrentMap->lockState = {2, 1};  // key a used: its lock is opening
+  level.CurrentMap->lockState = {2, 1};  // key a used: its lock is opening
   EXPECT_TRUE(Same(drawn(), keys(false, true)));
-  CurrentMap->lockState = {1, 0};  // both locks changed
+  level.CurrentMap->lockState = {1, 0};  // both locks changed
   EXPECT_TRUE(Same(drawn(), keys(false, false)));
   EditorMode = 1;
   EXPECT_TRUE(Same(drawn(), keys(true, true)));
 }
 
 TEST_F(MapDrawing, FloorStartAndExitDrawNothingInPlayButMarkersInTheEditor) {
-  CurrentMap = MapOf(FloorWith({{0, 0, 'S'}, {19, 13, 'E'}}));
+  level.CurrentMap = MapOf(FloorWith({{0, 0, 'S'}, {19, 13, 'E'}}));
   Clear(20, 40, 60);
-  CurrentMap->Draw(Origin, Origin, 1);
+  level.CurrentMap->Draw(Origin, Origin, 1);
   const auto frame = GrabFrame().Pixels();
   EXPECT_EQ(std::count(frame.begin(), frame.end(), 0x14283Cu), static_cast<long>(frame.size()));
 
@@ -182,28 +182,28 @@ TEST_F(MapDrawing, FloorStartAndExitDrawNothingInPlayButMarkersInTheEditor) {
     SetColor(255, 0, 0);
     Tile(2, 19, 13);
   });
-  EXPECT_TRUE(Same(FrameOf([] { CurrentMap->Draw(Origin, Origin, 1); }), expected));
+  EXPECT_TRUE(Same(FrameOf([this] { level.CurrentMap->Draw(Origin, Origin, 1); }), expected));
 }
 
 TEST_F(MapDrawing, UnknownCodesAreWrittenAsBadFollowedByTheCode) {
   // 4, 5 and 6 answer the teleport, key and lock kinds without being any of them.
-  CurrentMap = MapOf(FloorWith({}));
+  level.CurrentMap = MapOf(FloorWith({}));
   const int codes[][3] = {{7, 2, 3}, {6, 5, 3}, {5, 8, 3}, {4, 11, 3}, {-3, 2, 8}, {99, 5, 8}};
-  for (const auto& c : codes) CurrentMap->tiles[c[1]][c[2]] = c[0];
+  for (const auto& c : codes) level.CurrentMap->tiles[c[1]][c[2]] = c[0];
   for (int editor : {0, 1}) {
     EditorMode = editor;
     const auto expected = FrameOf([&] {
       for (const auto& c : codes) DrawText("Bad " + std::to_string(c[0]), CellX(c[1]), CellY(c[2]));
     });
-    EXPECT_TRUE(Same(FrameOf([] { CurrentMap->Draw(Origin, Origin, 1); }), expected)) << "editor " << editor;
+    EXPECT_TRUE(Same(FrameOf([this] { level.CurrentMap->Draw(Origin, Origin, 1); }), expected)) << "editor " << editor;
   }
 }
 
 TEST_F(MapDrawing, WallsUseTheirLookAndTheStylesBorderVoidIsTintedAndTheOffsetMovesEverything) {
-  CurrentMap = MapOf(FloorWith({{1, 1, ' '}, {4, 1, '#'}, {6, 1, '#'}}));
-  CurrentMap->tiles[6][1] = 15;  // the sixth look
-  CurrentMap->offsetX = 8;
-  CurrentMap->offsetY = -5;
+  level.CurrentMap = MapOf(FloorWith({{1, 1, ' '}, {4, 1, '#'}, {6, 1, '#'}}));
+  level.CurrentMap->tiles[6][1] = 15;  // the sixth look
+  level.CurrentMap->offsetX = 8;
+  level.CurrentMap->offsetY = -5;
   for (int style : {1, 2}) {
     UseArtStyle(style);
     const auto expected = FrameOf([style] {
@@ -217,7 +217,7 @@ TEST_F(MapDrawing, WallsUseTheirLookAndTheStylesBorderVoidIsTintedAndTheOffsetMo
       if (style >= 2) Border(6, 1);
       SetOrigin(0, 0);
     });
-    EXPECT_TRUE(Same(FrameOf([] { CurrentMap->Draw(Origin, Origin, 1); }), expected)) << "style " << style;
+    EXPECT_TRUE(Same(FrameOf([this] { level.CurrentMap->Draw(Origin, Origin, 1); }), expected)) << "style " << style;
   }
   // Every cell leaves the resting drawing state behind it.
   EXPECT_EQ(GetBlend(), AlphaBlend);
@@ -229,9 +229,9 @@ TEST_F(MapDrawing, WallsUseTheirLookAndTheStylesBorderVoidIsTintedAndTheOffsetMo
 
 TEST_F(MapDrawing, TheEditorNumbersTeleportsAndLightsTheProtectedCells) {
   EditorMode = 1;
-  CurrentMap = MapOf(FloorWith({{3, 4, '3'}, {9, 4, '0'}}));  // codes 19 and 16
-  CurrentMap->protectLeft = 0, CurrentMap->protectRight = 1;
-  CurrentMap->protectTop = 12, CurrentMap->protectBottom = 13;
+  level.CurrentMap = MapOf(FloorWith({{3, 4, '3'}, {9, 4, '0'}}));  // codes 19 and 16
+  level.CurrentMap->protectLeft = 0, level.CurrentMap->protectRight = 1;
+  level.CurrentMap->protectTop = 12, level.CurrentMap->protectBottom = 13;
   const auto expected = FrameOf([] {
     DrawImage(digitsImage, CellX(3), CellY(4), 3);
     DrawImage(digitsImage, CellX(9), CellY(4), 0);
@@ -241,11 +241,11 @@ TEST_F(MapDrawing, TheEditorNumbersTeleportsAndLightsTheProtectedCells) {
       for (int y = 12; y <= 13; ++y) Tile(0, x, y);
     }
   });
-  EXPECT_TRUE(Same(FrameOf([] { CurrentMap->Draw(Origin, Origin, 1); }), expected));
+  EXPECT_TRUE(Same(FrameOf([this] { level.CurrentMap->Draw(Origin, Origin, 1); }), expected));
 
   EditorMode = 0;
   Clear(20, 40, 60);
-  CurrentMap->Draw(Origin, Origin, 1);
+  level.CurrentMap->Draw(Origin, Origin, 1);
   const auto frame = GrabFrame().Pixels();
   EXPECT_EQ(std::count(frame.begin(), frame.end(), 0x14283Cu), static_cast<long>(frame.size()))
       << "teleports and protection show only in the editor";
@@ -256,32 +256,32 @@ TEST_F(MapDrawing, TheEditorNumbersTeleportsAndLightsTheProtectedCells) {
 // cell, each holding only that cell, in the board's order.
 TEST_F(MapDrawing, ABusyMapLooksAsIfDrawnCellByCellAndInAFewBatches) {
   UseArtStyle(2);  // a bordered style
-  CurrentMap = MapOf({"#a.A##B#b############",
+  level.CurrentMap = MapOf({"#a.A##B#b############",
                       "#  ...#.....S..E....",
                       "####################"});
   for (int x = 0; x < board::Width; ++x) {
     for (int y = 0; y < board::Height; ++y) {
-      if (y >= 3) CurrentMap->tiles[x][y] = tile::FirstWall + (x * 7 + y) % 6;
-      CurrentMap->glow[x][y] = (x + 3 * y) % 28;
+      if (y >= 3) level.CurrentMap->tiles[x][y] = tile::FirstWall + (x * 7 + y) % 6;
+      level.CurrentMap->glow[x][y] = (x + 3 * y) % 28;
     }
   }
-  CurrentMap->lockState = {2, 2};  // both colours half-way through a change
-  CurrentMap->lockTimer = {20, 13};
-  CurrentMap->offsetX = 5;
+  level.CurrentMap->lockState = {2, 2};  // both colours half-way through a change
+  level.CurrentMap->lockTimer = {20, 13};
+  level.CurrentMap->offsetX = 5;
 
-  auto cellByCell = [] {
+  auto cellByCell = [this] {
     for (int x = 0; x < board::Width; ++x) {
       for (int y = 0; y < board::Height; ++y) {
-        mapType single = *CurrentMap;
+        mapType single = *level.CurrentMap;
         for (auto& column : single.tiles) column.fill(tile::Floor);
-        single.tiles[x][y] = CurrentMap->tiles[x][y];
+        single.tiles[x][y] = level.CurrentMap->tiles[x][y];
         single.Draw(Origin, Origin, 1);
       }
     }
   };
   GrabBackBuffer();
   const int64_t before = DrawCallCount();
-  const auto layered = FrameOf([] { CurrentMap->Draw(Origin, Origin, 1); });
+  const auto layered = FrameOf([this] { level.CurrentMap->Draw(Origin, Origin, 1); });
   EXPECT_LE(DrawCallCount() - before, 30) << "the 280 cells share their batches";
   EXPECT_TRUE(Same(layered, FrameOf(cellByCell)));
 }

@@ -16,25 +16,25 @@ TEST_F(KeysLocksTeleportsTest, AnOpeningLockLetsTheBallThroughAtOnce) {
       "#S..a..A....#",
       "#############",
   });
-  Move(requestRight);
+  Move(Right);
   EXPECT_EQ(Ball().cellX, 11);
   EXPECT_EQ(Count("Opened 31"), 1);
   // The ball passed while the lock was still fading open.
-  EXPECT_EQ(CurrentMap->lockState[0], 2);
-  EXPECT_LT(CurrentMap->lockTimer[0], 40);
+  EXPECT_EQ(level.CurrentMap->lockState[0], 2);
+  EXPECT_LT(level.CurrentMap->lockTimer[0], 40);
 
   Steps(40);
-  EXPECT_EQ(CurrentMap->lockState[0], 1);
-  EXPECT_EQ(CurrentMap->lockTimer[0], 40);  // stays until the next restart
+  EXPECT_EQ(level.CurrentMap->lockState[0], 1);
+  EXPECT_EQ(level.CurrentMap->lockTimer[0], 40);  // stays until the next restart
   EXPECT_TRUE(Logged("1"));
   EXPECT_TRUE(Logged("40"));
 
   // Back over the used key: nothing happens, the lock stays open.
   log.clear();
-  Move(requestLeft);
+  Move(Left);
   EXPECT_EQ(Ball().cellX, 1);
   EXPECT_EQ(Count("Opened 31"), 0);
-  EXPECT_EQ(CurrentMap->lockState[0], 1);
+  EXPECT_EQ(level.CurrentMap->lockState[0], 1);
 }
 
 TEST_F(KeysLocksTeleportsTest, AClosingLockBlocksTheBallAtOnce) {
@@ -43,17 +43,17 @@ TEST_F(KeysLocksTeleportsTest, AClosingLockBlocksTheBallAtOnce) {
       "#S..b..B....#",
       "#############",
   });
-  Move(requestRight);
+  Move(Right);
   EXPECT_EQ(Ball().cellX, 6);
   EXPECT_EQ(Count("Closed 32"), 1);
-  EXPECT_EQ(CurrentMap->lockState[1], 2);
+  EXPECT_EQ(level.CurrentMap->lockState[1], 2);
   Steps(40);
-  EXPECT_EQ(CurrentMap->lockState[1], 0);
+  EXPECT_EQ(level.CurrentMap->lockState[1], 0);
 
   // A restart brings the lock back open, and the ball goes through before the key.
-  Step(&requestRestart);
-  EXPECT_EQ(CurrentMap->lockState[1], 1);
-  EXPECT_EQ(CurrentMap->lockTimer[1], 0);
+  Step(RestartRequest);
+  EXPECT_EQ(level.CurrentMap->lockState[1], 1);
+  EXPECT_EQ(level.CurrentMap->lockTimer[1], 0);
 }
 
 TEST_F(KeysLocksTeleportsTest, AKeyActsOnceWhileTheBallRestsOnIt) {
@@ -62,11 +62,11 @@ TEST_F(KeysLocksTeleportsTest, AKeyActsOnceWhileTheBallRestsOnIt) {
       "#S..a##",
       "#######",
   });
-  Move(requestRight);
+  Move(Right);
   ASSERT_EQ(Ball().cellX, 4);
   Steps(60);  // UseKey runs every step; the lock changes once
   EXPECT_EQ(Count("Opened 31"), 1);
-  EXPECT_EQ(CurrentMap->lockState[0], 1);
+  EXPECT_EQ(level.CurrentMap->lockState[0], 1);
 
   // A closed lock blocks, and a lock already changing is not changed again.
   auto map = std::make_shared<mapType>();
@@ -111,7 +111,7 @@ TEST_F(KeysLocksTeleportsTest, ATeleportSendsTheBallOnFromTheFirstPartnerInColum
       "#.......0#..........",
       "####################",
   });
-  Step(&requestRight);
+  Step(Right);
   Steps(9);
   ASSERT_EQ(Ball().cellX, 4);
   ASSERT_EQ(Ball().subX, 0);
@@ -143,11 +143,11 @@ TEST_F(KeysLocksTeleportsTest, WithoutAPartnerTheBallRollsOnFromTheTeleport) {
       "#S..3....#",
       "##########",
   });
-  Step(&requestRight);
+  Step(Right);
   Steps(10);
   EXPECT_EQ(Ball().cellX, 4);
   EXPECT_EQ(Ball().subX, 1);
-  Move(requestRight);
+  Move(Right);
   EXPECT_EQ(Ball().cellX, 8);
 }
 
@@ -161,7 +161,7 @@ TEST_F(KeysLocksTeleportsTest, TheBallLightsItsEightNeighboursAndTheLightFades) 
       "..........",
   });
   Step();
-  const TileGrid& glow = CurrentMap->glow;
+  const TileGrid& glow = level.CurrentMap->glow;
   // Lit to 25 and 10, then decayed once in the same step.
   EXPECT_EQ(glow[5][3], 24);
   EXPECT_EQ(glow[3][3], 24);
@@ -188,10 +188,10 @@ TEST_F(KeysLocksTeleportsTest, TheBallLightsItsEightNeighboursAndTheLightFades) 
   map->Glow(-1, 0, 0);
   map->Glow(20, 13, 1);
   EXPECT_EQ(map->glow, TileGrid{});
-  CurrentMap = map;
+  level.CurrentMap = map;
   ballType ball;
   ball.cellX = 0, ball.cellY = 0;
-  ball.LightNeighbours();
+  ball.LightNeighbours(*map);
   EXPECT_EQ(map->glow[1][0], 25);
   EXPECT_EQ(map->glow[0][1], 25);
   EXPECT_EQ(map->glow[1][1], 10);
@@ -207,14 +207,14 @@ TEST_F(KeysLocksTeleportsTest, AnUnknownCodeThatAnswersAsAKeyTouchesNoLock) {
       "#S.........E#",
       "#############",
   });
-  for (int x = 3; x < 10; ++x) CurrentMap->tiles[x][1] = 5;  // not a key code, though its kind reads 5
-  const auto before = CurrentMap->lockState;
-  Move(requestRight);
-  for (int x = 3; x < 10; ++x) CurrentMap->UseKey(x, 1);
-  EXPECT_EQ(CurrentMap->lockState, before);
-  keyStateType snapshot = keyStateType::FromMap();
+  for (int x = 3; x < 10; ++x) level.CurrentMap->tiles[x][1] = 5;  // not a key code, though its kind reads 5
+  const auto before = level.CurrentMap->lockState;
+  Move(Right);
+  for (int x = 3; x < 10; ++x) level.CurrentMap->UseKey(x, 1);
+  EXPECT_EQ(level.CurrentMap->lockState, before);
+  keyStateType snapshot = keyStateType::FromMap(*level.CurrentMap);
   const int index = snapshot.Index();
-  snapshot.Toggle(5, 1);
+  snapshot.Toggle(*level.CurrentMap, 5, 1);
   EXPECT_EQ(snapshot.Index(), index);
 }
 

@@ -196,52 +196,16 @@ TEST_F(LevelFileTest, FilesOfNoiseLoadAndPlayWithoutHarm) {
       }
     }
     folder.Write("levels/" + std::to_string(seed) + ".lvl", bytes);
-    CurrentMap = mapType::Create(seed);
-    LevelStart = levelStartType::Create(0, 0, 0);
-    LevelStart->Start();
-    int* requests[] = {&requestUp, &requestDown, &requestLeft, &requestRight, &requestSkip, nullptr};
+    level.CurrentMap = mapType::Create(seed);
+    level.LevelStart = levelStartType::Create(0, 0, 0);
+    level.LevelStart->Start(level);
+    const Request requests[] = {Up, Down, Left, Right, SkipRequest, nullptr};
     for (int i = 0; i < 400; ++i) Step(requests[platform::Rand(0, 5)]);
     const ballType& ball = Ball();
     EXPECT_TRUE(ball.subX == 0 || ball.subY == 0);
     EXPECT_LE(std::abs(ball.subX) + std::abs(ball.subY), 2);
-    for (int state : CurrentMap->lockState) EXPECT_TRUE(state >= 0 && state <= 2);
+    for (int state : level.CurrentMap->lockState) EXPECT_TRUE(state >= 0 && state <= 2);
   }
-}
-
-TEST_F(LevelFileTest, AHintPageOpensTheFirstTimeALevelIsEntered) {
-  WriteLevel(0, Corridor);
-  WriteLevel(1, Corridor);
-  auto first = mapType::Create(0);
-  ASSERT_NE(gameController->popup, nullptr);
-  EXPECT_NE(dynamic_cast<TutorialPage*>(gameController->popup.get()), nullptr);
-  EXPECT_EQ(gameController->popup->state, 2);  // fading in
-  EXPECT_EQ(gameController->activeScreen, 1);
-  EXPECT_EQ(progress->tutorialSeen[0], 1);
-  EXPECT_TRUE(Logged("hint shown"));
-
-  mapType::Create(1);
-  EXPECT_EQ(gameController->popup, nullptr);
-  mapType::Create(0);
-  EXPECT_EQ(gameController->popup, nullptr);
-
-  // Level 80's page, but not while editing.
-  WriteLevel(80, Corridor);
-  EditorMode = 1;
-  mapType::Create(80);
-  EXPECT_EQ(gameController->popup, nullptr);
-  EXPECT_EQ(progress->tutorialSeen[6], 0);
-  EditorMode = 0;
-  mapType::Create(80);
-  EXPECT_NE(gameController->popup, nullptr);
-  EXPECT_EQ(progress->tutorialSeen[6], 1);
-
-  // Numbers beyond the hint table have no page.
-  WriteLevel(300, Corridor);
-  WriteLevel(-4, Corridor);
-  mapType::Create(300);
-  EXPECT_EQ(gameController->popup, nullptr);
-  EXPECT_EQ(mapType::Create(-4)->artStyle, 0);
-  EXPECT_EQ(gameController->popup, nullptr);
 }
 
 TEST_F(LevelFileTest, CellOperations) {
@@ -303,16 +267,6 @@ TEST_F(LevelFileTest, CopyingTheExitStripStartsTheNextMapThere) {
   next->Randomize(8);
   EXPECT_EQ(next->tiles[10][0], 3);
   EXPECT_EQ(next->tiles[14][0], 3);
-}
-
-TEST_F(LevelFileTest, TheCellUnderThePointerTruncatesTowardZero) {
-  const std::pair<int, int> cases[] = {{33, 0}, {64, 0}, {95, 0}, {1, -1}, {32, -1}, {96, 1}, {127, 1}, {0, -2}};
-  for (auto [pixel, cell] : cases) {
-    pointerX = pixel;
-    pointerY = pixel;
-    EXPECT_EQ(mapType::MouseCellX(), cell) << pixel;
-    EXPECT_EQ(mapType::MouseCellY(), cell) << pixel;
-  }
 }
 
 }  // namespace

@@ -64,11 +64,11 @@ class LevelSolverTest : public PuzzleTest {
   // or has rolled longer than any roll that ends.
   RollResult StepRealBall(const Picture& picture, int x, int y, int locks, int dir) {
     Play(picture);
-    ClearParticles();
-    CurrentMap->lockState = {locks & 1, locks >> 1};
+    level.ClearParticles();
+    level.CurrentMap->lockState = {locks & 1, locks >> 1};
     Ball().SetPosition(x, y);
-    gameController->flash = nullptr;
-    int* const requests[] = {nullptr, &requestUp, &requestRight, &requestDown, &requestLeft};
+    events.heard.clear();
+    const Request requests[] = {nullptr, Up, Right, Down, Left};
     Step(requests[dir]);
     RollResult real;
     bool moved = false;
@@ -76,12 +76,12 @@ class LevelSolverTest : public PuzzleTest {
       moved = moved || Ball().subX != 0 || Ball().subY != 0;
       real.x = Ball().cellX;
       real.y = Ball().cellY;
-      real.locks = SettledLocks(*CurrentMap);
-      if (LevelStart->IsPending()) {
+      real.locks = SettledLocks(*level.CurrentMap);
+      if (events.Count("solved") > 0) {
         real.end = RollEnd::Exit;
         return real;
       }
-      if (gameController->flash) {
+      if (events.Count("flash") > 0) {
         real.end = RollEnd::FallOff;
         return real;
       }
@@ -90,7 +90,7 @@ class LevelSolverTest : public PuzzleTest {
         return real;
       }
       // Only drawing lets faded trail go; undrawn, an endless roll's would pile up.
-      ClearParticles();
+      level.ClearParticles();
       Step();
     }
     real.end = RollEnd::Endless;
@@ -120,11 +120,11 @@ TEST_F(LevelSolverTest, RollsEndWhereTheRealBallStops) {
   for (int m = 0; m < 60; ++m) {
     const Picture picture = RandomPicture(random, 8 + m % 4 * 8);
     Play(picture);
-    const LevelRoller roller(*CurrentMap);
+    const LevelRoller roller(*level.CurrentMap);
     for (int roll = 0; roll < 30; ++roll) {
       int cx = 0, cy = 0;
       do cx = x(random), cy = y(random);
-      while (!StartsARoll(*CurrentMap, cx, cy));
+      while (!StartsARoll(*level.CurrentMap, cx, cy));
       ExpectSameRoll(picture, roller, cx, cy, locks(random), dir(random));
       if (HasFatalFailure()) return;
     }
@@ -144,10 +144,10 @@ TEST_F(LevelSolverTest, TeleportQuirksAgreeWithTheRealBall) {
       "####################",
   };
   Play(picture);
-  const LevelRoller roller(*CurrentMap);
+  const LevelRoller roller(*level.CurrentMap);
   for (int cx = 0; cx < board::Width; ++cx) {
     for (int cy = 0; cy < 8; ++cy) {
-      if (!StartsARoll(*CurrentMap, cx, cy)) continue;
+      if (!StartsARoll(*level.CurrentMap, cx, cy)) continue;
       for (int locks = 0; locks < 4; locks += 3) {
         for (int dir : Directions) ExpectSameRoll(picture, roller, cx, cy, locks, dir);
       }
@@ -168,7 +168,7 @@ TEST_F(LevelSolverTest, TheSearchAgreesWithOneStepByTheRealBall) {
     for (int x = 0; x < board::Width; x += 1 + m % 4) picture[0][x] = picture[board::Height - 1][x] = '#';
     for (int y = 0; y < board::Height; y += 2) picture[y][0] = picture[y][board::Width - 1] = '#';
     Play(picture);
-    const mapType map = *CurrentMap;
+    const mapType map = *level.CurrentMap;
     const LevelSolution solution = SolveLevel(map);
 
     SlowSolution slow;
@@ -217,11 +217,11 @@ TEST_F(LevelSolverTest, TheSolutionPlaysThroughWithTheRealBall) {
   for (int m = 0; m < 40 && solved < 10; ++m) {
     const Picture picture = RandomPicture(random, 20);
     Play(picture);
-    const LevelSolution solution = SolveLevel(*CurrentMap);
+    const LevelSolution solution = SolveLevel(*level.CurrentMap);
     if (solution.leastMoves < 0) continue;
     ++solved;
     ASSERT_EQ(static_cast<int>(solution.moves.size()), solution.leastMoves);
-    int cx = CurrentMap->startX, cy = CurrentMap->startY, locks = 2;
+    int cx = level.CurrentMap->startX, cy = level.CurrentMap->startY, locks = 2;
     for (size_t i = 0; i < solution.moves.size(); ++i) {
       const RollResult real = StepRealBall(picture, cx, cy, locks, solution.moves[i]);
       const bool last = i + 1 == solution.moves.size();
@@ -242,7 +242,7 @@ TEST_F(LevelSolverTest, CountsDeadEndsChoicesAndDangers) {
       "#b########",
       "#.########",
   }));
-  LevelSolution solution = SolveLevel(*CurrentMap);
+  LevelSolution solution = SolveLevel(*level.CurrentMap);
   EXPECT_EQ(solution.leastMoves, 1);
   EXPECT_EQ(solution.moves, std::vector<int>{direction::Right});
   EXPECT_EQ(solution.restingStates, 4);
@@ -259,7 +259,7 @@ TEST_F(LevelSolverTest, CountsDeadEndsChoicesAndDangers) {
       "#....#",
       "#...E#",
   }));
-  solution = SolveLevel(*CurrentMap);
+  solution = SolveLevel(*level.CurrentMap);
   EXPECT_EQ(solution.leastMoves, 2);
   EXPECT_EQ(solution.restingStates, 3);
   EXPECT_EQ(solution.deadEnds, 0);
@@ -272,12 +272,12 @@ TEST_F(LevelSolverTest, CountsDeadEndsChoicesAndDangers) {
       "#.######",
       "#S....E#",
   }));
-  EXPECT_EQ(SolveLevel(*CurrentMap).fallOffs, 1);
+  EXPECT_EQ(SolveLevel(*level.CurrentMap).fallOffs, 1);
   Play(Walled({
       "########",
       "S.....E#",
   }));
-  solution = SolveLevel(*CurrentMap);
+  solution = SolveLevel(*level.CurrentMap);
   EXPECT_EQ(solution.fallOffs, 0);
   EXPECT_EQ(solution.leastMoves, 1);
 }
@@ -326,28 +326,28 @@ TEST_F(LevelSolverTest, TheGuessingPlayerNeedsWhatValueIterationSettlesAt) {
       "#######",
       "#.S..E#",
   }));
-  EXPECT_NEAR(SolveLevel(*CurrentMap).guessingMoves, 2.0, 1e-9);
+  EXPECT_NEAR(SolveLevel(*level.CurrentMap).guessingMoves, 2.0, 1e-9);
   // Rolling off the board puts the ball back on the start, for one move.
   Play(Walled({
       "#######",
       "..S..E#",
   }));
-  EXPECT_NEAR(SolveLevel(*CurrentMap).guessingMoves, 2.0, 1e-9);
+  EXPECT_NEAR(SolveLevel(*level.CurrentMap).guessingMoves, 2.0, 1e-9);
 
   std::mt19937 random(11);
   int compared = 0;
   for (int m = 0; m < 200 && compared < 6; ++m) {
     Play(RandomPicture(random, 25));
-    const LevelSolution solution = SolveLevel(*CurrentMap);
+    const LevelSolution solution = SolveLevel(*level.CurrentMap);
     // Value iteration creeps at a rate of about one in E, so only the quick ones.
     if (solution.leastMoves < 2 || solution.guessingMoves > 300) continue;
     ++compared;
-    EXPECT_NEAR(solution.guessingMoves, GuessingByValueIteration(*CurrentMap), 1e-6) << "map " << m;
+    EXPECT_NEAR(solution.guessingMoves, GuessingByValueIteration(*level.CurrentMap), 1e-6) << "map " << m;
   }
   EXPECT_EQ(compared, 6);
 
   Play(Walled({"###", "#S#"}));
-  EXPECT_EQ(SolveLevel(*CurrentMap).guessingMoves, -1);
+  EXPECT_EQ(SolveLevel(*level.CurrentMap).guessingMoves, -1);
 }
 
 TEST_F(LevelSolverTest, AKeyBesideItsLockStopsTheBallAndTeleportsCanLoopOrWall) {
@@ -355,7 +355,7 @@ TEST_F(LevelSolverTest, AKeyBesideItsLockStopsTheBallAndTeleportsCanLoopOrWall) 
       "##########",
       "#S.aA...E#",
   }));
-  LevelSolution solution = SolveLevel(*CurrentMap);
+  LevelSolution solution = SolveLevel(*level.CurrentMap);
   // The lock was shut when the ball decided whether to stop on the key.
   EXPECT_EQ(solution.moves, (std::vector<int>{direction::Right, direction::Right}));
 
@@ -366,7 +366,7 @@ TEST_F(LevelSolverTest, AKeyBesideItsLockStopsTheBallAndTeleportsCanLoopOrWall) 
       "#........#",
       "#.....3..#",
   }));
-  const LevelRoller roller(*CurrentMap);
+  const LevelRoller roller(*level.CurrentMap);
   // Into 1, out of 0 and onto 1 again, for ever; the same leftwards.
   EXPECT_EQ(roller.Roll(4, 1, 2, direction::Right).end, RollEnd::Endless);
   EXPECT_EQ(roller.Roll(4, 1, 2, direction::Left).end, RollEnd::Endless);
@@ -376,7 +376,7 @@ TEST_F(LevelSolverTest, AKeyBesideItsLockStopsTheBallAndTeleportsCanLoopOrWall) 
   EXPECT_TRUE(walled.throughWall);
   EXPECT_EQ(walled.x, 6);
   EXPECT_EQ(walled.y, 5);
-  solution = SolveLevel(*CurrentMap);
+  solution = SolveLevel(*level.CurrentMap);
   EXPECT_EQ(solution.leastMoves, -1);
   EXPECT_GT(solution.endlessRolls, 0);
   EXPECT_GT(solution.wallEntries, 0);

@@ -1,4 +1,3 @@
-#include "menus/tutorial_page.h"
 #include "puzzle_fixture.h"
 
 namespace {
@@ -6,9 +5,9 @@ namespace {
 class MoveRulesTest : public PuzzleTest {
  protected:
   // Sparks of a finished level's burst: the only particles that home on a target.
-  static int Bursts() {
+  int Bursts() const {
     int bursts = 0;
-    for (auto* node = ParticleChain->next.get(); node; node = node->next.get()) {
+    for (auto* node = level.ParticleChain->next.get(); node; node = node->next.get()) {
       bursts += static_cast<const particleType*>(node)->attract == 2 ? 1 : 0;
     }
     return bursts;
@@ -28,7 +27,7 @@ const Picture Room = {
 TEST_F(MoveRulesTest, TheBallCrossesACellEveryThreeStepsInSubSteps) {
   Play(Room);
   ASSERT_TRUE(Resting());
-  Step(&requestRight);  // resting: the request becomes the direction
+  Step(Right);  // resting: the request becomes the direction
   EXPECT_EQ(Ball().direction, 2);
   EXPECT_EQ(Ball().PixelX(), 9 * 32);
 
@@ -43,7 +42,7 @@ TEST_F(MoveRulesTest, TheBallCrossesACellEveryThreeStepsInSubSteps) {
 
   // Left and up go through negative sub-steps: -10 and -21 pixels.
   Play(Room);
-  Step(&requestUp);
+  Step(Up);
   Step();
   EXPECT_EQ(Ball().subY, -1);
   EXPECT_EQ(Ball().PixelY(), 3 * 32 - 10);
@@ -56,15 +55,15 @@ TEST_F(MoveRulesTest, TheBallCrossesACellEveryThreeStepsInSubSteps) {
 
 TEST_F(MoveRulesTest, AMoveRunsUntilBlockedAndANewDirectionWaitsAStep) {
   Play(Room);
-  Step(&requestRight);
+  Step(Right);
   // The ball ignores other requests while rolling.
-  for (int i = 0; i < 27; ++i) Step(&requestDown);
+  for (int i = 0; i < 27; ++i) Step(Down);
   EXPECT_EQ(Ball().cellX, 18);
   EXPECT_EQ(Ball().cellY, 3);
   EXPECT_EQ(Ball().direction, 2);
 
   // On the centre before the wall: one step to stop, with a held request taken at once.
-  Step(&requestDown);
+  Step(Down);
   EXPECT_EQ(Ball().cellX, 18);
   EXPECT_EQ(Ball().subX, 0);
   EXPECT_EQ(Ball().direction, 3);
@@ -78,7 +77,7 @@ TEST_F(MoveRulesTest, ABoxedInBallStaysPut) {
       "#S#",
       "###",
   });
-  for (int* request : {&requestUp, &requestDown, &requestLeft, &requestRight}) {
+  for (Request request : {Up, Down, Left, Right}) {
     Step(request);
     Step();
     EXPECT_EQ(Ball().cellX, 1);
@@ -90,183 +89,78 @@ TEST_F(MoveRulesTest, ABoxedInBallStaysPut) {
 
 TEST_F(MoveRulesTest, RequestsAreReadUpLeftRightDown) {
   struct Case {
-    std::vector<int*> held;
+    std::vector<Request> held;
     int direction;
   };
   const Case cases[] = {
-      {{&requestUp, &requestRight}, 1},
-      {{&requestLeft, &requestDown}, 4},
-      {{&requestRight, &requestDown}, 2},
-      {{&requestDown, &requestUp, &requestLeft, &requestRight}, 1},
+      {{Up, Right}, 1},
+      {{Left, Down}, 4},
+      {{Right, Down}, 2},
+      {{Down, Up, Left, Right}, 1},
   };
   for (const Case& c : cases) {
     Play(Room);
-    InputState::ClearRequests();
-    for (int* flag : c.held) *flag = 1;
-    LevelStart->Update();
-    CurrentMap->Update(1, 0);
+    PlayRequests requests;
+    for (Request r : c.held) requests.*r = true;
+    level.Step(requests, 1);
     EXPECT_EQ(Ball().direction, c.direction);
   }
 
   // Without player control the requests are not read.
   Play(Room);
-  requestUp = 1;
-  CurrentMap->Update(0, 0);
+  PlayRequests up;
+  up.up = true;
+  level.Step(up, 0);
   EXPECT_EQ(Ball().direction, 0);
 }
 
-TEST_F(MoveRulesTest, RollingOffTheBoardRestartsWithAFlashAndLocksReset) {
+// What the level reports as the ball falls off, is restarted, solves and skips;
+// the game's answers to them are tried in tests/app.
+TEST_F(MoveRulesTest, TheLevelReportsFallsRestartsAndEnds) {
   Play({
       "####################",
-      "#...............b...",
-      "#S..................",
+      "#S..E...............",
       "####################",
-  });
-  Move(requestUp);  // one cell up, against the top wall
-  ASSERT_EQ(Ball().cellY, 1);
-  CurrentMap->lockTimer[1] = 5;
-  Step(&requestRight);
-  // Over the key (closing lock colour 1) and on to the edge.
-  int steps = 0;
-  while (Ball().cellX < 19 || Ball().subX != 0) {
-    Step();
-    ++steps;
-  }
-  EXPECT_EQ(steps, 18 * 3);
-  EXPECT_EQ(CurrentMap->lockState[1], 2);
-  EXPECT_EQ(gameController->flash, nullptr);
-
-  // Cell 19 is entered; the restart comes on the step its centre reaches cell 20.
-  Steps(3);
-  EXPECT_EQ(Ball().cellX, 20);
-  Step();
+  }, 12);
+  Move(Left);  // the wall keeps the ball on the board
+  EXPECT_EQ(events.Count("flash"), 0);
+  level.CurrentMap->tiles[0][1] = CodeOf('.');
+  Move(Left);
+  EXPECT_EQ(events.Count("flash"), 1) << "a fall flashes";
+  EXPECT_EQ(events.Count("sound restart"), 1) << "and sounds the restart";
   EXPECT_EQ(Ball().cellX, 1);
-  EXPECT_EQ(Ball().cellY, 2);
-  EXPECT_EQ(Ball().direction, 0);
-  ASSERT_NE(gameController->flash, nullptr);
-  EXPECT_EQ(gameController->flash->mode, 2);
-  EXPECT_FLOAT_EQ(gameController->flash->speed, 0.06f);
-  EXPECT_EQ(CurrentMap->lockState[1], 1);
-  EXPECT_EQ(CurrentMap->lockTimer[1], 0);
 
-  // The flash is gone after 17 updates.
-  for (int i = 0; i < 16; ++i) gameController->flash->Update();
-  EXPECT_EQ(gameController->flash->mode, 2);
-  gameController->flash->Update();
-  EXPECT_EQ(gameController->flash->mode, 0);
-}
+  Step(Right);
+  Step(RestartRequest);
+  EXPECT_EQ(events.Count("flash"), 2);
+  EXPECT_EQ(Ball().cellX, 1);
+  EXPECT_TRUE(Resting());
 
-TEST_F(MoveRulesTest, TheRestartRequestPutsTheBallBackAtOnce) {
-  Play(Room);
-  Step(&requestLeft);
-  Steps(2);
-  ASSERT_EQ(Ball().subX, -2);
-  CurrentMap->lockState = {2, 0};
-  Step(&requestRestart);
-  EXPECT_EQ(Ball().cellX, 9);
-  EXPECT_EQ(Ball().subX, 0);
-  EXPECT_EQ(Ball().direction, 0);
-  EXPECT_EQ(CurrentMap->lockState, (std::array<int, 2>{0, 1}));
-  EXPECT_NE(gameController->flash, nullptr);
-  EXPECT_EQ(requestRestart, 0);  // the restart clears the requests
-}
-
-TEST_F(MoveRulesTest, TheExitIsReachedOnlyAtItsCentre) {
-  Play({
-      "####################",
-      "#S.....E...........#",
-      "####################",
-  });
-  Step(&requestRight);
-  Steps(18);  // six cells: the ball is now on the exit's centre
-  EXPECT_EQ(Ball().cellX, 7);
-  EXPECT_EQ(NextMap, nullptr);
-  Step();
-  EXPECT_EQ(Ball().cellX, 7);
-  EXPECT_EQ(Ball().subX, 0);
-  ASSERT_NE(NextMap, nullptr);
-  EXPECT_EQ(LevelStart->IsPending(), 1);
-
-  // While the board scrolls the ball does not move, whatever is asked.
-  for (int i = 0; i < 3; ++i) {
-    InputState::ClearRequests();
-    requestLeft = 1;
-    CurrentMap->Update(1, 0);
-    EXPECT_EQ(Ball().cellX, 7);
-    EXPECT_EQ(Ball().subX, 0);
-  }
-}
-
-TEST_F(MoveRulesTest, SkipFinishesTheLevelExceptTheLast) {
-  Play(Room, 80);
-  ClearParticles();
-  Step(&requestSkip);
-  EXPECT_EQ(NextMap, nullptr);
-  EXPECT_EQ(LevelStart->IsPending(), 0);
-
-  EXPECT_EQ(Bursts(), 0);
-
-  Play(Room, 12);
-  gameLog->LevelBegin(12);
-  ClearParticles();
-  Step(&requestSkip);
+  level.ClearParticles();
+  Step(SkipRequest);
+  EXPECT_EQ(events.Count("skipped"), 1);
   EXPECT_EQ(Bursts(), 5) << "a skip sends five sparks to the token, a solve thirty";
-  ASSERT_NE(NextMap, nullptr);
-  EXPECT_EQ(NextMap->number, 13);
-  EXPECT_EQ(progress->LevelState(12), Progress::Skipped);
-  EXPECT_EQ(gameLog->levelInProgress, GameLog::NoLevel);
-  EXPECT_EQ(gameLog->levelRecordCount, 1);
-  EXPECT_EQ(requestSkip, 0);
-}
+  // At the exit the ball reports the level solved and waits for the game's hand-over.
+  level.ClearParticles();
+  Step(Right);
+  for (int i = 0; i < 30 && events.Count("solved") == 0; ++i) Step();
+  EXPECT_EQ(events.Count("solved"), 1);
+  EXPECT_EQ(Bursts(), 30);
 
-// Whatever covers the board, a hint page fading in or shown or the world map,
-// takes the ball out of the player's hands: no move, restart or skip is taken.
-TEST_F(MoveRulesTest, NothingIsTakenFromThePlayerWhileAPageOrTheWorldMapCoversTheBoard) {
-  Play(Room, 12);
-  gameLog->LevelBegin(12);
-  auto untouched = [this](const char* cover) {
-    for (int* request : {&requestRight, &requestUp, &requestRestart, &requestSkip}) {
-      Steps(3, request);
-      EXPECT_EQ(Ball().cellX, 9) << cover;
-      EXPECT_EQ(Ball().cellY, 3) << cover;
-      EXPECT_TRUE(Resting()) << cover;
-      EXPECT_EQ(NextMap, nullptr) << cover;
-      EXPECT_EQ(gameController->flash, nullptr) << cover;
-    }
-  };
-  gameController->popup = TutorialPage::Create(0);
-  gameController->popup->Show();
-  untouched("a page fading in");
-  gameController->popup->fade = MenuScreen::FullFade;
-  gameController->popup->state = MenuScreen::Shown;
-  untouched("a page shown");
-  // Closed, the page fades out and is let go, pictures and all.
-  const std::weak_ptr<MenuScreen> page = gameController->popup;
-  gameController->popup->Close();
-  Steps(MenuScreen::FullFade + 1);
-  EXPECT_EQ(gameController->popup, nullptr);
-  EXPECT_TRUE(page.expired());
-  worldMap->Show();
-  untouched("the world map");
-  worldMap->Hide();
+  // While a hand-over is pending the ball does not move, whatever is asked.
+  level.LevelStart = levelStartType::Create(0, 64, 1);
+  for (Request request : {Left, RestartRequest, SkipRequest}) {
+    level.StepMap(PlayRequests{.left = request == Left, .restart = request == RestartRequest,
+                               .skip = request == SkipRequest},
+                  1);
+    EXPECT_EQ(Ball().cellX, 4);
+  }
+  EXPECT_EQ(events.Count("flash") + events.Count("skipped"), 3);
 
-  Step(&requestRight);
-  EXPECT_EQ(Ball().direction, 2);
-}
-
-TEST_F(MoveRulesTest, RollingSwellsTheBallSoundAndRestingLetsItSink) {
-  Play(Room);
-  soundManager->StartBallSound();
-  EXPECT_FLOAT_EQ(soundManager->ballVolume, 0.5f);
-  Step(&requestRight);
-  Steps(6);
-  EXPECT_NEAR(soundManager->ballVolume, 0.5f + 6 * 4 * 0.025f, 1e-5);
-  Steps(10);
-  EXPECT_FLOAT_EQ(soundManager->ballVolume, 1.5f);
-  Step(&requestLeft);  // not read while rolling
-  while (!Resting()) Step();
-  Steps(200);
-  EXPECT_FLOAT_EQ(soundManager->ballVolume, 0.5f);
+  // The last level cannot be skipped.
+  Play(Room, 80);
+  Step(SkipRequest);
+  EXPECT_EQ(events.Count("skipped"), 1);
 }
 
 }  // namespace

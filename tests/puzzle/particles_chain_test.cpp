@@ -63,7 +63,6 @@ class ParticleChainTest : public ::testing::Test {
   }
   void TearDown() override {
     platform::SetNotifyHook({});
-    ParticleChain = nullptr;
   }
 
   std::shared_ptr<RecordingNode> Add(particleNodeType& head, int id) {
@@ -73,6 +72,7 @@ class ParticleChainTest : public ::testing::Test {
   }
 
   std::vector<std::string> log;
+  std::shared_ptr<particleNodeType> chain = std::make_shared<particleNodeType>();
   std::vector<std::string> messages;
 };
 
@@ -117,30 +117,48 @@ TEST_F(ParticleChainTest, ThousandsOfParticlesUpdateShiftLeaveAndAreReleasedOnAS
   size_t afterEmit = 0, afterDraw = 0;
   bool moved = false;
   OnSmallStack([&] {
-    ClearParticles();
-    Emit(3, 100, 100, static_cast<float>(Count), 0, 0);
-    for (auto* node = ParticleChain->next.get(); node; node = node->next.get()) ++afterEmit;
-    const float before = static_cast<particleType*>(ParticleChain->next.get())->offsetX;
-    UpdateParticles();
-    ParticleChain->Shift(8, 8);
-    moved = static_cast<particleType*>(ParticleChain->next.get())->offsetX == before + 8;
+    chain = std::make_shared<particleNodeType>();
+    Emit(3, 100, 100, static_cast<float>(Count), 0, 0, ParticleSink{*chain});
+    for (auto* node = chain->next.get(); node; node = node->next.get()) ++afterEmit;
+    const float before = static_cast<particleType*>(chain->next.get())->offsetX;
+    chain->Update();
+    chain->Shift(8, 8);
+    moved = static_cast<particleType*>(chain->next.get())->offsetX == before + 8;
 
     // Faded particles leave the chain the next time it is drawn, without drawing.
-    for (auto* node = ParticleChain->next.get(); node; node = node->next.get()) {
+    for (auto* node = chain->next.get(); node; node = node->next.get()) {
       static_cast<particleType*>(node)->alpha = 0;
     }
-    ParticleChain->Draw(47, 47, -1, 1.0f);
-    for (auto* node = ParticleChain->next.get(); node; node = node->next.get()) ++afterDraw;
+    chain->Draw(47, 47, -1, 1.0f);
+    for (auto* node = chain->next.get(); node; node = node->next.get()) ++afterDraw;
 
     // A long chain dropped all at once.
-    Emit(3, 100, 100, static_cast<float>(Count), 0, 0);
-    ClearParticles();
+    Emit(3, 100, 100, static_cast<float>(Count), 0, 0, ParticleSink{*chain});
+    chain = std::make_shared<particleNodeType>();
   });
   EXPECT_EQ(afterEmit, static_cast<size_t>(Count));
   EXPECT_TRUE(moved);
   EXPECT_EQ(afterDraw, 0u);
-  EXPECT_EQ(ParticleChain->next, nullptr);
+  EXPECT_EQ(chain->next, nullptr);
   EXPECT_TRUE(messages.empty());
+}
+
+// A copied chain holds particles of its own: stepping the copy leaves the
+// original where it was, and both keep their order.
+TEST_F(ParticleChainTest, ACopiedChainIsIndependentOfItsOriginal) {
+  Emit(3, 100, 100, 40.0f, 0, 0, ParticleSink{*chain, 5, 7});
+  const std::shared_ptr<particleNodeType> copy = chain->CopyChain();
+  std::vector<float> original, copied;
+  for (auto* node = chain->next.get(); node; node = node->next.get()) original.push_back(static_cast<particleType*>(node)->x);
+  for (auto* node = copy->next.get(); node; node = node->next.get()) {
+    copied.push_back(static_cast<particleType*>(node)->x);
+    EXPECT_EQ(static_cast<particleType*>(node)->offsetX, 5);
+  }
+  EXPECT_EQ(copied, original);
+  copy->Shift(8, 0);
+  copy->Update();
+  EXPECT_EQ(static_cast<particleType*>(chain->next.get())->x, original.front());
+  EXPECT_EQ(static_cast<particleType*>(chain->next.get())->offsetX, 5);
 }
 
 }  // namespace

@@ -35,34 +35,34 @@ size_t Count(const particleNodeType& head) {
   return count;
 }
 
-particleType& Newest() { return *static_cast<particleType*>(ParticleChain->next.get()); }
+particleType& Newest(const particleNodeType& head) { return *static_cast<particleType*>(head.next.get()); }
 
 TEST_F(ParticleDrawing, AParticleShowsWhereItWasEmittedOnTheBoardAndMovesWithTheMap) {
-  CurrentMap = MapOf(FloorWith({}));
-  CurrentMap->offsetX = 16;
-  CurrentMap->offsetY = 8;
-  Emit(3, 100, 50, 1.0f, 0, 0);  // a trail particle, at depth 200
-  Newest().vx = 0;  // moving straight up: the picture is not turned
-  Newest().vy = -0.01f;
+  level.CurrentMap = MapOf(FloorWith({}));
+  level.CurrentMap->offsetX = 16;
+  level.CurrentMap->offsetY = 8;
+  Emit(3, 100, 50, 1.0f, 0, 0, level.Particles());  // a trail particle, at depth 200
+  Newest(*level.ParticleChain).vx = 0;  // moving straight up: the picture is not turned
+  Newest(*level.ParticleChain).vy = -0.01f;
   Clear();
-  DrawParticlesInFront(Origin, Origin);
+  DrawParticlesInFront(*level.ParticleChain, Origin, Origin);
   const Light light = LightOnScreen();
   ASSERT_GT(light.total, 0);
   EXPECT_NEAR(light.x, 100 + 16 + Origin, 1.0);
   EXPECT_NEAR(light.y, 50 + 8 + Origin, 1.0);
 
-  ParticleChain->Shift(-8, 24);
+  level.ParticleChain->Shift(-8, 24);
   Clear();
-  DrawParticlesInFront(Origin, Origin);
+  DrawParticlesInFront(*level.ParticleChain, Origin, Origin);
   EXPECT_NEAR(LightOnScreen().x, 100 + 8 + Origin, 1.0);
   EXPECT_NEAR(LightOnScreen().y, 50 + 32 + Origin, 1.0);
 }
 
 TEST_F(ParticleDrawing, TheWorldMapsGlowsKeepToTheDrawingOriginWhateverTheBoardDoes) {
-  CurrentMap = MapOf(FloorWith({}));
-  CurrentMap->offsetX = 40;
+  level.CurrentMap = MapOf(FloorWith({}));
+  level.CurrentMap->offsetX = 40;
   const auto chain = std::make_shared<particleNodeType>();
-  Emit(5, 300, 200, 1.0f, -1, -1, chain);
+  Emit(5, 300, 200, 1.0f, -1, -1, ParticleSink{*chain});
   chain->Shift(-64, 32);
   Clear();
   chain->Draw(0, 0, 0, 1.0f);  // as the world map draws its chain: layer 0, every depth
@@ -71,9 +71,9 @@ TEST_F(ParticleDrawing, TheWorldMapsGlowsKeepToTheDrawingOriginWhateverTheBoardD
 }
 
 TEST_F(ParticleDrawing, NearParticlesAreDrawnInFrontAndFarOnesBehindThenTheColourIsWhite) {
-  Emit(3, 100, 100, 1.0f, 0, 0);
-  Newest().z = 190;  // beyond the board
-  Emit(4, 500, 300, 1.0f, 0, 0);  // a burst, nearer than the board
+  Emit(3, 100, 100, 1.0f, 0, 0, level.Particles());
+  Newest(*level.ParticleChain).z = 190;  // beyond the board
+  Emit(4, 500, 300, 1.0f, 0, 0, level.Particles());  // a burst, nearer than the board
   auto lightNear = [](float x, float y) {
     return LightIn(static_cast<int>(x) - 30, static_cast<int>(y) - 30, static_cast<int>(x) + 30,
                    static_cast<int>(y) + 30)
@@ -84,7 +84,7 @@ TEST_F(ParticleDrawing, NearParticlesAreDrawnInFrontAndFarOnesBehindThenTheColou
   const float nearX = 400 + 25 / 210.0f * 800 + Origin, nearY = 300 + 0 + Origin;
 
   Clear();
-  DrawParticlesBehind(Origin, Origin);
+  DrawParticlesBehind(*level.ParticleChain, Origin, Origin);
   EXPECT_GT(lightNear(farX, farY), 0);
   EXPECT_EQ(lightNear(nearX, nearY), 0);
   int r, g, b;
@@ -92,7 +92,7 @@ TEST_F(ParticleDrawing, NearParticlesAreDrawnInFrontAndFarOnesBehindThenTheColou
   EXPECT_EQ(r + g + b, 3 * 255);
 
   Clear();
-  DrawParticlesInFront(Origin, Origin);
+  DrawParticlesInFront(*level.ParticleChain, Origin, Origin);
   EXPECT_EQ(lightNear(farX, farY), 0);
   EXPECT_GT(lightNear(nearX, nearY), 0);
   GetColor(r, g, b);
@@ -100,32 +100,32 @@ TEST_F(ParticleDrawing, NearParticlesAreDrawnInFrontAndFarOnesBehindThenTheColou
 }
 
 TEST_F(ParticleDrawing, FadedParticlesLeaveTheChainWhenNextDrawn) {
-  Emit(3, 200, 200, 1.0f, 0, 0);
-  Emit(1, 300, 200, 15.0f, 0, 0);
-  ASSERT_EQ(Count(*ParticleChain), 16u);
-  for (int step = 1; step <= 100; ++step) UpdateParticles();
+  Emit(3, 200, 200, 1.0f, 0, 0, level.Particles());
+  Emit(1, 300, 200, 15.0f, 0, 0, level.Particles());
+  ASSERT_EQ(Count(*level.ParticleChain), 16u);
+  for (int step = 1; step <= 100; ++step) level.UpdateParticles();
   Clear();
-  DrawParticlesBehind(Origin, Origin);
-  EXPECT_EQ(Count(*ParticleChain), 16u) << "the trail still has a trace of alpha after 100 steps";
-  UpdateParticles();
-  DrawParticlesBehind(Origin, Origin);
-  EXPECT_EQ(Count(*ParticleChain), 15u) << "the trail is gone; the swirls stay until the board scrolls";
+  DrawParticlesBehind(*level.ParticleChain, Origin, Origin);
+  EXPECT_EQ(Count(*level.ParticleChain), 16u) << "the trail still has a trace of alpha after 100 steps";
+  level.UpdateParticles();
+  DrawParticlesBehind(*level.ParticleChain, Origin, Origin);
+  EXPECT_EQ(Count(*level.ParticleChain), 15u) << "the trail is gone; the swirls stay until the board scrolls";
 
-  ParticleChain->Shift(8, 0);
-  for (int step = 1; step <= 25; ++step) UpdateParticles();
+  level.ParticleChain->Shift(8, 0);
+  for (int step = 1; step <= 25; ++step) level.UpdateParticles();
   Clear();
-  DrawParticlesInFront(Origin, Origin);
-  EXPECT_EQ(Count(*ParticleChain), 0u);
+  DrawParticlesInFront(*level.ParticleChain, Origin, Origin);
+  EXPECT_EQ(Count(*level.ParticleChain), 0u);
   EXPECT_EQ(LightOnScreen().total, 0);
 }
 
 TEST_F(ParticleDrawing, FiveThousandParticlesUpdateAndDrawInBothLayers) {
-  Emit(3, 320, 224, 5000.0f, 0, 0);
-  for (int step = 0; step < 3; ++step) UpdateParticles();
+  Emit(3, 320, 224, 5000.0f, 0, 0, level.Particles());
+  for (int step = 0; step < 3; ++step) level.UpdateParticles();
   Clear();
-  DrawParticlesBehind(Origin, Origin);
-  DrawParticlesInFront(Origin, Origin);
-  EXPECT_EQ(Count(*ParticleChain), 5000u);
+  DrawParticlesBehind(*level.ParticleChain, Origin, Origin);
+  DrawParticlesInFront(*level.ParticleChain, Origin, Origin);
+  EXPECT_EQ(Count(*level.ParticleChain), 5000u);
   EXPECT_GT(LightIn(300, 200, 430, 350).total, 0);
 }
 

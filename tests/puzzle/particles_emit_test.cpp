@@ -27,41 +27,40 @@ TEST_F(ParticleEmitTest, TheAmountIsRoundedToWholeParticles) {
   const std::pair<float, size_t> cases[] = {{0.4f, 0}, {0.5f, 1}, {2.6f, 3}, {30.0f, 30}, {-3.0f, 0}, {NAN, 0}};
   for (auto [amount, count] : cases) {
     const auto chain = std::make_shared<particleNodeType>();
-    Emit(3, 10, 10, amount, 0, 0, chain);
+    Emit(3, 10, 10, amount, 0, 0, ParticleSink{*chain});
     EXPECT_EQ(Particles(*chain).size(), count) << "amount " << amount;
   }
-  EXPECT_EQ(ParticleChain->next, nullptr) << "a chain given is used instead of the level's";
 }
 
 TEST_F(ParticleEmitTest, ATrailParticleLosesAHundredthOfItsAlphaAStep) {
-  Emit(3, 64, 64, 1.0f, 0, 0);
-  particleType& p = *Particles(*ParticleChain).front();
-  for (int step = 1; step <= 99; ++step) UpdateParticles();
+  Emit(3, 64, 64, 1.0f, 0, 0, level.Particles());
+  particleType& p = *Particles(*level.ParticleChain).front();
+  for (int step = 1; step <= 99; ++step) level.UpdateParticles();
   EXPECT_NEAR(p.alpha, 0.01f, 1e-5f);
-  UpdateParticles();
+  level.UpdateParticles();
   EXPECT_NEAR(p.alpha, 0.0f, 1e-5f) << "faded out after 100 steps";
 }
 
 TEST_F(ParticleEmitTest, TeleportSwirlsLiveUntilTheBoardScrollsAndThenDieWithinTwentyFiveSteps) {
-  Emit(1, 64, 64, 15.0f, 0, 0);
-  const auto swirls = Particles(*ParticleChain);
+  Emit(1, 64, 64, 15.0f, 0, 0, level.Particles());
+  const auto swirls = Particles(*level.ParticleChain);
   ASSERT_EQ(swirls.size(), 15u);
-  for (int step = 0; step < 1000; ++step) UpdateParticles();
+  for (int step = 0; step < 1000; ++step) level.UpdateParticles();
   for (const particleType* p : swirls) {
     EXPECT_EQ(p->alpha, 1.0f);
     EXPECT_GE(p->angle, 0);
     EXPECT_LE(p->angle, 360);
   }
-  ParticleChain->Shift(8, 0);
-  for (int step = 0; step < 9; ++step) UpdateParticles();
+  level.ParticleChain->Shift(8, 0);
+  for (int step = 0; step < 9; ++step) level.UpdateParticles();
   for (const particleType* p : swirls) EXPECT_GT(p->alpha, 0.0f) << "fade " << p->fade;
-  for (int step = 9; step < 25; ++step) UpdateParticles();
+  for (int step = 9; step < 25; ++step) level.UpdateParticles();
   for (const particleType* p : swirls) EXPECT_LE(p->alpha, 0.0f) << "fade " << p->fade;
 }
 
 TEST_F(ParticleEmitTest, AScrollMovesEachKindItsOwnWay) {
   const auto chain = std::make_shared<particleNodeType>();
-  for (int type : {0, 3, 5}) Emit(type, 400, 300, 1.0f, 0, 0, chain);
+  for (int type : {0, 3, 5}) Emit(type, 400, 300, 1.0f, 0, 0, ParticleSink{*chain});
   const auto particles = Particles(*chain);  // newest first: types 5, 3, 0
   struct Place {
     float x, y, offsetX, offsetY;
@@ -88,11 +87,10 @@ TEST_F(ParticleEmitTest, AScrollMovesEachKindItsOwnWay) {
 }
 
 TEST_F(ParticleEmitTest, BurstsHomeOnTheLevelsTokenSquare) {
-  progress->SelectLevel(13);  // third of its group
-  Emit(4, 32 * 2, 32 * 3, 30.0f, 0, 0);
-  const auto bursts = Particles(*ParticleChain);
+  Emit(4, 32 * 2, 32 * 3, 30.0f, 0, 0, ParticleSink{*level.ParticleChain, 0, 0, 3});  // fourth of its group
+  const auto bursts = Particles(*level.ParticleChain);
   ASSERT_EQ(bursts.size(), 30u);
-  for (int step = 0; step < 200; ++step) UpdateParticles();
+  for (int step = 0; step < 200; ++step) level.UpdateParticles();
   for (const particleType* p : bursts) {
     EXPECT_FLOAT_EQ(p->targetX, WorldX(680));
     EXPECT_FLOAT_EQ(p->targetY, WorldY(64 * 3 + 40));
@@ -103,7 +101,7 @@ TEST_F(ParticleEmitTest, BurstsHomeOnTheLevelsTokenSquare) {
   particleType& p = *bursts.front();
   p.x = p.targetX;
   p.y = p.targetY;
-  UpdateParticles();
+  level.UpdateParticles();
   EXPECT_FALSE(std::isnan(p.ax) || std::isnan(p.ay) || std::isnan(p.x) || std::isnan(p.y));
 }
 
@@ -128,10 +126,10 @@ Intro IntroOf(particleNodeType& head) {
 
 TEST_F(ParticleEmitTest, ALevelStartsWithARingRoundItsExitAndASwirlOverEachTeleportEachOverAPool) {
   Play({"S.0......E", "..1."});
-  CurrentMap->tiles[3][1] = 4;  // an unknown code that answers the teleport kind
-  ClearParticles();
-  CurrentMap->IntroSparkles();
-  Intro intro = IntroOf(*ParticleChain);
+  level.CurrentMap->tiles[3][1] = 4;  // an unknown code that answers the teleport kind
+  level.ClearParticles();
+  level.CurrentMap->IntroSparkles(level.Particles());
+  Intro intro = IntroOf(*level.ParticleChain);
   EXPECT_EQ(intro.ring.size(), 21u);
   for (const particleType* p : intro.ring) {
     EXPECT_FLOAT_EQ(p->targetX, WorldX(32 * 9));
@@ -147,21 +145,21 @@ TEST_F(ParticleEmitTest, ALevelStartsWithARingRoundItsExitAndASwirlOverEachTelep
     EXPECT_EQ(p->fade, 0);
   }
   // Each pool is drawn before what it lies under.
-  const auto all = Particles(*ParticleChain);
+  const auto all = Particles(*level.ParticleChain);
   auto place = [&all](const particleType* p) { return std::find(all.begin(), all.end(), p) - all.begin(); };
   EXPECT_GT(place(intro.pools.back()), place(intro.ring.front()));
 
-  CurrentMap->exitX = CurrentMap->exitY = -1;
-  ClearParticles();
-  CurrentMap->IntroSparkles();
-  EXPECT_EQ(Particles(*ParticleChain).size(), 4u);
+  level.CurrentMap->exitX = level.CurrentMap->exitY = -1;
+  level.ClearParticles();
+  level.CurrentMap->IntroSparkles(level.Particles());
+  EXPECT_EQ(Particles(*level.ParticleChain).size(), 4u);
 }
 
 TEST_F(ParticleEmitTest, TheExitRingKeepsToAHollowCircleAsItTurns) {
   Play({"S......", "...E"});
-  ClearParticles();
-  CurrentMap->IntroSparkles();
-  const Intro intro = IntroOf(*ParticleChain);
+  level.ClearParticles();
+  level.CurrentMap->IntroSparkles(level.Particles());
+  const Intro intro = IntroOf(*level.ParticleChain);
   ASSERT_EQ(intro.ring.size(), 21u);
   // On screen, relative to the exit's centre (a world unit is 4 pixels across, 3 down).
   auto fromExit = [](const particleType* p) {
@@ -171,7 +169,7 @@ TEST_F(ParticleEmitTest, TheExitRingKeepsToAHollowCircleAsItTurns) {
   const float startX = bead.x, startY = bead.y;
   bool cameBack = false, wentAway = false;
   for (int step = 1; step <= 300; ++step) {
-    UpdateParticles();
+    level.UpdateParticles();
     for (const particleType* p : intro.ring) {
       ASSERT_GT(fromExit(p), 9.0f) << "step " << step;
       ASSERT_LT(fromExit(p), 11.0f) << "step " << step;
@@ -184,13 +182,13 @@ TEST_F(ParticleEmitTest, TheExitRingKeepsToAHollowCircleAsItTurns) {
 }
 
 TEST_F(ParticleEmitTest, SwirlsTurnSteadilyOneWay) {
-  Emit(1, 64, 64, 3.0f, 0, 0);
-  const auto swirls = Particles(*ParticleChain);
+  Emit(1, 64, 64, 3.0f, 0, 0, level.Particles());
+  const auto swirls = Particles(*level.ParticleChain);
   ASSERT_EQ(swirls.size(), 3u);
   std::vector<int> start;
   for (const particleType* p : swirls) start.push_back(p->angle);
   for (int step = 1; step <= 200; ++step) {
-    UpdateParticles();
+    level.UpdateParticles();
     for (size_t i = 0; i < swirls.size(); ++i) {
       const int turned = ((swirls[i]->angle - start[i]) % 360 + 360) % 360;
       ASSERT_EQ(turned, (3 * step) % 360) << "step " << step;
@@ -200,15 +198,15 @@ TEST_F(ParticleEmitTest, SwirlsTurnSteadilyOneWay) {
 
 TEST_F(ParticleEmitTest, TwinTeleportsShareAColourAndEachPairHasItsOwn) {
   Play({"S.0.2.4.6.8.E", "..1.3.5.7.9."});
-  ClearParticles();
-  CurrentMap->IntroSparkles();
-  const Intro intro = IntroOf(*ParticleChain);
+  level.ClearParticles();
+  level.CurrentMap->IntroSparkles(level.Particles());
+  const Intro intro = IntroOf(*level.ParticleChain);
   ASSERT_EQ(intro.swirls.size(), 10u);
   std::map<int, std::vector<const particleType*>> byPair;
   for (const particleType* p : intro.swirls) {
     const int cellX = static_cast<int>(std::lround((p->x + 100) * 800 / 200 / 32));
     const int cellY = static_cast<int>(std::lround((p->y + 100) * 600 / 200 / 32));
-    byPair[(CurrentMap->tiles[cellX][cellY] - 16) / 2].push_back(p);
+    byPair[(level.CurrentMap->tiles[cellX][cellY] - 16) / 2].push_back(p);
   }
   ASSERT_EQ(byPair.size(), 5u);
   auto distance = [](const particleType* a, const particleType* b) {

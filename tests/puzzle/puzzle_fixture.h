@@ -1,33 +1,27 @@
 #pragma once
-// A level screen without a display: the game's shared objects made fresh in a
+// A level without a display or a game around it: a LevelState of its own in a
 // temporary working folder, hand-drawn maps, level files written byte by byte,
-// and the controller's level-loop step run one 1/60 s step at a time.
+// and the level's step run one 1/60 s step at a time with what it reports
+// written down.
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include "app/game_controller.h"
-#include "app/in_game_buttons.h"
-#include "app/in_game_input.h"
-#include "app/token_column.h"
-#include "menus/world_map.h"
 #include "platform/diagnostics.h"
 #include "platform/random.h"
 #include "platform/stream_temp_folder.h"
 #include "puzzle/ball.h"
 #include "puzzle/editor_mode.h"
-#include "puzzle/flash.h"
 #include "puzzle/level_start.h"
+#include "puzzle/level_state.h"
 #include "puzzle/map.h"
 #include "puzzle/particles.h"
-#include "services/game_log.h"
 #include "services/progress.h"
-#include "services/sound_manager.h"
-#include "support/shared_game_state.h"
 
 // One character per cell, 14 rows of 20:
 //   ' ' void   '.' floor   '#' wall   'S' start   'E' exit
@@ -81,83 +75,111 @@ inline int32_t IntAt(const std::vector<uint8_t>& bytes, size_t offset) {
                               static_cast<uint32_t>(bytes[offset + 3]) << 24);
 }
 
+// What the level reported, one line per report, in order.
+class RecordingListener : public LevelListener {
+ public:
+  std::vector<std::string> heard;
+
+  void PlaySound(LevelSound sound) override {
+    switch (sound) {
+      case LevelSound::Restart: heard.push_back("sound restart"); break;
+      case LevelSound::LockOpened: heard.push_back("sound lock opened"); break;
+      case LevelSound::LockClosed: heard.push_back("sound lock closed"); break;
+      case LevelSound::Teleport: heard.push_back("sound teleport"); break;
+    }
+  }
+  void RampBallVolume(int steps) override { ballVolume += steps; }
+  void RestartFlash() override { heard.push_back("flash"); }
+  void InputSpent() override { heard.push_back("input spent"); }
+  void LevelEnded(bool solved) override { heard.push_back(solved ? "solved" : "skipped"); }
+  void HandOverFinished(const levelStartType&) override { heard.push_back("handed over"); }
+  void LevelBegun(int number) override { heard.push_back("begun " + std::to_string(number)); }
+
+  int Count(const std::string& line) const { return static_cast<int>(std::count(heard.begin(), heard.end(), line)); }
+  int ballVolume = 0;  // the sum of the ramps asked for
+};
+
+// Which request a step holds: Step(Right) is the right arrow held for that step.
+using Request = bool PlayRequests::*;
+constexpr Request Up = &PlayRequests::up;
+constexpr Request Down = &PlayRequests::down;
+constexpr Request Left = &PlayRequests::left;
+constexpr Request Right = &PlayRequests::right;
+constexpr Request RestartRequest = &PlayRequests::restart;
+constexpr Request SkipRequest = &PlayRequests::skip;
+
 class PuzzleTest : public ::testing::Test {
  protected:
+  PuzzleTest() : level(ownLevel) { ownLevel.listener = &events; }
+  // For fixtures whose level belongs to something else (the game controller).
+  explicit PuzzleTest(LevelState& played) : level(played) {}
+
   void SetUp() override {
     std::filesystem::create_directory(folder.Path() / "levels");
     platform::SeedRnd(1234);
     platform::SetDebugLogHook([this](const std::string& line) { log.push_back(line); });
-    progress = Progress::Create(0);
-    gameLog = std::make_shared<GameLog>();
-    soundManager = std::make_shared<SoundManager>();
-    soundManager->SetEffectsVolume(1.0f);
-    gameController = GameController::Create();
-    inGameButtons = InGameButtons::Create();
-    worldMap = WorldMap::Create();
     FillParticleTables();
-    ClearParticles();
-    InputState::ClearRequests();
     EditorMode = 0;
-    ScrollTotalX = ScrollTotalY = 63;
     log.clear();
   }
 
-  void TearDown() override {
-    platform::SetDebugLogHook({});
-    ReleaseSharedGameState();
-  }
+  void TearDown() override { platform::SetDebugLogHook({}); }
 
   void WriteLevel(int number, const Picture& rows, int shiftX = 0, int shiftY = 0) {
     folder.Write("levels/" + std::to_string(number) + ".lvl", LevelBytes(GridOf(rows), shiftX, shiftY));
   }
 
   // The level as the game starts it: loaded, at rest, the ball on its start.
-  void StartAt(int number) {
-    CurrentMap = mapType::Create(number);
-    gameLog->LevelBegin(number);
-    LevelStart = levelStartType::Create(0, 0, 0);
-    progress->SelectLevel(number);
-    LevelStart->Start();
+  virtual void StartAt(int number) {
+    level.CurrentMap = mapType::Create(number);
+    level.LevelStart = levelStartType::Create(0, 0, 0);
+    level.LevelStart->Start(level);
   }
 
   // A map drawn in the test, played without a file behind it.
   void Play(const Picture& rows, int number = 7) {
-    CurrentMap = std::make_shared<mapType>();
-    CurrentMap->number = number;
-    CurrentMap->tiles = GridOf(rows);
+    level.CurrentMap = std::make_shared<mapType>();
+    level.CurrentMap->number = number;
+    level.CurrentMap->tiles = GridOf(rows);
     for (int x = 0; x < board::Width; ++x) {
       for (int y = 0; y < board::Height; ++y) {
-        if (CurrentMap->tiles[x][y] == 1) CurrentMap->startX = x, CurrentMap->startY = y;
-        if (CurrentMap->tiles[x][y] == 2) CurrentMap->exitX = x, CurrentMap->exitY = y;
+        if (level.CurrentMap->tiles[x][y] == 1) level.CurrentMap->startX = x, level.CurrentMap->startY = y;
+        if (level.CurrentMap->tiles[x][y] == 2) level.CurrentMap->exitX = x, level.CurrentMap->exitY = y;
       }
     }
-    CurrentMap->lockState = CurrentMap->lockInitial = {0, 1};
-    LevelStart = levelStartType::Create(0, 0, 0);
-    LevelStart->Start();
+    level.CurrentMap->lockState = level.CurrentMap->lockInitial = {0, 1};
+    level.LevelStart = levelStartType::Create(0, 0, 0);
+    level.LevelStart->Start(level);
   }
 
-  // One step of the level loop, the controller's own; `held` is the request the
-  // input poll raised for this step (a pointer to a flag, or none).
-  void Step(int* held = nullptr) {
-    InputState::ClearRequests();
-    if (held) *held = 1;
-    gameController->PlayStep();
+  // One step of the level with `held` (if any) asked for in it.
+  virtual void Step(Request held = nullptr) {
+    PlayRequests requests;
+    if (held) requests.*held = true;
+    level.Step(requests, 1);
   }
 
-  void Steps(int count, int* held = nullptr) {
+  void Steps(int count, Request held = nullptr) {
     for (int i = 0; i < count; ++i) Step(held);
   }
 
   // Holds a direction until the ball has rolled as far as it goes and rests again.
-  void Move(int& request, int limit = 200) {
-    Step(&request);
+  void Move(Request direction, int limit = 200) {
+    Step(direction);
     for (int i = 0; i < limit && !Resting(); ++i) Step();
   }
 
-  bool Resting() const { return CurrentMap->ball->direction == 0; }
-  ballType& Ball() const { return *CurrentMap->ball; }
+  bool Resting() const { return level.CurrentMap->ball->direction == 0; }
+  ballType& Ball() const { return *level.CurrentMap->ball; }
   bool Logged(const std::string& line) const { return std::find(log.begin(), log.end(), line) != log.end(); }
 
   TempFolder folder;
   std::vector<std::string> log;
+  RecordingListener events;
+
+ private:
+  LevelState ownLevel;  // the level of the fixtures that play one of their own
+
+ protected:
+  LevelState& level;
 };

@@ -13,10 +13,7 @@
 #include "menus/reset_profile_menu.h"
 #include "menus/screens.h"
 #include "menus/world_map.h"
-#include "puzzle/level_start.h"
-#include "puzzle/map.h"
 #include "puzzle/map_solver.h"
-#include "puzzle/particles.h"
 #include "services/game_log.h"
 #include "services/progress.h"
 #include "services/sound_manager.h"
@@ -27,9 +24,6 @@ inline void ReleaseSharedGameState() {
   optionsMenu = nullptr;
   resetProfileMenu = nullptr;
   worldMap = nullptr;
-  CurrentMap = NextMap = nullptr;
-  LevelStart = nullptr;
-  ParticleChain = nullptr;
   MapSolver = nullptr;
   inGameButtons = nullptr;
   gameController = nullptr;

@@ -1,7 +1,7 @@
 // Three chained levels played from their files as the player would: each
 // exit leads to the next level's start, one hand-over after another.
 
-#include "puzzle_fixture.h"
+#include "app/game_level_fixture.h"
 
 namespace {
 
@@ -47,27 +47,27 @@ const Picture Level2 = {
     "####################",
 };
 
-class PlayThroughTest : public PuzzleTest {
+class PlayThroughTest : public GameLevelTest {
  protected:
   // A move that ends on the exit: the next map appears as the ball stops there.
-  void RollToExit(int& request) {
-    Step(&request);
-    for (int i = 0; i < 200 && !NextMap; ++i) Step();
-    ASSERT_NE(NextMap, nullptr);
-    EXPECT_EQ(Ball().cellX, CurrentMap->exitX);
-    EXPECT_EQ(Ball().cellY, CurrentMap->exitY);
+  void RollToExit(Request request) {
+    Step(request);
+    for (int i = 0; i < 200 && !level.NextMap; ++i) Step();
+    ASSERT_NE(level.NextMap, nullptr);
+    EXPECT_EQ(Ball().cellX, level.CurrentMap->exitX);
+    EXPECT_EQ(Ball().cellY, level.CurrentMap->exitY);
     EXPECT_EQ(Ball().subX + Ball().subY, 0);
   }
 
   // Steps until the transition has handed over to the next level.
   void WaitForHandOver(int from) {
-    for (int i = 0; i < 200 && CurrentMap->number == from; ++i) Step();
-    ASSERT_EQ(CurrentMap->number, from + 1);
-    EXPECT_EQ(NextMap, nullptr);
-    EXPECT_EQ(CurrentMap->OffsetX(), 0);
-    EXPECT_EQ(CurrentMap->OffsetY(), 0);
-    EXPECT_EQ(Ball().cellX, CurrentMap->startX);
-    EXPECT_EQ(Ball().cellY, CurrentMap->startY);
+    for (int i = 0; i < 200 && level.CurrentMap->number == from; ++i) Step();
+    ASSERT_EQ(level.CurrentMap->number, from + 1);
+    EXPECT_EQ(level.NextMap, nullptr);
+    EXPECT_EQ(level.CurrentMap->OffsetX(), 0);
+    EXPECT_EQ(level.CurrentMap->OffsetY(), 0);
+    EXPECT_EQ(Ball().cellX, level.CurrentMap->startX);
+    EXPECT_EQ(Ball().cellY, level.CurrentMap->startY);
     EXPECT_TRUE(Resting());
   }
 };
@@ -80,35 +80,35 @@ TEST_F(PlayThroughTest, ThreeLevelsOneAfterAnother) {
 
   // Level 0's hint page holds the ball until the player closes it.
   ASSERT_NE(gameController->popup, nullptr);
-  Steps(5, &requestRight);
+  Steps(5, Right);
   EXPECT_EQ(Ball().cellX, 1);
   gameController->popup->Hide();
 
-  RollToExit(requestRight);
-  EXPECT_EQ(CurrentMap->exitX, 19);
+  RollToExit(Right);
+  EXPECT_EQ(level.CurrentMap->exitX, 19);
   WaitForHandOver(0);
-  EXPECT_EQ(CurrentMap->startX, 0);
-  EXPECT_EQ(CurrentMap->startY, 6);
-  EXPECT_EQ(ScrollTotalX, 63 - 19 * 32);
+  EXPECT_EQ(level.CurrentMap->startX, 0);
+  EXPECT_EQ(level.CurrentMap->startY, 6);
+  EXPECT_EQ(level.ScrollTotalX, 63 - 19 * 32);
   EXPECT_EQ(gameController->popup, nullptr);
 
   // Level 1: the key on the way opens the lock on the way down.
-  Move(requestRight);
+  Move(Right);
   EXPECT_EQ(Ball().cellX, 8);
-  EXPECT_EQ(CurrentMap->lockState[0], 2);
-  RollToExit(requestDown);
+  EXPECT_EQ(level.CurrentMap->lockState[0], 2);
+  RollToExit(Down);
   EXPECT_EQ(Ball().cellY, 13);
   WaitForHandOver(1);
-  EXPECT_EQ(ScrollTotalY, 63 - 13 * 32);
+  EXPECT_EQ(level.ScrollTotalY, 63 - 13 * 32);
 
   // Level 2: down into a teleport, and on down from its partner to the exit.
-  RollToExit(requestDown);
+  RollToExit(Down);
   EXPECT_EQ(Ball().cellX, 15);
   WaitForHandOver(2);
 
   // Level 3 has no file: an empty board without an exit.
-  EXPECT_EQ(CurrentMap->exitX, -1);
-  EXPECT_EQ(CurrentMap->tiles, TileGrid{});
+  EXPECT_EQ(level.CurrentMap->exitX, -1);
+  EXPECT_EQ(level.CurrentMap->tiles, TileGrid{});
 
   const auto save = folder.Bytes("save0.dat");
   ASSERT_EQ(save.size(), 510u);

@@ -1,4 +1,4 @@
-// Whole frames against pictures kept under tests/puzzle/reference/, captured
+// Whole frames against pictures kept under tests/app/reference/, captured
 // from the renderer as it stood before it moved to shaders (fixed function,
 // client-side arrays): every blend the game uses with colour, alpha, rotation,
 // scale, filtering, lines, text and a clipped viewport, the busy level frame
@@ -12,7 +12,7 @@
 #include <iostream>
 #include <string>
 
-#include "draw_fixture.h"
+#include "app/game_draw_fixture.h"
 #include "platform/image_codec.h"
 
 using namespace platform;
@@ -30,7 +30,7 @@ constexpr int kChannelTolerance = 1;
 constexpr int kSeamPixels = 8;
 
 std::string ReferencePath(const std::string& name) {
-  return SourceDir() + "/tests/puzzle/reference/" + name + ".png";
+  return SourceDir() + "/tests/app/reference/" + name + ".png";
 }
 
 // A picture whose pixels come from `argb(x, y, frame)`.
@@ -52,7 +52,7 @@ uint32_t Argb(int a, int r, int g, int b) {
          static_cast<uint32_t>(b);
 }
 
-class RendererReference : public DrawTest {
+class RendererReference : public GameDrawTest {
  protected:
   // The frame `draw` makes against the stored picture of that name: read back
   // while it is drawn, and again once presented (the renderer then takes
@@ -104,19 +104,19 @@ class RendererReference : public DrawTest {
 
   void MakeBusyLevel() {
     Resources::SelectBackground(2);
-    CurrentMap = std::make_shared<mapType>();
+    level.CurrentMap = std::make_shared<mapType>();
     for (int x = 0; x < board::Width; ++x) {
-      for (int y = 0; y < board::Height; ++y) CurrentMap->tiles[x][y] = tile::FirstWall + (x + y) % 6;
+      for (int y = 0; y < board::Height; ++y) level.CurrentMap->tiles[x][y] = tile::FirstWall + (x + y) % 6;
     }
-    CurrentMap->startX = board::Width / 2;
-    CurrentMap->startY = board::Height / 2;
-    CurrentMap->lockState = CurrentMap->lockInitial = {0, 1};
-    CurrentMap->Restart();
-    for (auto& column : CurrentMap->glow) column.fill(24);
+    level.CurrentMap->startX = board::Width / 2;
+    level.CurrentMap->startY = board::Height / 2;
+    level.CurrentMap->lockState = level.CurrentMap->lockInitial = {0, 1};
+    level.CurrentMap->Restart();
+    for (auto& column : level.CurrentMap->glow) column.fill(24);
     SeedRnd(7);
-    ClearParticles();
-    Emit(3, 32 * 10, 32 * 7, 500.0f, 0, 0);
-    for (int step = 0; step < 60; ++step) UpdateParticles();
+    level.ClearParticles();
+    Emit(3, 32 * 10, 32 * 7, 500.0f, 0, 0, level.Particles());
+    for (int step = 0; step < 60; ++step) level.UpdateParticles();
   }
 };
 
@@ -188,14 +188,14 @@ TEST_F(RendererReference, BusyLevelFrame) {
 }
 
 TEST_F(RendererReference, ShippedLevelInPlay) {
-  InGameDir([] { CurrentMap = mapType::Create(40); });
-  ASSERT_GE(CurrentMap->exitX, 0);
-  UseArtStyle(CurrentMap->artStyle);
-  CurrentMap->Restart();
-  CurrentMap->IntroSparkles();
+  InGameDir([this] { level.CurrentMap = mapType::Create(40); });
+  ASSERT_GE(level.CurrentMap->exitX, 0);
+  UseArtStyle(level.CurrentMap->artStyle);
+  level.CurrentMap->Restart();
+  level.CurrentMap->IntroSparkles(level.Particles());
   for (int step = 0; step < 90; ++step) {
-    CurrentMap->Update(1, 0);
-    UpdateParticles();
+    level.StepMap(PlayRequests{}, 1);
+    level.UpdateParticles();
   }
   ExpectReference("level_40", [] { gameController->DrawPlayFrame(); });
 }

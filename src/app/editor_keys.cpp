@@ -1,10 +1,12 @@
-#include "puzzle/editor_keys.h"
+#include "app/editor_keys.h"
 
 #include <memory>
 
-#include "game_version.h"
 #include "app/developer_mode.h"
 #include "app/game_controller.h"
+#include "app/in_game_input.h"
+#include "app/level_finish.h"
+#include "game_version.h"
 #include "platform/diagnostics.h"
 #include "platform/input.h"
 #include "puzzle/editor_mode.h"
@@ -28,41 +30,44 @@ constexpr int RightButton = 2;
 
 constexpr int LastArtStyle = levels::Last / levels::GroupSize;
 
-void Resolve() {
-  if (MapSolver) MapSolver->Solve();
+void Resolve(const mapType& map) {
+  if (MapSolver) MapSolver->Solve(map);
 }
 
 // The first key or button that applies acts; the rest wait for a later step.
-void Edit(mapType& map, int playerControl) {
-  const int cellX = mapType::MouseCellX();
-  const int cellY = mapType::MouseCellY();
+void Edit(GameController& game, int playerControl) {
+  LevelState& level = game.level;
+  mapType& map = *level.CurrentMap;
+  const int cellX = InputState::PointerCellX();
+  const int cellY = InputState::PointerCellY();
 
   if (KeyHit('Z') && playerControl == 1) {
     map.Randomize(8);
-    Resolve();
+    Resolve(map);
     return;
   }
   for (int digit = 1; digit <= 9; ++digit) {
     if (KeyHit('0' + digit)) {
-      GameController::StartLevel((digit - 1) * levels::GroupSize);
+      game.StartLevel((digit - 1) * levels::GroupSize);
       return;
     }
   }
   if (KeyHit('0')) {
-    GameController::StartLevel(79);
+    game.StartLevel(79);
     return;
   }
   if (KeyHit(OpenBracketKey)) {
-    GameController::StartLevel(map.number - 1);
+    game.StartLevel(map.number - 1);
     return;
   }
   if (KeyHit(CloseBracketKey)) {
-    GameController::StartLevel(map.number + 1);
+    game.StartLevel(map.number + 1);
     return;
   }
   if (KeyHit('L')) {
     map.Load();
-    Resolve();
+    OpenHintPage(map.number);
+    Resolve(map);
     return;
   }
   if (KeyHit(EnterKey)) {
@@ -70,12 +75,12 @@ void Edit(mapType& map, int playerControl) {
     return;
   }
   if (KeyHit('P')) {
-    Resolve();
+    Resolve(map);
     return;
   }
   if (KeyHit('N')) {
-    map.Finish(0);
-    if (MapSolver) MapSolver->CreateNextMap();
+    FinishLevel(level, false);
+    if (MapSolver && level.NextMap) MapSolver->CreateNextMap(map, *level.NextMap);
     return;
   }
   if (MouseDown(LeftButton)) {
@@ -129,16 +134,16 @@ void Edit(mapType& map, int playerControl) {
 
 }  // namespace
 
-void UpdateEditorKeys(mapType& map, int playerControl) {
-  // Starting a level replaces the current map, which may be the one running
-  // this step: it stays alive until the step is over.
-  const std::shared_ptr<mapType> keepAlive = CurrentMap;
+void UpdateEditorKeys(GameController& game, int playerControl) {
+  // Starting a level replaces the current map, which the edit is working on:
+  // it stays alive until the step is over.
+  const std::shared_ptr<mapType> keepAlive = game.level.CurrentMap;
 
   if (KeyHit('V')) Notify("Version " MARROWICK_VERSION);
   if (DeveloperMode == 1 && KeyHit('E')) {
     if (EditorMode == 0) {
       EditorMode = 1;
-      Resolve();
+      Resolve(*game.level.CurrentMap);
       FlushKeys();
     } else {
       EditorMode = 0;
@@ -146,5 +151,5 @@ void UpdateEditorKeys(mapType& map, int playerControl) {
     return;
   }
   if (EditorMode == 0) return;
-  Edit(map, playerControl);
+  Edit(game, playerControl);
 }

@@ -18,21 +18,21 @@
 #include <string>
 #include <vector>
 
-#include "draw_fixture.h"
+#include "app/game_draw_fixture.h"
 
 using namespace platform;
 
 namespace {
 
-class FrameCache : public DrawTest, public ::testing::WithParamInterface<bool> {
+class FrameCache : public GameDrawTest, public ::testing::WithParamInterface<bool> {
  protected:
   void SetUp() override {
-    DrawTest::SetUp();
+    GameDrawTest::SetUp();
     UseArtStyle(1);
     Play(FloorWith({{3, 2, '#'}, {4, 2, '#'}, {12, 9, 'A'}, {8, 8, 'a'}, {6, 9, 'S'}, {15, 3, 'E'}}));
-    CurrentMap->Restart();
-    Emit(3, 32 * 10, 32 * 7, 20.0f, 0, 0);
-    for (particleNodeType* node = ParticleChain->next.get(); node; node = node->next.get()) {
+    level.CurrentMap->Restart();
+    Emit(3, 32 * 10, 32 * 7, 20.0f, 0, 0, level.Particles());
+    for (particleNodeType* node = level.ParticleChain->next.get(); node; node = node->next.get()) {
       auto& particle = *static_cast<particleType*>(node);
       particle.z = 201;
       particle.fade = 0;
@@ -55,8 +55,8 @@ class FrameCache : public DrawTest, public ::testing::WithParamInterface<bool> {
   int64_t PresentFrames(int count) {
     int64_t calls = 0;
     for (int i = 0; i < count; ++i) {
-      if (scrolling_) ScrollTotalX += 1;
-      UpdateParticles();
+      if (scrolling_) level.ScrollTotalX += 1;
+      level.UpdateParticles();
       ++fade_;
       DrawFrame();
       const int64_t before = DrawCallCount();
@@ -109,16 +109,16 @@ TEST_P(FadingLight, SparesRedrawingTheSharedDrawsWhichTheCacheHolds) {
 }
 
 TEST_P(FrameCache, FollowsEveryChangeUnderTheSharedDraws) {
-  ExpectPresentedAsDrawnAfter("a wall taken away", [] { CurrentMap->tiles[3][2] = CodeOf('.'); });
-  ExpectPresentedAsDrawnAfter("a lock opening", [] { CurrentMap->lockState[0] = 1 - CurrentMap->lockState[0]; });
-  ExpectPresentedAsDrawnAfter("the board scrolling", [] { CurrentMap->offsetX = 9; });
-  ExpectPresentedAsDrawnAfter("the background scrolling", [] {
+  ExpectPresentedAsDrawnAfter("a wall taken away", [this] { level.CurrentMap->tiles[3][2] = CodeOf('.'); });
+  ExpectPresentedAsDrawnAfter("a lock opening", [this] { level.CurrentMap->lockState[0] = 1 - level.CurrentMap->lockState[0]; });
+  ExpectPresentedAsDrawnAfter("the board scrolling", [this] { level.CurrentMap->offsetX = 9; });
+  ExpectPresentedAsDrawnAfter("the background scrolling", [this] {
     UseArtStyle(0);
-    ScrollTotalX += 5;
+    level.ScrollTotalX += 5;
   });
-  ExpectPresentedAsDrawnAfter("an edit in the editor", [] {
+  ExpectPresentedAsDrawnAfter("an edit in the editor", [this] {
     EditorMode = 1;
-    CurrentMap->tiles[10][5] = CodeOf('#');
+    level.CurrentMap->tiles[10][5] = CodeOf('#');
   });
   ExpectPresentedAsDrawnAfter("the world map coming over", [] {
     EditorMode = 0;
@@ -137,14 +137,14 @@ TEST_P(ScrollingBackground, TheBoardBetweenTheBackgroundAndTheParticlesIsLaidOve
   backgroundScrolls = 1;
   scrolling_ = true;
   // A busy board: walls on two cells in three, every one lit by the ball's glow.
-  const auto floor = CurrentMap->tiles[0][0];
+  const auto floor = level.CurrentMap->tiles[0][0];
   for (int x = 0; x < board::Width; ++x) {
     for (int y = 0; y < board::Height; ++y) {
-      if (CurrentMap->tiles[x][y] == floor && (x + 2 * y) % 3 != 0) CurrentMap->tiles[x][y] = CodeOf('#');
+      if (level.CurrentMap->tiles[x][y] == floor && (x + 2 * y) % 3 != 0) level.CurrentMap->tiles[x][y] = CodeOf('#');
     }
-    CurrentMap->glow[static_cast<size_t>(x)].fill(24);
+    level.CurrentMap->glow[static_cast<size_t>(x)].fill(24);
   }
-  for (particleNodeType* node = ParticleChain->next.get(); node; node = node->next.get()) {
+  for (particleNodeType* node = level.ParticleChain->next.get(); node; node = node->next.get()) {
     static_cast<particleType*>(node)->z = 150;
   }
   PresentFrames(3);

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "draw_fixture.h"
+#include "app/game_draw_fixture.h"
 
 using namespace platform;
 
@@ -56,10 +56,10 @@ TImage MarkedFrame() {
   return image;
 }
 
-class PlayFrameTest : public DrawTest {
+class PlayFrameTest : public GameDrawTest {
  protected:
   void SetUp() override {
-    DrawTest::SetUp();
+    GameDrawTest::SetUp();
     for (size_t i = 0; i < saved_.size(); ++i) saved_[i] = *Replaced()[i];
     backgrounds[0] = backgrounds[1] = MarkedBackground();
     tileSets[0] = tileSets[1] = Solid(32, 32, 6, 0xFF000000 | WallBlue);
@@ -70,7 +70,7 @@ class PlayFrameTest : public DrawTest {
   }
   void TearDown() override {
     for (size_t i = 0; i < saved_.size(); ++i) *Replaced()[i] = saved_[i];
-    DrawTest::TearDown();
+    GameDrawTest::TearDown();
   }
 
  private:
@@ -93,9 +93,9 @@ TEST_F(PlayFrameTest, EveryLayerLandsWhereThePlayAreaAndTheBoardPutIt) {
   // Walls at (3, 2) and (12, 9), the ball at (6, 9), the exit at (15, 3).
   Play(FloorWith({{3, 2, '#'}, {12, 9, '#'}, {6, 9, 'S'}, {15, 3, 'E'}}));
   // A spark in front of the first wall and one just behind the board at the second.
-  Emit(3, 32 * 3, 32 * 2, 1.0f, 0, 0);
-  Emit(3, 32 * 12, 32 * 9, 1.0f, 0, 0);
-  static_cast<particleType*>(ParticleChain->next.get())->z = 199.9f;
+  Emit(3, 32 * 3, 32 * 2, 1.0f, 0, 0, level.Particles());
+  Emit(3, 32 * 12, 32 * 9, 1.0f, 0, 0, level.Particles());
+  static_cast<particleType*>(level.ParticleChain->next.get())->z = 199.9f;
 
   // Art style 1 tiles its background from (31, 0) in the play area; style 0
   // scrolls with the boards, here (63, 63).

@@ -1,10 +1,10 @@
 #include "menus/closing_page.h"
 #include "services/resources.h"
-#include "puzzle_fixture.h"
+#include "app/game_level_fixture.h"
 
 namespace {
 
-class FinishTest : public PuzzleTest {
+class FinishTest : public GameLevelTest {
  protected:
   const Picture Corridor = {
       "####################",
@@ -18,7 +18,7 @@ TEST_F(FinishTest, SolvingRecordsTheResultAndMakesTheNextMap) {
   WriteLevel(7, Corridor);
   WriteLevel(8, Corridor, 3, -2);
   StartAt(7);
-  CurrentMap->Finish(1);
+  FinishLevel(level, true);
 
   EXPECT_EQ(Tokens().tokenState[2], 1);
   EXPECT_EQ(progress->LevelState(7), Progress::Solved);
@@ -26,15 +26,15 @@ TEST_F(FinishTest, SolvingRecordsTheResultAndMakesTheNextMap) {
   EXPECT_EQ(folder.Bytes("save0.dat")[7], 1);  // saved at once
   EXPECT_EQ(folder.Bytes("save0.dat")[8], 3);
 
-  ASSERT_NE(NextMap, nullptr);
-  EXPECT_EQ(NextMap->number, 8);
-  EXPECT_EQ(NextMap->OffsetX(), 96);
-  EXPECT_EQ(NextMap->OffsetY(), -64);
-  EXPECT_EQ(LevelStart->IsPending(), 1);
-  EXPECT_EQ(LevelStart->targetX, -96);
-  EXPECT_EQ(LevelStart->targetY, 64);
-  EXPECT_EQ(LevelStart->groupPosition, 2);
-  EXPECT_EQ(LevelStart->groupDone, 0);
+  ASSERT_NE(level.NextMap, nullptr);
+  EXPECT_EQ(level.NextMap->number, 8);
+  EXPECT_EQ(level.NextMap->OffsetX(), 96);
+  EXPECT_EQ(level.NextMap->OffsetY(), -64);
+  EXPECT_EQ(level.LevelStart->IsPending(), 1);
+  EXPECT_EQ(level.LevelStart->targetX, -96);
+  EXPECT_EQ(level.LevelStart->targetY, 64);
+  EXPECT_EQ(level.LevelStart->groupPosition, 2);
+  EXPECT_EQ(level.LevelStart->groupDone, 0);
   EXPECT_EQ(worldMap->state, 0);
   // The new token waits before it fades in.
   EXPECT_EQ(Tokens().revealSlot, 2);
@@ -60,7 +60,7 @@ TEST_F(FinishTest, AResultIsRecordedOnlyWhenItAddsSomething) {
     progress->ResetProgress();
     StartAt(11);
     progress->levelStates[11] = c.before;
-    CurrentMap->Finish(c.solved);
+    FinishLevel(level, c.solved != 0);
     EXPECT_EQ(progress->LevelState(11), c.after) << c.before << " " << c.solved;
     EXPECT_EQ(Tokens().tokenState[1], c.token) << c.before << " " << c.solved;
     // Either way the next level is open and current.
@@ -75,11 +75,11 @@ TEST_F(FinishTest, TheLastLevelEndsTheJourneyMapThenClosingPageThenMainMenu) {
   StartAt(80);
   gameController->popup = nullptr;
   gameController->runMode = 0;
-  Move(requestRight);  // onto the exit
+  Move(Right);  // onto the exit
 
   // No level after the last: the current level stays 80, and 81 stays shut.
-  EXPECT_EQ(NextMap, nullptr);
-  EXPECT_EQ(CurrentMap->number, 80);
+  EXPECT_EQ(level.NextMap, nullptr);
+  EXPECT_EQ(level.CurrentMap->number, 80);
   EXPECT_EQ(progress->LevelState(80), Progress::Solved);
   EXPECT_EQ(progress->currentLevel, 80);
   EXPECT_EQ(progress->LevelState(81), Progress::Locked);
@@ -92,7 +92,7 @@ TEST_F(FinishTest, TheLastLevelEndsTheJourneyMapThenClosingPageThenMainMenu) {
   for (int i = 0; i < 300; ++i) gameController->PlayStep();
   EXPECT_EQ(worldMap->state, MenuScreen::Shown);
   EXPECT_EQ(Ball().cellX, 9);
-  EXPECT_EQ(NextMap, nullptr);
+  EXPECT_EQ(level.NextMap, nullptr);
   EXPECT_EQ(gameLog->levelInProgress, GameLog::NoLevel);
 
   // Dismissed, it gives way to the closing page with the counts.
@@ -110,7 +110,7 @@ TEST_F(FinishTest, TheLastLevelEndsTheJourneyMapThenClosingPageThenMainMenu) {
   page->Close();
   for (int i = 0; i < 100 && gameController->runMode == 0; ++i) gameController->PlayStep();
   EXPECT_EQ(gameController->runMode, 1);
-  EXPECT_EQ(CurrentMap->number, 7);
+  EXPECT_EQ(level.CurrentMap->number, 7);
   EXPECT_EQ(progress->currentLevel, 7);
   EXPECT_EQ(progress->LevelState(80), Progress::Solved);
 }
@@ -130,13 +130,13 @@ TEST_F(FinishTest, StartingALevelDuringTheEndingAbandonsIt) {
   StartAt(80);
   gameController->popup = nullptr;
   gameController->runMode = 0;
-  Move(requestRight);
+  Move(Right);
   ASSERT_NE(worldMap->state, MenuScreen::Hidden);
-  GameController::StartLevel(0);  // the progress was reset from the menus
+  gameController->StartLevel(0);  // the progress was reset from the menus
   for (int i = 0; i < 200; ++i) gameController->PlayStep();
   EXPECT_EQ(std::dynamic_pointer_cast<ClosingPage>(gameController->popup), nullptr);
   EXPECT_EQ(gameController->runMode, 0);
-  EXPECT_EQ(CurrentMap->number, 0);
+  EXPECT_EQ(level.CurrentMap->number, 0);
 }
 
 // The next level's origin can only lie on the board; a damaged file saying
@@ -153,27 +153,27 @@ TEST_F(FinishTest, AShiftOffTheBoardIsReadAsNoShiftAndTheHandOverEnds) {
     WriteLevel(8, Corridor, shiftX, shiftY);
     StartAt(7);
     log.clear();
-    CurrentMap->Finish(1);
-    ASSERT_NE(NextMap, nullptr);
-    EXPECT_EQ(NextMap->shiftX, readX);
-    EXPECT_EQ(NextMap->shiftY, readY);
+    FinishLevel(level, true);
+    ASSERT_NE(level.NextMap, nullptr);
+    EXPECT_EQ(level.NextMap->shiftX, readX);
+    EXPECT_EQ(level.NextMap->shiftY, readY);
     EXPECT_TRUE(std::any_of(log.begin(), log.end(), [](const std::string& line) {
       return line.find("lies off the board; read as 0") != std::string::npos;
     })) << shiftX << " " << shiftY;
     int steps = 0;
-    while (NextMap != nullptr && steps < 200) {
-      LevelStart->Update();
+    while (level.NextMap != nullptr && steps < 200) {
+      level.LevelStart->Update(level);
       ++steps;
     }
-    EXPECT_EQ(NextMap, nullptr) << shiftX << " " << shiftY;
-    EXPECT_EQ(CurrentMap->number, 8);
+    EXPECT_EQ(level.NextMap, nullptr) << shiftX << " " << shiftY;
+    EXPECT_EQ(level.CurrentMap->number, 8);
   }
   // The largest shifts on the board still scroll as the file says.
   WriteLevel(8, Corridor, 19, -13);
   StartAt(7);
-  CurrentMap->Finish(1);
-  EXPECT_EQ(NextMap->shiftX, 19);
-  EXPECT_EQ(NextMap->shiftY, -13);
+  FinishLevel(level, true);
+  EXPECT_EQ(level.NextMap->shiftX, 19);
+  EXPECT_EQ(level.NextMap->shiftY, -13);
 }
 
 TEST_F(FinishTest, TheTransitionScrollsBothMapsUntilTheNextStartLiesOnTheOldExit) {
@@ -181,12 +181,12 @@ TEST_F(FinishTest, TheTransitionScrollsBothMapsUntilTheNextStartLiesOnTheOldExit
   WriteLevel(8, {"", "", "", "", ".S.................."}, 8, -3);  // start at (1, 4)
   StartAt(7);
   backgroundIndex = 0;
-  ClearParticles();
-  Emit(1, 32, 32, 1.0f, 0, 0);  // a teleport swirl, placed with the map's offset
-  CurrentMap->Finish(1);
-  const auto oldMap = CurrentMap;
-  const auto newMap = NextMap;
-  const auto* swirl = static_cast<particleType*>(ParticleChain->next.get());
+  level.ClearParticles();
+  Emit(1, 32, 32, 1.0f, 0, 0, level.Particles());  // a teleport swirl, placed with the map's offset
+  FinishLevel(level, true);
+  const auto oldMap = level.CurrentMap;
+  const auto newMap = level.NextMap;
+  const auto* swirl = static_cast<particleType*>(level.ParticleChain->next.get());
   ASSERT_EQ(swirl->fade, 0);
 
   // On the screen the new start lies on the old exit all along.
@@ -197,11 +197,11 @@ TEST_F(FinishTest, TheTransitionScrollsBothMapsUntilTheNextStartLiesOnTheOldExit
   expectStartOnExit();
 
   int steps = 0;
-  while (CurrentMap == oldMap) {
+  while (level.CurrentMap == oldMap) {
     const int beforeX = oldMap->OffsetX(), beforeY = oldMap->OffsetY();
-    LevelStart->Update();
+    level.LevelStart->Update(level);
     ++steps;
-    if (CurrentMap != oldMap) break;
+    if (level.CurrentMap != oldMap) break;
     const int dx = oldMap->OffsetX() - beforeX, dy = oldMap->OffsetY() - beforeY;
     EXPECT_LE(std::abs(dx), 8);
     EXPECT_LE(std::abs(dy), 8);
@@ -211,44 +211,44 @@ TEST_F(FinishTest, TheTransitionScrollsBothMapsUntilTheNextStartLiesOnTheOldExit
   EXPECT_EQ(steps, 256 / 8 + 1);  // the hand-over takes a step of its own
   EXPECT_EQ(oldMap->OffsetX(), -256);
   EXPECT_EQ(oldMap->OffsetY(), 96);
-  EXPECT_EQ(ScrollTotalX, 63 - 256);
-  EXPECT_EQ(ScrollTotalY, 63 + 96);
+  EXPECT_EQ(level.ScrollTotalX, 63 - 256);
+  EXPECT_EQ(level.ScrollTotalY, 63 + 96);
   EXPECT_EQ(swirl->offsetX, -256.0f);
   EXPECT_EQ(swirl->offsetY, 96.0f);
   EXPECT_GE(swirl->fade, 40);  // swirls of the old map die away after a scroll
   EXPECT_LE(swirl->fade, 100);
 
   // The new map is current, at rest at offset 0, its ball on the start.
-  EXPECT_EQ(CurrentMap, newMap);
-  EXPECT_EQ(NextMap, nullptr);
-  EXPECT_EQ(CurrentMap->OffsetX(), 0);
-  EXPECT_EQ(CurrentMap->OffsetY(), 0);
-  ASSERT_NE(CurrentMap->ball, nullptr);
+  EXPECT_EQ(level.CurrentMap, newMap);
+  EXPECT_EQ(level.NextMap, nullptr);
+  EXPECT_EQ(level.CurrentMap->OffsetX(), 0);
+  EXPECT_EQ(level.CurrentMap->OffsetY(), 0);
+  ASSERT_NE(level.CurrentMap->ball, nullptr);
   EXPECT_EQ(Ball().cellX, 1);
   EXPECT_EQ(Ball().cellY, 4);
-  EXPECT_EQ(LevelStart->IsPending(), 0);
-  EXPECT_EQ(LevelStart->targetX, 0);
+  EXPECT_EQ(level.LevelStart->IsPending(), 0);
+  EXPECT_EQ(level.LevelStart->targetX, 0);
   EXPECT_EQ(gameLog->levelInProgress, 8);
   EXPECT_EQ(backgroundIndex, 1);
   EXPECT_TRUE(Logged("start level"));
 
   // At rest nothing moves any more.
-  LevelStart->Update();
-  EXPECT_EQ(CurrentMap->OffsetX(), 0);
-  EXPECT_EQ(ScrollTotalX, 63 - 256);
+  level.LevelStart->Update(level);
+  EXPECT_EQ(level.CurrentMap->OffsetX(), 0);
+  EXPECT_EQ(level.ScrollTotalX, 63 - 256);
 }
 
 TEST_F(FinishTest, ScrollStepsAreAtMostEightPixels) {
-  CurrentMap = std::make_shared<mapType>();
-  LevelStart = levelStartType::Create(5, -20, 0);
-  LevelStart->Update();
-  EXPECT_EQ(CurrentMap->OffsetX(), 5);
-  EXPECT_EQ(CurrentMap->OffsetY(), -8);
-  LevelStart->Update();
-  LevelStart->Update();
-  EXPECT_EQ(CurrentMap->OffsetY(), -20);
-  LevelStart->Update();
-  EXPECT_EQ(CurrentMap->OffsetY(), -20);
+  level.CurrentMap = std::make_shared<mapType>();
+  level.LevelStart = levelStartType::Create(5, -20, 0);
+  level.LevelStart->Update(level);
+  EXPECT_EQ(level.CurrentMap->OffsetX(), 5);
+  EXPECT_EQ(level.CurrentMap->OffsetY(), -8);
+  level.LevelStart->Update(level);
+  level.LevelStart->Update(level);
+  EXPECT_EQ(level.CurrentMap->OffsetY(), -20);
+  level.LevelStart->Update(level);
+  EXPECT_EQ(level.CurrentMap->OffsetY(), -20);
 }
 
 TEST_F(FinishTest, TheFifthLevelOfAGroupOpensTheWorldMap) {
@@ -256,16 +256,16 @@ TEST_F(FinishTest, TheFifthLevelOfAGroupOpensTheWorldMap) {
   WriteLevel(10, Corridor, 8, 0);
   StartAt(9);
   gameController->popup = nullptr;  // the player has closed level 9's hint page
-  Step(&requestRight);
-  for (int i = 0; i < 100 && !NextMap; ++i) Step();
-  ASSERT_NE(NextMap, nullptr);
-  EXPECT_EQ(LevelStart->groupDone, 1);
+  Step(Right);
+  for (int i = 0; i < 100 && !level.NextMap; ++i) Step();
+  ASSERT_NE(level.NextMap, nullptr);
+  EXPECT_EQ(level.LevelStart->groupDone, 1);
   EXPECT_EQ(worldMap->state, 2);
   EXPECT_EQ(gameController->activeScreen, 9);
 
   // The level keeps running, paused and out of the player's hands.
-  Steps(40, &requestLeft);
-  EXPECT_EQ(CurrentMap->number, 10);
+  Steps(40, Left);
+  EXPECT_EQ(level.CurrentMap->number, 10);
   EXPECT_EQ(Ball().cellX, 1);
   EXPECT_EQ(Ball().direction, 0);
   EXPECT_EQ(backgroundIndex, 1);  // not yet group 2's art style
@@ -276,11 +276,11 @@ TEST_F(FinishTest, TheFifthLevelOfAGroupOpensTheWorldMap) {
   worldMap->Close();
   EXPECT_EQ(backgroundIndex, 2);
   EXPECT_EQ(Tokens().tokenState, (std::array<int, 5>{0, 0, 0, 0, 0}));  // a new group
-  Steps(59, &requestRight);
+  Steps(59, Right);
   EXPECT_EQ(Ball().direction, 0);
   Step();
   EXPECT_EQ(worldMap->state, MenuScreen::Hidden);
-  Step(&requestRight);
+  Step(Right);
   EXPECT_EQ(Ball().direction, 2);
 }
 
@@ -293,14 +293,14 @@ TEST_F(FinishTest, AWorldMapDismissedBeforeTheScrollEndsStillGivesTheNewGroupIts
   for (const int dismissedAt : {MenuScreen::FadingIn, MenuScreen::Shown}) {
     StartAt(9);
     gameController->popup = nullptr;
-    Step(&requestRight);
-    for (int i = 0; i < 100 && !NextMap; ++i) Step();
-    ASSERT_NE(NextMap, nullptr);
+    Step(Right);
+    for (int i = 0; i < 100 && !level.NextMap; ++i) Step();
+    ASSERT_NE(level.NextMap, nullptr);
     while (worldMap->state != dismissedAt) Step();
     worldMap->Close();
     EXPECT_EQ(backgroundIndex, 1) << "the old level is still on the board";
-    for (int i = 0; i < 200 && CurrentMap->number != 10; ++i) Step();
-    ASSERT_EQ(CurrentMap->number, 10);
+    for (int i = 0; i < 200 && level.CurrentMap->number != 10; ++i) Step();
+    ASSERT_EQ(level.CurrentMap->number, 10);
     EXPECT_EQ(backgroundIndex, 2) << "dismissed while " << (dismissedAt == MenuScreen::Shown ? "shown" : "fading in");
     Steps(60);
     ASSERT_EQ(worldMap->state, MenuScreen::Hidden);
@@ -310,10 +310,10 @@ TEST_F(FinishTest, AWorldMapDismissedBeforeTheScrollEndsStillGivesTheNewGroupIts
 TEST_F(FinishTest, SolvingEmitsABurstThatFliesToTheLevelsToken) {
   WriteLevel(7, Corridor);
   StartAt(7);
-  ClearParticles();
-  Move(requestRight);
+  level.ClearParticles();
+  Move(Right);
   int bursts = 0;
-  for (auto* node = ParticleChain->next.get(); node; node = node->next.get()) {
+  for (auto* node = level.ParticleChain->next.get(); node; node = node->next.get()) {
     const auto* p = static_cast<const particleType*>(node);
     if (p->attract != 2) continue;
     ++bursts;

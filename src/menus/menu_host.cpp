@@ -1,0 +1,3 @@
+#include "menus/menu_host.h"
+
+MenuHost* menuHost = nullptr;
