@@ -2,7 +2,8 @@
 # dpkg-buildflags with hardening=+all): stack protection, fortified C library
 # calls, a position-independent executable and a read-only offset table bound
 # at start. The sanitizer and fuzzer builds bring their own instrumentation and
-# skip this; MinGW's runtime has no fortified calls.
+# skip this; MinGW's runtime has no fortified calls, and WebAssembly's
+# memory safety is the browser's, with no processor stack or linker tables to harden.
 include(CheckPIESupported)
 check_pie_supported(LANGUAGES C CXX)
 set(CMAKE_POSITION_INDEPENDENT_CODE ON)

@@ -11,4 +11,6 @@ add_custom_target(media ALL
   COMMAND ${CMAKE_COMMAND} -E copy ${MARROWICK_HOST_MEDIA}/chest.ico ${GAME_DIR}/chest.ico
   COMMENT "Copying the host build's pictures and sounds")
 add_dependencies(marrowick media)
-add_dependencies(marrowick-dev media)
+if(TARGET marrowick-dev)
+  add_dependencies(marrowick-dev media)
+endif()

@@ -6,6 +6,7 @@
 #   scripts/install-deps.sh fuzz       the fuzzers (clang with its sanitizer and libFuzzer runtimes)
 #   scripts/install-deps.sh package    the Debian package and its play-through
 #   scripts/install-deps.sh windows    the MinGW-w64 cross build, run under Wine
+#   scripts/install-deps.sh web        the Emscripten build, played in headless Chromium
 #   scripts/install-deps.sh bench      the benchmarks
 #
 # Does nothing when everything is already present, so it is cheap to call every time.
@@ -24,6 +25,14 @@ package=("${game[@]}" "${display[@]}" dpkg-dev file desktop-file-utils appstream
 # The host game makes the media the cross build ships; Debian's source packages
 # give the Windows libraries.
 windows=("${game[@]}" "${display[@]}" mingw-w64 wine wine64 dpkg-dev zip imagemagick)
+# The host game makes the media the page ships and, on a display, the main
+# menu the page's must match; Debian's source packages give the libraries,
+# built for the browser with Debian's Emscripten. Node runs the compiler and,
+# with npm, the test's browser driver; Chromium plays the page.
+web=("${game[@]}" "${display[@]}" emscripten nodejs chromium dpkg-dev zip imagemagick)
+# A Node from outside Debian carries its own npm, which Debian's npm package
+# cannot be installed beside.
+command -v npm >/dev/null 2>&1 || web+=(npm)
 bench=("${game[@]}" libbenchmark-dev)
 
 [ $# -gt 0 ] || set -- game
@@ -36,8 +45,9 @@ for stage in "$@"; do
     fuzz) wanted+=("${fuzz[@]}") ;;
     package) wanted+=("${package[@]}") ;;
     windows) wanted+=("${windows[@]}"); needs_sources=1 ;;
+    web) wanted+=("${web[@]}"); needs_sources=1 ;;
     bench) wanted+=("${bench[@]}") ;;
-    *) echo "install-deps: no stage \"$stage\" (game, unit, fuzz, package, windows, bench)" >&2; exit 2 ;;
+    *) echo "install-deps: no stage \"$stage\" (game, unit, fuzz, package, windows, web, bench)" >&2; exit 2 ;;
   esac
 done
 

@@ -18,29 +18,11 @@ jobs=2
 # Raise when the way the libraries are built changes, so caches are rebuilt.
 recipe=2
 
-say() { echo "build-libraries: $*" >&2; }
-
-cache_root() {
-  if [ -n "${MARROWICK_WIN64_CACHE:-}" ]; then echo "$MARROWICK_WIN64_CACHE"; return; fi
-  if mkdir -p /var/cache/marrowick-win64 2>/dev/null && [ -w /var/cache/marrowick-win64 ]; then
-    echo /var/cache/marrowick-win64
-  else
-    echo "${XDG_CACHE_HOME:-$HOME/.cache}/marrowick-win64"
-  fi
-}
-
-# The .dsc names of the versions apt would fetch (e.g. zlib_1.2.13.dfsg-1.dsc),
-# asked in one go: apt is slow to start.
-mapfile -t dscs < <(apt-get source --print-uris -qq "${sources[@]}" 2>/dev/null | awk '$2 ~ /\.dsc$/ { print $2 }')
-for s in "${sources[@]}"; do
-  if ! printf '%s\n' "${dscs[@]}" | grep -q "^${s}_"; then
-    say "apt knows no source package $s: is a deb-src entry configured (scripts/install-deps.sh windows adds one)?"
-    exit 1
-  fi
-done
+. "$here/../library-cache.sh"
+source_versions "${sources[@]}"
 key="$( { printf '%s\n' "${dscs[@]}"; ${host}-gcc-posix --version | head -n1;
           echo "recipe $recipe"; } | sha256sum | cut -c1-16)"
-top="$(cache_root)/$key"
+top="$(cache_root "${MARROWICK_WIN64_CACHE:-}" marrowick-win64)/$key"
 prefix="$top/prefix"
 if [ -f "$prefix/.complete" ]; then
   say "cached in $top"
@@ -53,20 +35,7 @@ rm -rf "$top"
 mkdir -p "$top/downloads" "$top/src" "$top/build" "$prefix/bin" "$prefix/lib/pkgconfig"
 toolchain="$root/cmake/mingw-w64-x86_64.cmake"
 
-# pkg-config that sees only these libraries and always gives static link lines.
-cat > "$prefix/bin/pkg-config-static" <<WRAP
-#!/bin/sh
-PKG_CONFIG_LIBDIR="$prefix/lib/pkgconfig" PKG_CONFIG_PATH= exec pkg-config --static "\$@"
-WRAP
-chmod +x "$prefix/bin/pkg-config-static"
-
-fetch() {  # source package -> prints its unpacked folder
-  local pkg="$1" dir="$top/src/$1"
-  (cd "$top/downloads" && apt-get source --download-only -qq "$pkg" >/dev/null 2>&1)
-  local dsc; dsc="$(ls "$top/downloads"/"${pkg}"_*.dsc | head -n1)"
-  dpkg-source --no-check -x "$dsc" "$dir" >/dev/null
-  echo "$dir"
-}
+write_pkg_config_wrapper "$prefix"
 
 cmake_build() {  # name source-folder cmake-options...
   local name="$1" src="$2"; shift 2

@@ -1,7 +1,7 @@
 #include "app/program.h"
 
 #include <cstdio>
-#include <thread>
+#include <future>
 
 #include "app/game_controller.h"
 #include "app/logo_splash.h"
@@ -11,6 +11,7 @@
 #include "platform/clock.h"
 #include "platform/diagnostics.h"
 #include "platform/graphics.h"
+#include "platform/host_threads.h"
 #include "platform/image_codec.h"
 #include "platform/platform.h"
 #include "platform/random.h"
@@ -50,7 +51,7 @@ bool StartUp() {
   // sounds (files read and decoded, the music's stream set up) need neither
   // the device nor the window, so they load beside the pictures.
   OpenAudioInBackground();
-  std::jthread soundLoading([] { soundManager = SoundManager::Create(); });
+  auto soundLoading = std::async(kBesideTheGame, [] { soundManager = SoundManager::Create(); });
   SeedRnd(Millisecs());
   AutoMidHandle(true);
   AutoImageFlags(0);
@@ -60,7 +61,7 @@ bool StartUp() {
   trailImages[0] = LoadImage("media\\trail.png", -1);
   trailImages[1] = LoadImage("media\\shade.png", -1);
   trailImages[2] = LoadImage("media\\spark.png", -1);
-  soundLoading.join();
+  soundLoading.get();
   DebugLog("media loaded");
   gameController = GameController::Create();
   gameLog = GameLog::Create();

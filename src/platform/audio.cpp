@@ -1,9 +1,10 @@
 #include "platform/audio.h"
 
+#include <future>
 #include <mutex>
-#include <thread>
 
 #include "platform/audio_output.h"
+#include "platform/host_threads.h"
 #include "platform/mixer.h"
 #include "platform/platform.h"
 #include "platform/sound_decoders.h"
@@ -18,11 +19,11 @@ struct AudioSystem {
   std::mutex state;
   Mixer mixer;
   std::string error;
-  std::thread opener;
+  std::future<void> opener;
   std::unique_ptr<AudioOutput> output;  // declared last, so closed before the mixer goes
 
   ~AudioSystem() {
-    if (opener.joinable()) opener.join();
+    if (opener.valid()) opener.get();
   }
 };
 
@@ -65,7 +66,7 @@ void OpenDevice() {
 }
 
 void FinishOpening() {
-  if (Audio().opener.joinable()) Audio().opener.join();
+  if (Audio().opener.valid()) Audio().opener.get();
 }
 
 }  // namespace
@@ -129,8 +130,8 @@ float ChannelRate(const TChannel& channel) {
 
 void OpenAudioInBackground() {
   AudioSystem& audio = Audio();
-  if (AudioOpen() || audio.opener.joinable()) return;
-  audio.opener = std::thread(OpenDevice);
+  if (AudioOpen() || audio.opener.valid()) return;
+  audio.opener = std::async(kBesideTheGame, OpenDevice);
 }
 
 bool OpenAudio() {

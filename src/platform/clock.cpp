@@ -5,6 +5,10 @@
 #include <ctime>
 #include <thread>
 
+#ifdef __EMSCRIPTEN__
+#include <emscripten.h>
+#endif
+
 namespace platform {
 namespace {
 
@@ -27,7 +31,13 @@ void Delay(int ms) {
     installed.sleep(ms);
     return;
   }
+#ifdef __EMSCRIPTEN__
+  // In a page the game shares its one thread with the browser, which draws,
+  // plays and takes input only while the game waits in here.
+  emscripten_sleep(static_cast<unsigned>(ms));
+#else
   std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+#endif
 }
 
 std::string CurrentDate() {

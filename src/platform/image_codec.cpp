@@ -10,6 +10,7 @@
 
 #include "platform/diagnostics.h"
 #include "platform/host_file.h"
+#include "platform/host_threads.h"
 #include "platform/image_format_decoders.h"
 
 namespace platform {
@@ -85,7 +86,7 @@ void PrefetchImageFile(const std::string& hostPath) {
   Prefetches& prefetched = Prefetched();
   std::lock_guard lock(prefetched.mutex);
   if (prefetched.pending.contains(hostPath)) return;
-  prefetched.pending.emplace(hostPath, std::async(std::launch::async, ReadAndDecode, hostPath));
+  prefetched.pending.emplace(hostPath, std::async(kBesideTheGame, ReadAndDecode, hostPath));
 }
 
 std::optional<PixelBuffer> DecodeImageFile(const std::string& hostPath) {

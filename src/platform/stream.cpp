@@ -1,6 +1,5 @@
 #include "platform/stream.h"
 
-#include <bit>
 #include <cstring>
 
 #include "platform/file_stream.h"
@@ -56,10 +55,22 @@ int32_t StreamObject::ReadInt() {
   return static_cast<int32_t>(LittleEndian32(b));
 }
 
+// The bits of a float as an integer and back; by copying rather than
+// std::bit_cast, which the browser build's C++ library does not have yet.
+namespace {
+template <typename To, typename From>
+To SameBits(From value) {
+  static_assert(sizeof(To) == sizeof(From));
+  To result;
+  std::memcpy(&result, &value, sizeof result);
+  return result;
+}
+}  // namespace
+
 float StreamObject::ReadFloat() {
   uint8_t b[4];
   ReadExactly(*this, b);
-  return std::bit_cast<float>(LittleEndian32(b));
+  return SameBits<float>(LittleEndian32(b));
 }
 
 std::string StreamObject::ReadLine() { return ReadLine(std::string::npos); }
@@ -102,7 +113,7 @@ bool StreamObject::WriteInt(int32_t value) {
   return WriteBytes(b, 4) == 4;
 }
 
-bool StreamObject::WriteFloat(float value) { return WriteInt(std::bit_cast<int32_t>(value)); }
+bool StreamObject::WriteFloat(float value) { return WriteInt(SameBits<int32_t>(value)); }
 
 bool StreamObject::WriteString(const std::string& text) {
   return WriteBytes(text.data(), text.size()) == text.size();

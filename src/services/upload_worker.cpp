@@ -5,6 +5,8 @@
 #include <mutex>
 #include <thread>
 
+#include "platform/host_threads.h"
+
 struct UploadWorker::Shared {
   std::mutex mutex;
   std::condition_variable changed;
@@ -19,6 +21,13 @@ UploadWorker::UploadWorker() : shared_(std::make_shared<Shared>()) {}
 UploadWorker::~UploadWorker() { Abandon(); }
 
 void UploadWorker::Post(Exchange exchange, Report report) {
+  if constexpr (!platform::kHostHasThreads) {
+    // Nowhere else to run it: the game waits for the exchange.
+    if (shared_->abandoned) return;
+    exchange();
+    report();
+    return;
+  }
   {
     std::lock_guard lock(shared_->mutex);
     if (shared_->abandoned) return;

@@ -25,6 +25,9 @@
 #include "platform/sdl/gl_renderer.h"
 #include "platform/sdl/key_map.h"
 #include "platform/sdl/sdl_gamepad.h"
+#ifdef __EMSCRIPTEN__
+#include "platform/web/animation_frame.h"
+#endif
 
 namespace platform {
 namespace {
@@ -288,9 +291,16 @@ bool OpenGraphics(int width, int height, int depth, int hz, int) {
     }
     glLibraryLoaded = true;
   }
+#ifdef __EMSCRIPTEN__
+  // WebGL 1, which is all a browser's EGL offers: OpenGL ES 2.0.
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_ES);
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 2);
+  SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 0);
+#else
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_MAJOR_VERSION, 2);
   SDL_GL_SetAttribute(SDL_GL_CONTEXT_MINOR_VERSION, 1);
+#endif
   SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
   const bool fullscreen = depth != 0;
   Uint32 flags = SDL_WINDOW_OPENGL | SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
@@ -387,6 +397,11 @@ void Flip(int sync) {
   }
   if (sync == -1 || (sync == 1 && !display.vsync)) display.pacer.Wait();
   SDL_GL_SwapWindow(display.window);
+#ifdef __EMSCRIPTEN__
+  // The browser shows the canvas at its next animation frame: waiting for it
+  // is this host's wait for the vertical blank.
+  if (wantVsync) WaitForAnimationFrame();
+#endif
   if (wantVsync && display.flipsTimed < kFlipsToTime) {
     const int32_t now = Millisecs();
     if (now - display.lastFlip < 1000 / display.hz / 2) ++display.fastFlips;

@@ -1,0 +1,186 @@
+// Plays the web build in headless Chromium as a visitor would: loads the page
+// from a loopback HTTP server, waits for the logo and then the main menu
+// (which must look like the native game's, given as a reference picture),
+// solves level 0 with the arrow keys, and reloads the page to see the progress
+// kept by the browser.
+//
+//   node play-page.mjs <page folder> <native main menu PNG> <screenshot folder>
+//
+// Screenshots are taken over the DevTools protocol while the page runs in real
+// time; they and their comparisons go through ImageMagick.
+import { spawnSync } from "node:child_process";
+import { createReadStream, mkdtempSync, readFileSync, rmSync, statSync, writeFileSync } from "node:fs";
+import { createServer } from "node:http";
+import { tmpdir } from "node:os";
+import { extname, join, normalize } from "node:path";
+import puppeteer from "puppeteer-core";
+
+const [pageFolder, nativeMenu, shots] = process.argv.slice(2);
+if (!pageFolder || !nativeMenu || !shots) {
+  console.error("usage: node play-page.mjs <page folder> <native main menu PNG> <screenshot folder>");
+  process.exit(2);
+}
+const width = 800, height = 600;
+
+function fail(message) {
+  throw new Error(message);
+}
+const sleep = ms => new Promise(resolve => setTimeout(resolve, ms));
+
+// --- the server: the page's folder, nothing else, with the types browsers want
+const types = { ".html": "text/html; charset=utf-8", ".js": "text/javascript", ".wasm": "application/wasm",
+                 ".data": "application/octet-stream" };
+const server = createServer((request, response) => {
+  const path = normalize(decodeURIComponent(new URL(request.url, "http://x").pathname)).replace(/^(\.\.[/\\])+/, "");
+  const file = join(pageFolder, path === "/" ? "index.html" : path);
+  let size = -1;
+  try { size = statSync(file).isFile() ? statSync(file).size : -1; } catch { /* answered below */ }
+  if (size < 0) { response.writeHead(404).end(); return; }
+  response.writeHead(200, { "Content-Type": types[extname(file)] ?? "application/octet-stream", "Content-Length": size });
+  createReadStream(file).pipe(response);
+});
+await new Promise(resolve => server.listen(0, "127.0.0.1", resolve));
+const url = `http://127.0.0.1:${server.address().port}/`;
+
+// --- pictures
+// ImageMagick's answer, which compare gives on standard error and with exit
+// status 1 when the pictures differ.
+function magick(tool, ...args) {
+  const run = spawnSync(tool, args, { encoding: "utf8" });
+  if (run.status !== 0 && !(tool === "compare" && run.status === 1)) {
+    fail(`${tool} ${args.join(" ")}: ${run.error ?? run.stderr}`);
+  }
+  return run.stdout + run.stderr;
+}
+// The spread of grey levels: 0 for a blank screen.
+const spread = png => Number(magick("convert", png, "-colorspace", "Gray", "-format", "%[fx:standard_deviation]", "info:"));
+// The share of pixels that differ by more than the fuzz between two pictures.
+function differingShare(a, b, fuzz = "8%") {
+  const answer = magick("compare", "-metric", "AE", "-fuzz", fuzz, a, b, "null:");
+  return Number.parseFloat(answer) / (width * height);
+}
+
+const work = mkdtempSync(join(tmpdir(), "marrowick-web-"));
+let browser, page;
+try {
+  browser = await puppeteer.launch({
+    executablePath: process.env.MARROWICK_CHROMIUM ?? "/usr/bin/chromium",
+    headless: true,
+    userDataDir: join(work, "profile"),
+    defaultViewport: { width, height },
+    args: [
+      // Running as root (CI) Chromium will not start its sandbox.
+      ...(process.getuid?.() === 0 ? ["--no-sandbox"] : []),
+      // WebGL on the processor: no GPU here.
+      "--use-angle=swiftshader", "--enable-unsafe-swiftshader", "--ignore-gpu-blocklist",
+      "--autoplay-policy=no-user-gesture-required",
+    ],
+  });
+  page = await browser.newPage();
+  const errors = [];
+  page.on("pageerror", error => errors.push(String(error)));
+  page.on("console", message => console.log(`play-page: [page] ${message.text()}`));
+
+  let shotCount = 0;
+  const grab = async name => {
+    const file = join(work, `${name}.png`);
+    writeFileSync(file, await page.screenshot({ type: "png" }));
+    return file;
+  };
+  // Keeps a screenshot in the shots folder: the grab given, else a new one.
+  const keep = async (name, grabbed) => {
+    const file = join(shots, `${++shotCount}-${name}.png`);
+    writeFileSync(file, grabbed ? readFileSync(grabbed) : await page.screenshot({ type: "png" }));
+    console.log(`play-page: ${file} (spread ${spread(file).toFixed(3)})`);
+    return file;
+  };
+  const waitFor = async (what, seconds, check) => {
+    const until = Date.now() + seconds * 1000;
+    while (Date.now() < until) {
+      if (errors.length) fail(`the page reported an error: ${errors.join("; ")}`);
+      if (await check()) return;
+      await sleep(250);
+    }
+    fail(`${what} within ${seconds} s`);
+  };
+  const press = async (key, holdMs = 800, pauseMs = 500) => {
+    await page.keyboard.down(key);
+    await sleep(holdMs);
+    await page.keyboard.up(key);
+    await sleep(pauseMs);
+  };
+  const savedLevelState = () => page.evaluate(() => {
+    try { return FS.readFile("/libsdl/marrowick/save0.dat")[0]; } catch { return -1; }
+  });
+
+  // 1. Loading, the logo, the main menu.
+  const started = Date.now();
+  await page.goto(url, { waitUntil: "load" });
+  const supported = await page.evaluate(() => document.getElementById("message").textContent);
+  if (/needs WebGL/.test(supported)) fail("the page found no WebGL");
+  // The logo: whatever the game shows first that is not the main menu.
+  const gameShown = () => page.evaluate(() => document.getElementById("status").hidden);
+  let logo;
+  await waitFor("the logo did not appear", 120, async () => {
+    if (!(await gameShown())) return false;
+    logo = await grab("logo");
+    return spread(logo) > 0.05 && differingShare(nativeMenu, logo) > 0.5;
+  });
+  await keep("logo", logo);
+  // The main menu, once faded in, as the native game draws it (another GL
+  // implementation rounds a few pixels differently).
+  let menu, apart;
+  await waitFor("the main menu did not appear as the native game draws it", 60, async () => {
+    menu = await grab("menu");
+    apart = differingShare(nativeMenu, menu);
+    return apart < 0.01;
+  }).catch(error => fail(`${error.message} (last ${(apart * 100).toFixed(2)}% of its pixels differ)`));
+  const toMenu = (Date.now() - started) / 1000;
+  await keep("main-menu", menu);
+  console.log(`play-page: from navigation to the main menu in ${toMenu.toFixed(1)} s; ` +
+              `${(apart * 100).toFixed(2)}% of its pixels differ from the native game's`);
+
+  // 2. Level 0 with the keys: Play, past the first level's hint page, then
+  // right along the start row, up the last column, right into the exit. A
+  // move made while the ball still rolls is not taken: R restarts the level.
+  await press("Enter");
+  await sleep(3000);
+  await keep("level-0");
+  await press("Enter");
+  await sleep(3000);
+  for (let attempt = 1; ; ++attempt) {
+    for (const key of ["ArrowRight", "ArrowUp", "ArrowRight"]) await press(key, 800, 3000);
+    try {
+      await waitFor("level 0 was not saved as solved", 10, async () => (await savedLevelState()) === 1);
+      console.log(`play-page: level 0 solved (attempt ${attempt})`);
+      break;
+    } catch (error) {
+      if (attempt === 4) { await keep("level-0-not-solved"); throw error; }
+      await press("r", 800, 3000);
+    }
+  }
+  await sleep(3000);
+  await keep("after-level-0");
+
+  // 3. The browser keeps the progress across a reload.
+  await page.reload({ waitUntil: "load" });
+  await waitFor("the game did not start again after the reload", 120,
+                async () => page.evaluate(() => typeof FS !== "undefined" && FS.analyzePath("/libsdl/marrowick").exists));
+  if ((await savedLevelState()) !== 1) fail("after a reload level 0 is no longer solved: the browser did not keep the save");
+  let again;
+  await waitFor("nothing appeared after the reload", 120,
+                async () => (await gameShown()) && spread(again = await grab("again")) > 0.05);
+  await keep("reloaded", again);
+  console.log("play-page: after a reload the browser still has level 0 solved");
+  if (errors.length) fail(`the page reported an error: ${errors.join("; ")}`);
+  console.log("1 passed, 0 failed");
+} catch (error) {
+  console.error(`play-page: FAILED: ${error.message}`);
+  if (page) writeFileSync(join(shots, "at-failure.png"), await page.screenshot({ type: "png" }).catch(() => ""));
+  console.log("0 passed, 1 failed");
+  process.exitCode = 1;
+} finally {
+  await browser?.close();
+  server.close();
+  rmSync(work, { recursive: true, force: true });
+}
