@@ -21,9 +21,9 @@ std::vector<std::shared_ptr<mapType>> shippedLevels;
 mapSolverType solver;
 
 void BM_SolveLevel(benchmark::State& state) {
-  CurrentMap = shippedLevels[static_cast<size_t>(state.range(0))];
+  const mapType& map = *shippedLevels[static_cast<size_t>(state.range(0))];
   for (auto _ : state) {
-    solver.Solve();
+    solver.Solve(map);
     benchmark::DoNotOptimize(solver.maxDistance);
   }
   state.counters["maxDistance"] = solver.maxDistance;
@@ -36,11 +36,10 @@ void ReportSlowest() {
   double slowest = 0;
   int slowestLevel = -1;
   for (size_t n = 0; n < shippedLevels.size(); ++n) {
-    CurrentMap = shippedLevels[n];
     double best = 1e9;
     for (int run = 0; run < Runs; ++run) {
       const auto begin = std::chrono::steady_clock::now();
-      solver.Solve();
+      solver.Solve(*shippedLevels[n]);
       const std::chrono::duration<double, std::micro> spent = std::chrono::steady_clock::now() - begin;
       best = std::min(best, spent.count());
     }
@@ -62,6 +61,5 @@ int main(int argc, char** argv) {
   benchmark::RunSpecifiedBenchmarks();
   ReportSlowest();
   benchmark::Shutdown();
-  CurrentMap = nullptr;
   return 0;
 }

@@ -1,7 +1,6 @@
 #include "puzzle/ball.h"
 
 #include "puzzle/board.h"
-#include "puzzle/map.h"
 
 std::shared_ptr<ballType> ballType::Create() {
   auto ball = std::make_shared<ballType>();
@@ -18,16 +17,6 @@ void ballType::SetPosition(int x, int y) {
   subX = 0;
   subY = 0;
   direction = direction::None;
-}
-
-int ballType::CanMove() const {
-  switch (direction) {
-    case direction::Up: return CurrentMap->CanEnter(cellX, cellY - 1);
-    case direction::Right: return CurrentMap->CanEnter(cellX + 1, cellY);
-    case direction::Down: return CurrentMap->CanEnter(cellX, cellY + 1);
-    case direction::Left: return CurrentMap->CanEnter(cellX - 1, cellY);
-    default: return 0;
-  }
 }
 
 void ballType::GoDown() { direction = direction::Down; }

@@ -26,7 +26,6 @@ struct ballType {
   void Solved();
   // Gives up the level: nothing on the last level.
   void Skip();
-  int CanMove() const;
   void GoDown();
   void GoUp();
   void GoLeft();

@@ -10,6 +10,7 @@
 #include "puzzle/level_start.h"
 #include "puzzle/map.h"
 #include "puzzle/particles.h"
+#include "puzzle/roll_rule.h"
 #include "services/game_log.h"
 #include "services/sound_manager.h"
 
@@ -54,22 +55,23 @@ void ballType::Update(int playerControl, int /*paused*/) {
   int stop = 0;
   int reachedExit = 0;
   if (subX == 0 && subY == 0) {
-    const int kind = CurrentMap->TileKind(cellX, cellY);
-    if (kind == tilekind::Exit) {
+    const RollRule rule(*CurrentMap);
+    const Arrival at = rule.Arrive(cellX, cellY, direction, rule.LocksInPlay());
+    if (at.outcome == Arrival::Exit) {
       reachedExit = 1;
       stop = 1;
-    } else if (kind == tilekind::OffGrid) {
+    } else if (at.outcome == Arrival::FallOff) {
       stop = 1;
       RestartEffect();
-    } else if (kind == tilekind::Teleport) {
-      // The ball leaves the partner in the same direction in this same step,
-      // without asking whether the first cell after it may be entered.
-      platform::DebugLog("Teleport");
-      CurrentMap->Teleport(*this);
-    } else if (direction == direction::None || CanMove() == 0) {
+    } else if (at.outcome == Arrival::Stop) {
       stop = 1;
     }
-    if (kind == tilekind::Key) CurrentMap->UseKey(cellX, cellY);
+    if (at.effect == CellEffect::Teleport) {
+      // Onto the partner: the ball leaves it in this same step.
+      platform::DebugLog("Teleport");
+      CurrentMap->Teleport(*this);
+    }
+    if (at.effect == CellEffect::Key) CurrentMap->UseKey(cellX, cellY);
   }
 
   if (requestRestart != 0 && playerControl == 1) {

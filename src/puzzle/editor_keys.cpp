@@ -28,8 +28,8 @@ constexpr int RightButton = 2;
 
 constexpr int LastArtStyle = levels::Last / levels::GroupSize;
 
-void Resolve() {
-  if (MapSolver) MapSolver->Solve();
+void Resolve(const mapType& map) {
+  if (MapSolver) MapSolver->Solve(map);
 }
 
 // The first key or button that applies acts; the rest wait for a later step.
@@ -39,7 +39,7 @@ void Edit(mapType& map, int playerControl) {
 
   if (KeyHit('Z') && playerControl == 1) {
     map.Randomize(8);
-    Resolve();
+    Resolve(map);
     return;
   }
   for (int digit = 1; digit <= 9; ++digit) {
@@ -62,7 +62,7 @@ void Edit(mapType& map, int playerControl) {
   }
   if (KeyHit('L')) {
     map.Load();
-    Resolve();
+    Resolve(map);
     return;
   }
   if (KeyHit(EnterKey)) {
@@ -70,7 +70,7 @@ void Edit(mapType& map, int playerControl) {
     return;
   }
   if (KeyHit('P')) {
-    Resolve();
+    Resolve(map);
     return;
   }
   if (KeyHit('N')) {
@@ -138,7 +138,7 @@ void UpdateEditorKeys(mapType& map, int playerControl) {
   if (DeveloperMode == 1 && KeyHit('E')) {
     if (EditorMode == 0) {
       EditorMode = 1;
-      Resolve();
+      Resolve(map);
       FlushKeys();
     } else {
       EditorMode = 0;

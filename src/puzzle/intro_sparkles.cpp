@@ -36,7 +36,7 @@ void Pool(int x, int y) {
 
 void mapType::IntroSparkles() {
   // The editor shows every level it arrives at already solved.
-  if (EditorMode == 1 && MapSolver) MapSolver->Solve();
+  if (EditorMode == 1 && MapSolver) MapSolver->Solve(*this);
   const int cell = board::CellSize;
   if (exitX >= 0 && exitY >= 0) {
     const int cx = cell * exitX, cy = cell * exitY;

@@ -1,25 +1,17 @@
 #include "puzzle/key_state.h"
 
-#include "puzzle/board.h"
-#include "puzzle/map.h"
+#include "puzzle/roll_rule.h"
 
-keyStateType keyStateType::FromMap() {
+keyStateType keyStateType::FromMap(const mapType& map) { return FromIndex(RollRule(map).StartLocks()); }
+
+keyStateType keyStateType::FromIndex(int index) {
   keyStateType snapshot;
-  for (int c = 0; c < lockCount; ++c) snapshot.state[c] = CurrentMap && CurrentMap->lockInitial[c] != 0 ? 1 : 0;
+  for (int c = 0; c < lockCount; ++c) snapshot.state[c] = index >> c & 1;
   return snapshot;
 }
 
 int keyStateType::Index() const { return state[0] + 2 * state[1]; }
 
-void keyStateType::Toggle(int x, int y) {
-  if (!CurrentMap || CurrentMap->TileKind(x, y) != tilekind::Key) return;
-  const int code = CurrentMap->tiles[x][y];
-  if (code < tile::FirstKey || code > tile::LastKey) return;  // code 5 also answers as a key
-  const int c = code - tile::FirstKey;
-  const int initial = CurrentMap->lockInitial[c];
-  if (state[c] == 0 && initial == 0) {
-    state[c] = 1;
-  } else if (state[c] == 1 && initial == 1) {
-    state[c] = 0;
-  }
+void keyStateType::Toggle(const mapType& map, int x, int y) {
+  *this = FromIndex(RollRule(map).AfterKey(x, y, Index()));
 }

@@ -2,10 +2,8 @@
 // Works a level out from its tiles alone, for the level generator, the checks
 // on the shipped levels and the benchmarks. A resting state is the ball's cell
 // with the two lock colours as they stand (keyStateType's index, 0-3); a move
-// is one roll the player starts. The roll follows the ball's own rules: a
-// teleport sends it on from its partner without asking whether the next cell
-// may be entered, and a key changes its lock only after the ball has decided
-// whether it stops on the key.
+// is one roll the player starts, run by the same roll rule as the ball's own
+// step (roll_rule.h).
 
 #include <array>
 #include <cstdint>
@@ -33,8 +31,9 @@ struct RollResult {
   bool throughWall = false;  // a teleport carried the ball into a wall or a shut lock
 };
 
-// One map's tiles, boiled down into tables the roll can run on quickly. The
-// map's own TileKind, CanEnter and MoveBallToCode fill the tables.
+// One map's roll rule laid out in a table, so that a roll runs quickly: what
+// the rule answers for a ball arriving on each cell (and the ring of cells
+// just off the board) in each direction with each lock index.
 class LevelRoller {
  public:
   explicit LevelRoller(const mapType& map);
@@ -46,20 +45,26 @@ class LevelRoller {
   // The lock index a level starts with.
   int StartLocks() const { return startLocks; }
 
+  static constexpr int LockIndexes = 4;
+
  private:
   // The board with a ring of off-board cells around it, column by column.
   static constexpr int Stride = board::Height + 2;
   static constexpr int Cells = (board::Width + 2) * Stride;
   static int Index(int x, int y) { return (x + 1) * Stride + y + 1; }
+  // Arrivals in one direction with one lock index lie together, cell after cell.
+  static int Slot(int cell, int direction, int locks) { return ((direction - 1) * LockIndexes + locks) * Cells + cell; }
 
-  enum Kind : uint8_t { Plain, OffBoard, Exit, Teleport, KeyA, KeyB };
+  // The rule's answer for one arrival, its cells as indexes of the ringed board.
+  struct Step {
+    int16_t next = 0;          // the cell the ball rolls into
+    int16_t partner = -1;      // where a teleport put the ball first; -1 for any other cell
+    uint8_t outcome = 0;       // Arrival::Outcome
+    uint8_t locks = 0;         // the lock index afterwards
+    bool intoBlocked = false;  // a teleport sends the ball into a wall or a shut lock
+  };
 
-  int Toggled(int locks, int colour) const;
-
-  std::array<Kind, Cells> kind{};
-  std::array<uint8_t, Cells> passable{};  // bit i: may be entered with lock index i
-  std::array<int16_t, Cells> partner{};   // where a teleport sends the ball
-  std::array<int, 2> initial{};           // each colour's starting state
+  std::array<Step, Cells * 4 * LockIndexes> steps{};
   int startLocks = 0;
 };
 

@@ -43,7 +43,7 @@ void mapType::SetTile(int x, int y, int type) {
       tiles[x][y] = type;
       break;
   }
-  if (MapSolver) MapSolver->Solve();
+  if (MapSolver) MapSolver->Solve(*this);
 }
 
 int mapType::RandomWallCode() const { return platform::Rand(wallMin, wallMax); }

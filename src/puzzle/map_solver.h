@@ -1,5 +1,5 @@
 #pragma once
-// The editor's move-distance map: for every cell of the current map and every
+// The editor's move-distance map: for every cell of a map and every
 // combination of lock colours, the least number of moves after which the ball
 // passes or rests there, found by trying every move from every resting point.
 // Files: map_solver.cpp (the search), map_solver_overlay.cpp (drawing it).
@@ -10,6 +10,8 @@
 
 #include "puzzle/board.h"
 #include "puzzle/key_state.h"
+
+struct mapType;
 
 struct mapSolverType {
   static constexpr int StateCount = 1 << keyStateType::lockCount;  // lock-state indexes 0-3
@@ -36,8 +38,8 @@ struct mapSolverType {
   // -1, 0, 1, 2, 3, then -1 again.
   void CycleShownState();
   static std::shared_ptr<mapSolverType> Create();
-  // Recomputes every distance of the current map from its start.
-  void Solve();
+  // Recomputes every distance of `map` from its start.
+  void Solve(const mapType& map);
   // Carries the strip of the current map between its exit and the nearest
   // board edge into the next map, the exit becoming the next map's start.
   void CreateNextMap();
@@ -45,10 +47,11 @@ struct mapSolverType {
   static int NearestEdge(int x, int y);
   // Records (x, y) as a resting point and tries every move from it and from
   // every resting point those moves improve, depth first.
-  void Explore(int x, int y, int dist, const keyStateType& snapshot);
+  void Explore(const mapType& map, int x, int y, int dist, const keyStateType& snapshot);
   // One move from (x, y), recording the cells it crosses. Answers where the
   // ball comes to rest when that cell was improved, to be explored next.
-  std::optional<RestingPoint> Slide(int x, int y, int dist, int direction, const keyStateType& snapshot);
+  std::optional<RestingPoint> Slide(const mapType& map, int x, int y, int dist, int direction,
+                                    const keyStateType& snapshot);
   void DrawOverlay(int originX, int originY) const;
 };
 

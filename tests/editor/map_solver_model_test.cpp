@@ -26,7 +26,7 @@ class RecursiveModel {
         if (map_.TileKind(x, y) == tile::Start) sx = x, sy = y;
       }
     }
-    Explore(sx, sy, 0, keyStateType::FromMap());
+    Explore(sx, sy, 0, keyStateType::FromMap(map_));
   }
 
   mapSolverType::StateTable distance{};
@@ -72,7 +72,7 @@ class RecursiveModel {
       if (k == -2) return;
       if (k == 5) {
         toggled = s;
-        toggled->Toggle(x, y);
+        toggled->Toggle(map_, x, y);
       }
       if (k == 4) {
         for (int px = 0; px < board::Width; ++px) {
@@ -123,7 +123,7 @@ TEST_F(MapSolverModelTest, EveryBoardFinishesAndWithoutEndlessTeleportsGivesTheM
     Play(rows);
     RecursiveModel model(*CurrentMap);
     model.Solve();
-    MapSolver->Solve();  // finishes on every board
+    MapSolver->Solve(*CurrentMap);  // finishes on every board
     if (model.endless) {
       ++endless;
       continue;

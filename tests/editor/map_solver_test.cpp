@@ -24,7 +24,7 @@ using MapSolverTest = EditorTest;
 
 TEST_F(MapSolverTest, AStartThatCannotMoveIsTheOnlyCellReached) {
   Play(Walled({"###", "#S#", "###"}));
-  MapSolver->Solve();
+  MapSolver->Solve(*CurrentMap);
   for (int x = 0; x < board::Width; ++x) {
     for (int y = 0; y < board::Height; ++y) {
       for (int s = 0; s < 4; ++s) {
@@ -39,7 +39,7 @@ TEST_F(MapSolverTest, AStartThatCannotMoveIsTheOnlyCellReached) {
 
 TEST_F(MapSolverTest, CrossedCellsCountTheMovesBeforeAndRestingPointsTheMovesMade) {
   Play(Walled({"######", "#S...#", "######"}));
-  MapSolver->Solve();
+  MapSolver->Solve(*CurrentMap);
   EXPECT_EQ(Distance(1, 1, StartState), 0);
   EXPECT_EQ(Distance(2, 1, StartState), 0);  // crossed during the first move
   EXPECT_EQ(Distance(3, 1, StartState), 0);
@@ -65,7 +65,7 @@ TEST_F(MapSolverTest, AKeyOpensItsLockForTheLaterMovesAsTheLevelSolverFinds) {
       "##########",
   });
   Play(picture);
-  MapSolver->Solve();
+  MapSolver->Solve(*CurrentMap);
   const LevelSolution exact = SolveLevel(*CurrentMap);
   ASSERT_EQ(exact.leastMoves, 5);  // right to the key, left, down, right, down through the lock
   EXPECT_EQ(Distance(6, 5, StartState), -1);  // the lock is shut until the key is taken
@@ -78,7 +78,7 @@ TEST_F(MapSolverTest, AKeyOpensItsLockForTheLaterMovesAsTheLevelSolverFinds) {
 
 TEST_F(MapSolverTest, ATeleportSendsTheMoveOnFromItsPartnerOneFurther) {
   Play(Walled({"##########", "#S..0#1..#", "##########"}));
-  MapSolver->Solve();
+  MapSolver->Solve(*CurrentMap);
   const int expected[] = {-1, 0, 0, 0, -1, -1, -1, 1, 2, -1};
   for (int x = 0; x < 10; ++x) EXPECT_EQ(Distance(x, 1, StartState), expected[x]) << x;
   // Coming back left, the partner sends the ball through teleport 16, marking it as it leaves.
@@ -90,12 +90,28 @@ TEST_F(MapSolverTest, ATeleportSendsTheMoveOnFromItsPartnerOneFurther) {
 TEST_F(MapSolverTest, TeleportsThatSendTheBallBackAndForthEndTheMove) {
   // Right from the start: into 16, out at 17 against the wall, back to 16 and into 17 again.
   Play(Walled({"######", "#S.01#", "#....#", "######"}));
-  MapSolver->Solve();
+  MapSolver->Solve(*CurrentMap);
   EXPECT_EQ(Distance(2, 1, StartState), 0);
   EXPECT_EQ(Distance(3, 1, StartState), -1);
   EXPECT_EQ(Distance(4, 1, StartState), -1);
   EXPECT_EQ(Distance(1, 2, StartState), 1);  // the other moves are still tried
   EXPECT_EQ(Distance(4, 2, StartState), 2);
+}
+
+TEST_F(MapSolverTest, SolvesTheMapItIsGivenAndAPaintedMapItself) {
+  Play(Walled({"###", "#S#", "###"}));  // in play: a start that cannot move
+  NextMap = std::make_shared<mapType>();
+  NextMap->tiles = GridOf(Walled({"######", "#S...#", "######"}));
+  NextMap->lockState = NextMap->lockInitial = {0, 1};
+  MapSolver->Solve(*NextMap);
+  EXPECT_EQ(Distance(4, 1, StartState), 1);
+
+  // A wall painted on the next map: its own distances, not those of the map in play.
+  NextMap->SetTile(3, 1, tile::Void);
+  EXPECT_EQ(Distance(2, 1, StartState), 1);
+  EXPECT_EQ(Distance(4, 1, StartState), -1);
+  CurrentMap->SetTile(1, 1, tile::Start);
+  EXPECT_EQ(Distance(2, 1, StartState), -1);
 }
 
 TEST_F(MapSolverTest, CreateNextMapCarriesTheStripBesideTheNearestEdge) {
@@ -140,7 +156,7 @@ TEST_F(MapSolverTest, TheShownStateCyclesThroughEveryLockStateAndBack) {
 
 TEST_F(MapSolverTest, TheOverlayDrawsDistancesAndCrossingLinesOnReachedCellsOnly) {
   Play(Walled({"######", "#S...#", "######"}));
-  MapSolver->Solve();
+  MapSolver->Solve(*CurrentMap);
   const auto draw = [] {
     platform::SetClsColor(0, 0, 0);
     platform::Cls();

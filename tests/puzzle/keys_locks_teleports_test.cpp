@@ -212,9 +212,9 @@ TEST_F(KeysLocksTeleportsTest, AnUnknownCodeThatAnswersAsAKeyTouchesNoLock) {
   Move(requestRight);
   for (int x = 3; x < 10; ++x) CurrentMap->UseKey(x, 1);
   EXPECT_EQ(CurrentMap->lockState, before);
-  keyStateType snapshot = keyStateType::FromMap();
+  keyStateType snapshot = keyStateType::FromMap(*CurrentMap);
   const int index = snapshot.Index();
-  snapshot.Toggle(5, 1);
+  snapshot.Toggle(*CurrentMap, 5, 1);
   EXPECT_EQ(snapshot.Index(), index);
 }
 
