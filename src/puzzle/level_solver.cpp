@@ -4,7 +4,6 @@
 
 #include "puzzle/guessing_player.h"
 #include "puzzle/map.h"
-#include "puzzle/roll_rule.h"
 
 namespace {
 
@@ -18,18 +17,14 @@ LevelRoller::LevelRoller(const mapType& map) {
   startLocks = rule.StartLocks();
   for (int x = -1; x <= board::Width; ++x) {
     for (int y = -1; y <= board::Height; ++y) {
-      for (const int direction : Moves) {
-        for (int locks = 0; locks < LockIndexes; ++locks) {
-          const Arrival at = rule.Arrive(x, y, direction, locks);
-          Step& step = steps[Slot(Index(x, y), direction, locks)];
-          step.outcome = static_cast<uint8_t>(at.outcome);
-          step.locks = static_cast<uint8_t>(at.locks);
-          if (at.outcome != Arrival::RollOn) continue;
-          step.next = static_cast<int16_t>(Index(at.next.x, at.next.y));
-          if (at.effect != CellEffect::Teleport) continue;
-          step.partner = static_cast<int16_t>(Index(at.leaves.x, at.leaves.y));
-          step.intoBlocked = !rule.MayEnter(at.next.x, at.next.y, locks);
-        }
+      const int i = Index(x, y);
+      effect[i] = rule.EffectAt(x, y);
+      partner[i] = effect[i] == CellEffect::Teleport ? rule.PartnerOf(x, y) : BoardCell{x, y};
+      // Only a key turns a lock.
+      const bool key = effect[i] == CellEffect::Key;
+      for (int locks = 0; locks < LockIndexes; ++locks) {
+        if (rule.MayEnter(x, y, locks)) passable[i] |= static_cast<uint8_t>(1 << locks);
+        afterKey[i][locks] = static_cast<uint8_t>(key ? rule.AfterKey(x, y, locks) : locks);
       }
     }
   }
@@ -40,51 +35,48 @@ RollResult LevelRoller::Roll(int x, int y, int locks, int direction, CellMask* p
   result.x = x;
   result.y = y;
   result.locks = locks;
-  if (direction < direction::Up || direction > direction::Left) return result;
-  const auto enter = [&](int p) {
+  if (!RollRule::IsMove(direction)) return result;
+  const auto enter = [&](BoardCell cell) {
     ++result.cellsCrossed;
-    if (path) (*path)[p / Stride - 1][p % Stride - 1] = true;
+    if (path) (*path)[cell.x][cell.y] = true;
   };
 
-  int p = Index(x, y);
   // A resting ball has already used the key under it.
-  locks = steps[Slot(p, direction, locks)].locks;
+  locks = ArriveOn(*this, x, y, direction::None, locks).locks;
   result.locks = locks;
-  if (steps[Slot(p, direction, locks)].outcome != Arrival::RollOn) return result;
-  int left = p;  // the centre the ball last rolled on from
-  p = steps[Slot(p, direction, locks)].next;
+  Arrival at = ArriveOn(*this, x, y, direction, locks);
+  if (at.outcome != Arrival::RollOn) return result;
 
   // Every (cell, locks) pair can come round at most once unless the roll loops for ever.
   for (int arrivals = 0; arrivals <= Cells * LockIndexes; ++arrivals) {
-    const Step& step = steps[Slot(p, direction, locks)];
+    const BoardCell left = at.leaves;
+    const BoardCell here = at.next;
+    at = ArriveOn(*this, here.x, here.y, direction, locks);
     result.locks = locks;
-    if (step.outcome == Arrival::FallOff) {
+    if (at.outcome == Arrival::FallOff) {
       // Told by the cell it left from, which a teleport partner may be.
-      result.x = left / Stride - 1;
-      result.y = left % Stride - 1;
+      result.x = left.x;
+      result.y = left.y;
       result.end = RollEnd::FallOff;
       return result;
     }
-    result.x = p / Stride - 1;
-    result.y = p % Stride - 1;
-    enter(p);
-    if (step.outcome == Arrival::Exit) {
+    result.x = here.x;
+    result.y = here.y;
+    enter(here);
+    if (at.outcome == Arrival::Exit) {
       result.end = RollEnd::Exit;
       return result;
     }
-    left = p;
-    if (step.partner >= 0) {
-      enter(step.partner);
-      left = step.partner;
-      result.throughWall = result.throughWall || step.intoBlocked;
+    if (at.effect == CellEffect::Teleport) {
+      enter(at.leaves);
+      result.throughWall = result.throughWall || !MayEnter(at.next.x, at.next.y, locks);
     }
-    locks = step.locks;
-    if (step.outcome == Arrival::Stop) {
+    locks = at.locks;
+    if (at.outcome == Arrival::Stop) {
       result.end = RollEnd::Rest;
       result.locks = locks;
       return result;
     }
-    p = step.next;
   }
   result.end = RollEnd::Endless;
   return result;

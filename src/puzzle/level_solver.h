@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "puzzle/board.h"
+#include "puzzle/roll_rule.h"
 
 struct mapType;
 
@@ -31,9 +32,9 @@ struct RollResult {
   bool throughWall = false;  // a teleport carried the ball into a wall or a shut lock
 };
 
-// One map's roll rule laid out in a table, so that a roll runs quickly: what
-// the rule answers for a ball arriving on each cell (and the ring of cells
-// just off the board) in each direction with each lock index.
+// One map's answers to the roll rule's questions, looked up in tables, so
+// that a roll runs quickly; the rule's own ArriveOn decides each arrival. The
+// tables cover the board and the ring of cells just off it.
 class LevelRoller {
  public:
   explicit LevelRoller(const mapType& map);
@@ -45,6 +46,12 @@ class LevelRoller {
   // The lock index a level starts with.
   int StartLocks() const { return startLocks; }
 
+  // The questions ArriveOn asks, answered as the map's RollRule answered them.
+  CellEffect EffectAt(int x, int y) const { return effect[Index(x, y)]; }
+  bool MayEnter(int x, int y, int locks) const { return passable[Index(x, y)] >> locks & 1; }
+  BoardCell PartnerOf(int x, int y) const { return partner[Index(x, y)]; }
+  int AfterKey(int x, int y, int locks) const { return afterKey[Index(x, y)][locks]; }
+
   static constexpr int LockIndexes = 4;
 
  private:
@@ -52,19 +59,11 @@ class LevelRoller {
   static constexpr int Stride = board::Height + 2;
   static constexpr int Cells = (board::Width + 2) * Stride;
   static int Index(int x, int y) { return (x + 1) * Stride + y + 1; }
-  // Arrivals in one direction with one lock index lie together, cell after cell.
-  static int Slot(int cell, int direction, int locks) { return ((direction - 1) * LockIndexes + locks) * Cells + cell; }
 
-  // The rule's answer for one arrival, its cells as indexes of the ringed board.
-  struct Step {
-    int16_t next = 0;          // the cell the ball rolls into
-    int16_t partner = -1;      // where a teleport put the ball first; -1 for any other cell
-    uint8_t outcome = 0;       // Arrival::Outcome
-    uint8_t locks = 0;         // the lock index afterwards
-    bool intoBlocked = false;  // a teleport sends the ball into a wall or a shut lock
-  };
-
-  std::array<Step, Cells * 4 * LockIndexes> steps{};
+  std::array<CellEffect, Cells> effect{};
+  std::array<uint8_t, Cells> passable{};  // bit i: may be entered with lock index i
+  std::array<BoardCell, Cells> partner{};
+  std::array<std::array<uint8_t, LockIndexes>, Cells> afterKey{};
   int startLocks = 0;
 };
 

@@ -9,18 +9,6 @@ namespace {
 constexpr int Closed = 0;
 constexpr int Open = 1;
 
-bool IsMove(int direction) { return direction >= direction::Up && direction <= direction::Left; }
-
-BoardCell Beside(BoardCell cell, int direction) {
-  switch (direction) {
-    case direction::Up: return {cell.x, cell.y - 1};
-    case direction::Right: return {cell.x + 1, cell.y};
-    case direction::Down: return {cell.x, cell.y + 1};
-    case direction::Left: return {cell.x - 1, cell.y};
-    default: return cell;
-  }
-}
-
 }  // namespace
 
 CellEffect RollRule::EffectAt(int x, int y) const {
@@ -81,23 +69,5 @@ int RollRule::LocksInPlay() const {
 }
 
 Arrival RollRule::Arrive(int x, int y, int direction, int locks) const {
-  Arrival at;
-  at.effect = EffectAt(x, y);
-  at.leaves = {x, y};
-  at.locks = locks;
-  switch (at.effect) {
-    case CellEffect::Exit: at.outcome = Arrival::Exit; return at;
-    case CellEffect::OffBoard: at.outcome = Arrival::FallOff; return at;
-    case CellEffect::Teleport:
-      at.leaves = PartnerOf(x, y);
-      at.next = Beside(at.leaves, direction);
-      at.outcome = Arrival::RollOn;
-      return at;
-    default: break;
-  }
-  at.next = Beside(at.leaves, direction);
-  const bool blocked = !IsMove(direction) || !MayEnter(at.next.x, at.next.y, locks);
-  at.locks = AfterKey(x, y, locks);
-  at.outcome = blocked ? Arrival::Stop : Arrival::RollOn;
-  return at;
+  return ArriveOn(*this, x, y, direction, locks);
 }
