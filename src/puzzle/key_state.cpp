@@ -4,12 +4,6 @@
 
 keyStateType keyStateType::FromMap(const mapType& map) { return FromIndex(RollRule(map).StartLocks()); }
 
-keyStateType keyStateType::FromIndex(int index) {
-  keyStateType snapshot;
-  for (int c = 0; c < lockCount; ++c) snapshot.state[c] = index >> c & 1;
-  return snapshot;
-}
-
 int keyStateType::Index() const { return state[0] + 2 * state[1]; }
 
 void keyStateType::Toggle(const mapType& map, int x, int y) {

@@ -13,7 +13,7 @@ struct keyStateType {
   // The colours of `map` as they stand when its level starts.
   static keyStateType FromMap(const mapType& map);
   // The colours of a lock index, Index's numbering.
-  static keyStateType FromIndex(int index);
+  static keyStateType FromIndex(int index) { return {{index & 1, index >> 1 & 1}}; }
   keyStateType Copy() const { return *this; }
   // 0-3: state[0] + 2 * state[1].
   int Index() const;
