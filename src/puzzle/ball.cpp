@@ -1,7 +1,6 @@
 #include "puzzle/ball.h"
 
 #include "puzzle/board.h"
-#include "puzzle/map.h"
 
 std::shared_ptr<ballType> ballType::Create() {
   auto ball = std::make_shared<ballType>();
@@ -18,16 +17,6 @@ void ballType::SetPosition(int x, int y) {
   subX = 0;
   subY = 0;
   direction = direction::None;
-}
-
-int ballType::CanMove(const mapType& map) const {
-  switch (direction) {
-    case direction::Up: return map.CanEnter(cellX, cellY - 1);
-    case direction::Right: return map.CanEnter(cellX + 1, cellY);
-    case direction::Down: return map.CanEnter(cellX, cellY + 1);
-    case direction::Left: return map.CanEnter(cellX - 1, cellY);
-    default: return 0;
-  }
 }
 
 void ballType::GoDown() { direction = direction::Down; }

@@ -31,7 +31,6 @@ struct ballType {
   void Solved(LevelState& level);
   // Gives up the level: nothing on the last level.
   void Skip(LevelState& level);
-  int CanMove(const mapType& map) const;
   void GoDown();
   void GoUp();
   void GoLeft();

@@ -5,6 +5,7 @@
 #include "platform/random.h"
 #include "puzzle/ball.h"
 #include "puzzle/level_state.h"
+#include "puzzle/roll_rule.h"
 
 namespace {
 
@@ -48,23 +49,24 @@ void ballType::Update(LevelState& level, const PlayRequests& requests, int playe
   int stop = 0;
   int reachedExit = 0;
   if (subX == 0 && subY == 0) {
-    const int kind = map.TileKind(cellX, cellY);
-    if (kind == tilekind::Exit) {
+    const RollRule rule(map);
+    const Arrival at = rule.Arrive(cellX, cellY, direction, rule.LocksInPlay());
+    if (at.outcome == Arrival::Exit) {
       reachedExit = 1;
       stop = 1;
-    } else if (kind == tilekind::OffGrid) {
+    } else if (at.outcome == Arrival::FallOff) {
       stop = 1;
       RestartEffect(level);
-    } else if (kind == tilekind::Teleport) {
-      // The ball leaves the partner in the same direction in this same step,
-      // without asking whether the first cell after it may be entered.
+    } else if (at.outcome == Arrival::Stop) {
+      stop = 1;
+    }
+    if (at.effect == CellEffect::Teleport) {
+      // Onto the partner: the ball leaves it in this same step.
       platform::DebugLog("Teleport");
       level.listener->PlaySound(LevelSound::Teleport);
       map.Teleport(*this);
-    } else if (direction == direction::None || CanMove(map) == 0) {
-      stop = 1;
     }
-    if (kind == tilekind::Key) {
+    if (at.effect == CellEffect::Key) {
       if (const int lock = map.UseKey(cellX, cellY); lock != 0)
         level.listener->PlaySound(lock > 0 ? LevelSound::LockOpened : LevelSound::LockClosed);
     }

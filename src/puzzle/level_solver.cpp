@@ -2,61 +2,32 @@
 
 #include <algorithm>
 
-#include "puzzle/ball.h"
 #include "puzzle/guessing_player.h"
-#include "puzzle/key_state.h"
 #include "puzzle/map.h"
-#include "puzzle/teleport_pairs.h"
 
 namespace {
 
-constexpr int LockIndexes = 4;
+constexpr int LockIndexes = LevelRoller::LockIndexes;
 constexpr int Moves[] = {direction::Up, direction::Right, direction::Down, direction::Left};
-
-keyStateType SnapshotOf(int locks) {
-  keyStateType snapshot;
-  snapshot.state = {locks & 1, locks >> 1};
-  return snapshot;
-}
 
 }  // namespace
 
 LevelRoller::LevelRoller(const mapType& map) {
-  kind.fill(OffBoard);
-  passable.fill((1 << LockIndexes) - 1);
-  partner.fill(0);
-  for (int x = 0; x < board::Width; ++x) {
-    for (int y = 0; y < board::Height; ++y) {
+  const RollRule rule(map);
+  startLocks = rule.StartLocks();
+  for (int x = -1; x <= board::Width; ++x) {
+    for (int y = -1; y <= board::Height; ++y) {
       const int i = Index(x, y);
-      switch (map.TileKind(x, y)) {
-        case tilekind::Exit: kind[i] = Exit; break;
-        case tilekind::Teleport: kind[i] = Teleport; break;
-        case tilekind::Key: kind[i] = map.tiles[x][y] == tile::FirstKey ? KeyA : KeyB; break;
-        default: kind[i] = Plain; break;
-      }
-      passable[i] = 0;
+      effect[i] = rule.EffectAt(x, y);
+      partner[i] = effect[i] == CellEffect::Teleport ? rule.PartnerOf(x, y) : BoardCell{x, y};
+      // Only a key turns a lock.
+      const bool key = effect[i] == CellEffect::Key;
       for (int locks = 0; locks < LockIndexes; ++locks) {
-        const keyStateType snapshot = SnapshotOf(locks);
-        if (map.CanEnter(x, y, &snapshot)) passable[i] |= static_cast<uint8_t>(1 << locks);
-      }
-      if (kind[i] == Teleport) {
-        // MoveBallToCode is an operation of a map in play, so a copy answers it.
-        mapType scratchMap = map;
-        ballType scratchBall;
-        scratchBall.cellX = x;
-        scratchBall.cellY = y;
-        scratchMap.MoveBallToCode(scratchBall, TeleportPartner(map.tiles[x][y]));
-        partner[i] = static_cast<int16_t>(Index(scratchBall.cellX, scratchBall.cellY));
+        if (rule.MayEnter(x, y, locks)) passable[i] |= static_cast<uint8_t>(1 << locks);
+        afterKey[i][locks] = static_cast<uint8_t>(key ? rule.AfterKey(x, y, locks) : locks);
       }
     }
   }
-  for (int c = 0; c < 2; ++c) initial[c] = map.lockInitial[c] != 0 ? 1 : 0;
-  startLocks = initial[0] + 2 * initial[1];
-}
-
-// A key turns its colour away from how it started, once.
-int LevelRoller::Toggled(int locks, int colour) const {
-  return (locks & ~(1 << colour)) | ((1 - initial[colour]) << colour);
 }
 
 RollResult LevelRoller::Roll(int x, int y, int locks, int direction, CellMask* path) const {
@@ -64,60 +35,48 @@ RollResult LevelRoller::Roll(int x, int y, int locks, int direction, CellMask* p
   result.x = x;
   result.y = y;
   result.locks = locks;
-  int step = 0;
-  switch (direction) {
-    case direction::Up: step = -1; break;
-    case direction::Down: step = 1; break;
-    case direction::Left: step = -Stride; break;
-    case direction::Right: step = Stride; break;
-    default: return result;
-  }
-  const auto enter = [&](int p) {
+  if (!RollRule::IsMove(direction)) return result;
+  const auto enter = [&](BoardCell cell) {
     ++result.cellsCrossed;
-    if (path) (*path)[p / Stride - 1][p % Stride - 1] = true;
+    if (path) (*path)[cell.x][cell.y] = true;
   };
-  const auto keyColour = [&](int p) { return kind[p] == KeyA ? 0 : kind[p] == KeyB ? 1 : -1; };
 
-  int p = Index(x, y);
   // A resting ball has already used the key under it.
-  if (keyColour(p) >= 0) locks = Toggled(locks, keyColour(p));
+  locks = ArriveOn(*this, x, y, direction::None, locks).locks;
   result.locks = locks;
-  if (!(passable[p + step] >> locks & 1)) return result;
-  p += step;
+  Arrival at = ArriveOn(*this, x, y, direction, locks);
+  if (at.outcome != Arrival::RollOn) return result;
 
   // Every (cell, locks) pair can come round at most once unless the roll loops for ever.
   for (int arrivals = 0; arrivals <= Cells * LockIndexes; ++arrivals) {
+    const BoardCell left = at.leaves;
+    const BoardCell here = at.next;
+    at = ArriveOn(*this, here.x, here.y, direction, locks);
     result.locks = locks;
-    if (kind[p] == OffBoard) {
+    if (at.outcome == Arrival::FallOff) {
       // Told by the cell it left from, which a teleport partner may be.
-      result.x = (p - step) / Stride - 1;
-      result.y = (p - step) % Stride - 1;
+      result.x = left.x;
+      result.y = left.y;
       result.end = RollEnd::FallOff;
       return result;
     }
-    result.x = p / Stride - 1;
-    result.y = p % Stride - 1;
-    enter(p);
-    if (kind[p] == Exit) {
+    result.x = here.x;
+    result.y = here.y;
+    enter(here);
+    if (at.outcome == Arrival::Exit) {
       result.end = RollEnd::Exit;
       return result;
     }
-    if (kind[p] == Teleport) {
-      p = partner[p];
-      enter(p);
-      p += step;
-      if (kind[p] != OffBoard && !(passable[p] >> locks & 1)) result.throughWall = true;
-      continue;
+    if (at.effect == CellEffect::Teleport) {
+      enter(at.leaves);
+      result.throughWall = result.throughWall || !MayEnter(at.next.x, at.next.y, locks);
     }
-    // The stop is decided before a key under the ball changes its lock.
-    const bool blocked = !(passable[p + step] >> locks & 1);
-    if (keyColour(p) >= 0) locks = Toggled(locks, keyColour(p));
-    if (blocked) {
+    locks = at.locks;
+    if (at.outcome == Arrival::Stop) {
       result.end = RollEnd::Rest;
       result.locks = locks;
       return result;
     }
-    p += step;
   }
   result.end = RollEnd::Endless;
   return result;

@@ -2,16 +2,15 @@
 // Works a level out from its tiles alone, for the level generator, the checks
 // on the shipped levels and the benchmarks. A resting state is the ball's cell
 // with the two lock colours as they stand (keyStateType's index, 0-3); a move
-// is one roll the player starts. The roll follows the ball's own rules: a
-// teleport sends it on from its partner without asking whether the next cell
-// may be entered, and a key changes its lock only after the ball has decided
-// whether it stops on the key.
+// is one roll the player starts, run by the same roll rule as the ball's own
+// step (roll_rule.h).
 
 #include <array>
 #include <cstdint>
 #include <vector>
 
 #include "puzzle/board.h"
+#include "puzzle/roll_rule.h"
 
 struct mapType;
 
@@ -33,8 +32,9 @@ struct RollResult {
   bool throughWall = false;  // a teleport carried the ball into a wall or a shut lock
 };
 
-// One map's tiles, boiled down into tables the roll can run on quickly. The
-// map's own TileKind, CanEnter and MoveBallToCode fill the tables.
+// One map's answers to the roll rule's questions, looked up in tables, so
+// that a roll runs quickly; the rule's own ArriveOn decides each arrival. The
+// tables cover the board and the ring of cells just off it.
 class LevelRoller {
  public:
   explicit LevelRoller(const mapType& map);
@@ -46,20 +46,24 @@ class LevelRoller {
   // The lock index a level starts with.
   int StartLocks() const { return startLocks; }
 
+  // The questions ArriveOn asks, answered as the map's RollRule answered them.
+  CellEffect EffectAt(int x, int y) const { return effect[Index(x, y)]; }
+  bool MayEnter(int x, int y, int locks) const { return passable[Index(x, y)] >> locks & 1; }
+  BoardCell PartnerOf(int x, int y) const { return partner[Index(x, y)]; }
+  int AfterKey(int x, int y, int locks) const { return afterKey[Index(x, y)][locks]; }
+
+  static constexpr int LockIndexes = 4;
+
  private:
   // The board with a ring of off-board cells around it, column by column.
   static constexpr int Stride = board::Height + 2;
   static constexpr int Cells = (board::Width + 2) * Stride;
   static int Index(int x, int y) { return (x + 1) * Stride + y + 1; }
 
-  enum Kind : uint8_t { Plain, OffBoard, Exit, Teleport, KeyA, KeyB };
-
-  int Toggled(int locks, int colour) const;
-
-  std::array<Kind, Cells> kind{};
+  std::array<CellEffect, Cells> effect{};
   std::array<uint8_t, Cells> passable{};  // bit i: may be entered with lock index i
-  std::array<int16_t, Cells> partner{};   // where a teleport sends the ball
-  std::array<int, 2> initial{};           // each colour's starting state
+  std::array<BoardCell, Cells> partner{};
+  std::array<std::array<uint8_t, LockIndexes>, Cells> afterKey{};
   int startLocks = 0;
 };
 

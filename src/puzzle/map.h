@@ -58,8 +58,8 @@ struct mapType {
   void Randomize(int n);
   void Draw(int originX, int originY, int withGlow);
   void SetShift(int x, int y);
+  // Plays the teleport and puts the ball on the partner cell.
   void Teleport(ballType& ball);
-  void MoveBallToCode(ballType& ball, int code);
   int ScrollTargetX() const;
   int ScrollTargetY() const;
   // Copies a rectangle of source into this map and protects it; with convert 1

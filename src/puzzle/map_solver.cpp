@@ -1,3 +1,11 @@
+// The search behind the editor's distance map. What each cell does and whether
+// the next one may be entered are the roll rule's answers, as for the ball;
+// the way the search strings them together is its own, and the overlay shows
+// it: it rolls on over the exit, a teleport without a partner is floor to it,
+// after a partner it asks whether the next cell may be entered (the ball goes
+// on regardless) and a partner it cannot leave sends it back through, and a
+// cell is marked as the ball leaves it, before looking ahead when going down.
+
 #include "puzzle/map_solver.h"
 
 #include <algorithm>
@@ -5,7 +13,7 @@
 
 #include "puzzle/level_chain.h"
 #include "puzzle/map.h"
-#include "puzzle/teleport_pairs.h"
+#include "puzzle/roll_rule.h"
 
 std::shared_ptr<mapSolverType> MapSolver;
 
@@ -13,34 +21,31 @@ namespace {
 
 constexpr int ExploreOrder[] = {direction::Up, direction::Down, direction::Left, direction::Right};
 
-struct Cell {
-  int x = 0, y = 0;
-};
-
 // Moves (x, y) one cell on when the ball may enter the next one, marking how
 // the cell it leaves was crossed; false when blocked. Going down marks the
 // cell before looking ahead, so a ball stopped by something below marks it too.
-bool StepOnce(const mapType& map, mapSolverType::StateTable& marks, int& x, int& y, int direction,
+bool StepOnce(const RollRule& rule, mapSolverType::StateTable& marks, int& x, int& y, int direction,
               const keyStateType& s) {
-  int& mark = marks[x][y][s.Index()];
+  const int locks = s.Index();
+  int& mark = marks[x][y][locks];
   switch (direction) {
     case direction::Up:
-      if (!map.CanEnter(x, y - 1, &s)) return false;
+      if (!rule.MayEnter(x, y - 1, locks)) return false;
       mark |= mapSolverType::CrossedVertically;
       y -= 1;
       return true;
     case direction::Down:
       mark |= mapSolverType::CrossedVertically;
-      if (!map.CanEnter(x, y + 1, &s)) return false;
+      if (!rule.MayEnter(x, y + 1, locks)) return false;
       y += 1;
       return true;
     case direction::Left:
-      if (!map.CanEnter(x - 1, y, &s)) return false;
+      if (!rule.MayEnter(x - 1, y, locks)) return false;
       mark |= mapSolverType::CrossedHorizontally;
       x -= 1;
       return true;
     case direction::Right:
-      if (!map.CanEnter(x + 1, y, &s)) return false;
+      if (!rule.MayEnter(x + 1, y, locks)) return false;
       mark |= mapSolverType::CrossedHorizontally;
       x += 1;
       return true;
@@ -49,15 +54,12 @@ bool StepOnce(const mapType& map, mapSolverType::StateTable& marks, int& x, int&
   }
 }
 
-// The first cell, x outer, holding the partner of the teleport at (x, y).
-std::optional<Cell> PartnerOf(const mapType& map, int x, int y) {
-  const int code = TeleportPartner(map.tiles[x][y]);
-  for (int px = 0; px < board::Width; ++px) {
-    for (int py = 0; py < board::Height; ++py) {
-      if (map.tiles[px][py] == code) return Cell{px, py};
-    }
-  }
-  return std::nullopt;
+// Where the teleport at (x, y) sends the move on; none when it has no partner,
+// which the distance map takes for floor.
+std::optional<BoardCell> PartnerAway(const RollRule& rule, int x, int y) {
+  const BoardCell partner = rule.PartnerOf(x, y);
+  if (partner.x == x && partner.y == y) return std::nullopt;
+  return partner;
 }
 
 }  // namespace
@@ -141,6 +143,7 @@ void mapSolverType::Explore(const mapType& map, int x, int y, int dist, const ke
 
 std::optional<mapSolverType::RestingPoint> mapSolverType::Slide(const mapType& map, int x, int y, int dist,
                                                                 int direction, const keyStateType& snapshot) {
+  const RollRule rule(map);
   keyStateType entry = snapshot.Copy();
   std::vector<int> jumps;  // (partner cell, lock state) pairs this move was sent on from
 
@@ -150,22 +153,22 @@ std::optional<mapSolverType::RestingPoint> mapSolverType::Slide(const mapType& m
     keyStateType s = entry.Copy();
     int i = s.Index();
     std::optional<keyStateType> toggled;  // a key takes effect after the next step
-    std::optional<Cell> partner;
+    std::optional<BoardCell> partner;
     bool improved = false;
     bool blocked = false;
     while (!blocked) {
-      blocked = !StepOnce(map, marks, x, y, direction, s);
+      blocked = !StepOnce(rule, marks, x, y, direction, s);
       if (toggled) {
         s = *toggled;
         i = s.Index();
         toggled.reset();
       }
-      const int kind = map.TileKind(x, y);
-      if (kind == tilekind::OffGrid) return std::nullopt;
-      if (kind == tilekind::Key) {
+      const CellEffect effect = rule.EffectAt(x, y);
+      if (effect == CellEffect::OffBoard) return std::nullopt;
+      if (effect == CellEffect::Key) {
         toggled = s.Copy();
         toggled->Toggle(map, x, y);
-      } else if (kind == tilekind::Teleport && (partner = PartnerOf(map, x, y))) {
+      } else if (effect == CellEffect::Teleport && (partner = PartnerAway(rule, x, y))) {
         break;
       }
       if (!blocked) {

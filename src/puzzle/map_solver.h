@@ -38,7 +38,7 @@ struct mapSolverType {
   // -1, 0, 1, 2, 3, then -1 again.
   void CycleShownState();
   static std::shared_ptr<mapSolverType> Create();
-  // Recomputes every distance of the map from its start.
+  // Recomputes every distance of `map` from its start.
   void Solve(const mapType& map);
   // Carries the strip of the current map between its exit and the nearest
   // board edge into the next map, the exit becoming the next map's start.

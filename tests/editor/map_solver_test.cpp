@@ -98,6 +98,22 @@ TEST_F(MapSolverTest, TeleportsThatSendTheBallBackAndForthEndTheMove) {
   EXPECT_EQ(Distance(4, 2, StartState), 2);
 }
 
+TEST_F(MapSolverTest, SolvesTheMapItIsGivenAndAPaintedMapItself) {
+  Play(Walled({"###", "#S#", "###"}));  // in play: a start that cannot move
+  level.NextMap = std::make_shared<mapType>();
+  level.NextMap->tiles = GridOf(Walled({"######", "#S...#", "######"}));
+  level.NextMap->lockState = level.NextMap->lockInitial = {0, 1};
+  MapSolver->Solve(*level.NextMap);
+  EXPECT_EQ(Distance(4, 1, StartState), 1);
+
+  // A wall painted on the next map: its own distances, not those of the map in play.
+  level.NextMap->SetTile(3, 1, tile::Void);
+  EXPECT_EQ(Distance(2, 1, StartState), 1);
+  EXPECT_EQ(Distance(4, 1, StartState), -1);
+  level.CurrentMap->SetTile(1, 1, tile::Start);
+  EXPECT_EQ(Distance(2, 1, StartState), -1);
+}
+
 TEST_F(MapSolverTest, CreateNextMapCarriesTheStripBesideTheNearestEdge) {
   Picture rows = Walled({"####################", "#S.................#"});
   rows[6][19] = 'E';

@@ -2,7 +2,9 @@
 #include <map>
 #include <random>
 
+#include "puzzle/key_state.h"
 #include "puzzle/level_solver.h"
+#include "puzzle/map_solver.h"
 #include "puzzle_fixture.h"
 
 namespace {
@@ -97,10 +99,12 @@ class LevelSolverTest : public PuzzleTest {
     return real;
   }
 
-  // The solver's answer next to the real ball's, for one roll.
-  void ExpectSameRoll(const Picture& picture, const LevelRoller& roller, int x, int y, int locks, int dir) {
+  // The solver's answer next to the real ball's, for one roll; `realRoll` gets the real ball's.
+  void ExpectSameRoll(const Picture& picture, const LevelRoller& roller, int x, int y, int locks, int dir,
+                      RollResult* realRoll = nullptr) {
     const RollResult rolled = roller.Roll(x, y, locks, dir);
     const RollResult real = StepRealBall(picture, x, y, locks, dir);
+    if (realRoll) *realRoll = real;
     const std::string where = "from " + std::to_string(x) + "," + std::to_string(y) + " locks " +
                               std::to_string(locks) + " direction " + std::to_string(dir);
     ASSERT_EQ(rolled.end, real.end) << where;
@@ -150,6 +154,86 @@ TEST_F(LevelSolverTest, TeleportQuirksAgreeWithTheRealBall) {
       if (!StartsARoll(*level.CurrentMap, cx, cy)) continue;
       for (int locks = 0; locks < 4; locks += 3) {
         for (int dir : Directions) ExpectSameRoll(picture, roller, cx, cy, locks, dir);
+      }
+    }
+  }
+}
+
+// One move of the editor's distance map from (x, y), nothing known before it:
+// where the ball comes to rest, none when it cannot move or rolls off. The
+// ball rests there with the key under it used.
+std::optional<mapSolverType::RestingPoint> EditorSlide(const mapType& map, int x, int y, int locks, int dir) {
+  mapSolverType solver;
+  for (auto& column : solver.distance) {
+    for (auto& cell : column) cell.fill(-1);
+  }
+  keyStateType resting = keyStateType::FromIndex(locks);
+  resting.Toggle(map, x, y);
+  return solver.Slide(map, x, y, 0, dir, resting);
+}
+
+TEST_F(LevelSolverTest, HandDrawnBoardsRollAlikeForTheBallAndBothSolvers) {
+  // No exit, and every teleport partner open all round: there the editor's
+  // distance map goes its own way (map_solver.cpp).
+  const Picture boards[] = {
+      Walled({
+          // Gold key beside and away from its lock, silver keys before their gateways.
+          "#########",
+          "#..aA...#",
+          "#.#...b.#",
+          "#.B..#..#",
+          "#...A.a.#",
+          "#.b..B..#",
+          "#########",
+      }),
+      Walled({
+          // Teleports sending the ball on across a key and into a lock.
+          "##########",
+          "#....A...#",
+          "#.0......#",
+          "#......1.#",
+          "#..2..a..#",
+          "#......3.#",
+          "#........#",
+          "##########",
+      }),
+      Walled({
+          // Off the board through gaps at the top and the left, and from a partner on the edge.
+          "###..1..##",
+          "#........#",
+          "..0......#",
+          "#........#",
+          "#..b..B..#",
+          "#........#",
+          "##########",
+      }),
+  };
+  for (size_t b = 0; b < std::size(boards); ++b) {
+    Play(boards[b]);
+    const mapType map = *level.CurrentMap;
+    const LevelRoller roller(map);
+    for (int x = 0; x < board::Width; ++x) {
+      for (int y = 0; y < board::Height; ++y) {
+        const int kind = map.TileKind(x, y);
+        if (kind == tilekind::Wall || kind == tilekind::Teleport || kind == tilekind::Lock) continue;
+        for (int locks = 0; locks < 4; ++locks) {
+          for (int dir : Directions) {
+            RollResult real;
+            ExpectSameRoll(boards[b], roller, x, y, locks, dir, &real);
+            if (HasFatalFailure()) return;
+            const auto slid = EditorSlide(map, x, y, locks, dir);
+            const std::string where = "board " + std::to_string(b) + " from " + std::to_string(x) + "," +
+                                      std::to_string(y) + " locks " + std::to_string(locks) + " direction " +
+                                      std::to_string(dir);
+            ASSERT_TRUE(real.end == RollEnd::Rest || real.end == RollEnd::Stuck || real.end == RollEnd::FallOff)
+                << where;
+            ASSERT_EQ(slid.has_value(), real.end == RollEnd::Rest) << where;
+            if (!slid) continue;
+            EXPECT_EQ(slid->x, real.x) << where;
+            EXPECT_EQ(slid->y, real.y) << where;
+            EXPECT_EQ(slid->snapshot.Index(), real.locks) << where;
+          }
+        }
       }
     }
   }
