@@ -1,7 +1,7 @@
 # Shared by the scripts that build a target's libraries from Debian's source
 # packages into a cache outside the clone (scripts/windows/build-libraries.sh,
-# scripts/web/build-libraries.sh). Sourced, not run. The caller sets `top` (its
-# cache folder) before calling fetch.
+# scripts/web/build-libraries.sh). Sourced, not run. The caller fills `dscs`
+# (source_versions) and sets `recipe`, then open_cache gives it `top` and `prefix`.
 
 say() { echo "build-libraries: $*" >&2; }
 
@@ -28,6 +28,24 @@ source_versions() {  # source package...
       return 1
     fi
   done
+}
+
+# The cache of these sources built by this compiler and recipe: `top` and
+# `prefix` are set. A cache already complete is named on stdout and the script
+# ends there; otherwise its folder is made empty, ready for the build.
+open_cache() {  # folder override, folder name, the compiler's version line
+  local key
+  key="$( { printf '%s\n' "${dscs[@]}"; echo "$3"; echo "recipe $recipe"; } | sha256sum | cut -c1-16)"
+  top="$(cache_root "$1" "$2")/$key"
+  prefix="$top/prefix"
+  if [ -f "$prefix/.complete" ]; then
+    say "cached in $top"
+    echo "$prefix"
+    exit 0
+  fi
+  say "building into $top (${dscs[*]})"
+  rm -rf "$top"
+  mkdir -p "$top/downloads" "$top/src" "$top/build" "$prefix/bin" "$prefix/lib/pkgconfig"
 }
 
 fetch() {  # source package -> prints its unpacked folder

@@ -24,19 +24,7 @@ export NODE_PATH=/usr/share/nodejs
 command -v emcc >/dev/null || { say "emcc is missing (scripts/install-deps.sh web installs it)"; exit 1; }
 
 source_versions "${sources[@]}"
-key="$( { printf '%s\n' "${dscs[@]}"; emcc --version | head -n1;
-          echo "recipe $recipe"; } | sha256sum | cut -c1-16)"
-top="$(cache_root "${MARROWICK_WEB_CACHE:-}" marrowick-web)/$key"
-prefix="$top/prefix"
-if [ -f "$prefix/.complete" ]; then
-  say "cached in $top"
-  echo "$prefix"
-  exit 0
-fi
-
-say "building into $top (${dscs[*]})"
-rm -rf "$top"
-mkdir -p "$top/downloads" "$top/src" "$top/build" "$prefix/bin" "$prefix/lib/pkgconfig"
+open_cache "${MARROWICK_WEB_CACHE:-}" marrowick-web "$(emcc --version | head -n1)"
 write_pkg_config_wrapper "$prefix"
 toolchain="$root/cmake/emscripten.cmake"
 

@@ -20,19 +20,7 @@ recipe=2
 
 . "$here/../library-cache.sh"
 source_versions "${sources[@]}"
-key="$( { printf '%s\n' "${dscs[@]}"; ${host}-gcc-posix --version | head -n1;
-          echo "recipe $recipe"; } | sha256sum | cut -c1-16)"
-top="$(cache_root "${MARROWICK_WIN64_CACHE:-}" marrowick-win64)/$key"
-prefix="$top/prefix"
-if [ -f "$prefix/.complete" ]; then
-  say "cached in $top"
-  echo "$prefix"
-  exit 0
-fi
-
-say "building into $top (${dscs[*]})"
-rm -rf "$top"
-mkdir -p "$top/downloads" "$top/src" "$top/build" "$prefix/bin" "$prefix/lib/pkgconfig"
+open_cache "${MARROWICK_WIN64_CACHE:-}" marrowick-win64 "$(${host}-gcc-posix --version | head -n1)"
 toolchain="$root/cmake/mingw-w64-x86_64.cmake"
 
 write_pkg_config_wrapper "$prefix"
