@@ -29,7 +29,7 @@
 
 #include "busy_level.h"
 #include "game_folder.h"
-#include "platform/platform.h"
+#include "platform/host/platform.h"
 #include "puzzle/level_start.h"
 #include "puzzle/particle_kinds.h"
 

@@ -6,8 +6,8 @@
 
 #include <cstdlib>
 
-#include "platform/graphics.h"
-#include "platform/platform.h"
+#include "platform/render/graphics.h"
+#include "platform/host/platform.h"
 
 using namespace platform;
 

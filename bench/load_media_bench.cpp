@@ -12,8 +12,8 @@
 #include <string>
 
 #include "game_folder.h"
-#include "platform/graphics.h"
-#include "platform/platform.h"
+#include "platform/render/graphics.h"
+#include "platform/host/platform.h"
 #include "services/resources.h"
 
 using namespace platform;

@@ -11,9 +11,9 @@
 #include <cmath>
 #include <numbers>
 
-#include "platform/mixer.h"
-#include "platform/sound_data.h"
-#include "platform/sound_stream.h"
+#include "platform/audio/mixer.h"
+#include "platform/audio/sound_data.h"
+#include "platform/audio/sound_stream.h"
 #include "services/options_file.h"
 #include "services/sound_manager.h"
 

@@ -15,7 +15,7 @@
 
 #include "busy_level.h"
 #include "game_folder.h"
-#include "platform/platform.h"
+#include "platform/host/platform.h"
 
 using namespace platform;
 

@@ -1,6 +1,6 @@
 #include "app/frame_accumulator.h"
 
-#include "platform/clock.h"
+#include "platform/host/clock.h"
 
 void FrameAccumulator::Start() {
   accumulator_ = 0.0;

@@ -4,7 +4,7 @@
 #include "app/in_game_input.h"
 #include "app/token_column.h"
 #include "menus/mouse_button.h"
-#include "platform/graphics.h"
+#include "platform/render/graphics.h"
 #include "puzzle/ball.h"
 #include "puzzle/map.h"
 #include "services/resources.h"

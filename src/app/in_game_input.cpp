@@ -2,8 +2,8 @@
 
 #include "app/game_controller.h"
 #include "app/in_game_buttons.h"
-#include "platform/diagnostics.h"
-#include "platform/input.h"
+#include "platform/host/diagnostics.h"
+#include "platform/host/input.h"
 #include "puzzle/ball.h"
 #include "puzzle/level_state.h"
 

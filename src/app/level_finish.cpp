@@ -11,7 +11,7 @@
 #include "app/token_column.h"
 #include "menus/tutorial_page.h"
 #include "menus/world_map.h"
-#include "platform/diagnostics.h"
+#include "platform/host/diagnostics.h"
 #include "puzzle/editor_mode.h"
 #include "puzzle/level_state.h"
 #include "services/progress.h"

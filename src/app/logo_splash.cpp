@@ -1,8 +1,8 @@
 #include "app/logo_splash.h"
 
 #include "app/developer_mode.h"
-#include "platform/clock.h"
-#include "platform/input.h"
+#include "platform/host/clock.h"
+#include "platform/host/input.h"
 
 using namespace platform;
 

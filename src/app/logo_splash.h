@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "platform/graphics.h"
+#include "platform/render/graphics.h"
 
 struct LogoSplash {
   int shownAt = 0;

@@ -4,10 +4,10 @@
 #include <memory>
 #include <string>
 
-#include "platform/diagnostics.h"
-#include "platform/folder_lock.h"
-#include "platform/game_folders.h"
-#include "platform/stream.h"
+#include "platform/host/diagnostics.h"
+#include "platform/files/folder_lock.h"
+#include "platform/files/game_folders.h"
+#include "platform/files/stream.h"
 
 using namespace platform;
 

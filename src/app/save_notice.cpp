@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/builtin_font.h"
-#include "platform/graphics.h"
+#include "platform/render/builtin_font.h"
+#include "platform/render/graphics.h"
 #include "services/save_report.h"
 
 using namespace platform;

@@ -5,7 +5,7 @@
 #include <array>
 #include <memory>
 
-#include "platform/graphics.h"
+#include "platform/render/graphics.h"
 
 // Two 40 x 40 cells: a solved level's token, then a skipped level's.
 extern platform::TImage tokenImage;

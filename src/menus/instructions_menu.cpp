@@ -3,8 +3,8 @@
 #include <string>
 
 #include "game_version.h"
-#include "platform/builtin_font.h"
-#include "platform/graphics.h"
+#include "platform/render/builtin_font.h"
+#include "platform/render/graphics.h"
 
 using namespace platform;
 

@@ -5,7 +5,7 @@
 #include "menus/options_menu.h"
 #include "menus/reset_profile_menu.h"
 #include "menus/screens.h"
-#include "platform/input.h"
+#include "platform/host/input.h"
 
 using namespace platform;
 

@@ -3,10 +3,10 @@
 #include <cstdlib>
 
 #include "menus/menu_host.h"
-#include "platform/clock.h"
-#include "platform/diagnostics.h"
-#include "platform/input.h"
-#include "platform/text.h"
+#include "platform/host/clock.h"
+#include "platform/host/diagnostics.h"
+#include "platform/host/input.h"
+#include "platform/host/text.h"
 #include "services/sound_manager.h"
 
 using namespace platform;

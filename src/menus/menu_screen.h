@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "menus/menu_button.h"
-#include "platform/graphics.h"
+#include "platform/render/graphics.h"
 
 // Millisecs() when a screen was last shown or a button last activated; activation
 // waits more than 600 ms after it, so the click that opens a screen never

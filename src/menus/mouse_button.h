@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "platform/graphics.h"
+#include "platform/render/graphics.h"
 
 class MouseButton {
  public:

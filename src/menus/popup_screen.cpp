@@ -1,6 +1,6 @@
 #include "menus/popup_screen.h"
 
-#include "platform/input.h"
+#include "platform/host/input.h"
 
 using namespace platform;
 

@@ -4,7 +4,7 @@
 #include "menus/main_menu.h"
 #include "menus/options_menu.h"
 #include "menus/screens.h"
-#include "platform/input.h"
+#include "platform/host/input.h"
 #include "services/game_log.h"
 #include "services/option_log_record.h"
 #include "services/progress.h"

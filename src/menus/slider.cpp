@@ -1,9 +1,9 @@
 #include "menus/slider.h"
 
 #include "menus/widget_images.h"
-#include "platform/diagnostics.h"
-#include "platform/input.h"
-#include "platform/text.h"
+#include "platform/host/diagnostics.h"
+#include "platform/host/input.h"
+#include "platform/host/text.h"
 
 using namespace platform;
 

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "platform/diagnostics.h"
-#include "platform/text.h"
+#include "platform/host/diagnostics.h"
+#include "platform/host/text.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // The pictures every yes/no box and slider share, loaded by the first widget of
 // each kind and kept for the whole run.
 
-#include "platform/graphics.h"
+#include "platform/render/graphics.h"
 
 extern platform::TImage yesNoImage;       // cell 0 off, cell 1 on, 30 x 30
 extern platform::TImage sliderBackImage;  // the track

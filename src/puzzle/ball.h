@@ -5,7 +5,7 @@
 
 #include <memory>
 
-#include "platform/graphics.h"
+#include "platform/render/graphics.h"
 
 struct LevelState;
 struct PlayRequests;

@@ -1,6 +1,6 @@
 // The ball turning with its spin, and the arrow of the way a click would send it.
 
-#include "platform/graphics.h"
+#include "platform/render/graphics.h"
 #include "puzzle/ball.h"
 #include "puzzle/map.h"
 #include "services/resources.h"

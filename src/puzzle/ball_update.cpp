@@ -1,8 +1,8 @@
 // One step of the ball: rolling a third of a cell, or resting on a cell centre
 // where it may finish, fall off, teleport, use a key or take a new direction.
 
-#include "platform/diagnostics.h"
-#include "platform/random.h"
+#include "platform/host/diagnostics.h"
+#include "platform/host/random.h"
 #include "puzzle/ball.h"
 #include "puzzle/level_state.h"
 #include "puzzle/roll_rule.h"

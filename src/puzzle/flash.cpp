@@ -1,6 +1,6 @@
 #include "puzzle/flash.h"
 
-#include "platform/graphics.h"
+#include "platform/render/graphics.h"
 
 std::shared_ptr<flashType> flashType::Create(float speed, float alpha) {
   auto flash = std::make_shared<flashType>();

@@ -3,8 +3,8 @@
 // steps. Teleports come in pairs and send the ball on from the partner tile.
 // Which colour a key turns and where a teleport leads is the roll rule's to say.
 
-#include "platform/diagnostics.h"
-#include "platform/text.h"
+#include "platform/host/diagnostics.h"
+#include "platform/host/text.h"
 #include "puzzle/ball.h"
 #include "puzzle/key_state.h"
 #include "puzzle/map.h"

@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
-#include "platform/diagnostics.h"
-#include "platform/stream.h"
-#include "platform/text.h"
+#include "platform/host/diagnostics.h"
+#include "platform/files/stream.h"
+#include "platform/host/text.h"
 #include "puzzle/map.h"
 
 using platform::Str;

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "platform/diagnostics.h"
+#include "platform/host/diagnostics.h"
 #include "puzzle/level_state.h"
 
 namespace {

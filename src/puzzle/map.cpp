@@ -1,6 +1,6 @@
 #include "puzzle/map.h"
 
-#include "platform/random.h"
+#include "platform/host/random.h"
 #include "puzzle/ball.h"
 #include "puzzle/map_solver.h"
 

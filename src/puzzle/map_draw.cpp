@@ -17,7 +17,7 @@
 #include <tuple>
 #include <vector>
 
-#include "platform/graphics.h"
+#include "platform/render/graphics.h"
 #include "puzzle/ball.h"
 #include "puzzle/editor_mode.h"
 #include "puzzle/map.h"

@@ -1,6 +1,6 @@
 // Changes the level editor makes to a map as a whole.
 
-#include "platform/random.h"
+#include "platform/host/random.h"
 #include "puzzle/map.h"
 
 void mapType::Randomize(int n) {

@@ -4,8 +4,8 @@
 
 #include <algorithm>
 
-#include "platform/graphics.h"
-#include "platform/text.h"
+#include "platform/render/graphics.h"
+#include "platform/host/text.h"
 #include "puzzle/map.h"
 #include "puzzle/map_solver.h"
 

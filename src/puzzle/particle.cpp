@@ -4,10 +4,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/diagnostics.h"
-#include "platform/graphics.h"
-#include "platform/random.h"
-#include "platform/text.h"
+#include "platform/host/diagnostics.h"
+#include "platform/render/graphics.h"
+#include "platform/host/random.h"
+#include "platform/host/text.h"
 #include "puzzle/particle_kinds.h"
 #include "puzzle/particles.h"
 

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <optional>
 
-#include "platform/random.h"
-#include "platform/text.h"
+#include "platform/host/random.h"
+#include "platform/host/text.h"
 #include "puzzle/particle_kinds.h"
 #include "puzzle/particles.h"
 #include "services/resources.h"

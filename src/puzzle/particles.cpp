@@ -3,7 +3,7 @@
 
 #include "puzzle/particles.h"
 
-#include "platform/diagnostics.h"
+#include "platform/host/diagnostics.h"
 
 namespace {
 

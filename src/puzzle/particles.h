@@ -13,7 +13,7 @@
 #include <memory>
 #include <optional>
 
-#include "platform/graphics.h"
+#include "platform/render/graphics.h"
 
 // A bare node heads a chain; every particle is a node too. A call on a node
 // reaches every node after it first, the end of the chain acting first, and

@@ -1,6 +1,6 @@
 #include "services/fetch_url.h"
 
-#include "platform/stream.h"
+#include "platform/files/stream.h"
 
 #ifndef MARROWICK_UPLOAD_HOST
 #define MARROWICK_UPLOAD_HOST ""

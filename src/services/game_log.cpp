@@ -2,9 +2,9 @@
 
 #include <climits>
 
-#include "platform/diagnostics.h"
-#include "platform/random.h"
-#include "platform/text.h"
+#include "platform/host/diagnostics.h"
+#include "platform/host/random.h"
+#include "platform/host/text.h"
 #include "services/fetch_url.h"
 #include "services/identifier_file.h"
 #include "services/log_record_list.h"

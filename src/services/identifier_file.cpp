@@ -1,6 +1,6 @@
 #include "services/identifier_file.h"
 
-#include "platform/stream.h"
+#include "platform/files/stream.h"
 #include "services/unreadable_file.h"
 
 namespace {

@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <cmath>
 
-#include "platform/diagnostics.h"
-#include "platform/stream.h"
-#include "platform/text.h"
+#include "platform/host/diagnostics.h"
+#include "platform/files/stream.h"
+#include "platform/host/text.h"
 #include "services/save_report.h"
 #include "services/unreadable_file.h"
 

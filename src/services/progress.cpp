@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "platform/stream.h"
-#include "platform/text.h"
+#include "platform/files/stream.h"
+#include "platform/host/text.h"
 #include "services/level_numbers.h"
 #include "services/save_report.h"
 #include "services/unreadable_file.h"

@@ -1,7 +1,7 @@
 #include "services/resources.h"
 
-#include "platform/clock.h"
-#include "platform/input.h"
+#include "platform/host/clock.h"
+#include "platform/host/input.h"
 #include "services/options_file.h"
 #include "services/sound_manager.h"
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "platform/graphics.h"
+#include "platform/render/graphics.h"
 
 extern int fullscreen;
 extern int displayOpen;

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/stream.h"
+#include "platform/files/stream.h"
 
 // what: the file as the player knows it ("Progress", "Options").
 void ReportSave(const std::string& what, const platform::WriteResult& result);

@@ -1,6 +1,6 @@
 #include "services/session_clock.h"
 
-#include "platform/clock.h"
+#include "platform/host/clock.h"
 
 int sessionStart = 0;
 

@@ -1,9 +1,9 @@
 #include "services/sound_manager.h"
 
-#include "platform/clock.h"
-#include "platform/diagnostics.h"
-#include "platform/random.h"
-#include "platform/text.h"
+#include "platform/host/clock.h"
+#include "platform/host/diagnostics.h"
+#include "platform/host/random.h"
+#include "platform/host/text.h"
 #include "services/options_file.h"
 
 using namespace platform;

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "platform/audio.h"
+#include "platform/audio/audio.h"
 
 class SoundManager {
  public:

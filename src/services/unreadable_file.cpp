@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-#include "platform/stream.h"
+#include "platform/files/stream.h"
 
 bool ReportIfUnreadable(const std::string& fileName) {
   if (!platform::FileUnreadable(fileName)) return false;

@@ -5,7 +5,7 @@
 #include <mutex>
 #include <thread>
 
-#include "platform/host_threads.h"
+#include "platform/host/host_threads.h"
 
 struct UploadWorker::Shared {
   std::mutex mutex;

@@ -3,7 +3,7 @@
 
 #include "app/developer_mode.h"
 #include "app/logo_splash.h"
-#include "platform/platform.h"
+#include "platform/host/platform.h"
 #include "support/fake_clock.h"
 
 class LogoSplashTest : public ::testing::Test {

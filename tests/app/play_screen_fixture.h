@@ -4,8 +4,8 @@
 
 #include <SDL.h>
 
-#include "platform/graphics.h"
-#include "platform/platform.h"
+#include "platform/render/graphics.h"
+#include "platform/host/platform.h"
 #include "app/game_level_fixture.h"
 #include "support/fake_clock.h"
 

@@ -13,7 +13,7 @@
 #include <string>
 
 #include "app/game_draw_fixture.h"
-#include "platform/image_codec.h"
+#include "platform/codecs/image_codec.h"
 
 using namespace platform;
 

@@ -13,8 +13,8 @@
 
 #include "audio_e2e/device_recording.h"
 #include "e2e/game_session.h"
-#include "platform/clock.h"
-#include "platform/diagnostics.h"
+#include "platform/host/clock.h"
+#include "platform/host/diagnostics.h"
 
 class ListeningSession : public GameSession {
  protected:

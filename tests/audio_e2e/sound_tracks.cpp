@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <memory>
 
-#include "platform/mixer.h"
-#include "platform/sound_stream.h"
+#include "platform/audio/mixer.h"
+#include "platform/audio/sound_stream.h"
 
 namespace {
 

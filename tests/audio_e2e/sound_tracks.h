@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "audio_e2e/device_recording.h"
-#include "platform/sound_data.h"
+#include "platform/audio/sound_data.h"
 
 struct SoundTrack {
   std::string name;

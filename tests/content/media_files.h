@@ -8,8 +8,8 @@
 #include <optional>
 #include <string>
 
-#include "platform/graphics.h"
-#include "platform/image_codec.h"
+#include "platform/render/graphics.h"
+#include "platform/codecs/image_codec.h"
 
 namespace media_test {
 

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "media_files.h"
-#include "platform/sound_decoders.h"
+#include "platform/codecs/sound_decoders.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 
 #include "app/game_controller.h"
 #include "app/program.h"
-#include "platform/platform.h"
+#include "platform/host/platform.h"
 #include "platform/stream_temp_folder.h"
 #include "puzzle/ball.h"
 #include "puzzle/level_solver.h"

@@ -9,7 +9,7 @@
 #include "menus/main_menu.h"
 #include "menus/options_menu.h"
 #include "menus/screens.h"
-#include "platform/input.h"
+#include "platform/host/input.h"
 #include "services/progress.h"
 #include "services/resources.h"
 #include "support/virtual_gamepad.h"

@@ -8,9 +8,9 @@
 #include <string>
 
 #include "fuzz/fuzz_input.h"
-#include "platform/graphics.h"
-#include "platform/image_codec.h"
-#include "platform/sound_data.h"
+#include "platform/render/graphics.h"
+#include "platform/codecs/image_codec.h"
+#include "platform/audio/sound_data.h"
 
 inline void ExpectRefusedIfAsked(bool decoded) {
   static const bool mustRefuse = std::getenv("FUZZ_EXPECT_REFUSED") != nullptr;

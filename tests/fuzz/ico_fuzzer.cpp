@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "fuzz/decoded_checks.h"
-#include "platform/image_codec.h"
+#include "platform/codecs/image_codec.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ExpectWellFormed(platform::DecodeIcoBytes(data, size));

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "fuzz/fuzz_input.h"
-#include "platform/random.h"
+#include "platform/host/random.h"
 #include "services/game_log.h"
 #include "services/identifier_file.h"
 

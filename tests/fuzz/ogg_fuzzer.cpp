@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "fuzz/decoded_checks.h"
-#include "platform/sound_decoders.h"
-#include "platform/sound_stream.h"
+#include "platform/codecs/sound_decoders.h"
+#include "platform/audio/sound_stream.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "app/game_controller.h"
 #include "fuzz/fuzz_input.h"
 #include "menus/options_menu.h"
-#include "platform/text.h"
+#include "platform/host/text.h"
 #include "services/game_log.h"
 #include "services/options_file.h"
 #include "services/resources.h"

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "fuzz/decoded_checks.h"
-#include "platform/image_format_decoders.h"
+#include "platform/codecs/image_format_decoders.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ExpectWellFormed(platform::DecodePngBytes(data, size));

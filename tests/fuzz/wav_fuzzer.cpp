@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "fuzz/decoded_checks.h"
-#include "platform/sound_decoders.h"
+#include "platform/codecs/sound_decoders.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ExpectWellFormed(platform::DecodeWave(data, size));

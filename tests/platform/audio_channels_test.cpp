@@ -11,8 +11,8 @@
 #include <fstream>
 #include <iterator>
 
-#include "platform/audio.h"
-#include "platform/sound_data.h"
+#include "platform/audio/audio.h"
+#include "platform/audio/sound_data.h"
 #include "platform/stream_temp_folder.h"
 #include "support/test_sounds.h"
 

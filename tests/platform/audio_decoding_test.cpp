@@ -4,7 +4,7 @@
 
 #include <random>
 
-#include "platform/sound_decoders.h"
+#include "platform/codecs/sound_decoders.h"
 #include "support/test_sounds.h"
 
 using namespace platform;

@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "platform/mixer.h"
+#include "platform/audio/mixer.h"
 #include "support/test_sounds.h"
 
 using namespace platform;

@@ -8,9 +8,9 @@
 #include <algorithm>
 #include <random>
 
-#include "platform/mixer.h"
-#include "platform/sound_decoders.h"
-#include "platform/sound_stream.h"
+#include "platform/audio/mixer.h"
+#include "platform/codecs/sound_decoders.h"
+#include "platform/audio/sound_stream.h"
 #include "support/test_sounds.h"
 
 using namespace platform;

@@ -1,4 +1,4 @@
-#include "platform/builtin_font.h"
+#include "platform/render/builtin_font.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include <ctime>
 #include <string>
 
-#include "platform/clock.h"
+#include "platform/host/clock.h"
 
 namespace {
 

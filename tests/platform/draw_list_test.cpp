@@ -6,8 +6,8 @@
 
 #include <algorithm>
 
-#include "platform/draw_list.h"
-#include "platform/graphics.h"
+#include "platform/render/draw_list.h"
+#include "platform/render/graphics.h"
 
 using namespace platform;
 

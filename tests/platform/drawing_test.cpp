@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "platform/graphics.h"
+#include "platform/render/graphics.h"
 #include "support/display_fixture.h"
 
 using namespace platform;

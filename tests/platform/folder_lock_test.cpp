@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "platform/folder_lock.h"
+#include "platform/files/folder_lock.h"
 #include "platform/stream_temp_folder.h"
 
 using platform::FolderLock;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/folder_sync.h"
+#include "platform/files/folder_sync.h"
 #include "platform/stream_temp_folder.h"
 
 using namespace platform;

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/frame_damage.h"
-#include "platform/graphics.h"
+#include "platform/render/frame_damage.h"
+#include "platform/render/graphics.h"
 
 using namespace platform;
 

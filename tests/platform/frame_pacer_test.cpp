@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/frame_pacer.h"
+#include "platform/render/frame_pacer.h"
 #include "support/fake_clock.h"
 
 using platform::FramePacer;

@@ -5,9 +5,9 @@
 
 #include <vector>
 
-#include "platform/graphics.h"
-#include "platform/sdl/gl_renderer.h"
-#include "platform/sdl/window_buffer_probe.h"
+#include "platform/render/graphics.h"
+#include "platform/render/sdl/gl_renderer.h"
+#include "platform/render/sdl/window_buffer_probe.h"
 #include "support/display_fixture.h"
 
 using namespace platform;

@@ -3,7 +3,7 @@
 
 #include <SDL.h>
 
-#include "platform/input.h"
+#include "platform/host/input.h"
 #include "support/display_fixture.h"
 #include "support/virtual_gamepad.h"
 

@@ -2,9 +2,9 @@
 
 #include <chrono>
 
-#include "platform/http_stream.h"
+#include "platform/net/http_stream.h"
 #include "platform/http_test_server.h"
-#include "platform/stream.h"
+#include "platform/files/stream.h"
 
 using namespace platform;
 

@@ -1,4 +1,4 @@
-#include "platform/image_codec.h"
+#include "platform/codecs/image_codec.h"
 
 #include <gtest/gtest.h>
 

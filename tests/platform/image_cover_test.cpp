@@ -3,8 +3,8 @@
 
 #include <gmock/gmock.h>
 
-#include "platform/graphics.h"
-#include "platform/image_cover.h"
+#include "platform/render/graphics.h"
+#include "platform/render/image_cover.h"
 #include "support/display_fixture.h"
 
 using namespace platform;

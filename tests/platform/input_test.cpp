@@ -2,7 +2,7 @@
 
 #include <SDL.h>
 
-#include "platform/input.h"
+#include "platform/host/input.h"
 #include "support/display_fixture.h"
 #include "support/fake_clock.h"
 

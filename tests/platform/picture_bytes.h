@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/graphics.h"
+#include "platform/render/graphics.h"
 
 namespace picture_bytes {
 

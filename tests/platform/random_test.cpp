@@ -4,7 +4,7 @@
 #include <set>
 #include <vector>
 
-#include "platform/random.h"
+#include "platform/host/random.h"
 
 using namespace platform;
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "platform/sdl/gl_program.h"
+#include "platform/render/sdl/gl_program.h"
 #include "support/display_fixture.h"
 
 using namespace platform;

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "platform/stream.h"
+#include "platform/files/stream.h"
 #include "platform/stream_temp_folder.h"
 
 using namespace platform;

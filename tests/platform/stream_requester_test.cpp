@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 
-#include "platform/file_requester.h"
-#include "platform/stream.h"
+#include "platform/files/file_requester.h"
+#include "platform/files/stream.h"
 
 using namespace platform;
 

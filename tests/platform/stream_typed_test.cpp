@@ -4,8 +4,8 @@
 #include <cmath>
 #include <limits>
 
-#include "platform/memory_stream.h"
-#include "platform/stream.h"
+#include "platform/files/memory_stream.h"
+#include "platform/files/stream.h"
 #include "platform/stream_temp_folder.h"
 
 using namespace platform;

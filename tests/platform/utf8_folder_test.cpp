@@ -8,14 +8,14 @@
 #include <string>
 #include <vector>
 
-#include "platform/file_stream.h"
-#include "platform/folder_lock.h"
-#include "platform/folder_sync.h"
-#include "platform/game_folders.h"
-#include "platform/host_file.h"
-#include "platform/image_codec.h"
-#include "platform/sound_decoders.h"
-#include "platform/stream.h"
+#include "platform/files/file_stream.h"
+#include "platform/files/folder_lock.h"
+#include "platform/files/folder_sync.h"
+#include "platform/files/game_folders.h"
+#include "platform/files/host_file.h"
+#include "platform/codecs/image_codec.h"
+#include "platform/codecs/sound_decoders.h"
+#include "platform/files/stream.h"
 #include "platform/stream_temp_folder.h"
 
 namespace fs = std::filesystem;

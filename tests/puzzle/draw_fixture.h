@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/graphics.h"
-#include "platform/platform.h"
+#include "platform/render/graphics.h"
+#include "platform/host/platform.h"
 #include "puzzle/particles.h"
 #include "puzzle_fixture.h"
 #include "services/resources.h"

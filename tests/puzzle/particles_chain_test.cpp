@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/diagnostics.h"
+#include "platform/host/diagnostics.h"
 #include "puzzle/particles.h"
 
 namespace {

@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/diagnostics.h"
-#include "platform/random.h"
+#include "platform/host/diagnostics.h"
+#include "platform/host/random.h"
 #include "platform/stream_temp_folder.h"
 #include "puzzle/ball.h"
 #include "puzzle/editor_mode.h"

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "platform/diagnostics.h"
-#include "platform/http_stream.h"
+#include "platform/host/diagnostics.h"
+#include "platform/net/http_stream.h"
 #include "platform/http_test_server.h"
-#include "platform/random.h"
-#include "platform/stream.h"
+#include "platform/host/random.h"
+#include "platform/files/stream.h"
 #include "platform/stream_temp_folder.h"
 #include "services/fetch_url.h"
 #include "services/game_log.h"

@@ -3,8 +3,8 @@
 #include <cstring>
 #include <limits>
 
-#include "platform/diagnostics.h"
-#include "platform/stream.h"
+#include "platform/host/diagnostics.h"
+#include "platform/files/stream.h"
 #include "platform/stream_temp_folder.h"
 #include "services/options_file.h"
 

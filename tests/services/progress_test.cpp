@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/stream.h"
+#include "platform/files/stream.h"
 #include "platform/stream_temp_folder.h"
 #include "services/progress.h"
 

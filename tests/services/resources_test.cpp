@@ -8,7 +8,7 @@
 
 #include <filesystem>
 
-#include "platform/input_state.h"
+#include "platform/host/input_state.h"
 #include "platform/stream_temp_folder.h"
 #include "services/sound_manager.h"
 #include "support/fake_clock.h"

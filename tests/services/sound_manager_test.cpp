@@ -9,9 +9,9 @@
 #include <cmath>
 #include <filesystem>
 
-#include "platform/diagnostics.h"
-#include "platform/random.h"
-#include "platform/sound_data.h"
+#include "platform/host/diagnostics.h"
+#include "platform/host/random.h"
+#include "platform/audio/sound_data.h"
 #include "platform/stream_temp_folder.h"
 #include "services/options_file.h"
 #include "support/fake_clock.h"

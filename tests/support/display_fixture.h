@@ -6,8 +6,8 @@
 
 #include <cstdint>
 
-#include "platform/graphics.h"
-#include "platform/platform.h"
+#include "platform/render/graphics.h"
+#include "platform/host/platform.h"
 #include "support/grabbed_frame.h"
 
 class DisplayTest : public ::testing::Test {

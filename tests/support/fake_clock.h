@@ -6,7 +6,7 @@
 #include <ctime>
 #include <functional>
 
-#include "platform/clock.h"
+#include "platform/host/clock.h"
 
 class FakeClock {
  public:

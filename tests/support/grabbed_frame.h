@@ -10,7 +10,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/graphics.h"
+#include "platform/render/graphics.h"
 
 class Frame {
  public:

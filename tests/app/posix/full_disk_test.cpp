@@ -10,7 +10,7 @@
 
 #include "app/game_controller.h"
 #include "app/play_screen_fixture.h"
-#include "platform/game_folders.h"
+#include "platform/files/game_folders.h"
 #include "services/options_file.h"
 #include "support/grabbed_frame.h"
 

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "platform/file_requester.h"
-#include "platform/stream.h"
+#include "platform/files/file_requester.h"
+#include "platform/files/stream.h"
 #include "platform/stream_temp_folder.h"
 
 using namespace platform;

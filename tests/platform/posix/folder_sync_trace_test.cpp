@@ -6,8 +6,8 @@
 #include <fstream>
 #include <regex>
 
-#include "platform/helper_program.h"
-#include "platform/stream.h"
+#include "platform/host/helper_program.h"
+#include "platform/files/stream.h"
 #include "platform/stream_temp_folder.h"
 
 using namespace platform;

@@ -2,7 +2,7 @@
 // (the portable folder), else installed data in ../share/marrowick and the
 // player's files in their own folder, carried over once.
 
-#include "platform/game_folders.h"
+#include "platform/files/game_folders.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -10,7 +10,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "platform/platform.h"
+#include "platform/host/platform.h"
 #include "platform/stream_temp_folder.h"
 #include "support/unprivileged_run.h"
 

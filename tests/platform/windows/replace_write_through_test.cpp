@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/host_file.h"
-#include "platform/stream.h"
+#include "platform/files/host_file.h"
+#include "platform/files/stream.h"
 #include "platform/stream_temp_folder.h"
 
 // After the game's headers: its macros would rename their functions.
