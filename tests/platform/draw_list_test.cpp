@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "platform/render/draw_list.h"
 #include "platform/render/graphics.h"
@@ -15,10 +16,18 @@ namespace {
 
 constexpr ClipRect Screen{0, 0, 800, 600};
 
+CommandState QuadState(unsigned texture, Blend blend, const ClipRect& clip) {
+  CommandState state;
+  state.texture.name = texture;
+  state.blend = blend;
+  state.clip = clip;
+  return state;
+}
+
 // An upright quad as two triangles, as the renderer stores quads.
 void AddQuad(DrawList& list, float left, float top, float right, float bottom, unsigned texture = 1,
-             int blend = SolidBlend, const ClipRect& clip = Screen, uint32_t colour = 0xFFFFFFFFu) {
-  ListVertex* v = list.AddVertices(Primitive::Quads, texture, blend, clip, 6);
+             Blend blend = Blend::Solid, const ClipRect& clip = Screen, uint32_t colour = 0xFFFFFFFFu) {
+  ListVertex* v = list.AddVertices(QuadState(texture, blend, clip), 6);
   const ListVertex a{left, top, 0, 0, colour}, b{right, top, 1, 0, colour}, c{right, bottom, 1, 1, colour},
       d{left, bottom, 0, 1, colour};
   v[0] = a, v[1] = b, v[2] = c, v[3] = a, v[4] = c, v[5] = d;
@@ -41,12 +50,12 @@ TEST(DrawList, DrawsUnderOneStateJoinAndAnyChangeOfStateStartsACommand) {
   EXPECT_EQ(list.Commands().size(), 1u);
   EXPECT_EQ(list.Commands()[0].count, 12);
   AddQuad(list, 0, 0, 10, 10, 2);
-  AddQuad(list, 0, 0, 10, 10, 2, LightBlend);
-  AddQuad(list, 0, 0, 10, 10, 2, LightBlend, {5, 5, 100, 100});
+  AddQuad(list, 0, 0, 10, 10, 2, Blend::Light);
+  AddQuad(list, 0, 0, 10, 10, 2, Blend::Light, {5, 5, 100, 100});
   list.AddClear(Screen, 0);
-  AddQuad(list, 0, 0, 10, 10, 2, LightBlend, {5, 5, 100, 100});
+  AddQuad(list, 0, 0, 10, 10, 2, Blend::Light, {5, 5, 100, 100});
   ASSERT_EQ(list.Commands().size(), 6u);
-  EXPECT_TRUE(list.Commands()[4].clear);
+  EXPECT_TRUE(list.Commands()[4].state.clear);
   EXPECT_EQ(list.Commands()[5].first, 30);
   list.Reset();
   EXPECT_TRUE(list.Empty());
@@ -58,7 +67,7 @@ TEST(DrawList, FramesCompareCommandByCommandDownToEachVertex) {
   for (DrawList* list : {&a, &b}) {
     list->AddClear(Screen, 0x102030);
     AddQuad(*list, 0, 0, 10, 10);
-    AddQuad(*list, 5, 5, 15, 15, 3, AlphaBlend);
+    AddQuad(*list, 5, 5, 15, 15, 3, Blend::Alpha);
   }
   EXPECT_TRUE(a.SameAs(b));
   EXPECT_EQ(a.CommonPrefix(b), 3u);
@@ -70,7 +79,7 @@ TEST(DrawList, FramesCompareCommandByCommandDownToEachVertex) {
   DrawList moved, tinted, cleared;
   for (DrawList* list : {&moved, &tinted, &cleared}) list->AddClear(Screen, list == &cleared ? 0x102031 : 0x102030);
   AddQuad(moved, 0, 0, 10, 10.5f);
-  AddQuad(tinted, 0, 0, 10, 10, 1, SolidBlend, Screen, 0xFEFFFFFFu);
+  AddQuad(tinted, 0, 0, 10, 10, 1, Blend::Solid, Screen, 0xFEFFFFFFu);
   EXPECT_EQ(moved.CommonPrefix(a), 1u);
   EXPECT_EQ(tinted.CommonPrefix(a), 1u);
   EXPECT_EQ(cleared.CommonPrefix(a), 0u);
@@ -106,13 +115,13 @@ TEST(DrawList, AFrameStartsWithACoverOnlyWhenItsFirstCommandPaintsEveryPixel) {
 
   // Blended or clipped tiles, or a turned quad, keep what was under them.
   list.Reset();
-  AddQuad(list, 0, 0, 800, 600, 1, AlphaBlend);
+  AddQuad(list, 0, 0, 800, 600, 1, Blend::Alpha);
   EXPECT_FALSE(list.StartsWithCover(800, 600));
   list.Reset();
-  AddQuad(list, 0, 0, 800, 600, 1, SolidBlend, {0, 0, 400, 600});
+  AddQuad(list, 0, 0, 800, 600, 1, Blend::Solid, {0, 0, 400, 600});
   EXPECT_FALSE(list.StartsWithCover(800, 600));
   list.Reset();
-  ListVertex* v = list.AddVertices(Primitive::Quads, 1, SolidBlend, Screen, 6);
+  ListVertex* v = list.AddVertices(QuadState(1, Blend::Solid, Screen), 6);
   const ListVertex a{-50, 0, 0, 0, 0}, b{850, -50, 1, 0, 0}, c{900, 650, 1, 1, 0}, d{0, 700, 0, 1, 0};
   v[0] = a, v[1] = b, v[2] = c, v[3] = a, v[4] = c, v[5] = d;
   EXPECT_FALSE(list.StartsWithCover(800, 600));
@@ -123,11 +132,11 @@ TEST(DrawList, AFrameStartsWithACoverOnlyWhenItsFirstCommandPaintsEveryPixel) {
 DrawList ScrollingFrame(float scroll, float particles) {
   DrawList list;
   AddTiles(list, 256, -scroll, 0);
-  AddQuad(list, particles, 100, particles + 8, 108, 2, LightBlend);
-  AddQuad(list, 100, 100, 132, 132, 3, AlphaBlend);
-  AddQuad(list, 132, 100, 164, 132, 4, AlphaBlend);
-  AddQuad(list, 100, 100, 164, 132, 3, LightBlend, {90, 90, 200, 200});
-  AddQuad(list, particles, 300, particles + 8, 308, 2, LightBlend);
+  AddQuad(list, particles, 100, particles + 8, 108, 2, Blend::Light);
+  AddQuad(list, 100, 100, 132, 132, 3, Blend::Alpha);
+  AddQuad(list, 132, 100, 164, 132, 4, Blend::Alpha);
+  AddQuad(list, 100, 100, 164, 132, 3, Blend::Light, {90, 90, 200, 200});
+  AddQuad(list, particles, 300, particles + 8, 308, 2, Blend::Light);
   return list;
 }
 
@@ -145,7 +154,7 @@ TEST(DrawList, TheLongestSharedRunIsFoundWhereverItFallsAndOnlyAmongEligibleComm
   AddQuad(shifted, 0, 0, 5, 5, 7);
   for (size_t i = 0; i < now.Commands().size(); ++i) {
     const DrawCommand& c = now.Commands()[i];
-    ListVertex* v = shifted.AddVertices(c.primitive, c.texture, c.blend, c.clip, c.count);
+    ListVertex* v = shifted.AddVertices(c.state, c.count);
     std::copy_n(now.Vertices().begin() + c.first, c.count, v);
   }
   run = LongestSharedRun(shifted, before, everything);
@@ -171,10 +180,67 @@ TEST(DrawList, ARunsPaintedAreaAndBoundsFollowItsQuadsAndClips) {
   EXPECT_EQ(frame.Bounds(4, 5, 800, 600), (ClipRect{99, 99, 66, 34}));
   EXPECT_EQ(frame.Bounds(0, 1, 800, 600), (ClipRect{0, 0, 800, 600})) << "tiles reaching past the screen";
   DrawList clipped;
-  AddQuad(clipped, 0, 0, 400, 400, 1, AlphaBlend, {50, 60, 10, 20});
+  AddQuad(clipped, 0, 0, 400, 400, 1, Blend::Alpha, {50, 60, 10, 20});
   EXPECT_EQ(clipped.Bounds(0, 1, 800, 600), (ClipRect{50, 60, 10, 20}));
   EXPECT_TRUE(frame.CoversAt(0, 800, 600));
   EXPECT_FALSE(frame.CoversAt(2, 800, 600));
+}
+
+// Two frames that draw the same vertices under states that differ in one
+// member only, the clip, draw different pixels: every comparison must tell them
+// apart (a clip left out of the state's equality showed the old frame).
+TEST(DrawList, ListsThatDifferOnlyInTheClipAreNotTheSame) {
+  DrawList left, right;
+  for (DrawList* list : {&left, &right}) {
+    list->AddClear(Screen, 0);
+    AddQuad(*list, 0, 0, 800, 600, 1, Blend::Alpha, list == &left ? ClipRect{0, 0, 400, 600} : ClipRect{400, 0, 400, 600});
+  }
+  EXPECT_FALSE(left.Commands()[1].state == right.Commands()[1].state);
+  EXPECT_FALSE(left.SameAs(right));
+  EXPECT_EQ(left.CommonPrefix(right), 1u);
+  EXPECT_FALSE(left.SameCommandAt(right, 1));
+  EXPECT_EQ(left.Find(right, 1, 1), DrawList::npos);
+  EXPECT_EQ(LongestSharedRun(left, right, [](size_t) { return true; }).count, 1u) << "only the clear";
+
+  // Draws under two clips one after the other are two commands.
+  DrawList both;
+  AddQuad(both, 0, 0, 10, 10, 1, Blend::Alpha, {0, 0, 400, 600});
+  AddQuad(both, 0, 0, 10, 10, 1, Blend::Alpha, {400, 0, 400, 600});
+  EXPECT_EQ(both.Commands().size(), 2u);
+}
+
+TEST(DrawList, EveryMemberOfTheStateCountsInItsEqualityAndHash) {
+  const CommandState base = QuadState(1, Blend::Alpha, Screen);
+  std::vector<CommandState> changed(7, base);
+  changed[0].clear = true;
+  changed[1].primitive = Primitive::Lines;
+  changed[2].blend = Blend::Light;
+  changed[3].texture.name = 2;
+  changed[4].texture.epoch = 1;
+  changed[5].clearColour = 0x010203;
+  changed[6].clip = {0, 0, 800, 599};
+  EXPECT_TRUE(base == QuadState(1, Blend::Alpha, Screen));
+  EXPECT_EQ(HashOf(base), HashOf(QuadState(1, Blend::Alpha, Screen)));
+  for (size_t i = 0; i < changed.size(); ++i) {
+    EXPECT_FALSE(base == changed[i]) << "member " << i;
+    EXPECT_NE(HashOf(base), HashOf(changed[i])) << "member " << i;
+  }
+}
+
+// A texture whose pixels changed (or whose name went and came back) is
+// recorded under a new epoch: the same draws are not the same commands.
+TEST(DrawList, TheSameDrawsOfATextureInAnotherEpochAreOtherCommands) {
+  DrawList before, after;
+  CommandState state = QuadState(5, Blend::Alpha, Screen);
+  for (DrawList* list : {&before, &after}) {
+    list->AddClear(Screen, 0);
+    ListVertex* v = list->AddVertices(state, 6);
+    for (int i = 0; i < 6; ++i) v[i] = {10.0f * (i % 3), 10.0f * (i / 3), 0, 0, ~0u};
+    state.texture.epoch = 1;
+  }
+  EXPECT_FALSE(after.SameAs(before));
+  EXPECT_EQ(after.CommonPrefix(before), 1u);
+  EXPECT_EQ(after.Find(before, 1, 1), DrawList::npos);
 }
 
 }  // namespace

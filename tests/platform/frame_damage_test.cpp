@@ -12,8 +12,12 @@ namespace {
 
 constexpr ClipRect Screen{0, 0, 800, 600};
 
-void AddQuad(DrawList& list, float left, float top, float size, unsigned texture = 1, int blend = AlphaBlend) {
-  ListVertex* v = list.AddVertices(Primitive::Quads, texture, blend, Screen, 6);
+void AddQuad(DrawList& list, float left, float top, float size, unsigned texture = 1, Blend blend = Blend::Alpha) {
+  CommandState state;
+  state.texture.name = texture;
+  state.blend = blend;
+  state.clip = Screen;
+  ListVertex* v = list.AddVertices(state, 6);
   const ListVertex a{left, top, 0, 0, ~0u}, b{left + size, top, 1, 0, ~0u}, c{left + size, top + size, 1, 1, ~0u},
       d{left, top + size, 0, 1, ~0u};
   v[0] = a, v[1] = b, v[2] = c, v[3] = a, v[4] = c, v[5] = d;
@@ -102,6 +106,50 @@ TEST(FrameDamage, ANewClearColourOrPictureDamagesAllTheCommandReaches) {
   ASSERT_TRUE(FindDamage(after, before, 800, 600, rects));
   ASSERT_EQ(rects.size(), 1u);
   EXPECT_TRUE(Contains(rects[0], 50, 50, 106, 66));
+}
+
+// A line through pixel corners (a logical line at y + 0.5 from a fractional
+// y) lights a row on one side of its vertices or the other: its damage must
+// reach the pixel beyond its hull, which alone has no height.
+DrawList ClearedWithLine(float x0, float y0, float x1, float y1) {
+  DrawList list = Particles();
+  CommandState state;
+  state.primitive = Primitive::Lines;
+  state.clip = Screen;
+  ListVertex* v = list.AddVertices(state, 2);
+  v[0] = {x0, y0, 0, 0, ~0u};
+  v[1] = {x1, y1, 0, 0, ~0u};
+  return list;
+}
+
+TEST(FrameDamage, AMovedLineDamagesThePixelsOnEitherSideOfItsOldAndNewPlace) {
+  std::vector<ClipRect> rects;
+  ASSERT_TRUE(FindDamage(ClearedWithLine(100, 260, 300, 260), ClearedWithLine(100, 200, 300, 200), 800, 600, rects));
+  for (const int y : {200, 260}) {
+    bool held = false;
+    for (const ClipRect& r : rects) held = held || Contains(r, 99, y - 1, 301, y + 1);
+    EXPECT_TRUE(held) << "the rows either side of y = " << y;
+  }
+  ASSERT_TRUE(FindDamage(ClearedWithLine(421, 50, 421, 90), ClearedWithLine(420, 50, 420, 90), 800, 600, rects));
+  ASSERT_EQ(rects.size(), 1u);
+  EXPECT_TRUE(Contains(rects[0], 419, 49, 422, 91)) << "a vertical line one pixel across";
+}
+
+TEST(FrameDamage, AShapeUnderAnotherClipDamagesWhatEitherClipLetsItReach) {
+  DrawList left = Particles(), right = Particles();
+  for (DrawList* list : {&left, &right}) {
+    CommandState state;
+    state.texture.name = 1;
+    state.blend = Blend::Alpha;
+    state.clip = list == &left ? ClipRect{0, 0, 400, 600} : ClipRect{400, 0, 400, 600};
+    ListVertex* v = list->AddVertices(state, 6);
+    const ListVertex a{300, 50, 0, 0, ~0u}, b{500, 50, 1, 0, ~0u}, c{500, 70, 1, 1, ~0u}, d{300, 70, 0, 1, ~0u};
+    v[0] = a, v[1] = b, v[2] = c, v[3] = a, v[4] = c, v[5] = d;
+  }
+  std::vector<ClipRect> rects;
+  ASSERT_TRUE(FindDamage(right, left, 800, 600, rects));
+  ASSERT_EQ(rects.size(), 1u);
+  EXPECT_TRUE(Contains(rects[0], 300, 50, 500, 70));
 }
 
 }  // namespace

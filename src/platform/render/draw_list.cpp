@@ -50,11 +50,6 @@ bool RectsCover(const std::vector<Span>& rects, int width, int height) {
   return true;
 }
 
-bool SameState(const DrawCommand& a, const DrawCommand& b) {
-  return a.clear == b.clear && a.primitive == b.primitive && a.blend == b.blend && a.texture == b.texture &&
-         a.clearColour == b.clearColour && a.clip == b.clip;
-}
-
 // Beyond this many quads a first command is not taken for a cover (the test
 // grows with the square of it); a background of 64-pixel tiles is 130.
 constexpr size_t MaxCoverQuads = 512;
@@ -72,6 +67,10 @@ VertexHull HullOf(const std::vector<ListVertex>& vertices, int first, int count)
   return hull;
 }
 
+VertexHull ReachOf(const VertexHull& hull) {
+  return {hull.left - 1, hull.top - 1, hull.right + 1, hull.bottom + 1};
+}
+
 void DrawList::Reset() {
   commands_.clear();
   vertices_.clear();
@@ -80,24 +79,18 @@ void DrawList::Reset() {
 
 void DrawList::AddClear(const ClipRect& clip, uint32_t colour) {
   DrawCommand command;
-  command.clear = true;
-  command.clearColour = colour;
-  command.clip = clip;
+  command.state.clear = true;
+  command.state.clearColour = colour;
+  command.state.clip = clip;
   command.first = static_cast<int>(vertices_.size());
   commands_.push_back(command);
   fingerprints_.clear();
 }
 
-ListVertex* DrawList::AddVertices(Primitive primitive, unsigned texture, int blend, const ClipRect& clip, int count) {
-  const bool continues = !commands_.empty() && !commands_.back().clear && commands_.back().primitive == primitive &&
-                         commands_.back().texture == texture && commands_.back().blend == blend &&
-                         commands_.back().clip == clip;
-  if (!continues) {
+ListVertex* DrawList::AddVertices(const CommandState& state, int count) {
+  if (commands_.empty() || commands_.back().state != state) {
     DrawCommand command;
-    command.primitive = primitive;
-    command.texture = texture;
-    command.blend = blend;
-    command.clip = clip;
+    command.state = state;
     command.first = static_cast<int>(vertices_.size());
     commands_.push_back(command);
   }
@@ -107,17 +100,38 @@ ListVertex* DrawList::AddVertices(Primitive primitive, unsigned texture, int ble
   return vertices_.data() + vertices_.size() - count;
 }
 
+void DrawList::AddShapes(const CommandState& state, const Vertex* vertices, int count, uint32_t colour) {
+  switch (state.primitive) {
+    case Primitive::Quads: {
+      const int quads = count / 4;
+      ListVertex* out = AddVertices(state, VerticesPerShape(Primitive::Quads) * quads);
+      auto put = [&](const Vertex& v) { *out++ = {v.x, v.y, v.u, v.v, colour}; };
+      for (int q = 0; q < quads; ++q) {
+        const Vertex* c = vertices + 4 * q;
+        put(c[0]);
+        put(c[1]);
+        put(c[2]);
+        put(c[0]);
+        put(c[2]);
+        put(c[3]);
+      }
+      return;
+    }
+    case Primitive::Lines: {
+      ListVertex* out = AddVertices(state, count);
+      for (int i = 0; i < count; ++i) out[i] = {vertices[i].x, vertices[i].y, vertices[i].u, vertices[i].v, colour};
+      return;
+    }
+  }
+}
+
 bool DrawList::SameCommandAt(const DrawList& other, size_t i) const { return SameCommand(i, other, i); }
 
 bool DrawList::SameCommand(size_t i, const DrawList& other, size_t j) const {
   const DrawCommand &a = commands_[i], &b = other.commands_[j];
-  if (!SameState(a, b) || a.count != b.count) return false;
+  if (a.state != b.state || a.count != b.count) return false;
   return a.count == 0 ||
          std::memcmp(&vertices_[a.first], &other.vertices_[b.first], sizeof(ListVertex) * a.count) == 0;
-}
-
-bool DrawList::SameStateAt(const DrawList& other, size_t i) const {
-  return SameState(commands_[i], other.commands_[i]);
 }
 
 size_t DrawList::CommonPrefix(const DrawList& other) const {
@@ -136,12 +150,26 @@ bool DrawList::StartsWithCover(int width, int height) const { return CoversAt(0,
 bool DrawList::CoversAt(size_t i, int width, int height) const {
   if (i >= commands_.size()) return false;
   const DrawCommand& command = commands_[i];
-  if (!ClipCovers(command.clip, width, height)) return false;
-  if (command.clear) return true;
-  if (command.blend != SolidBlend || command.primitive != Primitive::Quads ||
-      static_cast<size_t>(command.count / 6) > MaxCoverQuads) {
-    return false;
+  const CommandState& state = command.state;
+  if (!ClipCovers(state.clip, width, height)) return false;
+  if (state.clear) return true;
+  // Only solid quads hide what is under them.
+  switch (state.blend) {
+    case Blend::Solid:
+      break;
+    case Blend::Mask:
+    case Blend::Alpha:
+    case Blend::Light:
+    case Blend::Shade:
+      return false;
   }
+  switch (state.primitive) {
+    case Primitive::Quads:
+      break;
+    case Primitive::Lines:
+      return false;
+  }
+  if (static_cast<size_t>(command.count / VerticesPerShape(Primitive::Quads)) > MaxCoverQuads) return false;
   std::vector<Span> rects;
   return UprightRects(command, vertices_, rects) && RectsCover(rects, width, height);
 }
@@ -150,24 +178,13 @@ const std::vector<uint64_t>& DrawList::Fingerprints() const {
   if (fingerprints_.size() == commands_.size()) return fingerprints_;
   fingerprints_.clear();
   for (const DrawCommand& command : commands_) {
-    uint64_t hash = 0x9E3779B97F4A7C15ull;
-    auto mix = [&hash](uint64_t word) {
-      hash = (hash ^ word) * 0xFF51AFD7ED558CCDull;
-      hash ^= hash >> 32;
-    };
-    mix(static_cast<uint64_t>(command.clear) | static_cast<uint64_t>(command.primitive) << 1 |
-        static_cast<uint64_t>(static_cast<uint32_t>(command.blend)) << 8 | uint64_t{command.texture} << 32);
-    mix(command.clearColour | static_cast<uint64_t>(static_cast<uint32_t>(command.count)) << 32);
-    mix(static_cast<uint64_t>(static_cast<uint32_t>(command.clip.x)) |
-        static_cast<uint64_t>(static_cast<uint32_t>(command.clip.y)) << 32);
-    mix(static_cast<uint64_t>(static_cast<uint32_t>(command.clip.width)) |
-        static_cast<uint64_t>(static_cast<uint32_t>(command.clip.height)) << 32);
+    uint64_t hash = MixHash(HashOf(command.state), static_cast<uint64_t>(static_cast<uint32_t>(command.count)));
     const size_t words = sizeof(ListVertex) * static_cast<size_t>(command.count) / sizeof(uint32_t);
     const auto* bytes = reinterpret_cast<const unsigned char*>(vertices_.data() + command.first);
     for (size_t w = 0; w < words; ++w) {
       uint32_t word;
       std::memcpy(&word, bytes + w * sizeof(word), sizeof(word));
-      mix(word);
+      hash = MixHash(hash, word);
     }
     fingerprints_.push_back(hash);
   }
@@ -194,11 +211,17 @@ double DrawList::PaintedArea(size_t from, size_t to) const {
   double area = 0;
   for (size_t i = from; i < to && i < commands_.size(); ++i) {
     const DrawCommand& command = commands_[i];
-    if (command.clear) {
-      area += static_cast<double>(command.clip.width) * command.clip.height;
+    const CommandState& state = command.state;
+    if (state.clear) {
+      area += static_cast<double>(state.clip.width) * state.clip.height;
       continue;
     }
-    if (command.primitive == Primitive::Lines) continue;  // a line paints next to nothing
+    switch (state.primitive) {
+      case Primitive::Quads:
+        break;
+      case Primitive::Lines:
+        continue;  // a line paints next to nothing
+    }
     for (int t = command.first; t + 2 < command.first + command.count; t += 3) {
       const ListVertex &a = vertices_[t], &b = vertices_[t + 1], &c = vertices_[t + 2];
       area += std::abs((b.x - a.x) * (c.y - a.y) - (c.x - a.x) * (b.y - a.y)) / 2.0;
@@ -209,12 +232,11 @@ double DrawList::PaintedArea(size_t from, size_t to) const {
 
 ClipRect DrawList::Bounds(size_t from, size_t to, int width, int height) const {
   int left = width, top = height, right = 0, bottom = 0;
-  auto include = [&](float l, float t, float r, float b, const ClipRect& clip) {
-    // A line's pixels reach half a pixel beyond its ends; a rounded edge a pixel.
-    const int x0 = std::max({0, clip.x, static_cast<int>(std::floor(l)) - 1});
-    const int y0 = std::max({0, clip.y, static_cast<int>(std::floor(t)) - 1});
-    const int x1 = std::min({width, clip.x + clip.width, static_cast<int>(std::ceil(r)) + 1});
-    const int y1 = std::min({height, clip.y + clip.height, static_cast<int>(std::ceil(b)) + 1});
+  auto include = [&](const VertexHull& reach, const ClipRect& clip) {
+    const int x0 = std::max({0, clip.x, static_cast<int>(std::floor(reach.left))});
+    const int y0 = std::max({0, clip.y, static_cast<int>(std::floor(reach.top))});
+    const int x1 = std::min({width, clip.x + clip.width, static_cast<int>(std::ceil(reach.right))});
+    const int y1 = std::min({height, clip.y + clip.height, static_cast<int>(std::ceil(reach.bottom))});
     if (x1 <= x0 || y1 <= y0) return;
     left = std::min(left, x0);
     top = std::min(top, y0);
@@ -223,15 +245,15 @@ ClipRect DrawList::Bounds(size_t from, size_t to, int width, int height) const {
   };
   for (size_t i = from; i < to && i < commands_.size(); ++i) {
     const DrawCommand& command = commands_[i];
-    if (command.clear) {
-      include(static_cast<float>(command.clip.x), static_cast<float>(command.clip.y),
-              static_cast<float>(command.clip.x + command.clip.width),
-              static_cast<float>(command.clip.y + command.clip.height), command.clip);
+    const ClipRect& clip = command.state.clip;
+    if (command.state.clear) {
+      include({static_cast<float>(clip.x), static_cast<float>(clip.y), static_cast<float>(clip.x + clip.width),
+               static_cast<float>(clip.y + clip.height)},
+              clip);
       continue;
     }
     if (command.count == 0) continue;
-    const VertexHull hull = HullOf(vertices_, command.first, command.count);
-    include(hull.left, hull.top, hull.right, hull.bottom, command.clip);
+    include(ReachOf(HullOf(vertices_, command.first, command.count)), clip);
   }
   if (right <= left || bottom <= top) return {};
   return {left, top, right - left, bottom - top};

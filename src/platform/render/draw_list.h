@@ -11,6 +11,7 @@
 #include <functional>
 #include <vector>
 
+#include "platform/render/command_state.h"
 #include "platform/render/render_backend.h"
 
 namespace platform {
@@ -22,26 +23,20 @@ struct ListVertex {
   uint32_t colour;
 };
 
-// A scissor rectangle in logical pixels, top-left origin.
-struct ClipRect {
-  int x = 0, y = 0, width = 0, height = 0;
-  bool operator==(const ClipRect&) const = default;
-};
-
 // The smallest upright rectangle holding some vertices.
 struct VertexHull {
   float left, top, right, bottom;
 };
 // Vertices [first, first + count) of `vertices`; count must be positive.
 VertexHull HullOf(const std::vector<ListVertex>& vertices, int first, int count);
+// The pixels a shape can touch: its hull widened by a pixel on every side (a
+// line's pixels reach half a pixel beyond its ends, a rounded edge a pixel).
+// The damage between frames, a cached run's bounds and what a command drawn
+// within a rectangle can reach all take it from here.
+VertexHull ReachOf(const VertexHull& hull);
 
 struct DrawCommand {
-  bool clear = false;
-  Primitive primitive = Primitive::Quads;  // quads are stored as two triangles each
-  int blend = 0;
-  unsigned texture = 0;
-  uint32_t clearColour = 0;
-  ClipRect clip;
+  CommandState state;        // quads are stored as two triangles each
   int first = 0, count = 0;  // the command's vertices
 };
 
@@ -49,9 +44,13 @@ class DrawList {
  public:
   void Reset();
   void AddClear(const ClipRect& clip, uint32_t colour);
-  // Room for `count` vertices, continuing the last command when it draws under
-  // the same state (so consecutive draws of one picture are one draw call).
-  ListVertex* AddVertices(Primitive primitive, unsigned texture, int blend, const ClipRect& clip, int count);
+  // Room for `count` vertices drawn under `state` (not a clear), continuing
+  // the last command when it draws under the same state (so consecutive draws
+  // of one picture are one draw call).
+  ListVertex* AddVertices(const CommandState& state, int count);
+  // The back-end's shapes (four vertices a quad, two a line) under `state`,
+  // each vertex modulated by `colour`.
+  void AddShapes(const CommandState& state, const Vertex* vertices, int count, uint32_t colour);
 
   const std::vector<DrawCommand>& Commands() const { return commands_; }
   const std::vector<ListVertex>& Vertices() const { return vertices_; }
@@ -60,8 +59,7 @@ class DrawList {
   // How many leading commands of the two lists draw exactly the same.
   size_t CommonPrefix(const DrawList& other) const;
   bool SameAs(const DrawList& other) const;
-  // Command i of both lists draws under the same state / draws the same.
-  bool SameStateAt(const DrawList& other, size_t i) const;
+  // Command i of both lists draws the same.
   bool SameCommandAt(const DrawList& other, size_t i) const;
   // Command i of this list draws what command j of the other does.
   bool SameCommand(size_t i, const DrawList& other, size_t j) const;

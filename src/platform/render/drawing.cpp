@@ -54,9 +54,18 @@ ImageData& FontAtlas() {
 // Under these blends a clear pixel leaves the screen as it was, so only the
 // picture's cover need be drawn. Filtered pictures are drawn whole: their
 // edges blend with the neighbouring pixels.
-bool ClearPixelsChangeNothing(int blend, int imageFlags) {
-  const bool exactTexels = (imageFlags & (FilteredImage | MipmappedImage)) == 0;
-  return exactTexels && (blend == AlphaBlend || blend == LightBlend || blend == MaskBlend);
+bool ClearPixelsChangeNothing(Blend blend, int imageFlags) {
+  if ((imageFlags & (FilteredImage | MipmappedImage)) != 0) return false;
+  switch (blend) {
+    case Blend::Alpha:
+    case Blend::Light:
+    case Blend::Mask:
+      return true;
+    case Blend::Solid:
+    case Blend::Shade:
+      return false;
+  }
+  return false;
 }
 
 // Up to this size a picture is sent whole even when it holds clear parts: the
@@ -69,6 +78,22 @@ void SubmitQuad(ImageFrame* frame, int flags, const Vertex (&quad)[4]) {
 }
 
 }  // namespace
+
+Blend BlendFromMode(int mode) {
+  switch (mode) {
+    case MaskBlend:
+      return Blend::Mask;
+    case AlphaBlend:
+      return Blend::Alpha;
+    case LightBlend:
+      return Blend::Light;
+    case ShadeBlend:
+      return Blend::Shade;
+    case SolidBlend:
+    default:  // a number the game does not define: drawn solid, as it always was
+      return Blend::Solid;
+  }
+}
 
 void Cls() {
   const DrawState& s = CurrentDrawState();
@@ -100,7 +125,7 @@ void DrawImage(const TImage& image, float x, float y, int frame) {
     SubmitQuad(&pixels, data.flags, quad);
   };
   const CoverRect whole{0, 0, pixels.buffer.width, pixels.buffer.height};
-  if (!ClearPixelsChangeNothing(s.blend, data.flags)) {
+  if (!ClearPixelsChangeNothing(BlendFromMode(s.blend), data.flags)) {
     drawPiece(whole);
     return;
   }
@@ -191,7 +216,7 @@ void SetBlend(int mode) {
   DrawState& s = CurrentDrawState();
   if (s.blend == mode) return;
   s.blend = mode;
-  BackendSetBlend(mode);
+  BackendSetBlend(BlendFromMode(mode));
 }
 
 void SetRotation(float degrees) {

@@ -25,13 +25,12 @@ class DamageFinder {
  public:
   explicit DamageFinder(std::vector<Box>& boxes) : boxes_(boxes) {}
 
-  // The pixels shape [first, first + count) of a command can touch: its
-  // vertices' hull widened by a pixel (a line reaches half a pixel beyond its
-  // ends), within the command's clip.
+  // The pixels shape [first, first + count) of a command can reach, within
+  // the command's clip.
   void AddShape(const DrawCommand& command, const std::vector<ListVertex>& vertices, int first, int count) {
     if (count <= 0) return;
-    const VertexHull hull = HullOf(vertices, first, count);
-    AddClipped(command.clip, {hull.left - 1, hull.top - 1, hull.right + 1, hull.bottom + 1});
+    const VertexHull reach = ReachOf(HullOf(vertices, first, count));
+    AddClipped(command.state.clip, {reach.left, reach.top, reach.right, reach.bottom});
   }
 
   void AddClipped(const ClipRect& clip, const Box& box) {
@@ -45,13 +44,13 @@ class DamageFinder {
   // ends (a particle born or gone shifts the rest), else the whole of both.
   void AddCommand(const DrawList& now, const DrawList& before, size_t i) {
     const DrawCommand &a = now.Commands()[i], &b = before.Commands()[i];
-    if (a.clear) {
-      AddClipped(a.clip, {-1e9f, -1e9f, 1e9f, 1e9f});
-      AddClipped(b.clip, {-1e9f, -1e9f, 1e9f, 1e9f});
+    if (a.state.clear) {
+      AddClipped(a.state.clip, {-1e9f, -1e9f, 1e9f, 1e9f});
+      AddClipped(b.state.clip, {-1e9f, -1e9f, 1e9f, 1e9f});
       return;
     }
-    const int size = a.primitive == Primitive::Quads ? 6 : 2;
-    if (!now.SameStateAt(before, i)) {
+    const int size = VerticesPerShape(a.state.primitive);
+    if (a.state != b.state) {
       AddShape(a, now.Vertices(), a.first, a.count);
       AddShape(b, before.Vertices(), b.first, b.count);
       return;
@@ -120,8 +119,7 @@ bool FindDamage(const DrawList& now, const DrawList& before, int width, int heig
   std::vector<Box> boxes;
   DamageFinder finder(boxes);
   for (size_t i = 0; i < now.Commands().size(); ++i) {
-    const DrawCommand &a = now.Commands()[i], &b = before.Commands()[i];
-    if (a.clear != b.clear || a.primitive != b.primitive) return false;
+    if (!SameShapes(now.Commands()[i].state, before.Commands()[i].state)) return false;
     if (!now.SameCommandAt(before, i)) finder.AddCommand(now, before, i);
   }
   if (boxes.empty()) return true;

@@ -26,7 +26,11 @@ int64_t drawCalls = 0;
 unsigned boundFramebuffer = ~0u;
 int targetWidth = 0, targetHeight = 0;
 int usedProgram = -1;
-int appliedBlend = -1;
+
+// The blend equation the target is set to: a command's, or laying a picture
+// of premultiplied pixels over the target.
+enum class TargetBlend { Unknown, Off, Over, Add, Multiply, Lay };
+TargetBlend appliedBlend = TargetBlend::Unknown;
 ClipRect appliedClip{-1, -1, -1, -1};
 unsigned boundTexture = ~0u;
 
@@ -66,36 +70,75 @@ bool UseProgram(int index) {
   return true;
 }
 
-// Laying a picture of premultiplied pixels over the target.
-constexpr int kLayBlend = -2;
+TargetBlend TargetBlendOf(Blend blend) {
+  switch (blend) {
+    case Blend::Solid:
+    case Blend::Mask:  // its test is in the shader
+      return TargetBlend::Off;
+    case Blend::Alpha:
+      return TargetBlend::Over;
+    case Blend::Light:
+      return TargetBlend::Add;
+    case Blend::Shade:
+      return TargetBlend::Multiply;
+  }
+  return TargetBlend::Off;
+}
 
 // Alpha and light keep the target's alpha as coverage ("over" and "leave as
 // is"), so commands drawn into a transparent picture leave it premultiplied,
 // ready to be laid over what would have been under them.
-void ApplyBlend(int mode) {
-  if (mode == appliedBlend) return;
-  appliedBlend = mode;
-  switch (mode) {
-    case AlphaBlend:
+void ApplyBlend(TargetBlend blend) {
+  if (blend == appliedBlend) return;
+  appliedBlend = blend;
+  switch (blend) {
+    case TargetBlend::Unknown:
+    case TargetBlend::Off:
+      gl::Disable(GL_BLEND);
+      return;
+    case TargetBlend::Over:
       gl::Enable(GL_BLEND);
       gl::BlendFuncSeparate(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA, GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
-      break;
-    case LightBlend:
+      return;
+    case TargetBlend::Add:
       gl::Enable(GL_BLEND);
       gl::BlendFuncSeparate(GL_SRC_ALPHA, GL_ONE, GL_ZERO, GL_ONE);
-      break;
-    case kLayBlend:
-      gl::Enable(GL_BLEND);
-      gl::BlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
-      break;
-    case ShadeBlend:
+      return;
+    case TargetBlend::Multiply:
       gl::Enable(GL_BLEND);
       gl::BlendFunc(GL_DST_COLOR, GL_ZERO);
+      return;
+    case TargetBlend::Lay:
+      gl::Enable(GL_BLEND);
+      gl::BlendFunc(GL_ONE, GL_ONE_MINUS_SRC_ALPHA);
+      return;
+  }
+}
+
+// The shader variant a command draws with (textured * 2 + alpha test).
+int ProgramFor(const CommandState& state) {
+  bool alphaTest = false;
+  switch (state.blend) {
+    case Blend::Mask:
+      alphaTest = true;
       break;
-    default:  // solid, and the mask blend, whose test is in the shader
-      gl::Disable(GL_BLEND);
+    case Blend::Solid:
+    case Blend::Alpha:
+    case Blend::Light:
+    case Blend::Shade:
       break;
   }
+  return (state.texture.name ? 2 : 0) + (alphaTest ? 1 : 0);
+}
+
+GLenum GlPrimitive(Primitive primitive) {
+  switch (primitive) {
+    case Primitive::Quads:  // stored as two triangles each
+      return GL_TRIANGLES;
+    case Primitive::Lines:
+      return GL_LINES;
+  }
+  return GL_TRIANGLES;
 }
 
 void ApplyClip(const ClipRect& clip) {
@@ -110,13 +153,12 @@ ClipRect Intersection(const ClipRect& a, const ClipRect& b) {
   return {left, top, std::max(0, right - left), std::max(0, bottom - top)};
 }
 
-// Whether any of the command's vertices come near the rectangle (a line's
-// pixels reach half a pixel beyond its ends).
+// Whether the pixels the command's vertices can reach meet the rectangle.
 bool Reaches(const DrawCommand& command, const std::vector<ListVertex>& vertices, const ClipRect& rect) {
   if (command.count == 0) return false;
-  const VertexHull hull = HullOf(vertices, command.first, command.count);
-  return hull.left - 1 < rect.x + rect.width && hull.right + 1 > rect.x && hull.top - 1 < rect.y + rect.height &&
-         hull.bottom + 1 > rect.y;
+  const VertexHull reach = ReachOf(HullOf(vertices, command.first, command.count));
+  return reach.left < rect.x + rect.width && reach.right > rect.x && reach.top < rect.y + rect.height &&
+         reach.bottom > rect.y;
 }
 
 void BindTexture(unsigned texture) {
@@ -152,7 +194,8 @@ bool ExecutorOpen() {
   }
   gl::Enable(GL_SCISSOR_TEST);
   boundFramebuffer = boundTexture = ~0u;
-  usedProgram = appliedBlend = -1;
+  usedProgram = -1;
+  appliedBlend = TargetBlend::Unknown;
   appliedClip = {-1, -1, -1, -1};
   return true;
 }
@@ -181,23 +224,23 @@ void ExecuteCommands(const DrawList& list, size_t from, size_t to, const ClipRec
   if (end > base) Upload(&list.Vertices()[base], end - base);
   for (size_t i = from; i < to; ++i) {
     const DrawCommand& command = commands[i];
-    const ClipRect clip = within ? Intersection(command.clip, *within) : command.clip;
+    const CommandState& state = command.state;
+    const ClipRect clip = within ? Intersection(state.clip, *within) : state.clip;
     // Within a rectangle, a command that cannot touch it is not sent at all.
     if (within && (clip.width == 0 || clip.height == 0)) continue;
-    if (within && !command.clear && !Reaches(command, list.Vertices(), clip)) continue;
+    if (within && !state.clear && !Reaches(command, list.Vertices(), clip)) continue;
     ApplyClip(clip);
-    if (command.clear) {
-      const uint32_t c = command.clearColour;
+    if (state.clear) {
+      const uint32_t c = state.clearColour;
       gl::ClearColor((c & 255) / 255.0f, (c >> 8 & 255) / 255.0f, (c >> 16 & 255) / 255.0f, 1.0f);
       gl::Clear(GL_COLOR_BUFFER_BIT);
       continue;
     }
     if (command.count == 0) continue;
-    ApplyBlend(command.blend);
-    if (!UseProgram((command.texture ? 2 : 0) + (command.blend == MaskBlend ? 1 : 0))) continue;
-    if (command.texture) BindTexture(command.texture);
-    gl::DrawArrays(command.primitive == Primitive::Lines ? GL_LINES : GL_TRIANGLES, command.first - base,
-                   command.count);
+    ApplyBlend(TargetBlendOf(state.blend));
+    if (!UseProgram(ProgramFor(state))) continue;
+    if (state.texture.name) BindTexture(state.texture.name);
+    gl::DrawArrays(GlPrimitive(state.primitive), command.first - base, command.count);
     ++drawCalls;
   }
 }
@@ -206,7 +249,7 @@ namespace {
 
 // Texture coordinates [u0, u1] x [v0, v1] of a texture drawn over the rectangle `at`.
 void DrawPicture(unsigned texture, float u0, float v0, float u1, float v1, const ClipRect& at, bool smooth,
-                 int mode) {
+                 TargetBlend mode) {
   const float l = static_cast<float>(at.x), t = static_cast<float>(at.y);
   const float r = l + static_cast<float>(at.width), b = t + static_cast<float>(at.height);
   const uint32_t white = 0xFFFFFFFFu;
@@ -227,14 +270,14 @@ void DrawPicture(unsigned texture, float u0, float v0, float u1, float v1, const
 
 // The picture's top row is the texture's last.
 void ExecutorCopyPicture(unsigned texture, int x, int y, int width, int height, bool smooth) {
-  DrawPicture(texture, 0, 1, 1, 0, {x, y, width, height}, smooth, SolidBlend);
+  DrawPicture(texture, 0, 1, 1, 0, {x, y, width, height}, smooth, TargetBlend::Off);
 }
 
 void ExecutorLayPicture(unsigned texture, const ClipRect& rect) {
   const float w = static_cast<float>(targetWidth), h = static_cast<float>(targetHeight);
   DrawPicture(texture, static_cast<float>(rect.x) / w, 1 - static_cast<float>(rect.y) / h,
               static_cast<float>(rect.x + rect.width) / w, 1 - static_cast<float>(rect.y + rect.height) / h, rect,
-              false, kLayBlend);
+              false, TargetBlend::Lay);
 }
 
 void ExecutorClearTarget(int red, int green, int blue, int alpha) {
