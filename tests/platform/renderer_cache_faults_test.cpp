@@ -162,7 +162,7 @@ TEST_F(RendererCacheFaults, AnExposedWindowIsPaintedAgainThoughTheFrameIsUnchang
   const TImage red = FilledImage(16, 16, 0xFFFF0000u);
   const auto frame = [&] {
     ClearTo(10, 20, 30);
-    SetBlend(AlphaBlend);
+    SetBlend(platform::AlphaBlend);  // named in full: MinGW's wingdi.h, through SDL.h, has an AlphaBlend too
     DrawImage(red, 100, 100);
   };
   int64_t calls = -1;
@@ -209,14 +209,14 @@ TEST_F(RendererCacheFaults, AFrameThatDiffersOnlyInAClipShowsTheNewClip) {
 // light over the whole screen that changes every frame (so the frame is drawn
 // whole, the shared part from the cache).
 void CachedRunFrame(const TImage& background, const TImage& tile, int frame) {
-  SetBlend(AlphaBlend);
+  SetBlend(platform::AlphaBlend);
   DrawImage(background, 0, 0);
   for (int i = 0; i < 4; ++i) DrawImage(tile, 30.0f + 190 * i, 300);
   SetBlend(LightBlend);
   SetAlpha(static_cast<float>(frame % 8) / 32);
   DrawRect(0, 0, 800, 600);
   SetAlpha(1);
-  SetBlend(AlphaBlend);
+  SetBlend(platform::AlphaBlend);
 }
 
 // (d) The picture at the start of the cached run gets new pixels between two
