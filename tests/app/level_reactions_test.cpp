@@ -9,16 +9,6 @@ namespace {
 
 class LevelReactionsTest : public GameLevelTest {};
 
-const Picture Room = {
-    "####################",
-    "#..................#",
-    "#..................#",
-    "#........S.........#",
-    "#..................#",
-    "#..................#",
-    "####################",
-};
-
 TEST_F(LevelReactionsTest, RollingOffTheBoardRestartsWithAFlashAndLocksReset) {
   Play({
       "####################",

@@ -14,16 +14,6 @@ class MoveRulesTest : public PuzzleTest {
   }
 };
 
-const Picture Room = {
-    "####################",
-    "#..................#",
-    "#..................#",
-    "#........S.........#",
-    "#..................#",
-    "#..................#",
-    "####################",
-};
-
 TEST_F(MoveRulesTest, TheBallCrossesACellEveryThreeStepsInSubSteps) {
   Play(Room);
   ASSERT_TRUE(Resting());

@@ -29,6 +29,17 @@
 //   '?' code 7, which the game does not know
 using Picture = std::vector<std::string>;
 
+// A walled room with the start in the middle, open every way.
+inline const Picture Room = {
+    "####################",
+    "#..................#",
+    "#..................#",
+    "#........S.........#",
+    "#..................#",
+    "#..................#",
+    "####################",
+};
+
 inline int CodeOf(char c) {
   switch (c) {
     case ' ': return 0;
