@@ -167,7 +167,7 @@ void GameController::PlayLoop() {
     DrawPlayFrame();
     Flip(1);
     HandleWindowRequests();
-    if (AsyncKeyDown(44)) {
+    if (AsyncKeyHit(44)) {
       Resources::SaveScreenshot(CurrentDate() + " screen" + std::to_string(screenshotNumber_) + ".png");
       screenshotNumber_ += 1;
     }
@@ -197,6 +197,7 @@ void GameController::PlayStep() {
   UpdateEditorKeys(*this, playerControl);
   level.UpdateParticles();
   saveNotice.Update();
+  EndInputStep();
 }
 
 void GameController::DrawPlayFrame() {
@@ -253,6 +254,7 @@ void GameController::MenuStep() {
   Resources::WaitWhileInBackground(0, soundManager.get());
   for (MenuScreen* menu : screens.Menus()) menu->Update(false);
   saveNotice.Update();
+  EndInputStep();
 }
 
 // Later screens draw over earlier ones.

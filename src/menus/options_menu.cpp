@@ -11,11 +11,14 @@
 #include "services/option_log_record.h"
 #include "services/resources.h"
 #include "services/session_clock.h"
+#include "platform/host/input.h"
 #include "services/sound_manager.h"
 
 namespace {
 
-// Volumes run 0-2, sliders 0-100.
+// Volumes run 0-2, sliders 0-100; Left and Right move a slider a twentieth.
+constexpr double SliderNudge = 5;
+
 double SliderValueOf(float volume) { return volume / 2 * 100; }
 float VolumeOf(double sliderValue) { return static_cast<float>(sliderValue / 100 * 2); }
 int Hundredths(float volume) { return static_cast<int>(volume * 100); }
@@ -88,17 +91,37 @@ void OptionsMenu::ToggleFullScreen() {
   host.Log().AddOptionRecord(OptionLogRecord::DisplayMode, OptionChangeTime(), fullscreen == 0 ? 1 : 0, fullscreen);
 }
 
+void OptionsMenu::HandleInput() {
+  const bool onVolume = noSelection == 0 && (selected == EffectsVolume || selected == MusicVolume);
+  if (onVolume && host.GetActiveScreen() == screenId) {
+    const int way = platform::KeyHit(39) != 0 ? 1 : platform::KeyHit(37) != 0 ? -1 : 0;
+    if (way != 0) NudgeVolume(selected, way);
+  }
+  MenuScreen::HandleInput();
+}
+
+void OptionsMenu::NudgeVolume(int index, int way) {
+  menuButtonType& slider = *buttons[index];
+  slider.SetValue(std::clamp(slider.GetValue() + way * SliderNudge, 0.0, 100.0));
+  VolumeFromSlider(index);
+  if (index == EffectsVolume) host.Sounds().PlayChime();
+}
+
+void OptionsMenu::VolumeFromSlider(int index) {
+  const float volume = VolumeOf(buttons[index]->GetValue());
+  if (index == EffectsVolume) {
+    host.Sounds().SetEffectsVolume(volume);
+  } else {
+    host.Sounds().SetMusicVolume(volume);
+  }
+}
+
 void OptionsMenu::ActivateVolume(int index, bool byMouse) {
   menuButtonType& slider = *buttons[index];
   const bool effects = index == EffectsVolume;
   if (byMouse) {
     if (slider.HandleMouse(x, y) != 0) {
-      const float volume = VolumeOf(slider.GetValue());
-      if (effects) {
-        host.Sounds().SetEffectsVolume(volume);
-      } else {
-        host.Sounds().SetMusicVolume(volume);
-      }
+      VolumeFromSlider(index);
       // The next step may activate again: holding the button drags the knob.
       lastActivationTime = 0;
     }

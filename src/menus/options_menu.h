@@ -1,6 +1,7 @@
 #pragma once
-// Full screen (a yes/no box), the effects and music volumes (sliders: the
-// keyboard steps them through the sound manager's cycle, the mouse drags them),
+// Full screen (a yes/no box), the effects and music volumes (sliders: Enter
+// steps them through the sound manager's cycle, Left and Right move them a
+// little either way, the mouse drags them),
 // Reset profile and Back. Each visit logs at most one change per volume, from
 // its value on opening to its value on leaving.
 
@@ -26,6 +27,7 @@ class OptionsMenu : public MenuScreen {
   void Show() override;
   void Close() override;
   void Hide() override;
+  void HandleInput() override;
   void Activate(bool byMouse) override;
   void Cancel() override;
   // Window to full screen or back, from the check box or from Alt+Enter / F11
@@ -36,6 +38,9 @@ class OptionsMenu : public MenuScreen {
 
  private:
   void ActivateVolume(int index, bool byMouse);
+  // way -1 or 1: the highlighted slider one nudge along, the volume with it.
+  void NudgeVolume(int index, int way);
+  void VolumeFromSlider(int index);
 };
 
 // Whole seconds since the program started, the time of an option-change record.

@@ -91,6 +91,9 @@ TEST_F(OptionsTest, AVisitLogsOnlyTheVolumesThatChangedFromOpeningToLeaving) {
 
 TEST_F(OptionsTest, EnterStepsTheEffectsVolumeAndItsSliderEvery600Ms) {
   OpenOptions();
+  Press(SDLK_DOWN);  // the pointer is off the panel: this only highlights the first item
+  Steps(1);
+  EXPECT_EQ(optionsMenu->selected, OptionsMenu::FullScreen);
   Press(SDLK_DOWN);
   Steps(1);
   ASSERT_EQ(optionsMenu->selected, OptionsMenu::EffectsVolume);
@@ -103,6 +106,22 @@ TEST_F(OptionsTest, EnterStepsTheEffectsVolumeAndItsSliderEvery600Ms) {
   }
   Key(SDLK_RETURN, false);
   EXPECT_EQ(seen, (std::vector<std::pair<float, int>>{{0.5f, 25}, {1.0f, 50}, {1.5f, 75}, {2.0f, 100}, {0.0f, 0}}));
+
+  // Left and Right move the highlighted slider a twentieth each press, held at its ends.
+  const std::pair<SDL_Keycode, float> nudges[] = {
+      {SDLK_RIGHT, 0.1f}, {SDLK_RIGHT, 0.2f}, {SDLK_LEFT, 0.1f}, {SDLK_LEFT, 0.0f}, {SDLK_LEFT, 0.0f}};
+  for (auto [key, volume] : nudges) {
+    Press(key);
+    Steps(1);
+    EXPECT_FLOAT_EQ(soundManager->effectsVolume, volume) << key;
+    EXPECT_EQ(SliderAt(1).value, static_cast<int>(volume * 50 + 0.5f)) << key;
+  }
+  const float music = soundManager->musicVolume;
+  Press(SDLK_DOWN);
+  Steps(1);
+  Press(SDLK_RIGHT);
+  Steps(1);
+  EXPECT_FLOAT_EQ(soundManager->musicVolume, music + 0.1f);
 }
 
 TEST_F(OptionsTest, DraggingTheEffectsSliderChimesAtMostEvery600Ms) {

@@ -163,6 +163,27 @@ TEST_F(PressesTest, WithNothingHighlightedTheFirstKeyHighlightsPlayAndDoesNothin
   EXPECT_EQ(gameController->runMode, 0);
 }
 
+// Pressed and let go between two steps, a key or a click still acts, once.
+TEST_F(PressesTest, AnEnterOrAClickShorterThanAStepActsOnce) {
+  mainMenu->Select(MainMenu::Instructions);
+  clock.Advance(700);
+  Press(SDLK_RETURN);
+  Steps(1);
+  EXPECT_NE(instructionsMenu->state, MenuScreen::Hidden);
+  Steps(MenuScreen::FullFade);
+  EXPECT_NE(instructionsMenu->state, MenuScreen::Hidden);  // not activated again
+
+  mainMenu->CloseSubmenus(true);
+  gameController->SetActiveScreen(0);
+  MoveMouseTo(226, 342);  // Options
+  Steps(1);
+  clock.Advance(700);
+  Button(true);
+  Button(false);
+  Steps(1);
+  EXPECT_NE(optionsMenu->state, MenuScreen::Hidden);
+}
+
 TEST_F(PressesTest, SwitchingToFullScreenAndBackKeepsTheHighlightedOption) {
   OpenOptionsByKeys();
   ASSERT_EQ(optionsMenu->selected, OptionsMenu::FullScreen);
