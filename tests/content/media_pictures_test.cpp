@@ -26,6 +26,7 @@ std::vector<Strip> AllPictures() {
       {"ball.png", 32, 32, 1, 32, 32},
       {"tiles/tile_border.png", 32, 32, 1, 32, 32},
       {"tiles/tile_key.png", 32, 32, 3},
+      {"tiles/tile_marks.png", 32, 32, 7, 224, 32},
       {"borderred.png", 800, 600, 1, 800, 600},
       {"countdown.png", 40, 74, 10},
       {"tokens.png", 40, 40, 2},
