@@ -44,7 +44,7 @@ std::vector<Strip> AllPictures() {
       {"mainMenu.png", 256, 50, 8},
       {"submenu1.png", 1, 1, 1},
       {"menuInstructions.png", 325, 402, 2},
-      {"menuOptions.png", 154, 30, 10},
+      {"menuOptions.png", 154, 30, 12},
       {"submenu2.png", 1, 1, 1},
       {"menuResetProf.png", 158, 30, 4},
       {"blank.png", 640, 448, 1, 640, 448},
