@@ -176,7 +176,7 @@ TEST_F(OptionsTest, ResetBoxYesWipesTheProgressAndNoLeavesIt) {
     EXPECT_EQ(mainMenu->inputBlocked, 1);
     EXPECT_EQ(gameController->GetActiveScreen(), 5);
     Steps(MenuScreen::FullFade);
-    ClickAt(330, answer == ResetProfileMenu::Yes ? 295 : 355);
+    ClickAt(595, answer == ResetProfileMenu::Yes ? 346 : 406);
     answered = Now();
     EXPECT_EQ(resetProfileMenu->state, MenuScreen::FadingOut);
     EXPECT_EQ(optionsMenu->inputBlocked, 0);
