@@ -96,6 +96,10 @@ void GameController::Shutdown(int lastLoop) {
   if (progress) progress->SaveIfUnsaved();
   DebugLog("normal: Saving options");
   OptionsFile::SaveOptions(soundManager->effectsVolume, soundManager->musicVolume, fullscreen);
+  const WindowSize window = PlayersWindowSize();
+  settings.windowWidth = window.width;
+  settings.windowHeight = window.height;
+  SettingsFile::Save(settings);
   HoldSaveNotice(lastLoop);
 }
 

@@ -2,10 +2,11 @@
 // What the menus ask of the game that runs them: which screen takes input,
 // leaving for the level or quitting, starting the journey over, and the
 // things they share with it (the player's progress, the sounds, the session
-// log, and each other). The game controller answers; the menus know nothing
+// log, the player's settings, and each other). The game controller answers; the menus know nothing
 // more of it.
 
 class GameLog;
+struct PlayerSettings;
 class Progress;
 class SoundManager;
 struct MenuScreens;
@@ -23,5 +24,6 @@ class MenuHost {
   virtual Progress& PlayerProgress() = 0;
   virtual SoundManager& Sounds() = 0;
   virtual GameLog& Log() = 0;
+  virtual PlayerSettings& Settings() = 0;
   virtual MenuScreens& Screens() = 0;
 };

@@ -7,11 +7,12 @@
 #include "menus/screens.h"
 #include "menus/slider.h"
 #include "menus/yes_no_box.h"
+#include "platform/host/input.h"
 #include "services/game_log.h"
 #include "services/option_log_record.h"
 #include "services/resources.h"
 #include "services/session_clock.h"
-#include "platform/host/input.h"
+#include "services/settings_file.h"
 #include "services/sound_manager.h"
 
 namespace {
@@ -29,7 +30,7 @@ int OptionChangeTime() { return ClockSeconds() - sessionStart; }
 
 std::shared_ptr<OptionsMenu> OptionsMenu::Create(MenuHost& host) {
   auto menu = std::make_shared<OptionsMenu>(host);
-  menu->Init(430, 145, 5, -1, -1, 100, 90, 154, 30, 30, "submenu1.png", "menuOptions.png", 2, "", 0, 0);
+  menu->Init(430, 115, 6, -1, -1, 100, 90, 154, 30, 30, "submenu1.png", "menuOptions.png", 2, "", 0, 0);
   menu->Setup();
   return menu;
 }
@@ -42,6 +43,9 @@ void OptionsMenu::Setup() {
   buttons[EffectsVolume]->SetValue(SliderValueOf(host.Sounds().effectsVolume));
   buttons[MusicVolume]->SetValue(SliderValueOf(host.Sounds().musicVolume));
   buttons[FullScreen] = YesNoBox::Create(buttonX, firstButtonY, buttonWidth + 50, buttonHeight, 60, -15, fullscreen);
+  buttons[ReduceFlashing] =
+      YesNoBox::Create(buttonX, firstButtonY + ReduceFlashing * (buttonHeight + buttonGap), buttonWidth + 50,
+                       buttonHeight, 60, -15, host.Settings().reduceFlashing ? 1 : 0);
   state = Hidden;
   fade = 0;
 }
@@ -69,6 +73,10 @@ void OptionsMenu::Activate(bool byMouse) {
     case EffectsVolume:
     case MusicVolume:
       ActivateVolume(selected, byMouse);
+      break;
+    case ReduceFlashing:
+      host.Settings().reduceFlashing = !host.Settings().reduceFlashing;
+      buttons[ReduceFlashing]->SetValue(host.Settings().reduceFlashing ? 1 : 0);
       break;
     case ResetProfile:
       inputBlocked = 1;

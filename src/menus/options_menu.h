@@ -1,8 +1,9 @@
 #pragma once
 // Full screen (a yes/no box), the effects and music volumes (sliders: Enter
 // steps them through the sound manager's cycle, Left and Right move them a
-// little either way, the mouse drags them),
-// Reset profile and Back. Each visit logs at most one change per volume, from
+// little either way, the mouse drags them), Reduce flashing (a yes/no box,
+// kept in the player's settings), Reset profile and Back. Each visit logs at
+// most one change per volume, from
 // its value on opening to its value on leaving.
 
 #include <memory>
@@ -16,8 +17,9 @@ class OptionsMenu : public MenuScreen {
   static constexpr int FullScreen = 0;
   static constexpr int EffectsVolume = 1;
   static constexpr int MusicVolume = 2;
-  static constexpr int ResetProfile = 3;
-  static constexpr int Back = 4;
+  static constexpr int ReduceFlashing = 3;
+  static constexpr int ResetProfile = 4;
+  static constexpr int Back = 5;
 
   int effectsSnapshot = -1;  // volume x 100 at the last snapshot; -1 before the first
   int musicSnapshot = -1;

@@ -1,6 +1,6 @@
 // Writes the player's files the way the game writes them, into the folder
 // given, to seed the fuzzers: a save with some levels solved, one skipped and
-// hint pages seen, a fresh save, the options and the identifier.
+// hint pages seen, a fresh save, the options, the settings and the identifier.
 
 #include <cstdio>
 #include <filesystem>
@@ -8,6 +8,7 @@
 #include "services/identifier_file.h"
 #include "services/options_file.h"
 #include "services/progress.h"
+#include "services/settings_file.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {
@@ -25,9 +26,14 @@ int main(int argc, char** argv) {
   Progress::Create(1);
 
   OptionsFile::SaveOptions(1.5f, 0.5f, 1);
+  PlayerSettings settings;
+  settings.reduceFlashing = true;
+  settings.windowWidth = 1600;
+  settings.windowHeight = 1200;
+  SettingsFile::Save(settings);
   const bool written = SavePlayerIdentifier({123456789, 41});
   return written && std::filesystem::exists("save0.dat") && std::filesystem::exists("save1.dat") &&
-                 std::filesystem::exists("options.dat")
+                 std::filesystem::exists("options.dat") && std::filesystem::exists("settings.dat")
              ? 0
              : 1;
 }

@@ -3,14 +3,16 @@
 
 #include "menu_fixture.h"
 #include "menus/slider.h"
+#include "puzzle/flash.h"
 #include "menus/yes_no_box.h"
 #include "services/resources.h"
 #include "services/session_clock.h"
 
 namespace {
 
-// Options on screen: the box at (530, 235), the sliders' tracks from x 560 at
-// y 285 (effects) and 345 (music), Reset at (530, 415), Back at (530, 475).
+// Options on screen: the box at (530, 205), the sliders' tracks from x 560 at
+// y 255 (effects) and 315 (music), the reduce-flashing box at (530, 385), Reset
+// at (530, 445), Back at (530, 505).
 class OptionsTest : public MenuTest {
  protected:
   void SetUp() override {
@@ -53,7 +55,7 @@ TEST_F(OptionsTest, AVisitLogsOnlyTheVolumesThatChangedFromOpeningToLeaving) {
   OpenOptions();
   EXPECT_EQ(gameController->GetActiveScreen(), 2);
   Steps(40);
-  ClickAt(530, 475);  // Back
+  ClickAt(530, 505);  // Back
   EXPECT_EQ(optionsMenu->state, MenuScreen::FadingOut);
   Steps(MenuScreen::FullFade);
   EXPECT_TRUE(OptionRecords().empty());
@@ -80,10 +82,10 @@ TEST_F(OptionsTest, AVisitLogsOnlyTheVolumesThatChangedFromOpeningToLeaving) {
   gameController->runMode = 1;
   clock.Advance(1000);
   OpenOptions();
-  ClickAt(580, 290);  // the effects slider
+  ClickAt(580, 260);  // the effects slider
   EXPECT_NE(soundManager->lastChimeTime, 0);
   clock.Advance(1000);
-  ClickAt(530, 475);  // Back
+  ClickAt(530, 505);  // Back
   records = OptionRecords();
   ASSERT_EQ(records.size(), 2u);
   ExpectRecord(*records[1], OptionLogRecord::EffectsVolume, Now(), 0, 40);
@@ -126,7 +128,7 @@ TEST_F(OptionsTest, EnterStepsTheEffectsVolumeAndItsSliderEvery600Ms) {
 
 TEST_F(OptionsTest, DraggingTheEffectsSliderChimesAtMostEvery600Ms) {
   OpenOptions();
-  MoveMouseTo(580, 290);
+  MoveMouseTo(580, 260);
   Steps(1);
   Button(true);
   std::vector<int64_t> chimes;
@@ -134,7 +136,7 @@ TEST_F(OptionsTest, DraggingTheEffectsSliderChimesAtMostEvery600Ms) {
     const int64_t before = soundManager->lastChimeTime;
     Steps(1);
     if (soundManager->lastChimeTime != before) chimes.push_back(soundManager->lastChimeTime);
-    if (step == 30) MoveMouseTo(640, 290);
+    if (step == 30) MoveMouseTo(640, 260);
   }
   Button(false);
   ASSERT_EQ(chimes.size(), 2u);
@@ -143,7 +145,7 @@ TEST_F(OptionsTest, DraggingTheEffectsSliderChimesAtMostEvery600Ms) {
 
   // Far left of the track the click changes nothing, yet counts for the guard.
   clock.Advance(1000);
-  ClickAt(519, 290);
+  ClickAt(519, 260);
   EXPECT_FLOAT_EQ(soundManager->effectsVolume, 1.6f);
   EXPECT_EQ(lastActivationTime, platform::Millisecs());
 }
@@ -152,12 +154,12 @@ TEST_F(OptionsTest, FullScreenReopensTheDisplayKeepsThePicturesAndLogsTheFlags) 
   gameController->DrawMenuFrame();
   const uint32_t before = GrabFrame().At(700, 100);
   OpenOptions();
-  ClickAt(530, 235);
+  ClickAt(530, 205);
   const int toggled = Now();
   EXPECT_EQ(fullscreen, 1);
   EXPECT_EQ(static_cast<YesNoBox&>(*optionsMenu->buttons[0]).value, 1);
   Steps(MenuScreen::FullFade);
-  ClickAt(530, 475);
+  ClickAt(530, 505);
   Steps(MenuScreen::FullFade);
   ClearTo(0, 0, 0);
   gameController->DrawMenuFrame();
@@ -168,6 +170,19 @@ TEST_F(OptionsTest, FullScreenReopensTheDisplayKeepsThePicturesAndLogsTheFlags) 
   Resources::ToggleFullscreen();
 }
 
+TEST_F(OptionsTest, ReduceFlashingTurnsTheRestartFlashIntoADimAndBack) {
+  OpenOptions();
+  for (bool reduced : {true, false}) {
+    ClickAt(530, 385);
+    EXPECT_EQ(gameController->settings.reduceFlashing, reduced);
+    EXPECT_EQ(static_cast<YesNoBox&>(*optionsMenu->buttons[OptionsMenu::ReduceFlashing]).value, reduced ? 1 : 0);
+    gameController->events.RestartFlash();
+    EXPECT_EQ(gameController->flash->red, reduced ? 0 : 255);
+    EXPECT_FLOAT_EQ(gameController->flash->alpha, reduced ? 1.0f / 3 : 1.0f);
+    clock.Advance(1000);
+  }
+}
+
 TEST_F(OptionsTest, ResetBoxYesWipesTheProgressAndNoLeavesIt) {
   progress->MarkLevelFinished(0, 1);
   progress->MarkLevelFinished(1, 1);
@@ -175,12 +190,12 @@ TEST_F(OptionsTest, ResetBoxYesWipesTheProgressAndNoLeavesIt) {
   OpenOptions();
   int answered = 0;
   for (int answer : {ResetProfileMenu::No, ResetProfileMenu::Yes}) {
-    ClickAt(530, 415);
+    ClickAt(530, 445);
     EXPECT_EQ(optionsMenu->inputBlocked, 1);
     EXPECT_EQ(mainMenu->inputBlocked, 1);
     EXPECT_EQ(gameController->GetActiveScreen(), 5);
     Steps(MenuScreen::FullFade);
-    ClickAt(330, answer == ResetProfileMenu::Yes ? 295 : 355);
+    ClickAt(595, answer == ResetProfileMenu::Yes ? 346 : 406);
     answered = Now();
     EXPECT_EQ(resetProfileMenu->state, MenuScreen::FadingOut);
     EXPECT_EQ(optionsMenu->inputBlocked, 0);

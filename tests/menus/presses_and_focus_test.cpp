@@ -195,14 +195,14 @@ TEST_F(PressesTest, SwitchingToFullScreenAndBackKeepsTheHighlightedOption) {
     // The pointer is centred (full screen) or found again (window) meanwhile.
     MoveMouseTo(400, 300);
     Steps(5);
-    MoveMouseTo(530, 290);
+    MoveMouseTo(530, 260);
     Steps(MenuScreen::FullFade);
     EXPECT_EQ(optionsMenu->selected, OptionsMenu::FullScreen) << expected;
     EXPECT_EQ(optionsMenu->noSelection, 0) << expected;
   }
   EXPECT_EQ(soundManager->effectsVolume, effects);
   // Once settled, the pointer moved by the player selects again.
-  MoveMouseTo(530, 475);
+  MoveMouseTo(530, 505);
   Steps(1);
   EXPECT_EQ(optionsMenu->selected, OptionsMenu::Back);
 }
