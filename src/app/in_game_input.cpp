@@ -54,10 +54,12 @@ void InputState::Poll(const InGameButtons& buttons, const LevelState& level) {
   }
 
   // Up, left, right, down: the first that applies wins.
-  constexpr std::array<std::pair<int, int>, 4> kArrows = {
-      {{38, direction::Up}, {37, direction::Left}, {39, direction::Right}, {40, direction::Down}}};
+  constexpr std::array<std::pair<Action, int>, 4> kArrows = {{{Action::Up, direction::Up},
+                                                              {Action::Left, direction::Left},
+                                                              {Action::Right, direction::Right},
+                                                              {Action::Down, direction::Down}}};
   std::array<bool, 4> pressed{};
-  for (size_t i = 0; i < kArrows.size(); ++i) pressed[i] = KeyHit(kArrows[i].first) != 0;
+  for (size_t i = 0; i < kArrows.size(); ++i) pressed[i] = controls->Hit(kArrows[i].first);
   const ballType* ball = level.CurrentMap ? level.CurrentMap->ball.get() : nullptr;
   const bool rolling = ball && ball->direction != direction::None;
   bool newPress = false, arrowHeld = false;
@@ -67,7 +69,7 @@ void InputState::Poll(const InGameButtons& buttons, const LevelState& level) {
     if (rolling && pressed[i]) {
       if (!newPress) pendingMove = kArrows[i].second;
       newPress = true;
-    } else if (KeyDown(kArrows[i].first)) {
+    } else if (controls->Down(kArrows[i].first)) {
       RequestDirection(kArrows[i].second);
       arrowHeld = true;
     }
@@ -80,12 +82,12 @@ void InputState::Poll(const InGameButtons& buttons, const LevelState& level) {
   if (arrowHeld || pendingMove != direction::None) stillCount = IdlePolls + 1;
 
   // One restart per press of R: held, it would restart (and flash) every pass.
-  const int restartHits = KeyHit(82);
-  if (restartHits != 0 || KeyDown(82)) {
-    if (restartHits != 0) requestRestart = 1;
-  } else if (KeyDown(83)) {
+  const bool restartHit = controls->Hit(Action::Restart);
+  if (restartHit || controls->Down(Action::Restart)) {
+    if (restartHit) requestRestart = 1;
+  } else if (controls->Down(Action::Skip)) {
     requestSkip = 1;
-  } else if (KeyDown(27)) {
+  } else if (controls->Down(Action::Menu)) {
     requestMenu = 1;
     DebugLog("--- escape key pressed");
   }

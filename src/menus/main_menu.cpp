@@ -1,5 +1,6 @@
 #include "menus/main_menu.h"
 
+#include "menus/controls_menu.h"
 #include "menus/instructions_menu.h"
 #include "menus/options_menu.h"
 #include "menus/reset_profile_menu.h"
@@ -47,7 +48,8 @@ void MainMenu::Activate(bool) {
 
 void MainMenu::CloseSubmenus(bool immediately) {
   const MenuScreens& screens = host.Screens();
-  MenuScreen* submenus[] = {screens.instructionsMenu.get(), screens.optionsMenu.get(), screens.resetProfileMenu.get()};
+  MenuScreen* submenus[] = {screens.instructionsMenu.get(), screens.optionsMenu.get(), screens.resetProfileMenu.get(),
+                            screens.controlsMenu.get()};
   for (MenuScreen* screen : submenus) {
     if (!screen) continue;
     if (immediately) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "menus/controls_menu.h"
 #include "menus/instructions_menu.h"
 #include "menus/main_menu.h"
 #include "menus/options_menu.h"
@@ -14,10 +15,12 @@ void MenuScreens::Create(MenuHost& host) {
   optionsMenu = OptionsMenu::Create(host);
   resetProfileMenu = ResetProfileMenu::Create(host);
   worldMap = WorldMap::Create(host);
+  controlsMenu = ControlsMenu::Create(host);
 }
 
 std::vector<MenuScreen*> MenuScreens::Menus() const {
-  std::vector<MenuScreen*> menus{mainMenu.get(), optionsMenu.get(), instructionsMenu.get(), resetProfileMenu.get()};
+  std::vector<MenuScreen*> menus{mainMenu.get(),      optionsMenu.get(),   instructionsMenu.get(),
+                                 resetProfileMenu.get(), controlsMenu.get()};
   std::erase(menus, nullptr);
   return menus;
 }

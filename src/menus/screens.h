@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+class ControlsMenu;
 class InstructionsMenu;
 class MainMenu;
 class MenuHost;
@@ -19,6 +20,7 @@ struct MenuScreens {
   std::shared_ptr<OptionsMenu> optionsMenu;
   std::shared_ptr<ResetProfileMenu> resetProfileMenu;
   std::shared_ptr<WorldMap> worldMap;
+  std::shared_ptr<ControlsMenu> controlsMenu;
 
   void Create(MenuHost& host);
   // The screens of the menu loop, as far as they are made, in the order they

@@ -93,6 +93,7 @@ std::vector<Job> AllJobs() {
   jobs.push_back({"menus", [](const Output& out) {
                     Png(out, "mainMenu.png", MainMenuStrip());
                     Png(out, "submenu1.png", OptionsPanel());
+                    Png(out, "controls.png", ControlsPanel());
                     Png(out, "menuInstructions.png", InstructionsStrip());
                     Png(out, "menuOptions.png", OptionsStrip());
                     Png(out, "submenu2.png", ResetPanel());

@@ -101,7 +101,7 @@ void HandleEvent(const SDL_Event& e) {
       break;
     case SDL_KEYDOWN: {
       const SDL_Keycode sym = e.key.keysym.sym;
-      if (sym == SDLK_F11 || (sym == SDLK_RETURN && (e.key.keysym.mod & KMOD_ALT) != 0)) {
+      if (sym == SDLK_RETURN && (e.key.keysym.mod & KMOD_ALT) != 0) {
         if (!e.key.repeat) InputFullscreenToggleRequested();
         break;
       }
