@@ -71,6 +71,7 @@ std::vector<Job> AllJobs() {
                     }});
   jobs.push_back({"frame", [](const Output& out) {
                     Png(out, "borderred.png", FramePicture());
+                    Png(out, "single_slot_column.png", SingleSlotColumn());
                     Png(out, "hover_menu.png", HoverPicture(0));
                     Png(out, "hover_restart.png", HoverPicture(1));
                     Png(out, "hover_skip.png", HoverPicture(2));
