@@ -1,11 +1,13 @@
-// Resident memory of the game playing a level against a bare SDL2 + OpenGL
-// program (bare/bare_gl_window.cpp) on the same driver, measured in one run.
+// Resident and peak memory of the game against a bare SDL2 + OpenGL program
+// (bare/bare_gl_window.cpp) on the same driver, measured in one run.
 // Both run as children on an Xvfb display of their own, so the game can be
 // played with keys sent by xdotool: past the logo, Enter on the main menu
-// and on the first hint until level 0 is played. VmRSS and VmHWM are read
-// from /proc/<pid>/status once each has settled (the bare program a moment
-// after its frames are drawn, the game a second into the level, its music
-// playing on SDL's dummy audio driver unless SDL_AUDIODRIVER says otherwise).
+// and on the first hint until level 0 is played. VmRSS (resident now) and
+// VmHWM (the peak so far) are read from /proc/<pid>/status once each has
+// settled: the bare program a moment after its frames are drawn, the game in
+// the main menu a second after its media are loaded (where its peak is
+// reached) and again a second into the level, its music playing on SDL's
+// dummy audio driver unless SDL_AUDIODRIVER says otherwise.
 // Needs Xvfb and xdotool; the game is looked for as startup_bench looks.
 
 #include <benchmark/benchmark.h>
@@ -99,7 +101,12 @@ std::optional<Resident> BareProgram(const std::string& display) {
   return ReadResident(bare.Pid());
 }
 
-std::optional<Resident> GameInALevel(const std::string& display, std::string& failure) {
+struct GameMemory {
+  Resident menu, level;
+};
+
+std::optional<GameMemory> GameInALevel(const std::string& display, std::string& failure) {
+  GameMemory memory;
   const GameCopy game(gameDir);
   std::map<std::string, std::string> environment{{"DISPLAY", display}, {"MARROWICK_DEBUGLOG", "1"}};
   if (!std::getenv("SDL_AUDIODRIVER")) environment["SDL_AUDIODRIVER"] = "dummy";
@@ -108,6 +115,13 @@ std::optional<Resident> GameInALevel(const std::string& display, std::string& fa
     failure = "the game never loaded its media";
     return std::nullopt;
   }
+  std::this_thread::sleep_for(1000ms);
+  const std::optional<Resident> menu = ReadResident(child.Pid());
+  if (!menu) {
+    failure = "the game ended in the menu";
+    return std::nullopt;
+  }
+  memory.menu = *menu;
   SendKey(display, "space");
   bool inLevel = false;
   // Screens take keys only once they have faded in.
@@ -127,7 +141,13 @@ std::optional<Resident> GameInALevel(const std::string& display, std::string& fa
     SendKey(display, "Return");
   }
   std::this_thread::sleep_for(1500ms);
-  return ReadResident(child.Pid());
+  const std::optional<Resident> level = ReadResident(child.Pid());
+  if (!level) {
+    failure = "the game ended in the level";
+    return std::nullopt;
+  }
+  memory.level = *level;
+  return memory;
 }
 
 // One display for every repetition, closed when the program ends.
@@ -139,7 +159,8 @@ void BM_ResidentInALevelOverBareSdlGl(benchmark::State& state) {
     state.SkipWithError("Xvfb and xdotool are needed");
     return;
   }
-  std::optional<Resident> bare, game;
+  std::optional<Resident> bare;
+  std::optional<GameMemory> game;
   std::string failure;
   for (auto _ : state) {
     bare = BareProgram(display->Name());
@@ -153,11 +174,15 @@ void BM_ResidentInALevelOverBareSdlGl(benchmark::State& state) {
       return;
     }
   }
+  // Every figure twice: resident now (rss) and the peak so far (hwm).
   state.counters["bare_rss_MiB"] = bare->rssMiB;
-  state.counters["game_rss_MiB"] = game->rssMiB;
-  state.counters["over_bare_MiB"] = game->rssMiB - bare->rssMiB;
   state.counters["bare_hwm_MiB"] = bare->hwmMiB;
-  state.counters["game_hwm_MiB"] = game->hwmMiB;
+  state.counters["menu_rss_MiB"] = game->menu.rssMiB;
+  state.counters["menu_hwm_MiB"] = game->menu.hwmMiB;
+  state.counters["level_rss_MiB"] = game->level.rssMiB;
+  state.counters["level_hwm_MiB"] = game->level.hwmMiB;
+  state.counters["over_bare_rss_MiB"] = game->level.rssMiB - bare->rssMiB;
+  state.counters["over_bare_hwm_MiB"] = game->level.hwmMiB - bare->hwmMiB;
 }
 // Where the allocator leaves its free memory varies from run to run by a few
 // megabytes: read the median of the repetitions.
