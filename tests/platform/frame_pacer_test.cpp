@@ -28,3 +28,26 @@ TEST(FramePacer, ALateFrameIsNotCaughtUpBySkippingSleeps) {
   EXPECT_GE(fake.now - afterStall, 16);
   EXPECT_LE(fake.now - afterStall, 17);
 }
+
+TEST(FramePacer, OnlyAnUnchangedFrameAfterChangedOnesComesBackEarly) {
+  FakeClock fake;
+  FramePacer pacer;
+  pacer.Reset(60);
+  auto waited = [&](bool changed) {
+    const int32_t before = fake.now;
+    changed ? pacer.Wait() : pacer.WaitAfterUnchangedFrame();
+    return fake.now - before;
+  };
+  waited(true);
+  waited(true);
+  // The pass came just before its step: a quarter of a frame later it is taken.
+  EXPECT_EQ(waited(false), 4);
+  // The pace goes on a whole frame from there.
+  EXPECT_GE(waited(true), 16);
+  // A screen changing every other frame, and a still one, keep the whole frame.
+  for (bool changed : {false, true, false, false, false}) {
+    const int32_t took = waited(changed);
+    EXPECT_GE(took, 16) << (changed ? "changed" : "unchanged");
+    EXPECT_LE(took, 17) << (changed ? "changed" : "unchanged");
+  }
+}
