@@ -40,7 +40,12 @@ TEST(FramePacer, OnlyAnUnchangedFrameAfterChangedOnesComesBackEarly) {
   };
   waited(true);
   waited(true);
-  // The pass came just before its step: a quarter of a frame later it is taken.
+  // The pass came before its step: a quarter of a frame later, and again, up
+  // to a frame in all, until the step is taken.
+  for (int early = 0; early < 4; ++early) EXPECT_EQ(waited(false), 4) << early;
+  EXPECT_GE(waited(false), 16) << "a screen that stopped changing goes back to whole frames";
+  waited(true);
+  waited(true);
   EXPECT_EQ(waited(false), 4);
   // The pace goes on a whole frame from there.
   EXPECT_GE(waited(true), 16);

@@ -7,9 +7,10 @@ namespace platform {
 namespace {
 
 // A still screen (every frame unchanged) and one that changes every other
-// step both keep the whole period: only an unchanged frame after a run of
-// changed ones is taken for a pass that came early.
+// step both keep the whole period: only unchanged frames after a run of
+// changed ones, within a frame of the last, are taken for passes that came early.
 constexpr int kShownBeforeEarlyPass = 2;
+constexpr int kEarlyWaitsPerFrame = 4;
 
 }  // namespace
 
@@ -20,10 +21,12 @@ void FramePacer::Reset(int hz) {
   accumulator_ = 0;
   target_ = Millisecs();
   shownInARow_ = 0;
+  earlyWaits_ = 0;
 }
 
 void FramePacer::Wait() {
   ++shownInARow_;
+  earlyWaits_ = 0;
   // Whole milliseconds per frame, with the remainder spread so that hz frames
   // take exactly one second.
   target_ += period_;
@@ -36,15 +39,16 @@ void FramePacer::Wait() {
 }
 
 void FramePacer::WaitAfterUnchangedFrame() {
-  const bool earlyPass = shownInARow_ >= kShownBeforeEarlyPass;
+  const bool early = earlyWaits_ > 0 || shownInARow_ >= kShownBeforeEarlyPass;
   shownInARow_ = 0;
-  if (!earlyPass) {
-    Wait();
-    shownInARow_ = 0;
+  if (early && earlyWaits_ < kEarlyWaitsPerFrame) {
+    ++earlyWaits_;
+    target_ += period_ / kEarlyWaitsPerFrame;
+    SleepUntilTarget();
     return;
   }
-  target_ += period_ / 4;
-  SleepUntilTarget();
+  Wait();
+  shownInARow_ = 0;
 }
 
 void FramePacer::SleepUntilTarget() {

@@ -220,6 +220,10 @@ void FrameRenderer::Present(const WindowView& window) {
   current_->Reset();
   partDrawn_ = false;
   shown_ = window;
+  // The driver starts drawing now, not at the swap: where the swap waits for
+  // the pacer's sleep, a software rasteriser draws while the game sleeps, and
+  // only the finished picture is left to put on screen when it wakes.
+  gl::Flush();
 }
 
 }  // namespace platform
