@@ -440,7 +440,7 @@ void Flip(int sync) {
   // A frame the window already shows is neither drawn nor swapped; the loop
   // keeps its pace all the same.
   if (RendererSkipUnchangedFrame(box, dw, dh)) {
-    if (sync != 0) display.pacer.Wait();
+    if (sync != 0) display.pacer.WaitAfterUnchangedFrame();
     // The next swap's wait (or its lack) is timed from here.
     display.lastFlip = Millisecs();
     HostPumpEvents();
