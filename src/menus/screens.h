@@ -6,6 +6,7 @@
 #include <vector>
 
 class ControlsMenu;
+class HintPagesMenu;
 class InstructionsMenu;
 class MainMenu;
 class MenuHost;
@@ -21,6 +22,7 @@ struct MenuScreens {
   std::shared_ptr<ResetProfileMenu> resetProfileMenu;
   std::shared_ptr<WorldMap> worldMap;
   std::shared_ptr<ControlsMenu> controlsMenu;
+  std::shared_ptr<HintPagesMenu> hintPagesMenu;
 
   void Create(MenuHost& host);
   // The screens of the menu loop, as far as they are made, in the order they
