@@ -52,29 +52,31 @@ void HintPagesMenu::Turn(int way) {
 
 void HintPagesMenu::HandleInput() {
   if (host.GetActiveScreen() != screenId || pages.empty()) return;
+  // A turn uses the step: the arrow is still down in it, and would close the page.
   if (KeyHit(39) != 0) {
     Turn(1);
   } else if (KeyHit(37) != 0) {
     Turn(-1);
+  } else {
+    PopupScreen::HandleInput();
   }
-  MenuScreen::HandleInput();
 }
 
-void HintPagesMenu::Activate(bool) { Cancel(); }
-
-void HintPagesMenu::Cancel() {
-  Close();
-  host.Screens().instructionsMenu->Show();
+void HintPagesMenu::Close() {
+  const bool open = state == FadingIn || state == Shown;
+  PopupScreen::Close();
+  if (open) host.Screens().instructionsMenu->Show();
 }
 
 void HintPagesMenu::DrawExtra() {
   if (pages.empty()) return;
-  const std::string footer = "Page " + std::to_string(shown + 1) + " of " + std::to_string(pages.size()) +
-                             ":  Left and Right turn,  Enter closes";
+  const std::string footer =
+      "Page " + std::to_string(shown + 1) + " of " + std::to_string(pages.size()) + ":  Left and Right turn the pages";
   int red, green, blue;
   GetColor(red, green, blue);
   SetColor(106, 74, 36);
   const float width = static_cast<float>(kGlyphWidth * static_cast<int>(footer.size()));
-  DrawText(footer, static_cast<float>(x) + (640 - width) / 2, static_cast<float>(y + 448 - kGlyphHeight - 10));
+  // In the sheet's blank top margin, clear of the page's title and last line.
+  DrawText(footer, static_cast<float>(x) + (640 - width) / 2, static_cast<float>(y + 22));
   SetColor(red, green, blue);
 }

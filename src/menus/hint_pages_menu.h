@@ -1,16 +1,18 @@
 #pragma once
 // The hint pages the player has already seen, read again from the
-// Instructions: one page at a time on the blank sheet, Left and Right turn
-// them, Escape, Enter, Space or a click go back to the Instructions.
+// Instructions: one page at a time on the blank sheet. Left and Right turn
+// them; any other key or a click goes back to the Instructions, as a page's
+// own words say.
 
 #include <memory>
 #include <vector>
 
-#include "menus/menu_screen.h"
+#include "menus/popup_screen.h"
 
-class HintPagesMenu : public MenuScreen {
+// Drawn as a hint page is; its keys are its own.
+class HintPagesMenu : public PopupScreen {
  public:
-  using MenuScreen::MenuScreen;
+  using PopupScreen::PopupScreen;
 
   static std::shared_ptr<HintPagesMenu> Create(MenuHost& host);
   void Setup() override;
@@ -19,8 +21,7 @@ class HintPagesMenu : public MenuScreen {
   // Opens on the first page seen; false, showing nothing, when none was.
   bool ShowSeenPages();
   void HandleInput() override;
-  void Activate(bool byMouse) override;
-  void Cancel() override;
+  void Close() override;
   void DrawExtra() override;
 
   // The pages seen, in their order, and the one shown.

@@ -82,7 +82,7 @@ TEST_F(TutorialPageTest, ThePictureLiesOnTheBlankSheetAtTheTopLeftOfTheBoard) {
 }  // namespace
 
 // From the Instructions, Right (or a click on the text's last line) opens the
-// pages seen so far; Left and Right turn them, round; Escape goes back.
+// pages seen so far; Left and Right turn them, round; any other key goes back.
 TEST_F(TutorialPageTest, TheInstructionsOpenTheHintPagesSeenSoFar) {
   HintPagesMenu& pages = *gameController->screens.hintPagesMenu;
   ShowFully(*instructionsMenu);
