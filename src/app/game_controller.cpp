@@ -90,9 +90,15 @@ void GameController::Run() {
       // The menus' pictures (the main menu's 800 x 600 postcard, the
       // submenus' pages, and their textures) are not seen in play.
       for (MenuScreen* menu : screens.Menus()) menu->ReleasePictures();
+      if (popup) popup->RestorePictures();
       PlayLoop();
     } else if (runMode == 1) {
-      for (MenuScreen* menu : screens.Menus()) menu->RestorePictures();
+      // Those of the panels left open; a closed one reads them when it opens.
+      // A page waiting over the level is not seen from the menus.
+      for (MenuScreen* menu : screens.Menus()) {
+        if (menu->state != MenuScreen::Hidden) menu->RestorePictures();
+      }
+      if (popup) popup->ReleasePictures();
       input.ResetInput();
       lastActivationTime = static_cast<int64_t>(Millisecs());
       activeScreen = 0;

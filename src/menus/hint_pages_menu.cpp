@@ -39,8 +39,9 @@ bool HintPagesMenu::ShowSeenPages() {
   pages = SeenPages();
   if (pages.empty()) return false;
   shown = 0;
-  buttonStrip = TutorialPage::LoadText(pages[shown]);
   Show();
+  // After Show, which reads the sheet (and no strip) again.
+  buttonStrip = TutorialPage::LoadText(pages[shown]);
   return true;
 }
 

@@ -90,6 +90,7 @@ void MenuScreen::RestorePictures() {
 }
 
 void MenuScreen::Show() {
+  RestorePictures();
   // A key or button held from before the screen appeared acts on nothing of it.
   FlushKeys();
   FlushMouse();

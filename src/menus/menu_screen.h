@@ -96,10 +96,11 @@ class MenuScreen {
  protected:
   float Alpha() const { return static_cast<float>(fade) / FullFade; }
   virtual void DrawButton(int index, int cell);
+  // The background, strip and fore picture named to Init; a screen with a
+  // picture of its own reads that too.
+  virtual void LoadPictures();
 
  private:
-  void LoadPictures();
-
   std::string backgroundName_, stripName_, foreName_;
   bool picturesReleased_ = false;
 };

@@ -18,6 +18,11 @@ void MenuScreens::Create(MenuHost& host) {
   worldMap = WorldMap::Create(host);
   controlsMenu = ControlsMenu::Create(host);
   hintPagesMenu = HintPagesMenu::Create(host);
+  // A panel not shown yet holds no pictures: the game starts on the main menu
+  // alone, and reads a panel's pictures when it first opens.
+  for (MenuScreen* menu : Menus()) {
+    if (menu->state == MenuScreen::Hidden) menu->ReleasePictures();
+  }
 }
 
 std::vector<MenuScreen*> MenuScreens::Menus() const {

@@ -19,4 +19,10 @@ class TutorialPage : public PopupScreen {
   static std::shared_ptr<TutorialPage> Create(MenuHost& host, int index);
   void Setup() override;
   void Activate(bool byMouse) override;
+
+ protected:
+  void LoadPictures() override;
+
+ private:
+  int index_ = -1;
 };
