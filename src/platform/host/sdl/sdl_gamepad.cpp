@@ -9,8 +9,10 @@
 namespace platform {
 namespace {
 
+constexpr int kBackspace = 8;
 constexpr int kEnter = 13;
 constexpr int kEscape = 27;
+constexpr int kH = 72;
 constexpr int kLeft = 37, kUp = 38, kRight = 39, kDown = 40;
 // A stick must pass well beyond its resting noise to count as pushed, and
 // come back further than that before it counts as let go.
@@ -35,6 +37,8 @@ int KeyForButton(int button) {
     case SDL_CONTROLLER_BUTTON_A: return kEnter;
     case SDL_CONTROLLER_BUTTON_B:
     case SDL_CONTROLLER_BUTTON_START: return kEscape;
+    case SDL_CONTROLLER_BUTTON_X: return kBackspace;
+    case SDL_CONTROLLER_BUTTON_Y: return kH;
     default: return 0;
   }
 }
@@ -74,8 +78,10 @@ void Press(Pad& pad, int button, bool down) {
     return;
   }
   InputKeyDown(key);
-  // Enter and Escape type their characters, as the keys do.
+  // Enter and Escape type their characters, as the keys do; X and Y type one
+  // as the other buttons do, so that they too close a page.
   if (key == kEnter || key == kEscape) InputTypedChar(key);
+  if (key == kBackspace || key == kH) InputTypedChar(' ');
 }
 
 void Close(SDL_JoystickID id) {
