@@ -97,7 +97,7 @@ class ReferenceFrame {
       Copy(tokenImage, 0, 754 - tokenImage->handleX, 120.0f + 64 * i - tokenImage->handleY, 1, 0, 1,
            SDL_BLENDMODE_BLEND);
     }
-    for (const auto& button : inGameButtons->buttons) {
+    for (const auto& button : gameController->inGameButtons->buttons) {
       if (!button || !button->image) continue;
       Copy(button->image, 0, button->drawX - button->image->handleX, button->drawY - button->image->handleY, 1, 0,
            1, SDL_BLENDMODE_ADD);

@@ -30,20 +30,22 @@ constexpr int RightButton = 2;
 
 constexpr int LastArtStyle = levels::Last / levels::GroupSize;
 
-void Resolve(const mapType& map) {
-  if (MapSolver) MapSolver->Solve(map);
-}
-
 // The first key or button that applies acts; the rest wait for a later step.
 void Edit(GameController& game, int playerControl) {
   LevelState& level = game.level;
   mapType& map = *level.CurrentMap;
-  const int cellX = InputState::PointerCellX();
-  const int cellY = InputState::PointerCellY();
+  mapSolverType& solver = game.mapSolver;
+  const int cellX = game.input.PointerCellX();
+  const int cellY = game.input.PointerCellY();
+  // Every change of a tile shows the new distances at once.
+  auto setTile = [&](int type) {
+    map.SetTile(cellX, cellY, type);
+    solver.Solve(map);
+  };
 
   if (KeyHit('Z') && playerControl == 1) {
     map.Randomize(8);
-    Resolve(map);
+    solver.Solve(map);
     return;
   }
   for (int digit = 1; digit <= 9; ++digit) {
@@ -66,8 +68,8 @@ void Edit(GameController& game, int playerControl) {
   }
   if (KeyHit('L')) {
     map.Load();
-    OpenHintPage(map.number);
-    Resolve(map);
+    OpenHintPage(game, map.number);
+    solver.Solve(map);
     return;
   }
   if (KeyHit(EnterKey)) {
@@ -75,54 +77,54 @@ void Edit(GameController& game, int playerControl) {
     return;
   }
   if (KeyHit('P')) {
-    Resolve(map);
+    solver.Solve(map);
     return;
   }
   if (KeyHit('N')) {
-    FinishLevel(level, false);
-    if (MapSolver && level.NextMap) MapSolver->CreateNextMap(map, *level.NextMap);
+    FinishLevel(game, false);
+    if (level.NextMap) solver.CreateNextMap(map, *level.NextMap);
     return;
   }
   if (MouseDown(LeftButton)) {
-    if (map.IsEditable(cellX, cellY)) map.SetTile(cellX, cellY, tile::Void);
+    if (map.IsEditable(cellX, cellY)) setTile(tile::Void);
     return;
   }
   if (MouseDown(RightButton)) {
     const bool isExit = cellX == map.exitX && cellY == map.exitY;
-    if (map.IsEditable(cellX, cellY) || isExit) map.SetTile(cellX, cellY, tile::Floor);
+    if (map.IsEditable(cellX, cellY) || isExit) setTile(tile::Floor);
     return;
   }
   if (KeyHit(EqualsKey)) {
-    map.SetTile(cellX, cellY, tile::Start);
+    setTile(tile::Start);
     return;
   }
   if (KeyHit(MinusKey)) {
-    map.SetTile(cellX, cellY, tile::Exit);
+    setTile(tile::Exit);
     return;
   }
   if (KeyHit('Q')) {
-    if (MapSolver) MapSolver->CycleShownState();
+    solver.CycleShownState();
     return;
   }
   if (KeyDown('I')) {
-    map.SetTile(cellX, cellY, tile::FirstKey);
+    setTile(tile::FirstKey);
     return;
   }
   if (KeyHit('O')) {
-    map.SetTile(cellX, cellY, tile::FirstLock);
+    setTile(tile::FirstLock);
     return;
   }
   if (KeyDown('Y')) {
-    map.SetTile(cellX, cellY, tile::LastKey);
+    setTile(tile::LastKey);
     return;
   }
   if (KeyHit('U')) {
-    map.SetTile(cellX, cellY, tile::LastLock);
+    setTile(tile::LastLock);
     return;
   }
   for (int digit = 0; digit <= 9; ++digit) {
     if (KeyHit(Keypad0 + digit)) {
-      map.SetTile(cellX, cellY, tile::FirstTeleport + digit);
+      setTile(tile::FirstTeleport + digit);
       return;
     }
   }
@@ -143,7 +145,7 @@ void UpdateEditorKeys(GameController& game, int playerControl) {
   if (DeveloperMode == 1 && KeyHit('E')) {
     if (EditorMode == 0) {
       EditorMode = 1;
-      Resolve(*game.level.CurrentMap);
+      game.mapSolver.Solve(*game.level.CurrentMap);
       FlushKeys();
     } else {
       EditorMode = 0;
@@ -152,4 +154,8 @@ void UpdateEditorKeys(GameController& game, int playerControl) {
   }
   if (EditorMode == 0) return;
   Edit(game, playerControl);
+}
+
+void SolveArrivedLevel(GameController& game) {
+  if (EditorMode == 1) game.mapSolver.Solve(*game.level.CurrentMap);
 }

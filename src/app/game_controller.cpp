@@ -29,8 +29,6 @@
 
 using namespace platform;
 
-std::shared_ptr<GameController> gameController;
-
 namespace {
 
 // The editor's keys, under the bottom bar.
@@ -44,14 +42,9 @@ void DrawEditorHelp(const mapType& map) {
 
 }  // namespace
 
-GameController::GameController() {
-  level.listener = &events;
-  menuHost = this;
-}
+GameController::GameController() { level.listener = &events; }
 
-GameController::~GameController() {
-  if (menuHost == this) menuHost = nullptr;
-}
+GameController::~GameController() = default;
 
 std::shared_ptr<GameController> GameController::Create() { return std::make_shared<GameController>(); }
 
@@ -65,21 +58,14 @@ void GameController::Quit() { runMode = 2; }
 
 void GameController::Start() {
   progress = Progress::Create(0);
+  level.progress = progress.get();
   gameLog->SessionStart(progress->currentLevel);
   progress->SaveProgress();
   CreateScreens();
-  inGameButtons = InGameButtons::Create();
+  inGameButtons = InGameButtons::Create(*progress);
   FillParticleTables();
   StartLevel(progress->currentLevel);
-  MapSolver = mapSolverType::Create();
   Run();
-}
-
-// The screens of the menu loop, as far as they are made.
-std::vector<MenuScreen*> GameController::Menus() {
-  std::vector<MenuScreen*> menus{mainMenu.get(), optionsMenu.get(), instructionsMenu.get(), resetProfileMenu.get()};
-  std::erase(menus, nullptr);
-  return menus;
 }
 
 void GameController::Run() {
@@ -89,11 +75,11 @@ void GameController::Run() {
     if (runMode == 0) {
       // The menus' pictures (the main menu's 800 x 600 postcard, the
       // submenus' pages, and their textures) are not seen in play.
-      for (MenuScreen* menu : Menus()) menu->ReleasePictures();
+      for (MenuScreen* menu : screens.Menus()) menu->ReleasePictures();
       PlayLoop();
     } else if (runMode == 1) {
-      for (MenuScreen* menu : Menus()) menu->RestorePictures();
-      InputState::ResetInput();
+      for (MenuScreen* menu : screens.Menus()) menu->RestorePictures();
+      input.ResetInput();
       lastActivationTime = static_cast<int64_t>(Millisecs());
       activeScreen = 0;
       MenuLoop();
@@ -106,7 +92,7 @@ void GameController::Run() {
 }
 
 void GameController::Shutdown(int lastLoop) {
-  gameLog->SessionFinish();
+  gameLog->SessionFinish(progress ? progress->currentLevel : 0);
   if (progress) progress->SaveIfUnsaved();
   DebugLog("normal: Saving options");
   OptionsFile::SaveOptions(soundManager->effectsVolume, soundManager->musicVolume, fullscreen);
@@ -129,16 +115,12 @@ void GameController::HoldSaveNotice(int lastLoop) {
 }
 
 void GameController::CreateScreens() {
-  mainMenu = MainMenu::Create();
-  instructionsMenu = InstructionsMenu::Create();
-  optionsMenu = OptionsMenu::Create();
-  resetProfileMenu = ResetProfileMenu::Create();
-  worldMap = WorldMap::Create();
+  screens.Create(*this);
   ListenToWorldMap();
 }
 
 void GameController::ListenToWorldMap() {
-  worldMap->onClose = [this] {
+  screens.worldMap->onClose = [this] {
     if (!level.LevelStart) return;
     Resources::SelectBackground(level.CurrentMap->artStyle);
     inGameButtons->tokenColumn->Refresh();
@@ -148,17 +130,18 @@ void GameController::ListenToWorldMap() {
 void GameController::StartLevel(int n) {
   DebugLog("start at level " + std::to_string(n));
   level.CurrentMap = mapType::Create(n);
-  OpenHintPage(n);
+  OpenHintPage(*this, n);
   gameLog->LevelBegin(level.CurrentMap->number);
   level.NextMap = nullptr;
   level.ClearParticles();
-  StartHandOverAtRest(level);
+  StartHandOverAtRest(*this);
   progress->SelectLevel(n);
   Resources::SelectBackground(level.CurrentMap->artStyle);
+  SolveArrivedLevel(*this);
   level.LevelStart->Start(level);
   inGameButtons->tokenColumn->Refresh();
-  worldMap->Hide();
-  JourneyEnd::Abandon();
+  screens.worldMap->Hide();
+  journeyEnd.Abandon();
 }
 
 void GameController::PlayLoop() {
@@ -169,7 +152,7 @@ void GameController::PlayLoop() {
   // The click or key that left the menus moves nothing on the board.
   FlushKeys();
   FlushMouse();
-  while (runMode == 0 && requestMenu == 0) {
+  while (runMode == 0 && input.requestMenu == 0) {
     clock.Tick();
     // Input is read only in a pass that takes a step. An unchanged frame is
     // not drawn, so passes can come every millisecond, and a pass without a
@@ -177,7 +160,7 @@ void GameController::PlayLoop() {
     // could act on it.
     bool polled = false;
     while (clock.TakeStep()) {
-      if (!polled) InputState::Poll();
+      if (!polled) input.Poll(*inGameButtons, level);
       polled = true;
       PlayStep();
     }
@@ -194,21 +177,22 @@ void GameController::PlayLoop() {
 }
 
 void GameController::PlayStep() {
-  Resources::WaitWhileInBackground(1);
+  Resources::WaitWhileInBackground(1, soundManager.get());
   level.StepHandOver();
   inGameButtons->tokenColumn->Update();
-  inGameButtons->Update();
+  inGameButtons->Update(level, input);
   if (flash) flash->Update();
   if (popup) popup->Update(false);
-  JourneyEnd::Update();
+  journeyEnd.Update();
   // A page that has faded out does not come back: its pictures (two of
   // 640 x 448 for a hint) are let go rather than kept for the rest of the level.
   if (popup && popup->state == MenuScreen::Hidden) popup = nullptr;
   const bool popupVisible = popup && popup->state != 0;
   // The world map takes no input while a hint page covers it.
-  worldMap->Update(popupVisible);
-  const int playerControl = !popupVisible && worldMap->state == 0 ? 1 : 0;
-  level.StepMap(InputState::Requests(), playerControl);
+  WorldMap& worldMap = *screens.worldMap;
+  worldMap.Update(popupVisible);
+  const int playerControl = !popupVisible && worldMap.state == 0 ? 1 : 0;
+  level.StepMap(input.Requests(), playerControl);
   // Last: an editor key may start another level and replace this map.
   UpdateEditorKeys(*this, playerControl);
   level.UpdateParticles();
@@ -223,8 +207,8 @@ void GameController::DrawPlayFrame() {
   ResetDrawState();
   if (level.NextMap) level.NextMap->Draw(47, 47, 0);
   level.CurrentMap->Draw(47, 47, 1);
-  const bool editing = EditorMode == 1 && MapSolver;
-  if (editing) MapSolver->DrawOverlay(*level.CurrentMap, 47, 47);
+  const bool editing = EditorMode == 1;
+  if (editing) mapSolver.DrawOverlay(*level.CurrentMap, 47, 47);
   SetOrigin(0, 0);
   ResetDrawState();
   inGameButtons->Draw();
@@ -234,7 +218,7 @@ void GameController::DrawPlayFrame() {
   SetOrigin(0, 0);
   ResetDrawState();
   if (flash) flash->Draw();
-  worldMap->Draw(false);
+  screens.worldMap->Draw(false);
   if (popup) popup->Draw(false);
   saveNotice.Draw();
 }
@@ -262,15 +246,12 @@ void GameController::MenuLoop() {
 
 void GameController::HandleWindowRequests() {
   if (AppTerminate()) runMode = 2;
-  if (FullscreenToggleRequested()) optionsMenu->ToggleFullScreen();
+  if (FullscreenToggleRequested()) screens.optionsMenu->ToggleFullScreen();
 }
 
 void GameController::MenuStep() {
-  Resources::WaitWhileInBackground(0);
-  mainMenu->Update(false);
-  optionsMenu->Update(false);
-  instructionsMenu->Update(false);
-  resetProfileMenu->Update(false);
+  Resources::WaitWhileInBackground(0, soundManager.get());
+  for (MenuScreen* menu : screens.Menus()) menu->Update(false);
   saveNotice.Update();
 }
 
@@ -278,10 +259,7 @@ void GameController::MenuStep() {
 void GameController::DrawMenuFrame() {
   SetOrigin(0, 0);
   ResetDrawState();
-  mainMenu->Draw(false);
-  optionsMenu->Draw(false);
-  instructionsMenu->Draw(false);
-  resetProfileMenu->Draw(false);
+  for (MenuScreen* menu : screens.Menus()) menu->Draw(false);
   saveNotice.Draw();
 }
 

@@ -1,15 +1,22 @@
 #pragma once
 // The running game: the level loop of run mode 0 and the menu loop of run mode 1,
-// level starting, and the few pieces of state the screens and the level share.
+// level starting, and everything the screens and the level share: the
+// player's progress, the sounds, the session log, the screens, the in-game
+// buttons, the input and the level itself.
 
 #include <memory>
 #include <vector>
 
+#include "app/in_game_input.h"
+#include "app/journey_end.h"
 #include "app/play_events.h"
 #include "app/save_notice.h"
 #include "menus/menu_host.h"
+#include "menus/screens.h"
 #include "puzzle/level_state.h"
+#include "puzzle/map_solver.h"
 
+class InGameButtons;
 class MenuScreen;
 struct flashType;
 
@@ -26,17 +33,31 @@ class GameController : public MenuHost {
   std::shared_ptr<flashType> flash;
   // Over both loops: a save that did not reach the disk.
   SaveNotice saveNotice;
+  // Made by the program before Start (the sounds, the log) and by Start (the
+  // progress, the screens, the buttons); a test makes those it needs.
+  std::shared_ptr<Progress> progress;
+  std::shared_ptr<SoundManager> soundManager;
+  std::shared_ptr<GameLog> gameLog;
+  MenuScreens screens;
+  std::shared_ptr<InGameButtons> inGameButtons;
+  InputState input;
   // The level being played; its events come to `events`.
   LevelState level;
   PlayEvents events{*this};
+  JourneyEnd journeyEnd{*this};
+  // The editor's distances, drawn over the level while the editor is on.
+  mapSolverType mapSolver;
 
   static std::shared_ptr<GameController> Create();
   void SetActiveScreen(int id) override;
   int GetActiveScreen() const override;
   void Play() override;
   void Quit() override;
+  Progress& PlayerProgress() override { return *progress; }
+  SoundManager& Sounds() override { return *soundManager; }
+  GameLog& Log() override { return *gameLog; }
+  MenuScreens& Screens() override { return screens; }
   void Run();
-  static std::vector<MenuScreen*> Menus();
   // The normal end: the session log closed, progress whose last save failed
   // tried once more, the options saved. A save that fails here is shown over
   // the last picture of the loop left (0 play, 1 menus) before the game ends.
@@ -67,5 +88,3 @@ class GameController : public MenuHost {
 
   int screenshotNumber_ = 100;
 };
-
-extern std::shared_ptr<GameController> gameController;

@@ -1,17 +1,15 @@
 #include "app/in_game_buttons.h"
 
-#include "app/game_controller.h"
 #include "app/in_game_input.h"
 #include "app/token_column.h"
 #include "menus/mouse_button.h"
 #include "platform/render/graphics.h"
 #include "puzzle/ball.h"
+#include "puzzle/level_state.h"
 #include "puzzle/map.h"
 #include "services/resources.h"
 
 using namespace platform;
-
-std::shared_ptr<InGameButtons> inGameButtons;
 
 namespace {
 
@@ -26,9 +24,9 @@ int DirectionToward(int dx, int dy) {
 
 }  // namespace
 
-std::shared_ptr<InGameButtons> InGameButtons::Create() {
+std::shared_ptr<InGameButtons> InGameButtons::Create(const Progress& progress) {
   auto panel = std::make_shared<InGameButtons>();
-  panel->tokenColumn = TokenColumn::Create();
+  panel->tokenColumn = TokenColumn::Create(progress);
   // The glows are placed by their top-left corners.
   AutoMidHandle(false);
   const TImage menu = LoadImage("media\\hover_menu.png", -1);
@@ -43,24 +41,24 @@ std::shared_ptr<InGameButtons> InGameButtons::Create() {
   return panel;
 }
 
-void InGameButtons::Update() {
-  const std::shared_ptr<mapType>& map = gameController->level.CurrentMap;
+void InGameButtons::Update(LevelState& level, const InputState& input) {
+  const std::shared_ptr<mapType>& map = level.CurrentMap;
   if (map && map->ball) map->ball->hoverDirection = 0;
   for (const auto& button : buttons) {
     button->Update();
-    button->TrackMouse(pointerX, pointerY);
+    button->TrackMouse(input.pointerX, input.pointerY);
   }
-  UpdateHoverArrow();
+  UpdateHoverArrow(level, input);
 }
 
-void InGameButtons::UpdateHoverArrow() {
-  const std::shared_ptr<mapType>& map = gameController->level.CurrentMap;
+void InGameButtons::UpdateHoverArrow(LevelState& level, const InputState& input) {
+  const std::shared_ptr<mapType>& map = level.CurrentMap;
   if (!map || !map->ball) return;
-  const int column = InputState::PointerCellX();
-  const int row = InputState::PointerCellY();
+  const int column = input.PointerCellX();
+  const int row = input.PointerCellY();
   const int dx = column - map->ball->cellX;
   const int dy = row - map->ball->cellY;
-  if (InputState::IsMouseIdle() || column < 0 || column > 19 || row < 0 || row > 13 || (dx == 0 && dy == 0)) return;
+  if (input.IsMouseIdle() || column < 0 || column > 19 || row < 0 || row > 13 || (dx == 0 && dy == 0)) return;
   map->ball->hoverDirection = DirectionToward(dx, dy);
 }
 
@@ -74,11 +72,11 @@ void InGameButtons::Draw() {
   SetBlend(AlphaBlend);
 }
 
-int InGameButtons::ButtonAt(int x, int y) const {
+int InGameButtons::ButtonAt(int x, int y, const LevelState& level) const {
   for (int i = 0; i < buttonCount; ++i) {
     if (buttons[i]->Contains(x, y)) return i + indexBase;
   }
-  const std::shared_ptr<mapType>& map = gameController->level.CurrentMap;
-  if (map && map->TileKind(InputState::PointerCellX(), InputState::PointerCellY()) != -2) return 8;
+  const std::shared_ptr<mapType>& map = level.CurrentMap;
+  if (map && map->TileKind(InputState::CellX(x), InputState::CellY(y)) != -2) return 8;
   return -1;
 }

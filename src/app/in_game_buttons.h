@@ -6,8 +6,11 @@
 #include <array>
 #include <memory>
 
+class InputState;
 class MouseButton;
+class Progress;
 class TokenColumn;
+struct LevelState;
 
 class InGameButtons {
  public:
@@ -18,12 +21,13 @@ class InGameButtons {
   std::shared_ptr<TokenColumn> tokenColumn;
   int indexBase = 0;
 
-  static std::shared_ptr<InGameButtons> Create();
-  void Update();
-  void UpdateHoverArrow();
+  // The tokens show the levels of `progress`'s current group.
+  static std::shared_ptr<InGameButtons> Create(const Progress& progress);
+  // The glow under the pointer, and the arrow around the ball of `level`.
+  void Update(LevelState& level, const InputState& input);
+  void UpdateHoverArrow(LevelState& level, const InputState& input);
   void Draw();
-  // The action under a point: 0 menu, 1 restart, 2 skip, 8 a board cell, -1 nothing.
-  int ButtonAt(int x, int y) const;
+  // The action under a point: 0 menu, 1 restart, 2 skip, 8 a cell of
+  // `level`'s board, -1 nothing.
+  int ButtonAt(int x, int y, const LevelState& level) const;
 };
-
-extern std::shared_ptr<InGameButtons> inGameButtons;

@@ -1,6 +1,5 @@
 #include "app/in_game_input.h"
 
-#include "app/game_controller.h"
 #include "app/in_game_buttons.h"
 #include "platform/host/diagnostics.h"
 #include "platform/host/input.h"
@@ -9,25 +8,13 @@
 
 using namespace platform;
 
-int requestUp = 0;
-int requestDown = 0;
-int requestLeft = 0;
-int requestRight = 0;
-int requestRestart = 0;
-int requestSkip = 0;
-int requestMenu = 0;
-int pointerX = 0;
-int pointerY = 0;
-int previousPointerX = 0;
-int previousPointerY = 0;
-int stillCount = 0;
-int mouseIdle = 0;
-
 namespace {
 
 constexpr int kBoardAction = 8;
 
-void RequestDirection(int direction) {
+}  // namespace
+
+void InputState::RequestDirection(int direction) {
   switch (direction) {
     case 1: requestUp = 1; break;
     case 2: requestRight = 1; break;
@@ -37,11 +24,7 @@ void RequestDirection(int direction) {
   }
 }
 
-}  // namespace
-
-int InputState::IsMouseIdle() { return mouseIdle; }
-
-void InputState::Poll() {
+void InputState::Poll(const InGameButtons& buttons, const LevelState& level) {
   ClearRequests();
   pointerX = MouseX();
   pointerY = MouseY();
@@ -58,12 +41,11 @@ void InputState::Poll() {
   // Left and right clicks act alike; a right click in the same poll waits for the next.
   int clicked = MouseHit(1);
   if (clicked == 0) clicked = MouseHit(2);
-  const int action = clicked != 0 ? inGameButtons->ButtonAt(pointerX, pointerY) : -1;
+  const int action = clicked != 0 ? buttons.ButtonAt(pointerX, pointerY, level) : -1;
 
   // A click on the board moves the ball the way its arrow points, and nothing
   // else is read in this poll.
   if (action == kBoardAction) {
-    const LevelState& level = gameController->level;
     if (level.CurrentMap && level.CurrentMap->ball) RequestDirection(level.CurrentMap->ball->hoverDirection);
     return;
   }
@@ -122,7 +104,7 @@ void InputState::ClearRequests() {
   requestMenu = 0;
 }
 
-PlayRequests InputState::Requests() {
+PlayRequests InputState::Requests() const {
   PlayRequests requests;
   requests.up = requestUp != 0;
   requests.down = requestDown != 0;
@@ -133,6 +115,6 @@ PlayRequests InputState::Requests() {
   return requests;
 }
 
-int InputState::PointerCellX() { return (pointerX - 64) / board::CellSize; }
+int InputState::CellX(int x) { return (x - 64) / board::CellSize; }
 
-int InputState::PointerCellY() { return (pointerY - 64) / board::CellSize; }
+int InputState::CellY(int y) { return (y - 64) / board::CellSize; }

@@ -2,37 +2,47 @@
 // The request flags of play, read once per pass of the level loop from the
 // keys and the mouse, and the pointer position they were read with.
 
-extern int requestUp;
-extern int requestDown;
-extern int requestLeft;
-extern int requestRight;
-extern int requestRestart;
-extern int requestSkip;
-extern int requestMenu;
-extern int pointerX;
-extern int pointerY;
-extern int previousPointerX;
-extern int previousPointerY;
-extern int stillCount;
-extern int mouseIdle;
-
+struct LevelState;
 struct PlayRequests;
+class InGameButtons;
 
 class InputState {
  public:
   // More polls than this without the pointer moving make it idle.
   static constexpr int IdlePolls = 200;
 
-  static int IsMouseIdle();
-  // Clears the requests, then sets them from what is held or clicked now.
-  static void Poll();
+  int requestUp = 0;
+  int requestDown = 0;
+  int requestLeft = 0;
+  int requestRight = 0;
+  int requestRestart = 0;
+  int requestSkip = 0;
+  int requestMenu = 0;
+  int pointerX = 0;
+  int pointerY = 0;
+  int previousPointerX = 0;
+  int previousPointerY = 0;
+  int stillCount = 0;
+  int mouseIdle = 0;
+
+  int IsMouseIdle() const { return mouseIdle; }
+  // Clears the requests, then sets them from what is held or clicked now: a
+  // click goes to the button under it, or on the board moves the ball of
+  // `level` the way its arrow points.
+  void Poll(const InGameButtons& buttons, const LevelState& level);
   // Clears the requests and forgets keys pressed so far.
-  static void ResetInput();
-  static void ClearRequests();
+  void ResetInput();
+  void ClearRequests();
   // The requests of play, as the level's step takes them.
-  static PlayRequests Requests();
+  PlayRequests Requests() const;
   // The board cell under the pointer as of the last poll; the board's cell 0
   // starts 64 pixels in, and the division truncates toward zero like the rest of the game.
-  static int PointerCellX();
-  static int PointerCellY();
+  int PointerCellX() const { return CellX(pointerX); }
+  int PointerCellY() const { return CellY(pointerY); }
+  static int CellX(int x);
+  static int CellY(int y);
+
+ private:
+  // 1 up, 2 right, 3 down, 4 left, as the ball's arrow counts them.
+  void RequestDirection(int direction);
 };

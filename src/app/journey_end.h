@@ -4,11 +4,21 @@
 // counts, then the main menu, with the last level (or the first one not
 // solved) waiting behind it for Play.
 
+class GameController;
+
 class JourneyEnd {
  public:
-  static void Begin();
+  explicit JourneyEnd(GameController& game) : game_(game) {}
+
+  void Begin();
   // Each step of the level loop: moves on when the map, then the page, closes.
-  static void Update();
+  void Update();
   // A level started otherwise (a progress reset) ends the ending unseen.
-  static void Abandon();
+  void Abandon() { stage_ = Stage::None; }
+
+ private:
+  enum class Stage { None, Map, Page };
+
+  GameController& game_;
+  Stage stage_ = Stage::None;
 };

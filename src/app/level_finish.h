@@ -3,13 +3,13 @@
 // progress save, the hint page, the world map after a group, the hand-over to
 // the next level or the journey's end after the last.
 
-struct LevelState;
+class GameController;
 
 // The hint page of a level opens the first time the level is entered.
-void OpenHintPage(int number);
+void OpenHintPage(GameController& game, int number);
 
 // solved true: the ball reached the exit; false: the level was skipped.
-void FinishLevel(LevelState& level, bool solved);
+void FinishLevel(GameController& game, bool solved);
 
 // A level started directly: a hand-over already at rest, the tokens of a new group.
-void StartHandOverAtRest(LevelState& level);
+void StartHandOverAtRest(GameController& game);

@@ -1,5 +1,6 @@
 #include "app/play_events.h"
 
+#include "app/editor_keys.h"
 #include "app/game_controller.h"
 #include "app/in_game_input.h"
 #include "app/level_finish.h"
@@ -12,23 +13,23 @@
 
 void PlayEvents::PlaySound(LevelSound sound) {
   switch (sound) {
-    case LevelSound::Restart: soundManager->PlayRestart(); break;
-    case LevelSound::LockOpened: soundManager->PlayLockOpened(); break;
-    case LevelSound::LockClosed: soundManager->PlayLockClosed(); break;
-    case LevelSound::Teleport: soundManager->PlayTeleport(); break;
+    case LevelSound::Restart: game_.soundManager->PlayRestart(); break;
+    case LevelSound::LockOpened: game_.soundManager->PlayLockOpened(); break;
+    case LevelSound::LockClosed: game_.soundManager->PlayLockClosed(); break;
+    case LevelSound::Teleport: game_.soundManager->PlayTeleport(); break;
   }
 }
 
-void PlayEvents::RampBallVolume(int steps) { soundManager->RampBallVolume(steps); }
+void PlayEvents::RampBallVolume(int steps) { game_.soundManager->RampBallVolume(steps); }
 
 void PlayEvents::RestartFlash() { game_.flash = flashType::Create(0.06f, 1.0f); }
 
-void PlayEvents::InputSpent() { InputState::ResetInput(); }
+void PlayEvents::InputSpent() { game_.input.ResetInput(); }
 
 void PlayEvents::LevelEnded(bool solved) {
-  InputState::ResetInput();
-  gameLog->LevelEnd(solved ? 1 : 2);
-  FinishLevel(game_.level, solved);
+  game_.input.ResetInput();
+  game_.gameLog->LevelEnd(solved ? 1 : 2);
+  FinishLevel(game_, solved);
 }
 
 void PlayEvents::HandOverFinished(const levelStartType& handOver) {
@@ -36,8 +37,10 @@ void PlayEvents::HandOverFinished(const levelStartType& handOver) {
   // when it closes; a map dismissed before the scroll ended (gone or still
   // fading out) has done so too early, for the old level, so the new level
   // selects its own.
-  const bool mapDismissed = worldMap->state == MenuScreen::Hidden || worldMap->state == MenuScreen::FadingOut;
+  const WorldMap& worldMap = *game_.screens.worldMap;
+  const bool mapDismissed = worldMap.state == MenuScreen::Hidden || worldMap.state == MenuScreen::FadingOut;
   if (handOver.groupDone == 0 || mapDismissed) Resources::SelectBackground(game_.level.CurrentMap->artStyle);
+  SolveArrivedLevel(game_);
 }
 
-void PlayEvents::LevelBegun(int number) { gameLog->LevelBegin(number); }
+void PlayEvents::LevelBegun(int number) { game_.gameLog->LevelBegin(number); }

@@ -25,7 +25,7 @@
 
 using namespace platform;
 
-bool StartUp() {
+std::shared_ptr<GameController> StartUp() {
   DebugLog("--                  --");
   DebugLog("-- Start of program --");
   // The logo is decoded while the window opens.
@@ -37,7 +37,7 @@ bool StartUp() {
   Resources::InitWindow();
   if (GraphicsWidth() == 0) {
     std::fprintf(stderr, "Marrowick cannot start: %s\n", LastDisplayError().c_str());
-    return false;
+    return nullptr;
   }
   if (!FileExists("media\\logo.png")) {
     std::fprintf(stderr, "Marrowick: the media folder is missing or incomplete beside the program; "
@@ -51,7 +51,7 @@ bool StartUp() {
   // sounds (files read and decoded, the music's stream set up) need neither
   // the device nor the window, so they load beside the pictures.
   OpenAudioInBackground();
-  auto soundLoading = std::async(kBesideTheGame, [] { soundManager = SoundManager::Create(); });
+  auto soundLoading = std::async(kBesideTheGame, [] { return SoundManager::Create(); });
   SeedRnd(Millisecs());
   AutoMidHandle(true);
   AutoImageFlags(0);
@@ -61,15 +61,16 @@ bool StartUp() {
   trailImages[0] = LoadImage("media\\trail.png", -1);
   trailImages[1] = LoadImage("media\\shade.png", -1);
   trailImages[2] = LoadImage("media\\spark.png", -1);
-  soundLoading.get();
+  std::shared_ptr<SoundManager> sounds = soundLoading.get();
   DebugLog("media loaded");
-  gameController = GameController::Create();
-  gameLog = GameLog::Create();
+  auto game = GameController::Create();
+  game->soundManager = std::move(sounds);
+  game->gameLog = GameLog::Create();
   splash->Wait();
   if (!OpenAudio()) {
     std::fprintf(stderr, "Marrowick: no audio device (%s); playing silently.\n", LastAudioError().c_str());
   }
-  return true;
+  return game;
 }
 
 int RunProgram(const char* argv0) {
@@ -84,12 +85,13 @@ int RunProgram(const char* argv0) {
     ShutdownPlatform();
     return 1;
   }
-  if (!StartUp()) {
+  const std::shared_ptr<GameController> game = StartUp();
+  if (!game) {
     Resources::CloseDisplay();
     ShutdownPlatform();
     return 1;
   }
-  gameController->Start();
+  game->Start();
   DebugLog("-- End of program --");
   Resources::CloseDisplay();
   ShutdownPlatform();

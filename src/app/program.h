@@ -4,7 +4,11 @@
 
 int RunProgram(const char* argv0);
 
+#include <memory>
+
+class GameController;
+
 // Everything before the controller starts: options, display, logo, sounds,
-// media, controller and session log. False (with the reason on standard error)
-// when no display could be opened.
-bool StartUp();
+// media, and the controller with its sounds and session log. None (with the
+// reason on standard error) when no display could be opened.
+std::shared_ptr<GameController> StartUp();

@@ -13,8 +13,8 @@ constexpr float FadeInStep = 0.04f;
 
 }  // namespace
 
-std::shared_ptr<TokenColumn> TokenColumn::Create() {
-  auto column = std::make_shared<TokenColumn>();
+std::shared_ptr<TokenColumn> TokenColumn::Create(const Progress& progress) {
+  auto column = std::make_shared<TokenColumn>(progress);
   column->ResetAlphas();
   column->revealTimer = 0;
   column->revealSlot = 0;
@@ -25,7 +25,7 @@ void TokenColumn::ResetAlphas() { tokenAlpha.fill(1.0f); }
 
 void TokenColumn::Refresh() {
   for (int i = 0; i < SlotCount; ++i) {
-    const int state = progress->GroupLevelState(i);
+    const int state = progress_.GroupLevelState(i);
     tokenState[i] = state == Progress::Solved ? 1 : state == Progress::Skipped ? 2 : 0;
   }
 }
@@ -36,8 +36,8 @@ void TokenColumn::Reveal(int position) {
   if (position < 0 || position >= SlotCount) return;
   revealSlot = position;
   ResetAlphas();
-  const int level = progress->currentGroup * Progress::LevelsPerGroup + position;
-  if (progress->IsNotSkipped(level) != 0) {
+  const int level = progress_.currentGroup * Progress::LevelsPerGroup + position;
+  if (progress_.IsNotSkipped(level) != 0) {
     tokenAlpha[revealSlot] = 0;
     revealTimer = RevealDelay;
   } else {

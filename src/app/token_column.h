@@ -7,6 +7,8 @@
 
 #include "platform/render/graphics.h"
 
+class Progress;
+
 // Two 40 x 40 cells: a solved level's token, then a skipped level's.
 extern platform::TImage tokenImage;
 
@@ -19,7 +21,8 @@ class TokenColumn {
   int revealTimer = 0;                      // -1 idle; > 0 steps before fading in; 0 fading in
   int revealSlot = 0;
 
-  static std::shared_ptr<TokenColumn> Create();
+  explicit TokenColumn(const Progress& progress) : progress_(progress) {}
+  static std::shared_ptr<TokenColumn> Create(const Progress& progress);
   void ResetAlphas();
   // The states of the current group's levels, from the progress save.
   void Refresh();
@@ -29,4 +32,7 @@ class TokenColumn {
   void Draw() const;
   void Reset();
   void Update();
+
+ private:
+  const Progress& progress_;
 };

@@ -17,8 +17,8 @@ constexpr int kFigureWidth = 20, kFigureHeight = 40, kFigureBaseline = 30;
 
 }  // namespace
 
-std::shared_ptr<ClosingPage> ClosingPage::Create(int solved, int skipped) {
-  auto page = std::make_shared<ClosingPage>();
+std::shared_ptr<ClosingPage> ClosingPage::Create(MenuHost& host, int solved, int skipped) {
+  auto page = std::make_shared<ClosingPage>(host);
   // Laid out as a hint page: the words take the place of the button strip.
   page->Init(kPageX, kPageY, 1, -1, -1, 0, 0, 325, 402, 30, "blank.png", "thisIntentionallyFails.png", 1, "", 0, 0);
   AutoMidHandle(false);

@@ -10,11 +10,13 @@
 
 class ClosingPage : public PopupScreen {
  public:
+  using PopupScreen::PopupScreen;
+
   int solvedCount = 0;
   int skippedCount = 0;
   platform::TImage figures;  // ten cells, 0-9
 
-  static std::shared_ptr<ClosingPage> Create(int solved, int skipped);
+  static std::shared_ptr<ClosingPage> Create(MenuHost& host, int solved, int skipped);
   void Setup() override;
   void Activate(bool byMouse) override;
   void Draw(bool overlay = false) override;

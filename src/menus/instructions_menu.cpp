@@ -8,8 +8,8 @@
 
 using namespace platform;
 
-std::shared_ptr<InstructionsMenu> InstructionsMenu::Create() {
-  auto menu = std::make_shared<InstructionsMenu>();
+std::shared_ptr<InstructionsMenu> InstructionsMenu::Create(MenuHost& host) {
+  auto menu = std::make_shared<InstructionsMenu>(host);
   menu->Init(430, 145, 1, -1, -1, 165, 205, 325, 402, 30, "submenu1.png", "menuInstructions.png", 1, "", 0, 0);
   menu->Setup();
   return menu;

@@ -8,7 +8,9 @@
 
 class InstructionsMenu : public MenuScreen {
  public:
-  static std::shared_ptr<InstructionsMenu> Create();
+  using MenuScreen::MenuScreen;
+
+  static std::shared_ptr<InstructionsMenu> Create(MenuHost& host);
   void Setup() override;
   void Activate(bool byMouse) override;
   void Cancel() override;

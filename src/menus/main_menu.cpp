@@ -1,6 +1,5 @@
 #include "menus/main_menu.h"
 
-#include "menus/menu_host.h"
 #include "menus/instructions_menu.h"
 #include "menus/options_menu.h"
 #include "menus/reset_profile_menu.h"
@@ -9,8 +8,8 @@
 
 using namespace platform;
 
-std::shared_ptr<MainMenu> MainMenu::Create() {
-  auto menu = std::make_shared<MainMenu>();
+std::shared_ptr<MainMenu> MainMenu::Create(MenuHost& host) {
+  auto menu = std::make_shared<MainMenu>(host);
   // Right's target is one past the last button, which wraps round to Play.
   menu->Init(0, 0, 4, Quit, 4, 226, 242, 256, 50, 0, "postcard.jpg", "mainMenu.png", 0, "", 0, 0);
   menu->Setup();
@@ -27,7 +26,7 @@ void MainMenu::Setup() {
 void MainMenu::HandleInput() {
   // With nothing highlighted (the pointer off the buttons) the first arrow,
   // Enter or Space highlights Play and does nothing more: the press is used up.
-  if (noSelection == 1 && menuHost->GetActiveScreen() == screenId &&
+  if (noSelection == 1 && host.GetActiveScreen() == screenId &&
       (KeyHit(40) || KeyHit(38) || KeyHit(37) || KeyHit(39) || KeyDown(13) || KeyDown(32))) {
     Select(Play);
     FlushKeys();
@@ -39,19 +38,19 @@ void MainMenu::Activate(bool) {
   switch (selected) {
     case Play:
       CloseSubmenus(true);
-      menuHost->Play();
+      host.Play();
       break;
     case Instructions:
       CloseSubmenus(false);
-      instructionsMenu->Show();
+      host.Screens().instructionsMenu->Show();
       break;
     case Options:
       CloseSubmenus(false);
-      optionsMenu->Show();
+      host.Screens().optionsMenu->Show();
       break;
     case Quit:
       CloseSubmenus(false);
-      menuHost->Quit();
+      host.Quit();
       break;
     default:
       break;
@@ -59,7 +58,8 @@ void MainMenu::Activate(bool) {
 }
 
 void MainMenu::CloseSubmenus(bool immediately) {
-  MenuScreen* submenus[] = {instructionsMenu.get(), optionsMenu.get(), resetProfileMenu.get()};
+  const MenuScreens& screens = host.Screens();
+  MenuScreen* submenus[] = {screens.instructionsMenu.get(), screens.optionsMenu.get(), screens.resetProfileMenu.get()};
   for (MenuScreen* screen : submenus) {
     if (!screen) continue;
     if (immediately) {

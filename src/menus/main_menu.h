@@ -10,12 +10,14 @@
 
 class MainMenu : public MenuScreen {
  public:
+  using MenuScreen::MenuScreen;
+
   static constexpr int Play = 0;
   static constexpr int Instructions = 1;
   static constexpr int Options = 2;
   static constexpr int Quit = 3;
 
-  static std::shared_ptr<MainMenu> Create();
+  static std::shared_ptr<MainMenu> Create(MenuHost& host);
   void Setup() override;
   void HandleInput() override;
   void Activate(bool byMouse) override;

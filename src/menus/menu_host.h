@@ -1,7 +1,14 @@
 #pragma once
 // What the menus ask of the game that runs them: which screen takes input,
-// leaving for the level or quitting, and starting the journey over. The game
-// controller answers; the menus know nothing more of it.
+// leaving for the level or quitting, starting the journey over, and the
+// things they share with it (the player's progress, the sounds, the session
+// log, and each other). The game controller answers; the menus know nothing
+// more of it.
+
+class GameLog;
+class Progress;
+class SoundManager;
+struct MenuScreens;
 
 class MenuHost {
  public:
@@ -12,7 +19,9 @@ class MenuHost {
   virtual void Quit() = 0;
   // The first level waits behind the menus, as after a fresh start.
   virtual void StartLevel(int number) = 0;
-};
 
-// The running game's host; null while none runs.
-extern MenuHost* menuHost;
+  virtual Progress& PlayerProgress() = 0;
+  virtual SoundManager& Sounds() = 0;
+  virtual GameLog& Log() = 0;
+  virtual MenuScreens& Screens() = 0;
+};

@@ -96,22 +96,22 @@ void MenuScreen::Show() {
   if (state == Hidden || state == FadingOut) {
     lastActivationTime = Now();
     state = FadingIn;  // the fade goes on from where it stands
-    if (playOpenSound == 1) soundManager->PlayPageTurn();
+    if (playOpenSound == 1) host.Sounds().PlayPageTurn();
   }
-  menuHost->SetActiveScreen(screenId);
+  host.SetActiveScreen(screenId);
   inputBlocked = 0;
 }
 
 void MenuScreen::Close() {
   if (state != FadingIn && state != Shown) return;
   state = FadingOut;
-  menuHost->SetActiveScreen(0);
+  host.SetActiveScreen(0);
 }
 
 void MenuScreen::Hide() {
   state = Hidden;
   fade = 0;
-  menuHost->SetActiveScreen(0);
+  host.SetActiveScreen(0);
 }
 
 void MenuScreen::Update(bool inputSuppressed) {
@@ -128,7 +128,7 @@ void MenuScreen::Update(bool inputSuppressed) {
 }
 
 void MenuScreen::HandleInput() {
-  if (menuHost->GetActiveScreen() == screenId) {
+  if (host.GetActiveScreen() == screenId) {
     if (KeyHit(27)) Cancel();
     // A press moves at once; Down is looked at before Up.
     if (KeyHit(40)) {

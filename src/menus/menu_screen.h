@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "menus/menu_button.h"
+#include "menus/menu_host.h"
 #include "platform/render/graphics.h"
 
 // Millisecs() when a screen was last shown or a button last activated; activation
@@ -28,7 +29,13 @@ class MenuScreen {
   static constexpr int FullFade = 40;
   static constexpr int NoButton = -2;  // ButtonAt's answer, and Select's "nothing selected"
 
+  explicit MenuScreen(MenuHost& host) : host(host) {}
   virtual ~MenuScreen() = default;
+  MenuScreen(const MenuScreen&) = delete;
+  MenuScreen& operator=(const MenuScreen&) = delete;
+
+  // The game the screen is part of.
+  MenuHost& host;
 
   int buttonCount = 0;
   int selected = 0;

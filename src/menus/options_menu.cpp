@@ -24,8 +24,8 @@ int Hundredths(float volume) { return static_cast<int>(volume * 100); }
 
 int OptionChangeTime() { return ClockSeconds() - sessionStart; }
 
-std::shared_ptr<OptionsMenu> OptionsMenu::Create() {
-  auto menu = std::make_shared<OptionsMenu>();
+std::shared_ptr<OptionsMenu> OptionsMenu::Create(MenuHost& host) {
+  auto menu = std::make_shared<OptionsMenu>(host);
   menu->Init(430, 145, 5, -1, -1, 100, 90, 154, 30, 30, "submenu1.png", "menuOptions.png", 2, "", 0, 0);
   menu->Setup();
   return menu;
@@ -36,8 +36,8 @@ void OptionsMenu::Setup() {
     buttons[i] = Slider::Create(buttonX, firstButtonY + i * (buttonHeight + buttonGap), std::max(buttonWidth, 400),
                                 std::max(buttonHeight, 60), 30, -10, 100, buttonHeight);
   }
-  buttons[EffectsVolume]->SetValue(SliderValueOf(soundManager->effectsVolume));
-  buttons[MusicVolume]->SetValue(SliderValueOf(soundManager->musicVolume));
+  buttons[EffectsVolume]->SetValue(SliderValueOf(host.Sounds().effectsVolume));
+  buttons[MusicVolume]->SetValue(SliderValueOf(host.Sounds().musicVolume));
   buttons[FullScreen] = YesNoBox::Create(buttonX, firstButtonY, buttonWidth + 50, buttonHeight, 60, -15, fullscreen);
   state = Hidden;
   fade = 0;
@@ -69,8 +69,8 @@ void OptionsMenu::Activate(bool byMouse) {
       break;
     case ResetProfile:
       inputBlocked = 1;
-      mainMenu->inputBlocked = 1;
-      resetProfileMenu->Show();
+      host.Screens().mainMenu->inputBlocked = 1;
+      host.Screens().resetProfileMenu->Show();
       break;
     case Back:
       Close();
@@ -85,7 +85,7 @@ void OptionsMenu::Cancel() { Close(); }
 void OptionsMenu::ToggleFullScreen() {
   Resources::ToggleFullscreen();
   buttons[FullScreen]->SetValue(fullscreen);
-  gameLog->AddOptionRecord(OptionLogRecord::DisplayMode, OptionChangeTime(), fullscreen == 0 ? 1 : 0, fullscreen);
+  host.Log().AddOptionRecord(OptionLogRecord::DisplayMode, OptionChangeTime(), fullscreen == 0 ? 1 : 0, fullscreen);
 }
 
 void OptionsMenu::ActivateVolume(int index, bool byMouse) {
@@ -95,37 +95,37 @@ void OptionsMenu::ActivateVolume(int index, bool byMouse) {
     if (slider.HandleMouse(x, y) != 0) {
       const float volume = VolumeOf(slider.GetValue());
       if (effects) {
-        soundManager->SetEffectsVolume(volume);
+        host.Sounds().SetEffectsVolume(volume);
       } else {
-        soundManager->SetMusicVolume(volume);
+        host.Sounds().SetMusicVolume(volume);
       }
       // The next step may activate again: holding the button drags the knob.
       lastActivationTime = 0;
     }
   } else if (effects) {
-    soundManager->StepEffectsVolume();
-    slider.SetValue(SliderValueOf(soundManager->effectsVolume));
+    host.Sounds().StepEffectsVolume();
+    slider.SetValue(SliderValueOf(host.Sounds().effectsVolume));
   } else {
-    soundManager->StepMusicVolume();
-    slider.SetValue(SliderValueOf(soundManager->musicVolume));
+    host.Sounds().StepMusicVolume();
+    slider.SetValue(SliderValueOf(host.Sounds().musicVolume));
   }
-  if (effects) soundManager->PlayChime();
+  if (effects) host.Sounds().PlayChime();
 }
 
 void OptionsMenu::SnapshotVolumes() {
-  effectsSnapshot = Hundredths(soundManager->effectsVolume);
-  musicSnapshot = Hundredths(soundManager->musicVolume);
+  effectsSnapshot = Hundredths(host.Sounds().effectsVolume);
+  musicSnapshot = Hundredths(host.Sounds().musicVolume);
 }
 
 void OptionsMenu::LogVolumeChanges() {
-  const int effects = Hundredths(soundManager->effectsVolume);
-  const int music = Hundredths(soundManager->musicVolume);
+  const int effects = Hundredths(host.Sounds().effectsVolume);
+  const int music = Hundredths(host.Sounds().musicVolume);
   const int time = OptionChangeTime();
   if (effectsSnapshot != -1 && effects != effectsSnapshot) {
-    gameLog->AddOptionRecord(OptionLogRecord::EffectsVolume, time, effectsSnapshot, effects);
+    host.Log().AddOptionRecord(OptionLogRecord::EffectsVolume, time, effectsSnapshot, effects);
   }
   if (musicSnapshot != -1 && music != musicSnapshot) {
-    gameLog->AddOptionRecord(OptionLogRecord::MusicVolume, time, musicSnapshot, music);
+    host.Log().AddOptionRecord(OptionLogRecord::MusicVolume, time, musicSnapshot, music);
   }
   effectsSnapshot = effects;
   musicSnapshot = music;

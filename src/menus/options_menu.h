@@ -10,6 +10,8 @@
 
 class OptionsMenu : public MenuScreen {
  public:
+  using MenuScreen::MenuScreen;
+
   static constexpr int FullScreen = 0;
   static constexpr int EffectsVolume = 1;
   static constexpr int MusicVolume = 2;
@@ -19,7 +21,7 @@ class OptionsMenu : public MenuScreen {
   int effectsSnapshot = -1;  // volume x 100 at the last snapshot; -1 before the first
   int musicSnapshot = -1;
 
-  static std::shared_ptr<OptionsMenu> Create();
+  static std::shared_ptr<OptionsMenu> Create(MenuHost& host);
   void Setup() override;
   void Show() override;
   void Close() override;

@@ -7,6 +7,8 @@
 
 class PopupScreen : public MenuScreen {
  public:
+  using MenuScreen::MenuScreen;
+
   void HandleInput() override;
   void Draw(bool overlay = false) override;
 };

@@ -9,8 +9,8 @@
 #include "services/option_log_record.h"
 #include "services/progress.h"
 
-std::shared_ptr<ResetProfileMenu> ResetProfileMenu::Create() {
-  auto menu = std::make_shared<ResetProfileMenu>();
+std::shared_ptr<ResetProfileMenu> ResetProfileMenu::Create(MenuHost& host) {
+  auto menu = std::make_shared<ResetProfileMenu>(host);
   menu->Init(230, 205, 2, -1, -1, 100, 90, 158, 30, 30, "submenu2.png", "menuResetProf.png", 5, "", 0, 0);
   menu->Setup();
   return menu;
@@ -36,12 +36,12 @@ void ResetProfileMenu::Cancel() { Answer(No); }
 void ResetProfileMenu::Answer(int choice) {
   if (choice != Yes && choice != No) return;
   if (choice == Yes) {
-    progress->ResetProgress();
+    host.PlayerProgress().ResetProgress();
     // The first level waits behind the menus, as after a fresh start.
-    menuHost->StartLevel(0);
-    gameLog->AddOptionRecord(OptionLogRecord::ProfileReset, OptionChangeTime(), 0, 1);
+    host.StartLevel(0);
+    host.Log().AddOptionRecord(OptionLogRecord::ProfileReset, OptionChangeTime(), 0, 1);
   }
   Close();
-  mainMenu->inputBlocked = 0;
-  optionsMenu->Show();
+  host.Screens().mainMenu->inputBlocked = 0;
+  host.Screens().optionsMenu->Show();
 }

@@ -11,10 +11,12 @@
 
 class ResetProfileMenu : public MenuScreen {
  public:
+  using MenuScreen::MenuScreen;
+
   static constexpr int Yes = 0;
   static constexpr int No = 1;
 
-  static std::shared_ptr<ResetProfileMenu> Create();
+  static std::shared_ptr<ResetProfileMenu> Create(MenuHost& host);
   void Setup() override;
   void Show() override;
   void Activate(bool byMouse) override;

@@ -1,11 +1,23 @@
 #include "menus/screens.h"
 
+#include <algorithm>
+
 #include "menus/instructions_menu.h"
 #include "menus/main_menu.h"
 #include "menus/options_menu.h"
 #include "menus/reset_profile_menu.h"
+#include "menus/world_map.h"
 
-std::shared_ptr<MainMenu> mainMenu;
-std::shared_ptr<InstructionsMenu> instructionsMenu;
-std::shared_ptr<OptionsMenu> optionsMenu;
-std::shared_ptr<ResetProfileMenu> resetProfileMenu;
+void MenuScreens::Create(MenuHost& host) {
+  mainMenu = MainMenu::Create(host);
+  instructionsMenu = InstructionsMenu::Create(host);
+  optionsMenu = OptionsMenu::Create(host);
+  resetProfileMenu = ResetProfileMenu::Create(host);
+  worldMap = WorldMap::Create(host);
+}
+
+std::vector<MenuScreen*> MenuScreens::Menus() const {
+  std::vector<MenuScreen*> menus{mainMenu.get(), optionsMenu.get(), instructionsMenu.get(), resetProfileMenu.get()};
+  std::erase(menus, nullptr);
+  return menus;
+}

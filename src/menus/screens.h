@@ -1,15 +1,27 @@
 #pragma once
-// The menu screens, made once by the game controller and reaching each other
-// through these variables. The world map is in world_map.h.
+// The screens of the menus, made together by the game controller, which owns
+// them; a screen reaches the others through its host's Screens().
 
 #include <memory>
+#include <vector>
 
-class MainMenu;
 class InstructionsMenu;
+class MainMenu;
+class MenuHost;
+class MenuScreen;
 class OptionsMenu;
 class ResetProfileMenu;
+class WorldMap;
 
-extern std::shared_ptr<MainMenu> mainMenu;
-extern std::shared_ptr<InstructionsMenu> instructionsMenu;
-extern std::shared_ptr<OptionsMenu> optionsMenu;
-extern std::shared_ptr<ResetProfileMenu> resetProfileMenu;
+struct MenuScreens {
+  std::shared_ptr<MainMenu> mainMenu;
+  std::shared_ptr<InstructionsMenu> instructionsMenu;
+  std::shared_ptr<OptionsMenu> optionsMenu;
+  std::shared_ptr<ResetProfileMenu> resetProfileMenu;
+  std::shared_ptr<WorldMap> worldMap;
+
+  void Create(MenuHost& host);
+  // The screens of the menu loop, as far as they are made, in the order they
+  // step and draw (later ones over earlier ones).
+  std::vector<MenuScreen*> Menus() const;
+};

@@ -14,8 +14,8 @@ TImage TutorialPage::LoadText(int index) {
   return text;
 }
 
-std::shared_ptr<TutorialPage> TutorialPage::Create(int index) {
-  auto page = std::make_shared<TutorialPage>();
+std::shared_ptr<TutorialPage> TutorialPage::Create(MenuHost& host, int index) {
+  auto page = std::make_shared<TutorialPage>(host);
   // The page's picture is not a strip of its own: the hint picture takes the
   // strip's place, so the strip's name is one that never exists.
   page->Init(64, 64, 1, -1, -1, 0, 0, 325, 402, 30, "blank.png", "thisIntentionallyFails.png", 1, "", 0, 0);

@@ -9,8 +9,6 @@
 
 using namespace platform;
 
-std::shared_ptr<WorldMap> worldMap;
-
 namespace {
 
 constexpr int DotParticle = 5;
@@ -20,8 +18,8 @@ constexpr float BallScale = 0.8f;
 
 }  // namespace
 
-std::shared_ptr<WorldMap> WorldMap::Create() {
-  auto map = std::make_shared<WorldMap>();
+std::shared_ptr<WorldMap> WorldMap::Create(MenuHost& host) {
+  auto map = std::make_shared<WorldMap>(host);
   map->Init(0, 0, 0, -1, -1, 0, 0, 1, 1, 0, "worldMap.png", "levelSquares.png", 9, "", 0, 0);
   map->drawnLength = map->TargetLength();
   for (int i = 0; i < PieceCount; ++i) {
@@ -71,10 +69,10 @@ void WorldMap::Update(bool inputSuppressed) {
 void WorldMap::Activate(bool) { Close(); }
 
 double WorldMap::TargetLength() const {
-  if (!progress) return 0;
+  const Progress& progress = host.PlayerProgress();
   int completed = 0;
   for (int group = 1; group < Progress::GroupCount; ++group) {
-    const int s = progress->groupStates[group];
+    const int s = progress.groupStates[group];
     if (s == Progress::GroupSolved || s == Progress::GroupPassed) completed += 1;
   }
   const double length = static_cast<double>(segmentLength) * completed;

@@ -16,6 +16,8 @@ struct particleNodeType;
 
 class WorldMap : public PopupScreen {
  public:
+  using PopupScreen::PopupScreen;
+
   static constexpr int PieceCount = 28;
   static constexpr int DotSpacing = 40;  // pixels along the path
 
@@ -31,7 +33,7 @@ class WorldMap : public PopupScreen {
   std::function<void()> onClose;
 
   // Groups already completed appear at once; only later ones grow.
-  static std::shared_ptr<WorldMap> Create();
+  static std::shared_ptr<WorldMap> Create(MenuHost& host);
   void Setup() override;
   void Show() override;
   // At the end of the journey: the path grows to its end, whatever groups
@@ -48,5 +50,3 @@ class WorldMap : public PopupScreen {
   double TargetLength() const;
   double PathLength() const;
 };
-
-extern std::shared_ptr<WorldMap> worldMap;

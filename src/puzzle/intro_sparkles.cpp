@@ -5,9 +5,7 @@
 #include <array>
 #include <cmath>
 
-#include "puzzle/editor_mode.h"
 #include "puzzle/map.h"
-#include "puzzle/map_solver.h"
 #include "puzzle/particles.h"
 
 namespace {
@@ -35,8 +33,6 @@ void Pool(const ParticleSink& sink, int x, int y) {
 }  // namespace
 
 void mapType::IntroSparkles(const ParticleSink& sink) {
-  // The editor shows every level it arrives at already solved.
-  if (EditorMode == 1 && MapSolver) MapSolver->Solve(*this);
   const int cell = board::CellSize;
   if (exitX >= 0 && exitY >= 0) {
     const int cx = cell * exitX, cy = cell * exitY;

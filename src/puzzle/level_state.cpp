@@ -13,7 +13,8 @@ LevelState::LevelState(const LevelState& other)
       ParticleChain(other.ParticleChain->CopyChain()),
       ScrollTotalX(other.ScrollTotalX),
       ScrollTotalY(other.ScrollTotalY),
-      listener(other.listener) {}
+      listener(other.listener),
+      progress(other.progress) {}
 
 LevelState& LevelState::operator=(const LevelState& other) {
   if (this != &other) *this = LevelState(other);

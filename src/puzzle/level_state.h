@@ -12,6 +12,8 @@
 #include "puzzle/map.h"
 #include "puzzle/particles.h"
 
+class Progress;
+
 // The moves and commands the player asks for in one step, as read from the
 // keys, the pad and the pointer. The ball acts on the moves only at rest;
 // undo and the hint are the game's to answer (app/play_aids.h).
@@ -31,6 +33,9 @@ struct LevelState {
   int ScrollTotalY = 63;
   // Not owned; the listener outlives the level. A copy reports to the same one.
   LevelListener* listener = &silent;
+  // Not owned: the player's progress, whose place in the group colours the
+  // particles; none for a level played alone (tests, tools).
+  const Progress* progress = nullptr;
 
   LevelState() = default;
   LevelState(const LevelState& other);

@@ -2,7 +2,6 @@
 
 #include "platform/host/random.h"
 #include "puzzle/ball.h"
-#include "puzzle/map_solver.h"
 
 std::shared_ptr<mapType> mapType::Create(int number) {
   auto map = std::make_shared<mapType>();
@@ -46,7 +45,6 @@ void mapType::SetTile(int x, int y, int type) {
       tiles[x][y] = type;
       break;
   }
-  if (MapSolver) MapSolver->Solve(*this);
 }
 
 int mapType::RandomWallCode() const { return platform::Rand(wallMin, wallMax); }

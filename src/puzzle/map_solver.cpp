@@ -15,8 +15,6 @@
 #include "puzzle/map.h"
 #include "puzzle/roll_rule.h"
 
-std::shared_ptr<mapSolverType> MapSolver;
-
 namespace {
 
 constexpr int ExploreOrder[] = {direction::Up, direction::Down, direction::Left, direction::Right};

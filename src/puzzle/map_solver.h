@@ -55,6 +55,3 @@ struct mapSolverType {
   // Over the map, scrolled as it is.
   void DrawOverlay(const mapType& map, int originX, int originY) const;
 };
-
-// Made once when the game starts; Null until then (and in the tools).
-extern std::shared_ptr<mapSolverType> MapSolver;

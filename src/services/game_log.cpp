@@ -8,14 +8,12 @@
 #include "services/fetch_url.h"
 #include "services/identifier_file.h"
 #include "services/log_record_list.h"
-#include "services/progress.h"
 #include "services/session_clock.h"
 
 #ifndef MARROWICK_UPLOAD_HOST
 #define MARROWICK_UPLOAD_HOST ""
 #endif
 
-std::shared_ptr<GameLog> gameLog;
 std::string uploadHost = MARROWICK_UPLOAD_HOST;
 
 namespace {
@@ -87,11 +85,11 @@ void GameLog::SessionStart(int level) {
   startLevel = static_cast<uint8_t>(level);
 }
 
-void GameLog::SessionFinish() {
+void GameLog::SessionFinish(int currentLevel) {
   platform::DebugLog("game log: session finishing");
   if (sessionState == -1) sessionState = 1;
   sessionDuration = static_cast<uint16_t>(ClockSeconds() - sessionStart);
-  if (progress) endLevel = static_cast<uint8_t>(progress->currentLevel);
+  endLevel = static_cast<uint8_t>(currentLevel);
   UploadSession();
   UploadLevels();
   if (!uploads.WaitUntilDone(QuitWaitForUploads)) platform::DebugLog("game log: quitting before the upload ended");

@@ -40,10 +40,10 @@ class GameLog {
   static std::shared_ptr<GameLog> Create();
 
   void SessionStart(int level);
-  // Records the duration and the progress's current level, then sends the
+  // Records the duration and the level the player is on, then sends the
   // session record and the remaining level records, waiting half a second at
   // most for them to go out.
-  void SessionFinish();
+  void SessionFinish(int currentLevel);
   // level: the number of the map that became current.
   void LevelBegin(int level);
   // Closes the level in progress with a record; nothing while none is in progress.
@@ -67,9 +67,6 @@ class GameLog {
 
   UploadWorker uploads;
 };
-
-// The one log, made at start-up.
-extern std::shared_ptr<GameLog> gameLog;
 
 // Where the records go: "http::" + uploadHost + "/upload/01.php?a=" + text.
 // Set at build time; empty in the shipped build.

@@ -8,7 +8,6 @@
 #include "services/save_report.h"
 #include "services/unreadable_file.h"
 
-std::shared_ptr<Progress> progress;
 
 std::shared_ptr<Progress> Progress::Create(int profile) {
   auto created = std::make_shared<Progress>();

@@ -92,6 +92,3 @@ class Progress {
 
   bool unsaved_ = false;
 };
-
-// The one instance, made when the game controller starts.
-extern std::shared_ptr<Progress> progress;

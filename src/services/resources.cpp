@@ -105,19 +105,19 @@ void Resources::LoadArtStyle(int index) {
   }
 }
 
-void Resources::WaitWhileInBackground(int inLevel) {
+void Resources::WaitWhileInBackground(int inLevel, SoundManager* sounds) {
   if (AppSuspended() == 0) return;
-  if (soundManager) {
-    soundManager->StopMusic();
-    if (inLevel == 1) soundManager->StopBallSound();
+  if (sounds) {
+    sounds->StopMusic();
+    if (inLevel == 1) sounds->StopBallSound();
   }
   // A close request (the window's, or the system's at logout) ends the wait:
   // the loop that called this quits at the end of its pass.
   while (AppSuspended() == 1 && AppTerminatePending() == 0) Delay(5);
   if (AppTerminatePending() == 1) return;
-  if (soundManager) {
-    soundManager->StartMusic();
-    if (inLevel == 1) soundManager->StartBallSound();
+  if (sounds) {
+    sounds->StartMusic();
+    if (inLevel == 1) sounds->StartBallSound();
   }
 }
 

@@ -7,6 +7,8 @@
 
 #include "platform/render/graphics.h"
 
+class SoundManager;
+
 extern int fullscreen;
 extern int displayOpen;
 extern int backgroundIndex;
@@ -40,7 +42,9 @@ class Resources {
   static void LoadMedia();
   // Style `index`'s background (PNG, else JPEG) and tile set, where not loaded yet.
   static void LoadArtStyle(int index);
-  static void WaitWhileInBackground(int inLevel);
+  // While the game is in the background; the music and (inLevel 1) the ball's
+  // sound pause meanwhile when there are sounds.
+  static void WaitWhileInBackground(int inLevel, SoundManager* sounds);
   static bool SaveScreenshot(const std::string& path);
   static int DefaultParticleRed() { return 255; }
   static int DefaultParticleGreen() { return 100; }

@@ -8,7 +8,6 @@
 
 using namespace platform;
 
-std::shared_ptr<SoundManager> soundManager;
 
 namespace {
 

@@ -71,5 +71,3 @@ class SoundManager {
  private:
   void PlayEffect(const platform::TSound& sound, float rate);
 };
-
-extern std::shared_ptr<SoundManager> soundManager;

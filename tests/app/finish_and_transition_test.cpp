@@ -18,7 +18,7 @@ TEST_F(FinishTest, SolvingRecordsTheResultAndMakesTheNextMap) {
   WriteLevel(7, Corridor);
   WriteLevel(8, Corridor, 3, -2);
   StartAt(7);
-  FinishLevel(level, true);
+  FinishLevel(*gameController, true);
 
   EXPECT_EQ(Tokens().tokenState[2], 1);
   EXPECT_EQ(progress->LevelState(7), Progress::Solved);
@@ -60,7 +60,7 @@ TEST_F(FinishTest, AResultIsRecordedOnlyWhenItAddsSomething) {
     progress->ResetProgress();
     StartAt(11);
     progress->levelStates[11] = c.before;
-    FinishLevel(level, c.solved != 0);
+    FinishLevel(*gameController, c.solved != 0);
     EXPECT_EQ(progress->LevelState(11), c.after) << c.before << " " << c.solved;
     EXPECT_EQ(Tokens().tokenState[1], c.token) << c.before << " " << c.solved;
     // Either way the next level is open and current.
@@ -153,7 +153,7 @@ TEST_F(FinishTest, AShiftOffTheBoardIsReadAsNoShiftAndTheHandOverEnds) {
     WriteLevel(8, Corridor, shiftX, shiftY);
     StartAt(7);
     log.clear();
-    FinishLevel(level, true);
+    FinishLevel(*gameController, true);
     ASSERT_NE(level.NextMap, nullptr);
     EXPECT_EQ(level.NextMap->shiftX, readX);
     EXPECT_EQ(level.NextMap->shiftY, readY);
@@ -171,7 +171,7 @@ TEST_F(FinishTest, AShiftOffTheBoardIsReadAsNoShiftAndTheHandOverEnds) {
   // The largest shifts on the board still scroll as the file says.
   WriteLevel(8, Corridor, 19, -13);
   StartAt(7);
-  FinishLevel(level, true);
+  FinishLevel(*gameController, true);
   EXPECT_EQ(level.NextMap->shiftX, 19);
   EXPECT_EQ(level.NextMap->shiftY, -13);
 }
@@ -183,7 +183,7 @@ TEST_F(FinishTest, TheTransitionScrollsBothMapsUntilTheNextStartLiesOnTheOldExit
   backgroundIndex = 0;
   level.ClearParticles();
   Emit(1, 32, 32, 1.0f, 0, 0, level.Particles());  // a teleport swirl, placed with the map's offset
-  FinishLevel(level, true);
+  FinishLevel(*gameController, true);
   const auto oldMap = level.CurrentMap;
   const auto newMap = level.NextMap;
   const auto* swirl = static_cast<particleType*>(level.ParticleChain->next.get());

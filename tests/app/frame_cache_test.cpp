@@ -120,7 +120,7 @@ TEST_P(FrameCache, FollowsEveryChangeUnderTheSharedDraws) {
     EditorMode = 1;
     level.CurrentMap->tiles[10][5] = CodeOf('#');
   });
-  ExpectPresentedAsDrawnAfter("the world map coming over", [] {
+  ExpectPresentedAsDrawnAfter("the world map coming over", [this] {
     EditorMode = 0;
     worldMap->Show();
     for (int step = 0; step < 10; ++step) worldMap->Update(false);

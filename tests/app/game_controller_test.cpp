@@ -64,7 +64,7 @@ TEST_F(GameControllerTest, EscapeEndsTheLevelLoopIntoTheMenus) {
   PressDuringLoop(SDLK_ESCAPE);
   gameController->PlayLoop();
   EXPECT_EQ(gameController->runMode, 1);
-  EXPECT_EQ(requestMenu, 1);
+  EXPECT_EQ(input.requestMenu, 1);
 }
 
 TEST_F(GameControllerTest, ArrowKeysPlayTheLevelThroughTheLoop) {
@@ -149,9 +149,9 @@ TEST_F(GameControllerTest, ACloseRequestQuitsLoggingTheLevelUnfinishedAndSavingO
 TEST_F(GameControllerTest, PlayHoldsNoMenuPicturesAndTheMenusReadThemAgain) {
   LinkGameMedia(folder.Path());
   gameController->CreateScreens();
-  const auto held = [] {
+  const auto held = [this] {
     int count = 0;
-    for (MenuScreen* menu : GameController::Menus()) count += menu->background && menu->buttonStrip ? 1 : 0;
+    for (MenuScreen* menu : gameController->screens.Menus()) count += menu->background && menu->buttonStrip ? 1 : 0;
     return count;
   };
   ASSERT_EQ(held(), 4);

@@ -16,35 +16,35 @@
 #include "services/game_log.h"
 #include "services/resources.h"
 #include "services/sound_manager.h"
-#include "support/shared_game_state.h"
+#include "support/test_game.h"
 
-class GameLevelTest : public PuzzleTest {
+// The controller is made first (TestGame is the first base), so that the
+// puzzle fixture plays the controller's own level.
+class GameLevelTest : public TestGame, public PuzzleTest {
  protected:
-  GameLevelTest() : PuzzleTest(MakeController().level) {}
+  GameLevelTest() : PuzzleTest(gameController->level) {}
 
   void SetUp() override {
     PuzzleTest::SetUp();
-    progress = Progress::Create(0);
+    LoadProgress();
     gameLog = std::make_shared<GameLog>();
-    soundManager = std::make_shared<SoundManager>();
-    soundManager->SetEffectsVolume(1.0f);
-    inGameButtons = InGameButtons::Create();
-    worldMap = WorldMap::Create();
+    SilentSounds();
+    inGameButtons = InGameButtons::Create(*progress);
+    worldMap = WorldMap::Create(*gameController);
     gameController->ListenToWorldMap();
-    InputState::ClearRequests();
   }
 
   void TearDown() override {
     PuzzleTest::TearDown();
-    ReleaseSharedGameState();
+    ReleaseGame();
   }
 
   // As the game starts a level: its hint page, its log record, its progress.
   void StartAt(int number) override {
     level.CurrentMap = mapType::Create(number);
-    OpenHintPage(number);
+    OpenHintPage(*gameController, number);
     gameLog->LevelBegin(number);
-    StartHandOverAtRest(level);
+    StartHandOverAtRest(*gameController);
     progress->SelectLevel(number);
     Resources::SelectBackground(level.CurrentMap->artStyle);
     level.LevelStart->Start(level);
@@ -53,23 +53,17 @@ class GameLevelTest : public PuzzleTest {
   // One step of the level loop, the controller's own; `held` is the request
   // the input poll raised for this step.
   void Step(Request held = nullptr) override {
-    InputState::ClearRequests();
+    input.ClearRequests();
     if (held) *FlagOf(held) = 1;
     gameController->PlayStep();
   }
 
-  static int* FlagOf(Request request) {
-    if (request == Up) return &requestUp;
-    if (request == Down) return &requestDown;
-    if (request == Left) return &requestLeft;
-    if (request == Right) return &requestRight;
-    if (request == RestartRequest) return &requestRestart;
-    return &requestSkip;
-  }
-
- private:
-  static GameController& MakeController() {
-    gameController = GameController::Create();
-    return *gameController;
+  int* FlagOf(Request request) {
+    if (request == Up) return &input.requestUp;
+    if (request == Down) return &input.requestDown;
+    if (request == Left) return &input.requestLeft;
+    if (request == Right) return &input.requestRight;
+    if (request == RestartRequest) return &input.requestRestart;
+    return &input.requestSkip;
   }
 };

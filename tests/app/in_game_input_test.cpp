@@ -42,19 +42,19 @@ using InGameInput = PlayScreenTest;
 TEST_F(InGameInput, ABoardClickMovesTowardThePointerAndOutranksTheKeys) {
   Play(kOpenRoom);  // ball at (9, 6)
   PushMotion(CellPixelX(15), CellPixelY(7));
-  InputState::Poll();
-  inGameButtons->Update();
+  input.Poll(*inGameButtons, level);
+  inGameButtons->Update(level, input);
   EXPECT_EQ(Ball().hoverDirection, 2);  // farther right than down
   PushClick(SDL_BUTTON_LEFT, CellPixelX(15), CellPixelY(7));
   PushKey(SDLK_UP, true);
   PushKey(SDLK_r, true);
-  InputState::Poll();
-  EXPECT_EQ(requestRight, 1);
-  EXPECT_EQ(requestUp, 0);
-  EXPECT_EQ(requestRestart, 0);  // the keyboard is not read in a clicked poll
-  InputState::Poll();            // the keys count again once nothing is clicked
-  EXPECT_EQ(requestUp, 1);
-  EXPECT_EQ(requestRestart, 1);
+  input.Poll(*inGameButtons, level);
+  EXPECT_EQ(input.requestRight, 1);
+  EXPECT_EQ(input.requestUp, 0);
+  EXPECT_EQ(input.requestRestart, 0);  // the keyboard is not read in a clicked poll
+  input.Poll(*inGameButtons, level);  // the keys count again once nothing is clicked
+  EXPECT_EQ(input.requestUp, 1);
+  EXPECT_EQ(input.requestRestart, 1);
 }
 
 TEST_F(InGameInput, HoverArrowPrefersVerticalOnTiesAndIgnoresTheBallsOwnCell) {
@@ -64,8 +64,8 @@ TEST_F(InGameInput, HoverArrowPrefersVerticalOnTiesAndIgnoresTheBallsOwnCell) {
   } cases[] = {{12, 3, 1}, {6, 9, 3}, {5, 6, 4}, {9, 6, 0}, {13, 6, 2}, {9, 2, 1}};
   for (const auto& c : cases) {
     PushMotion(CellPixelX(c.column), CellPixelY(c.row));
-    InputState::Poll();
-    inGameButtons->Update();
+    input.Poll(*inGameButtons, level);
+    inGameButtons->Update(level, input);
     EXPECT_EQ(Ball().hoverDirection, c.direction) << c.column << "," << c.row;
   }
 }
@@ -75,9 +75,10 @@ TEST_F(InGameInput, HoverArrowPrefersVerticalOnTiesAndIgnoresTheBallsOwnCell) {
 TEST_F(InGameInput, HeldKeysRequestInPriorityOrder) {
   Play(kOpenRoom);
   for (SDL_Keycode key : {SDLK_DOWN, SDLK_RIGHT, SDLK_LEFT, SDLK_UP, SDLK_ESCAPE, SDLK_s, SDLK_r}) PushKey(key, true);
-  auto polled = [] {
-    InputState::Poll();
-    return Requests{requestUp, requestLeft, requestRight, requestDown, requestRestart, requestSkip, requestMenu};
+  auto polled = [this] {
+    input.Poll(*inGameButtons, level);
+    return Requests{input.requestUp,      input.requestLeft, input.requestRight, input.requestDown,
+                    input.requestRestart, input.requestSkip, input.requestMenu};
   };
   EXPECT_EQ(polled(), (Requests{1, 0, 0, 0, 1, 0, 0}));
   PushKey(SDLK_UP, false);
@@ -94,87 +95,87 @@ TEST_F(InGameInput, HeldKeysRequestInPriorityOrder) {
 TEST_F(InGameInput, HoldingRRestartsOncePerPress) {
   Play(kOpenRoom);
   PushKey(SDLK_r, true);
-  InputState::Poll();
-  EXPECT_EQ(requestRestart, 1);
+  input.Poll(*inGameButtons, level);
+  EXPECT_EQ(input.requestRestart, 1);
   for (int i = 0; i < 120; ++i) {
     SDL_Event e{};
     e.type = SDL_KEYDOWN;
     e.key.repeat = 1;  // the window system's auto-repeat
     e.key.keysym.sym = SDLK_r;
     SDL_PushEvent(&e);
-    InputState::Poll();
-    ASSERT_EQ(requestRestart, 0) << i;
+    input.Poll(*inGameButtons, level);
+    ASSERT_EQ(input.requestRestart, 0) << i;
   }
   // Still held, R keeps S from being read, as before.
   PushKey(SDLK_s, true);
-  InputState::Poll();
-  EXPECT_EQ(requestSkip, 0);
+  input.Poll(*inGameButtons, level);
+  EXPECT_EQ(input.requestSkip, 0);
   PushKey(SDLK_r, false);
   PushKey(SDLK_s, false);
   // A tap between two polls still counts.
   PushKey(SDLK_r, true);
   PushKey(SDLK_r, false);
-  InputState::Poll();
-  EXPECT_EQ(requestRestart, 1);
+  input.Poll(*inGameButtons, level);
+  EXPECT_EQ(input.requestRestart, 1);
 }
 
 TEST_F(InGameInput, ARightClickInTheSamePollWaitsForTheNext) {
   Play(kOpenRoom);
   PushClick(SDL_BUTTON_LEFT, 100, 560);  // both on the menu button
   PushClick(SDL_BUTTON_RIGHT, 100, 560);
-  InputState::Poll();
-  EXPECT_EQ(requestMenu, 1);
+  input.Poll(*inGameButtons, level);
+  EXPECT_EQ(input.requestMenu, 1);
   EXPECT_TRUE(Logged("--- Menu button pressed"));
-  InputState::Poll();
-  EXPECT_EQ(requestMenu, 1);  // the right click, kept for this poll
-  InputState::Poll();
-  EXPECT_EQ(requestMenu, 0);
+  input.Poll(*inGameButtons, level);
+  EXPECT_EQ(input.requestMenu, 1);  // the right click, kept for this poll
+  input.Poll(*inGameButtons, level);
+  EXPECT_EQ(input.requestMenu, 0);
   PushClick(SDL_BUTTON_RIGHT, 400, 560);
-  InputState::Poll();
-  EXPECT_EQ(requestRestart, 1);
+  input.Poll(*inGameButtons, level);
+  EXPECT_EQ(input.requestRestart, 1);
 }
 
 TEST_F(InGameInput, AnIdlePointerMovesNothingWhenTheBoardIsClicked) {
   Play(kOpenRoom);
   PushMotion(CellPixelX(15), CellPixelY(6));
-  InputState::Poll();
-  for (int i = 0; i < 200; ++i) InputState::Poll();
-  EXPECT_EQ(InputState::IsMouseIdle(), 0);
-  InputState::Poll();  // the 201st still poll
-  EXPECT_EQ(InputState::IsMouseIdle(), 1);
-  inGameButtons->Update();
+  input.Poll(*inGameButtons, level);
+  for (int i = 0; i < 200; ++i) input.Poll(*inGameButtons, level);
+  EXPECT_EQ(input.IsMouseIdle(), 0);
+  input.Poll(*inGameButtons, level);  // the 201st still poll
+  EXPECT_EQ(input.IsMouseIdle(), 1);
+  inGameButtons->Update(level, input);
   EXPECT_EQ(Ball().hoverDirection, 0);
   PushClick(SDL_BUTTON_LEFT, CellPixelX(15), CellPixelY(6));
-  InputState::Poll();
-  EXPECT_EQ(requestRight + requestLeft + requestUp + requestDown, 0);
+  input.Poll(*inGameButtons, level);
+  EXPECT_EQ(input.requestRight + input.requestLeft + input.requestUp + input.requestDown, 0);
 }
 
 TEST_F(InGameInput, AnArrowKeyMakesTheStillPointerIdleAtTheNextPoll) {
   Play(kOpenRoom);
   PushMotion(300, 300);
-  InputState::Poll();
+  input.Poll(*inGameButtons, level);
   PushKey(SDLK_DOWN, true);
-  InputState::Poll();
-  EXPECT_EQ(requestDown, 1);
-  InputState::Poll();
-  EXPECT_EQ(InputState::IsMouseIdle(), 1);
+  input.Poll(*inGameButtons, level);
+  EXPECT_EQ(input.requestDown, 1);
+  input.Poll(*inGameButtons, level);
+  EXPECT_EQ(input.IsMouseIdle(), 1);
   PushMotion(301, 300);
-  InputState::Poll();
-  EXPECT_EQ(InputState::IsMouseIdle(), 0);
+  input.Poll(*inGameButtons, level);
+  EXPECT_EQ(input.IsMouseIdle(), 0);
 }
 
 TEST_F(InGameInput, ButtonsGlowUnderThePointerAndSitBelowTheBoard) {
   Play(kOpenRoom);
-  EXPECT_EQ(inGameButtons->ButtonAt(60, 525), 0);
-  EXPECT_EQ(inGameButtons->ButtonAt(527, 599), 1);
-  EXPECT_EQ(inGameButtons->ButtonAt(700, 530), 2);
-  EXPECT_EQ(inGameButtons->ButtonAt(760, 300), -1);  // the token column
-  pointerX = 94;  // just left of the board still truncates into column 0
-  pointerY = 200;
-  EXPECT_EQ(inGameButtons->ButtonAt(pointerX, pointerY), 8);
-  pointerX = 400;
-  pointerY = 560;
-  for (int i = 0; i < 20; ++i) inGameButtons->Update();
+  EXPECT_EQ(inGameButtons->ButtonAt(60, 525, level), 0);
+  EXPECT_EQ(inGameButtons->ButtonAt(527, 599, level), 1);
+  EXPECT_EQ(inGameButtons->ButtonAt(700, 530, level), 2);
+  EXPECT_EQ(inGameButtons->ButtonAt(760, 300, level), -1);  // the token column
+  input.pointerX = 94;  // just left of the board still truncates into column 0
+  input.pointerY = 200;
+  EXPECT_EQ(inGameButtons->ButtonAt(input.pointerX, input.pointerY, level), 8);
+  input.pointerX = 400;
+  input.pointerY = 560;
+  for (int i = 0; i < 20; ++i) inGameButtons->Update(level, input);
   EXPECT_EQ(inGameButtons->buttons[1]->fade, 40);
   EXPECT_EQ(inGameButtons->buttons[0]->fade, 0);
 }

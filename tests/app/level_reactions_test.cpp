@@ -62,7 +62,7 @@ TEST_F(LevelReactionsTest, TheRestartRequestPutsTheBallBackAtOnce) {
   EXPECT_EQ(Ball().direction, 0);
   EXPECT_EQ(level.CurrentMap->lockState, (std::array<int, 2>{0, 1}));
   EXPECT_NE(gameController->flash, nullptr);
-  EXPECT_EQ(requestRestart, 0);  // the restart clears the requests
+  EXPECT_EQ(input.requestRestart, 0);  // the restart clears the requests
 }
 
 TEST_F(LevelReactionsTest, TheExitIsReachedOnlyAtItsCentre) {
@@ -106,7 +106,7 @@ TEST_F(LevelReactionsTest, SkipFinishesTheLevelExceptTheLast) {
   EXPECT_EQ(progress->LevelState(12), Progress::Skipped);
   EXPECT_EQ(gameLog->levelInProgress, GameLog::NoLevel);
   EXPECT_EQ(gameLog->levelRecordCount, 1);
-  EXPECT_EQ(requestSkip, 0);
+  EXPECT_EQ(input.requestSkip, 0);
 }
 
 // Whatever covers the board, a hint page fading in or shown or the world map,
@@ -124,7 +124,7 @@ TEST_F(LevelReactionsTest, NothingIsTakenFromThePlayerWhileAPageOrTheWorldMapCov
       EXPECT_EQ(gameController->flash, nullptr) << cover;
     }
   };
-  gameController->popup = TutorialPage::Create(0);
+  gameController->popup = TutorialPage::Create(*gameController, 0);
   gameController->popup->Show();
   untouched("a page fading in");
   gameController->popup->fade = MenuScreen::FullFade;
@@ -160,7 +160,7 @@ TEST_F(LevelReactionsTest, RollingSwellsTheBallSoundAndRestingLetsItSink) {
 }
 
 TEST_F(LevelReactionsTest, AHintPageOpensTheFirstTimeALevelIsEntered) {
-  OpenHintPage(0);
+  OpenHintPage(*gameController, 0);
   ASSERT_NE(gameController->popup, nullptr);
   EXPECT_NE(dynamic_cast<TutorialPage*>(gameController->popup.get()), nullptr);
   EXPECT_EQ(gameController->popup->state, 2);  // fading in
@@ -168,35 +168,35 @@ TEST_F(LevelReactionsTest, AHintPageOpensTheFirstTimeALevelIsEntered) {
   EXPECT_EQ(progress->tutorialSeen[0], 1);
   EXPECT_TRUE(Logged("hint shown"));
 
-  OpenHintPage(1);
+  OpenHintPage(*gameController, 1);
   EXPECT_EQ(gameController->popup, nullptr);
-  OpenHintPage(0);
+  OpenHintPage(*gameController, 0);
   EXPECT_EQ(gameController->popup, nullptr);
 
   // Level 80's page, but not while editing.
   EditorMode = 1;
-  OpenHintPage(80);
+  OpenHintPage(*gameController, 80);
   EXPECT_EQ(gameController->popup, nullptr);
   EXPECT_EQ(progress->tutorialSeen[6], 0);
   EditorMode = 0;
-  OpenHintPage(80);
+  OpenHintPage(*gameController, 80);
   EXPECT_NE(gameController->popup, nullptr);
   EXPECT_EQ(progress->tutorialSeen[6], 1);
 
   // Numbers beyond the hint table have no page.
-  OpenHintPage(300);
+  OpenHintPage(*gameController, 300);
   EXPECT_EQ(gameController->popup, nullptr);
-  OpenHintPage(-4);
+  OpenHintPage(*gameController, -4);
   EXPECT_EQ(gameController->popup, nullptr);
 }
 
 TEST_F(LevelReactionsTest, TheCellUnderThePointerTruncatesTowardZero) {
   const std::pair<int, int> cases[] = {{33, 0}, {64, 0}, {95, 0}, {1, -1}, {32, -1}, {96, 1}, {127, 1}, {0, -2}};
   for (auto [pixel, cell] : cases) {
-    pointerX = pixel;
-    pointerY = pixel;
-    EXPECT_EQ(InputState::PointerCellX(), cell) << pixel;
-    EXPECT_EQ(InputState::PointerCellY(), cell) << pixel;
+    input.pointerX = pixel;
+    input.pointerY = pixel;
+    EXPECT_EQ(input.PointerCellX(), cell) << pixel;
+    EXPECT_EQ(input.PointerCellY(), cell) << pixel;
   }
 }
 

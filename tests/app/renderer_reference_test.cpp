@@ -184,7 +184,7 @@ TEST_F(RendererReference, BusyLevelFrame) {
   MakeBusyLevel();
   inGameButtons->tokenColumn->tokenState.fill(1);
   inGameButtons->tokenColumn->tokenAlpha.fill(1.0f);
-  ExpectReference("busy_level", [] { gameController->DrawPlayFrame(); });
+  ExpectReference("busy_level", [this] { gameController->DrawPlayFrame(); });
 }
 
 TEST_F(RendererReference, ShippedLevelInPlay) {
@@ -197,7 +197,7 @@ TEST_F(RendererReference, ShippedLevelInPlay) {
     level.StepMap(PlayRequests{}, 1);
     level.UpdateParticles();
   }
-  ExpectReference("level_40", [] { gameController->DrawPlayFrame(); });
+  ExpectReference("level_40", [this] { gameController->DrawPlayFrame(); });
 }
 
 }  // namespace

@@ -119,7 +119,7 @@ TEST_F(ListeningSession, ALevelWithAKeyALockAndATeleportSoundsEveryEffectWithout
 
   std::vector<PlayedEffect> effects;
   auto played = [&](const std::string& name, const TSound& sound) {
-    effects.push_back({name, sound.get(), FramesWrittenSoFar(recordingPath), soundManager->currentEffectChannel});
+    effects.push_back({name, sound.get(), FramesWrittenSoFar(recordingPath), gameController->soundManager->currentEffectChannel});
   };
   // The game logs each of these just before it plays the effect. The player
   // loads each level itself to work out its moves; those loads solve nothing.
@@ -130,25 +130,25 @@ TEST_F(ListeningSession, ALevelWithAKeyALockAndATeleportSoundsEveryEffectWithout
   // when a busy machine runs several steps in one pass.
   auto readRates = [&] {
     for (PlayedEffect& effect : effects) {
-      const TChannel& channel = soundManager->effectChannels[static_cast<size_t>(effect.channel)];
+      const TChannel& channel = gameController->soundManager->effectChannels[static_cast<size_t>(effect.channel)];
       if (effect.rate < 0.0f && ChannelSound(channel).get() == effect.sound) effect.rate = ChannelRate(channel);
     }
   };
   onLine = [&](const LoggedLine& line) {
-    if (!soundManager) return;
+    if (!gameController || !gameController->soundManager) return;
     readRates();
     if (playerThinking) return;
-    if (line.text.rfind("Opened ", 0) == 0) played("lock opened", soundManager->lockOpenSound);
-    if (line.text.rfind("Closed ", 0) == 0) played("lock closed", soundManager->lockCloseSound);
-    if (line.text == "Teleport") played("teleport", soundManager->teleportSound);
+    if (line.text.rfind("Opened ", 0) == 0) played("lock opened", gameController->soundManager->lockOpenSound);
+    if (line.text.rfind("Closed ", 0) == 0) played("lock closed", gameController->soundManager->lockCloseSound);
+    if (line.text == "Teleport") played("teleport", gameController->soundManager->teleportSound);
     // The next map is loaded as a level is solved, just before the group's sound.
     for (int next = kFirstLevel + 1; next <= kLastLevel + 1; ++next) {
       if (line.text != "Loading map " + std::to_string(next) + ".lvl") continue;
       const int position = (next - 1) % 5;
       if (position == 4) {
-        played("group finished", soundManager->oohOohSound);
+        played("group finished", gameController->soundManager->oohOohSound);
       } else {
-        played("level solved", soundManager->oohSound);
+        played("level solved", gameController->soundManager->oohSound);
       }
     }
   };
@@ -157,7 +157,7 @@ TEST_F(ListeningSession, ALevelWithAKeyALockAndATeleportSoundsEveryEffectWithout
   // sound sinks back, a restart, and then both levels solved.
   enum class Stage { FirstTry, Resting, Restarting, Restarted, Solving, Closing };
   Stage stage = Stage::FirstTry;
-  auto player = std::make_unique<SolutionPlayer>();
+  auto player = std::make_unique<SolutionPlayer>(gameController);
   int32_t stageStart = 0;
   const int32_t runStart = Millisecs();
   size_t quitFrames = 0;
@@ -178,7 +178,7 @@ TEST_F(ListeningSession, ALevelWithAKeyALockAndATeleportSoundsEveryEffectWithout
     return std::any_of(effects.begin(), effects.end(), [](const PlayedEffect& e) { return e.name == "lock opened"; });
   };
   onPass = [&] {
-    if (!soundManager || !gameController) return;
+    if (!gameController || !gameController->soundManager) return;
     readRates();
     const int32_t now = Millisecs();
     if (now - runStart > 40000) quit();  // a stuck run ends; the checks below then fail
@@ -204,9 +204,9 @@ TEST_F(ListeningSession, ALevelWithAKeyALockAndATeleportSoundsEveryEffectWithout
         // The game logs nothing as it restarts, which it does a step or more
         // after the key goes down (more on a busy machine): the effect is
         // dated by the pass after its channel took it up, and the key let go then.
-        for (size_t c = 0; c < soundManager->effectChannels.size(); ++c) {
-          if (ChannelSound(soundManager->effectChannels[c]).get() != soundManager->restartSound.get()) continue;
-          effects.push_back({"restart", soundManager->restartSound.get(), FramesWrittenSoFar(recordingPath),
+        for (size_t c = 0; c < gameController->soundManager->effectChannels.size(); ++c) {
+          if (ChannelSound(gameController->soundManager->effectChannels[c]).get() != gameController->soundManager->restartSound.get()) continue;
+          effects.push_back({"restart", gameController->soundManager->restartSound.get(), FramesWrittenSoFar(recordingPath),
                              static_cast<int>(c)});
           PushKey(SDLK_r, false);
           enter(Stage::Restarted);
@@ -215,13 +215,13 @@ TEST_F(ListeningSession, ALevelWithAKeyALockAndATeleportSoundsEveryEffectWithout
         break;
       case Stage::Restarted:
         if (now - stageStart > 400) {
-          player = std::make_unique<SolutionPlayer>();
+          player = std::make_unique<SolutionPlayer>(gameController);
           enter(Stage::Solving);
         }
         break;
       case Stage::Solving:
         play();
-        if (progress->LevelState(kLastLevel) == Progress::Solved) enter(Stage::Closing);
+        if (gameController->progress->LevelState(kLastLevel) == Progress::Solved) enter(Stage::Closing);
         break;
       case Stage::Closing:
         // The group's sound is three seconds long.
@@ -230,7 +230,8 @@ TEST_F(ListeningSession, ALevelWithAKeyALockAndATeleportSoundsEveryEffectWithout
     }
   };
 
-  ASSERT_TRUE(StartUp());
+  gameController = StartUp();
+  ASSERT_TRUE(gameController);
   ASSERT_TRUE(AudioOpen()) << LastAudioError();
   gameController->runMode = 0;
   gameController->Start();
@@ -242,7 +243,7 @@ TEST_F(ListeningSession, ALevelWithAKeyALockAndATeleportSoundsEveryEffectWithout
   const DeviceRecording recording = ReadDeviceRecording(recordingPath, AudioRate());
   std::printf("recording: %s, %zu frames of 16-bit signed stereo at %d Hz (%.2f s) over a run of %.2f s\n",
               recordingPath.c_str(), recording.Frames(), recording.rate, recording.Seconds(), runSeconds);
-  ASSERT_EQ(progress->LevelState(kLastLevel), Progress::Solved)
+  ASSERT_EQ(gameController->progress->LevelState(kLastLevel), Progress::Solved)
       << "the run did not get through both levels: it stopped at stage " << static_cast<int>(stage) << " after "
       << effects.size() << " effects";
   // The disk driver sleeps between its blocks, so it falls behind the wall clock on a busy machine; never far.
@@ -269,17 +270,17 @@ TEST_F(ListeningSession, ALevelWithAKeyALockAndATeleportSoundsEveryEffectWithout
                 onset.match);
     return std::make_pair(track, onset);
   };
-  auto [music, musicOnset] = longTrack("music", soundManager->musicSound, musicLine->framesWritten);
-  auto [ball, ballOnset] = longTrack("ball", soundManager->ballSound, ballLine->framesWritten);
+  auto [music, musicOnset] = longTrack("music", gameController->soundManager->musicSound, musicLine->framesWritten);
+  auto [ball, ballOnset] = longTrack("ball", gameController->soundManager->ballSound, ballLine->framesWritten);
   // Nothing but the music plays while the logo is shown.
   EXPECT_GT(musicOnset.match, 0.99);
   EXPECT_GT(ballOnset.match, 0.2);
 
   std::vector<SoundTrack> tracks{music, ball};
   const std::vector<std::pair<std::string, const SoundData*>> allEffects{
-      {"lock opened", soundManager->lockOpenSound.get()}, {"lock closed", soundManager->lockCloseSound.get()},
-      {"teleport", soundManager->teleportSound.get()},    {"restart", soundManager->restartSound.get()},
-      {"level solved", soundManager->oohSound.get()},     {"group finished", soundManager->oohOohSound.get()}};
+      {"lock opened", gameController->soundManager->lockOpenSound.get()}, {"lock closed", gameController->soundManager->lockCloseSound.get()},
+      {"teleport", gameController->soundManager->teleportSound.get()},    {"restart", gameController->soundManager->restartSound.get()},
+      {"level solved", gameController->soundManager->oohSound.get()},     {"group finished", gameController->soundManager->oohOohSound.get()}};
   for (const PlayedEffect& effect : effects) {
     ASSERT_TRUE(effect.sound) << effect.name;
     ASSERT_GE(effect.rate, 0.0f) << effect.name << " never played on its channel";

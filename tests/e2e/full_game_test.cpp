@@ -27,7 +27,8 @@ using Solutions = std::array<std::vector<int>, levels::Last + 1>;
 // covers the board is what closes them.
 class Player {
  public:
-  explicit Player(const Solutions& solutions) : solutions_(solutions) {}
+  Player(const Solutions& solutions, const std::shared_ptr<GameController>& game)
+      : solutions_(solutions), gameController(game) {}
 
   void Pass() {
     if (!gameController->level.CurrentMap || !gameController->level.CurrentMap->ball || gameController->level.LevelStart->IsPending() || gameController->level.CurrentMap->ball->direction != 0) {
@@ -44,7 +45,7 @@ class Player {
   }
   // Nothing held, the ball at rest under the player's control.
   bool Idle() const {
-    const bool covered = (gameController->popup && gameController->popup->state != 0) || worldMap->state != 0;
+    const bool covered = (gameController->popup && gameController->popup->state != 0) || gameController->screens.worldMap->state != 0;
     return held_ == 0 && !covered && !gameController->level.LevelStart->IsPending() && gameController->level.CurrentMap->ball->direction == 0;
   }
 
@@ -54,6 +55,7 @@ class Player {
     held_ = 0;
   }
   const Solutions& solutions_;
+  const std::shared_ptr<GameController>& gameController;
   int level_ = -1;
   size_t next_ = 0;
   SDL_Keycode held_ = 0;
@@ -78,28 +80,29 @@ TEST_F(GameSession, EveryShippedLevelFromTheLogoToQuit) {
   // one-cell roll would then end and start again on the same held arrow.
   fake.extraPerSleep = 65;
 
-  ASSERT_TRUE(StartUp());
-  Player player(solutions);
-  auto menus = [] { return gameController->runMode == 1; };
-  auto playing = [] { return gameController->runMode == 0; };
+  gameController = StartUp();
+  ASSERT_TRUE(gameController);
+  Player player(solutions, gameController);
+  auto menus = [&] { return gameController->runMode == 1; };
+  auto playing = [&] { return gameController->runMode == 0; };
   const std::vector<Hold> script = {
       {SDLK_RETURN, playing},  // Play, selected from the start
       {0, [&] { return gameController->level.CurrentMap->number == 40 && player.Idle(); }},
       {SDLK_ESCAPE, menus},
       {SDLK_RETURN, playing},
-      {0, [] { return progress->LevelState(levels::Last) == Progress::Solved; }},
+      {0, [&] { return gameController->progress->LevelState(levels::Last) == Progress::Solved; }},
       // The journey's end: the world map, then (a fresh press) the closing page.
-      {SDLK_RETURN, [] { return worldMap->state == MenuScreen::FadingOut; }},
-      {0, [] { return worldMap->state == 0 && gameController->popup->state == MenuScreen::Shown; }},
+      {SDLK_RETURN, [&] { return gameController->screens.worldMap->state == MenuScreen::FadingOut; }},
+      {0, [&] { return gameController->screens.worldMap->state == 0 && gameController->popup->state == MenuScreen::Shown; }},
       {SDLK_RETURN, menus},
-      {SDLK_DOWN, [] { return mainMenu->selected == MainMenu::Options; }},
-      {SDLK_RETURN, [] { return optionsMenu->state != MenuScreen::Hidden; }},
-      {SDLK_DOWN, [] { return optionsMenu->selected == OptionsMenu::EffectsVolume; }},
-      {SDLK_RETURN, [] { return soundManager->effectsVolume == 1.5f; }},
-      {SDLK_DOWN, [] { return optionsMenu->selected == OptionsMenu::Back; }},
-      {SDLK_RETURN, [] { return optionsMenu->state == MenuScreen::FadingOut; }},
-      {SDLK_LEFT, [] { return mainMenu->selected == MainMenu::Quit; }},
-      {SDLK_RETURN, [] { return gameController->runMode == 2; }},
+      {SDLK_DOWN, [&] { return gameController->screens.mainMenu->selected == MainMenu::Options; }},
+      {SDLK_RETURN, [&] { return gameController->screens.optionsMenu->state != MenuScreen::Hidden; }},
+      {SDLK_DOWN, [&] { return gameController->screens.optionsMenu->selected == OptionsMenu::EffectsVolume; }},
+      {SDLK_RETURN, [&] { return gameController->soundManager->effectsVolume == 1.5f; }},
+      {SDLK_DOWN, [&] { return gameController->screens.optionsMenu->selected == OptionsMenu::Back; }},
+      {SDLK_RETURN, [&] { return gameController->screens.optionsMenu->state == MenuScreen::FadingOut; }},
+      {SDLK_LEFT, [&] { return gameController->screens.mainMenu->selected == MainMenu::Quit; }},
+      {SDLK_RETURN, [&] { return gameController->runMode == 2; }},
   };
 
   size_t line = 0;
@@ -110,10 +113,10 @@ TEST_F(GameSession, EveryShippedLevelFromTheLogoToQuit) {
   std::set<std::shared_ptr<MenuScreen>> pagesShown;  // held, so no two share an address
   std::vector<int> levelsEntered;
   fake.onSleep = [&] {
-    if (!gameController || !worldMap || !gameController->level.CurrentMap) return;  // still starting up
+    if (!gameController || !gameController->screens.worldMap || !gameController->level.CurrentMap) return;  // still starting up
     if (++passes > 400000) return PushQuit();
-    if (worldMap->state != 0 && !mapUp) ++mapsShown;
-    mapUp = worldMap->state != 0;
+    if (gameController->screens.worldMap->state != 0 && !mapUp) ++mapsShown;
+    mapUp = gameController->screens.worldMap->state != 0;
     if (gameController->popup && gameController->popup->state != 0) pagesShown.insert(gameController->popup);
     if (levelsEntered.empty() || levelsEntered.back() != gameController->level.CurrentMap->number) levelsEntered.push_back(gameController->level.CurrentMap->number);
 

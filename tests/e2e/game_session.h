@@ -35,6 +35,7 @@ class GameSession : public ::testing::Test {
   // As the program ends: the display closed and forgotten, so that the next
   // session's start-up opens its own.
   void TearDown() override {
+    gameController.reset();
     Resources::CloseDisplay();
     platform::ShutdownPlatform();
   }
@@ -68,12 +69,17 @@ class GameSession : public ::testing::Test {
 
   TempFolder folder;
   FakeClock fake;
+  // Made by the start-up, as the program makes it.
+  std::shared_ptr<GameController> gameController;
 };
 
 // Plays whatever level is current by its solution: a key is held from a pass
 // where the ball rests until the ball starts rolling, then let go.
 class SolutionPlayer {
  public:
+  // The session's game, once started.
+  explicit SolutionPlayer(const std::shared_ptr<GameController>& game) : gameController(game) {}
+
   // Call once per pass; false once it has nothing more to do this pass.
   void Pass() {
     if (!gameController->level.CurrentMap || !gameController->level.CurrentMap->ball || (gameController->level.LevelStart && gameController->level.LevelStart->IsPending())) return Release();
@@ -91,6 +97,7 @@ class SolutionPlayer {
   int Level() const { return level_; }
 
  private:
+  const std::shared_ptr<GameController>& gameController;
   void Release() {
     if (held_) GameSession::PushKey(held_, false);
     held_ = 0;

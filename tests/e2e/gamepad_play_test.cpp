@@ -33,7 +33,8 @@ struct PadHold {
 }  // namespace
 
 TEST_F(GameSession, AGameControllerAloneGoesFromTheMenuThroughALevelToQuit) {
-  ASSERT_TRUE(StartUp());
+  gameController = StartUp();
+  ASSERT_TRUE(gameController);
   const int index = AttachVirtualGamepad();
   ASSERT_GE(index, 0) << SDL_GetError();
   ASSERT_TRUE(SDL_IsGameController(index));
@@ -43,20 +44,20 @@ TEST_F(GameSession, AGameControllerAloneGoesFromTheMenuThroughALevelToQuit) {
 
   const std::vector<int> solution = SolutionOf(0);
   size_t move = 0;
-  auto menus = [] { return gameController->runMode == 1; };
+  auto menus = [&] { return gameController->runMode == 1; };
   const std::vector<PadHold> script = {
-      {SDL_CONTROLLER_BUTTON_DPAD_DOWN, [] { return mainMenu->selected == MainMenu::Instructions; }},
-      {SDL_CONTROLLER_BUTTON_DPAD_UP, [] { return mainMenu->selected == MainMenu::Play; }},
-      {SDL_CONTROLLER_BUTTON_A, [] { return gameController->runMode == 0; }},
-      {-1, [] { return gameController->popup && gameController->popup->state == MenuScreen::Shown; }},
-      {SDL_CONTROLLER_BUTTON_Y, [] { return gameController->popup->state == MenuScreen::FadingOut; }},
-      {-1, [] { return gameController->level.CurrentMap->number == 1; }},
+      {SDL_CONTROLLER_BUTTON_DPAD_DOWN, [&] { return gameController->screens.mainMenu->selected == MainMenu::Instructions; }},
+      {SDL_CONTROLLER_BUTTON_DPAD_UP, [&] { return gameController->screens.mainMenu->selected == MainMenu::Play; }},
+      {SDL_CONTROLLER_BUTTON_A, [&] { return gameController->runMode == 0; }},
+      {-1, [&] { return gameController->popup && gameController->popup->state == MenuScreen::Shown; }},
+      {SDL_CONTROLLER_BUTTON_Y, [&] { return gameController->popup->state == MenuScreen::FadingOut; }},
+      {-1, [&] { return gameController->level.CurrentMap->number == 1; }},
       {SDL_CONTROLLER_BUTTON_START, menus},
-      {SDL_CONTROLLER_BUTTON_DPAD_DOWN, [] { return mainMenu->selected == MainMenu::Options; }},
-      {SDL_CONTROLLER_BUTTON_A, [] { return optionsMenu->state == MenuScreen::Shown; }},
-      {SDL_CONTROLLER_BUTTON_B, [] { return optionsMenu->state == MenuScreen::FadingOut; }},
-      {SDL_CONTROLLER_BUTTON_DPAD_LEFT, [] { return mainMenu->selected == MainMenu::Quit; }},
-      {SDL_CONTROLLER_BUTTON_A, [] { return gameController->runMode == 2; }},
+      {SDL_CONTROLLER_BUTTON_DPAD_DOWN, [&] { return gameController->screens.mainMenu->selected == MainMenu::Options; }},
+      {SDL_CONTROLLER_BUTTON_A, [&] { return gameController->screens.optionsMenu->state == MenuScreen::Shown; }},
+      {SDL_CONTROLLER_BUTTON_B, [&] { return gameController->screens.optionsMenu->state == MenuScreen::FadingOut; }},
+      {SDL_CONTROLLER_BUTTON_DPAD_LEFT, [&] { return gameController->screens.mainMenu->selected == MainMenu::Quit; }},
+      {SDL_CONTROLLER_BUTTON_A, [&] { return gameController->runMode == 2; }},
   };
   const char* shots = std::getenv("MARROWICK_SCREENSHOT_DIR");
   size_t line = 0;
@@ -94,5 +95,5 @@ TEST_F(GameSession, AGameControllerAloneGoesFromTheMenuThroughALevelToQuit) {
   SDL_JoystickDetachVirtual(index);
 
   EXPECT_EQ(line, script.size()) << "stopped waiting at line " << line << " after " << passes << " passes";
-  EXPECT_EQ(progress->LevelState(0), Progress::Solved);
+  EXPECT_EQ(gameController->progress->LevelState(0), Progress::Solved);
 }

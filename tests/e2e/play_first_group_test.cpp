@@ -15,10 +15,11 @@ TEST_F(GameSession, TheFirstFiveLevelsPlayThroughEveryHandOver) {
     seen->tutorialSeen.fill(1);
     seen->SaveProgress();
   }
-  ASSERT_TRUE(StartUp());
+  gameController = StartUp();
+  ASSERT_TRUE(gameController);
   gameController->runMode = 0;
 
-  SolutionPlayer player;
+  SolutionPlayer player(gameController);
   std::vector<int> levelsEntered;
   int passes = 0;
   const char* shots = std::getenv("MARROWICK_SCREENSHOT_DIR");
@@ -39,14 +40,14 @@ TEST_F(GameSession, TheFirstFiveLevelsPlayThroughEveryHandOver) {
         Resources::SaveScreenshot(std::string(shots) + "/play-" + std::to_string(shotsTaken++) + ".png");
       }
     }
-    const bool groupDone = progress->LevelState(4) != Progress::Open && progress->LevelState(4) != 0;
+    const bool groupDone = gameController->progress->LevelState(4) != Progress::Open && gameController->progress->LevelState(4) != 0;
     if (groupDone || passes > 20000) PushQuit();
   };
   gameController->Start();
 
   EXPECT_EQ(levelsEntered, (std::vector<int>{0, 1, 2, 3, 4}));
-  for (int level = 0; level < 5; ++level) EXPECT_EQ(progress->LevelState(level), Progress::Solved) << level;
-  EXPECT_NE(worldMap->state, 0);  // the fifth level of a group opens the world map
+  for (int level = 0; level < 5; ++level) EXPECT_EQ(gameController->progress->LevelState(level), Progress::Solved) << level;
+  EXPECT_NE(gameController->screens.worldMap->state, 0);  // the fifth level of a group opens the world map
   EXPECT_EQ(folder.Bytes("save0.dat").size(), 510u);
   EXPECT_EQ(folder.Bytes("options.dat").size(), 12u);
 }

@@ -1,7 +1,7 @@
 #pragma once
-// The level screen of the developer build: the editor's solver made as the
-// game makes it at start, the version box recorded instead of shown, and the
-// real display open so that pushed SDL events reach the editor's keys.
+// The level screen of the developer build: the version box recorded instead
+// of shown, and the real display open so that pushed SDL events reach the
+// editor's keys.
 
 #include <SDL.h>
 
@@ -24,7 +24,6 @@ class EditorTest : public PlayScreenTest {
   void SetUp() override {
     PlayScreenTest::SetUp();
     DeveloperMode = 1;
-    MapSolver = mapSolverType::Create();
     platform::SetNotifyHook([this](const std::string& text, bool) { notices.push_back(text); });
   }
   void TearDown() override {
@@ -43,7 +42,7 @@ class EditorTest : public PlayScreenTest {
   // The pointer over a cell and the input poll that reads it, then one step.
   void StepWithPointerOn(int x, int y) {
     PushMotion(CellPixelX(x), CellPixelY(y));
-    InputState::Poll();
+    input.Poll(*inGameButtons, level);
     Step();
   }
   // A button pressed or let go with the pointer over a cell.
@@ -55,7 +54,7 @@ class EditorTest : public PlayScreenTest {
     e.button.y = CellPixelY(y);
     SDL_PushEvent(&e);
   }
-  int Distance(int x, int y, int state) const { return MapSolver->distance[x][y][state]; }
+  int Distance(int x, int y, int state) const { return gameController->mapSolver.distance[x][y][state]; }
 
   std::vector<std::string> notices;
 };

@@ -107,7 +107,7 @@ TEST_F(EditorKeysTest, TileKeysPutTheirCodeUnderThePointer) {
   EXPECT_EQ(level.CurrentMap->artStyle, 0);
   Tap(SDLK_q);
   Tap(SDLK_q);
-  EXPECT_EQ(MapSolver->shownState, 1);
+  EXPECT_EQ(gameController->mapSolver.shownState, 1);
 }
 
 TEST_F(EditorKeysTest, DigitAndBracketKeysStartOtherLevelsStillEditing) {
@@ -238,7 +238,7 @@ TEST_F(EditorKeysTest, NextMapKeyCarriesTheExitStripIntoTheNextLevelWhichEnterSa
 
 TEST_F(EditorKeysTest, TheFrameShowsTheHelpLinesOnlyWhileEditing) {
   Play(kRoom);
-  const auto bottom = [] {
+  const auto bottom = [this] {
     platform::SetClsColor(0, 0, 0);
     platform::Cls();
     gameController->DrawPlayFrame();

@@ -123,13 +123,13 @@ TEST_F(MapSolverModelTest, EveryBoardFinishesAndWithoutEndlessTeleportsGivesTheM
     Play(rows);
     RecursiveModel model(*level.CurrentMap);
     model.Solve();
-    MapSolver->Solve(*level.CurrentMap);  // finishes on every board
+    gameController->mapSolver.Solve(*level.CurrentMap);  // finishes on every board
     if (model.endless) {
       ++endless;
       continue;
     }
-    ASSERT_EQ(MapSolver->distance, model.distance) << "board " << m;
-    ASSERT_EQ(MapSolver->marks, model.marks) << "board " << m;
+    ASSERT_EQ(gameController->mapSolver.distance, model.distance) << "board " << m;
+    ASSERT_EQ(gameController->mapSolver.marks, model.marks) << "board " << m;
   }
   EXPECT_GT(endless, 5);
   EXPECT_LT(endless, 50);

@@ -10,9 +10,9 @@ constexpr int Vertical = mapSolverType::CrossedVertically;
 constexpr int Horizontal = mapSolverType::CrossedHorizontally;
 
 // The least distance over the four lock states, -1 when none reached the cell.
-int Least(int x, int y) {
+int Least(const mapSolverType& solver, int x, int y) {
   int least = -1;
-  for (int d : MapSolver->distance[x][y]) {
+  for (int d : solver.distance[x][y]) {
     if (d >= 0 && (least < 0 || d < least)) least = d;
   }
   return least;
@@ -24,7 +24,7 @@ using MapSolverTest = EditorTest;
 
 TEST_F(MapSolverTest, AStartThatCannotMoveIsTheOnlyCellReached) {
   Play(Walled({"###", "#S#", "###"}));
-  MapSolver->Solve(*level.CurrentMap);
+  gameController->mapSolver.Solve(*level.CurrentMap);
   for (int x = 0; x < board::Width; ++x) {
     for (int y = 0; y < board::Height; ++y) {
       for (int s = 0; s < 4; ++s) {
@@ -33,23 +33,23 @@ TEST_F(MapSolverTest, AStartThatCannotMoveIsTheOnlyCellReached) {
     }
   }
   // Trying to move down marks the start before finding the wall below it.
-  EXPECT_EQ(MapSolver->marks[1][1][StartState], Rest | Vertical);
-  EXPECT_EQ(MapSolver->maxDistance, 0);
+  EXPECT_EQ(gameController->mapSolver.marks[1][1][StartState], Rest | Vertical);
+  EXPECT_EQ(gameController->mapSolver.maxDistance, 0);
 }
 
 TEST_F(MapSolverTest, CrossedCellsCountTheMovesBeforeAndRestingPointsTheMovesMade) {
   Play(Walled({"######", "#S...#", "######"}));
-  MapSolver->Solve(*level.CurrentMap);
+  gameController->mapSolver.Solve(*level.CurrentMap);
   EXPECT_EQ(Distance(1, 1, StartState), 0);
   EXPECT_EQ(Distance(2, 1, StartState), 0);  // crossed during the first move
   EXPECT_EQ(Distance(3, 1, StartState), 0);
   EXPECT_EQ(Distance(4, 1, StartState), 1);  // rested on after it
   EXPECT_EQ(Distance(5, 1, StartState), -1);
   // A cell is marked as it is left; the last cell of a move only when going down.
-  EXPECT_EQ(MapSolver->marks[1][1][StartState], Rest | Vertical | Horizontal);
-  EXPECT_EQ(MapSolver->marks[2][1][StartState], Horizontal);
-  EXPECT_EQ(MapSolver->marks[4][1][StartState], Rest | Vertical | Horizontal);
-  EXPECT_EQ(MapSolver->marks[1][2][StartState], 0);
+  EXPECT_EQ(gameController->mapSolver.marks[1][1][StartState], Rest | Vertical | Horizontal);
+  EXPECT_EQ(gameController->mapSolver.marks[2][1][StartState], Horizontal);
+  EXPECT_EQ(gameController->mapSolver.marks[4][1][StartState], Rest | Vertical | Horizontal);
+  EXPECT_EQ(gameController->mapSolver.marks[1][2][StartState], 0);
 }
 
 TEST_F(MapSolverTest, AKeyOpensItsLockForTheLaterMovesAsTheLevelSolverFinds) {
@@ -65,11 +65,11 @@ TEST_F(MapSolverTest, AKeyOpensItsLockForTheLaterMovesAsTheLevelSolverFinds) {
       "##########",
   });
   Play(picture);
-  MapSolver->Solve(*level.CurrentMap);
+  gameController->mapSolver.Solve(*level.CurrentMap);
   const LevelSolution exact = SolveLevel(*level.CurrentMap);
   ASSERT_EQ(exact.leastMoves, 5);  // right to the key, left, down, right, down through the lock
   EXPECT_EQ(Distance(6, 5, StartState), -1);  // the lock is shut until the key is taken
-  EXPECT_EQ(Least(6, 5), exact.leastMoves - 1);
+  EXPECT_EQ(Least(gameController->mapSolver, 6, 5), exact.leastMoves - 1);
   EXPECT_EQ(Distance(6, 5, StartState + 1), exact.leastMoves - 1);
   // Resting on the key already counts with the lock open.
   EXPECT_EQ(Distance(8, 1, StartState + 1), 1);
@@ -78,19 +78,19 @@ TEST_F(MapSolverTest, AKeyOpensItsLockForTheLaterMovesAsTheLevelSolverFinds) {
 
 TEST_F(MapSolverTest, ATeleportSendsTheMoveOnFromItsPartnerOneFurther) {
   Play(Walled({"##########", "#S..0#1..#", "##########"}));
-  MapSolver->Solve(*level.CurrentMap);
+  gameController->mapSolver.Solve(*level.CurrentMap);
   const int expected[] = {-1, 0, 0, 0, -1, -1, -1, 1, 2, -1};
   for (int x = 0; x < 10; ++x) EXPECT_EQ(Distance(x, 1, StartState), expected[x]) << x;
   // Coming back left, the partner sends the ball through teleport 16, marking it as it leaves.
-  EXPECT_EQ(MapSolver->marks[4][1][StartState], Horizontal);
-  EXPECT_EQ(MapSolver->marks[6][1][StartState], Horizontal);
-  EXPECT_EQ(MapSolver->marks[8][1][StartState], Rest | Vertical | Horizontal);
+  EXPECT_EQ(gameController->mapSolver.marks[4][1][StartState], Horizontal);
+  EXPECT_EQ(gameController->mapSolver.marks[6][1][StartState], Horizontal);
+  EXPECT_EQ(gameController->mapSolver.marks[8][1][StartState], Rest | Vertical | Horizontal);
 }
 
 TEST_F(MapSolverTest, TeleportsThatSendTheBallBackAndForthEndTheMove) {
   // Right from the start: into 16, out at 17 against the wall, back to 16 and into 17 again.
   Play(Walled({"######", "#S.01#", "#....#", "######"}));
-  MapSolver->Solve(*level.CurrentMap);
+  gameController->mapSolver.Solve(*level.CurrentMap);
   EXPECT_EQ(Distance(2, 1, StartState), 0);
   EXPECT_EQ(Distance(3, 1, StartState), -1);
   EXPECT_EQ(Distance(4, 1, StartState), -1);
@@ -103,14 +103,16 @@ TEST_F(MapSolverTest, SolvesTheMapItIsGivenAndAPaintedMapItself) {
   level.NextMap = std::make_shared<mapType>();
   level.NextMap->tiles = GridOf(Walled({"######", "#S...#", "######"}));
   level.NextMap->lockState = level.NextMap->lockInitial = {0, 1};
-  MapSolver->Solve(*level.NextMap);
+  gameController->mapSolver.Solve(*level.NextMap);
   EXPECT_EQ(Distance(4, 1, StartState), 1);
 
   // A wall painted on the next map: its own distances, not those of the map in play.
   level.NextMap->SetTile(3, 1, tile::Void);
+  gameController->mapSolver.Solve(*level.NextMap);
   EXPECT_EQ(Distance(2, 1, StartState), 1);
   EXPECT_EQ(Distance(4, 1, StartState), -1);
   level.CurrentMap->SetTile(1, 1, tile::Start);
+  gameController->mapSolver.Solve(*level.CurrentMap);
   EXPECT_EQ(Distance(2, 1, StartState), -1);
 }
 
@@ -120,10 +122,10 @@ TEST_F(MapSolverTest, CreateNextMapCarriesTheStripBesideTheNearestEdge) {
   rows[3][19] = 'a';
   Play(rows);
   level.NextMap = std::make_shared<mapType>();
-  MapSolver->CreateNextMap(*level.CurrentMap, *level.NextMap);
+  gameController->mapSolver.CreateNextMap(*level.CurrentMap, *level.NextMap);
   EXPECT_EQ(mapSolverType::NearestEdge(19, 6), direction::Right);
-  EXPECT_EQ(MapSolver->exitX, 19);
-  EXPECT_EQ(MapSolver->exitY, 6);
+  EXPECT_EQ(gameController->mapSolver.exitX, 19);
+  EXPECT_EQ(gameController->mapSolver.exitY, 6);
   for (int y = 0; y < board::Height; ++y) {
     const int expected = y == 6 ? tile::Start : level.CurrentMap->tiles[19][y];
     EXPECT_EQ(level.NextMap->tiles[0][y], expected) << y;
@@ -139,29 +141,29 @@ TEST_F(MapSolverTest, CreateNextMapCarriesTheStripBesideTheNearestEdge) {
   // Without an exit of its own the current map hands nothing over.
   level.CurrentMap->SetTile(19, 6, tile::Floor);
   level.NextMap = std::make_shared<mapType>();
-  MapSolver->CreateNextMap(*level.CurrentMap, *level.NextMap);
+  gameController->mapSolver.CreateNextMap(*level.CurrentMap, *level.NextMap);
   EXPECT_EQ(level.NextMap->tiles, TileGrid{});
   EXPECT_EQ(level.NextMap->protectLeft, -1);
   EXPECT_EQ(level.NextMap->shiftX, 0);
 }
 
 TEST_F(MapSolverTest, TheShownStateCyclesThroughEveryLockStateAndBack) {
-  std::vector<int> seen{MapSolver->shownState};
+  std::vector<int> seen{gameController->mapSolver.shownState};
   for (int i = 0; i < 5; ++i) {
-    MapSolver->CycleShownState();
-    seen.push_back(MapSolver->shownState);
+    gameController->mapSolver.CycleShownState();
+    seen.push_back(gameController->mapSolver.shownState);
   }
   EXPECT_EQ(seen, (std::vector<int>{-1, 0, 1, 2, 3, -1}));
 }
 
 TEST_F(MapSolverTest, TheOverlayDrawsDistancesAndCrossingLinesOnReachedCellsOnly) {
   Play(Walled({"######", "#S...#", "######"}));
-  MapSolver->Solve(*level.CurrentMap);
+  gameController->mapSolver.Solve(*level.CurrentMap);
   const auto draw = [this] {
     platform::SetClsColor(0, 0, 0);
     platform::Cls();
     platform::SetOrigin(32, 30);
-    MapSolver->DrawOverlay(*level.CurrentMap, 47, 47);
+    gameController->mapSolver.DrawOverlay(*level.CurrentMap, 47, 47);
     platform::SetOrigin(0, 0);
     return GrabFrame();
   };
@@ -178,6 +180,6 @@ TEST_F(MapSolverTest, TheOverlayDrawsDistancesAndCrossingLinesOnReachedCellsOnly
   EXPECT_TRUE(textInRed);
   EXPECT_EQ(shown.At(cx - 12 + 32 * 4, cy), 0u);  // the wall at (5, 1)
 
-  MapSolver->shownState = 0;  // a lock state no move reaches
+  gameController->mapSolver.shownState = 0;  // a lock state no move reaches
   EXPECT_EQ(draw().At(cx - 12, cy), 0u);
 }

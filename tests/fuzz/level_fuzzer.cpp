@@ -25,7 +25,7 @@
 #include "services/game_log.h"
 #include "services/progress.h"
 #include "services/sound_manager.h"
-#include "support/shared_game_state.h"
+#include "support/test_game.h"
 
 namespace {
 
@@ -45,14 +45,15 @@ int CellCentre(int cell) { return 64 + cell * board::CellSize + board::CellSize 
 
 // One step: the low three bits choose a key held for it (or a click), the
 // rest where the click lands: a direction from the ball and a distance.
-void PlayStep(uint8_t input) {
+void PlayStep(TestGame& game, uint8_t input) {
+  GameController& gameController = *game.gameController;
   const int choice = input & 7;
   int key = 0;
   if (choice == ClickOnBoard) {
     const int direction = (input >> 3) & 3;
     const int distance = 1 + (input >> 5);
-    int x = gameController->level.CurrentMap->ball ? gameController->level.CurrentMap->ball->cellX : 0;
-    int y = gameController->level.CurrentMap->ball ? gameController->level.CurrentMap->ball->cellY : 0;
+    int x = gameController.level.CurrentMap->ball ? gameController.level.CurrentMap->ball->cellX : 0;
+    int y = gameController.level.CurrentMap->ball ? gameController.level.CurrentMap->ball->cellY : 0;
     x += direction == 1 ? distance : direction == 3 ? -distance : 0;
     y += direction == 2 ? distance : direction == 0 ? -distance : 0;
     platform::InputMouseMoved(CellCentre(x), CellCentre(y));
@@ -61,28 +62,27 @@ void PlayStep(uint8_t input) {
     key = Keys[choice];
     if (key != 0) platform::InputKeyDown(key);
   }
-  InputState::Poll();
-  gameController->PlayStep();
+  game.input.Poll(*game.inGameButtons, gameController.level);
+  gameController.PlayStep();
   if (key != 0) platform::InputKeyUp(key);
   platform::InputMouseButton(1, false);
 }
 
-void StartGame() {
+void StartGame(TestGame& game) {
   platform::ResetInputState();
   platform::SeedRnd(1234);
   EditorMode = 0;
   RemoveFuzzFile("save0.dat");
-  progress = Progress::Create(0);
+  game.LoadProgress();
   // Hint pages are pictures from the media folder: they are fuzzed elsewhere.
-  progress->tutorialSeen.fill(1);
-  gameLog = std::make_shared<GameLog>();
-  soundManager = std::make_shared<SoundManager>();
-  gameController = GameController::Create();  // a level of its own, scrolled nowhere yet
-  inGameButtons = InGameButtons::Create();
-  worldMap = WorldMap::Create();
-  gameController->ListenToWorldMap();
+  game.progress->tutorialSeen.fill(1);
+  game.gameLog = std::make_shared<GameLog>();
+  game.soundManager = std::make_shared<SoundManager>();
+  game.inGameButtons = InGameButtons::Create(*game.progress);
+  game.worldMap = WorldMap::Create(*game.gameController);
+  game.gameController->ListenToWorldMap();
   FillParticleTables();
-  gameController->StartLevel(PlayedLevel);
+  game.gameController->StartLevel(PlayedLevel);
 }
 
 }  // namespace
@@ -92,20 +92,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   for (int number : {PlayedLevel, PlayedLevel + 1}) {
     WriteFuzzFile("levels/" + std::to_string(number) + ".lvl", data, levelSize);
   }
-  StartGame();
+  TestGame game;  // a level of its own, scrolled nowhere yet
+  StartGame(game);
+  const LevelState& level = game.gameController->level;
 
   const size_t steps = std::min(size - levelSize, MostSteps);
-  for (size_t i = 0; i < steps; ++i) PlayStep(data[levelSize + i]);
+  for (size_t i = 0; i < steps; ++i) PlayStep(game, data[levelSize + i]);
   int idle = 0;
-  while (idle < IdleSteps || (gameController->level.LevelStart->IsPending() && idle < LongestHandOver)) {
-    PlayStep(0);
+  while (idle < IdleSteps || (level.LevelStart->IsPending() && idle < LongestHandOver)) {
+    PlayStep(game, 0);
     ++idle;
   }
-  if (gameController->level.LevelStart->IsPending()) {
+  if (level.LevelStart->IsPending()) {
     FuzzFailure("the next level was still scrolling in " + std::to_string(LongestHandOver) +
-                " steps after the last input (shift " + std::to_string(gameController->level.NextMap ? gameController->level.NextMap->shiftX : 0) + ", " +
-                std::to_string(gameController->level.NextMap ? gameController->level.NextMap->shiftY : 0) + ")");
+                " steps after the last input (shift " + std::to_string(level.NextMap ? level.NextMap->shiftX : 0) + ", " +
+                std::to_string(level.NextMap ? level.NextMap->shiftY : 0) + ")");
   }
-  ReleaseSharedGameState();
   return 0;
 }

@@ -17,7 +17,7 @@
 #include "services/options_file.h"
 #include "services/resources.h"
 #include "services/sound_manager.h"
-#include "support/shared_game_state.h"
+#include "support/test_game.h"
 
 namespace {
 
@@ -33,6 +33,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   WriteFuzzFile("options.dat", data, size);
   OptionsFile::SetDefaultOptions();
   OptionsFile::LoadOptions();
+  TestGame game;
+  std::shared_ptr<SoundManager>& soundManager = game.soundManager;
   soundManager = SoundManager::Create();
   ExpectPlayableVolume("effects", soundManager->effectsVolume);
   ExpectPlayableVolume("music", soundManager->musicVolume);
@@ -41,11 +43,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   }
   fullscreen = savedFullscreen;
 
-  gameController = GameController::Create();
-  gameLog = std::make_shared<GameLog>();
-  optionsMenu = OptionsMenu::Create();
-  optionsMenu->Show();
-  optionsMenu->Close();
+  game.gameLog = std::make_shared<GameLog>();
+  game.optionsMenu = OptionsMenu::Create(*game.gameController);
+  game.optionsMenu->Show();
+  game.optionsMenu->Close();
 
   const float effects = soundManager->effectsVolume;
   const float music = soundManager->musicVolume;
@@ -54,6 +55,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (savedEffectsVolume != effects || savedMusicVolume != music || savedFullscreen != fullscreen) {
     FuzzFailure("the saved options read back differently");
   }
-  ReleaseSharedGameState();
   return 0;
 }

@@ -19,7 +19,7 @@
 #include "services/game_log.h"
 #include "services/progress.h"
 #include "services/sound_manager.h"
-#include "support/shared_game_state.h"
+#include "support/test_game.h"
 
 namespace {
 
@@ -52,7 +52,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   WriteFuzzFile("save0.dat", data, size);
   platform::ResetInputState();
   platform::SeedRnd(1234);
-  progress = Progress::Create(0);
+  TestGame game;
+  game.LoadProgress();
+  std::shared_ptr<Progress>& progress = game.progress;
   ExpectUsableProgress(*progress);
 
   const Progress loaded = *progress;
@@ -65,15 +67,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
   // Hint pages are pictures from the media folder: they are fuzzed elsewhere.
   progress->tutorialSeen.fill(1);
-  gameLog = std::make_shared<GameLog>();
-  soundManager = std::make_shared<SoundManager>();
-  gameController = GameController::Create();
-  gameController->CreateScreens();
-  inGameButtons = InGameButtons::Create();
+  game.gameLog = std::make_shared<GameLog>();
+  game.soundManager = std::make_shared<SoundManager>();
+  game.gameController->CreateScreens();
+  game.inGameButtons = InGameButtons::Create(*progress);
   FillParticleTables();
-  gameController->StartLevel(progress->currentLevel);
-  worldMap->Show();
-  for (int step = 0; step < 60; ++step) worldMap->Update(false);
-  ReleaseSharedGameState();
+  game.gameController->StartLevel(progress->currentLevel);
+  game.worldMap->Show();
+  for (int step = 0; step < 60; ++step) game.worldMap->Update(false);
   return 0;
 }

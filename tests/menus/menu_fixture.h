@@ -29,11 +29,11 @@
 #include "services/progress.h"
 #include "services/sound_manager.h"
 #include "support/display_fixture.h"
-#include "support/shared_game_state.h"
+#include "support/test_game.h"
 #include "support/fake_clock.h"
 #include "support/game_paths.h"
 
-class MenuTest : public DisplayTest {
+class MenuTest : public DisplayTest, public TestGame {
  protected:
   static constexpr int StepMs = 17;
 
@@ -42,20 +42,17 @@ class MenuTest : public DisplayTest {
     LinkGameMedia(folder.Path());
     std::filesystem::create_directory(folder.Path() / "levels");
     platform::SetDebugLogHook([this](const std::string& line) { log.push_back(line); });
-    // No sounds are loaded: effects still take turns on the two channels.
-    soundManager = std::make_shared<SoundManager>();
-    soundManager->SetEffectsVolume(1.0f);
-    progress = Progress::Create(0);
+    SilentSounds();
+    LoadProgress();
     gameLog = std::make_shared<GameLog>();
-    gameController = GameController::Create();
-    inGameButtons = InGameButtons::Create();
+    inGameButtons = InGameButtons::Create(*progress);
     gameController->CreateScreens();
     lastActivationTime = 0;
   }
 
   void TearDown() override {
     platform::SetDebugLogHook({});
-    ReleaseSharedGameState();
+    ReleaseGame();
     DisplayTest::TearDown();
   }
 

@@ -8,8 +8,9 @@ namespace {
 // Five 154 x 30 buttons 60 pixels apart, centres at (530, 235 + 60 i).
 class CountingScreen : public MenuScreen {
  public:
-  static std::shared_ptr<CountingScreen> Create() {
-    auto screen = std::make_shared<CountingScreen>();
+  using MenuScreen::MenuScreen;
+  static std::shared_ptr<CountingScreen> Create(MenuHost& host) {
+    auto screen = std::make_shared<CountingScreen>(host);
     screen->Init(430, 145, 5, 4, 5, 100, 90, 154, 30, 30, "submenu1.png", "menuOptions.png", 7, "", 0, 0);
     screen->state = Hidden;
     return screen;
@@ -23,7 +24,7 @@ class MenuScreenTest : public MenuTest {
   void SetUp() override {
     MenuTest::SetUp();
     MoveMouseTo(5, 5);
-    screen = CountingScreen::Create();
+    screen = CountingScreen::Create(*gameController);
     screen->Show();
     Run(MenuScreen::FullFade);
   }
@@ -229,7 +230,7 @@ TEST_F(MenuScreenTest, AScreenFadedToNothingDrawsNothing) {
 // Under a level the main menu holds none of its pictures; read again, they
 // draw the very same menu.
 TEST_F(MenuScreenTest, AMenuLetsItsPicturesGoAndReadsThemAgainAsTheyWere) {
-  auto frame = [] {
+  auto frame = [this] {
     ClearTo(0, 0, 0);
     gameController->DrawMenuFrame();
     const Frame grabbed = GrabFrame();

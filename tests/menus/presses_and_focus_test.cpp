@@ -22,7 +22,7 @@ class PressesTest : public MenuTest {
   }
   // What the run-mode loop does on entering menu mode.
   void EnterMenuMode() {
-    InputState::ResetInput();
+    input.ResetInput();
     lastActivationTime = platform::Millisecs();
     gameController->SetActiveScreen(0);
   }

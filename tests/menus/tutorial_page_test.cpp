@@ -15,9 +15,9 @@ TEST_F(TutorialPageTest, PagesOpenSilentlyAndCloseOnTheFirstInputAfterFadingIn) 
   }
   EXPECT_FALSE(TutorialPage::LoadText(TutorialPage::kTexts));
   EXPECT_FALSE(TutorialPage::LoadText(-1));
-  auto page = TutorialPage::Create(3);
+  auto page = TutorialPage::Create(*gameController, 3);
   EXPECT_EQ(page->buttonStrip.Width(), 640);
-  EXPECT_FALSE(TutorialPage::Create(10)->buttonStrip);
+  EXPECT_FALSE(TutorialPage::Create(*gameController, 10)->buttonStrip);
   EXPECT_EQ(page->state, MenuScreen::Hidden);
   const int channel = soundManager->currentEffectChannel;
   page->Show();
@@ -47,7 +47,7 @@ TEST_F(TutorialPageTest, PagesOpenSilentlyAndCloseOnTheFirstInputAfterFadingIn) 
 
 TEST_F(TutorialPageTest, EveryArrowEnterAndSpaceClosesAShownPage) {
   for (SDL_Keycode key : {SDLK_DOWN, SDLK_UP, SDLK_LEFT, SDLK_RIGHT, SDLK_RETURN, SDLK_SPACE}) {
-    auto page = TutorialPage::Create(1);
+    auto page = TutorialPage::Create(*gameController, 1);
     page->Show();
     for (int i = 0; i < MenuScreen::FullFade; ++i) page->Update(false);
     ASSERT_EQ(page->state, MenuScreen::Shown);
@@ -59,8 +59,8 @@ TEST_F(TutorialPageTest, EveryArrowEnterAndSpaceClosesAShownPage) {
 }
 
 TEST_F(TutorialPageTest, ThePictureLiesOnTheBlankSheetAtTheTopLeftOfTheBoard) {
-  auto blankOnly = TutorialPage::Create(42);  // no such picture: the sheet alone
-  auto page = TutorialPage::Create(0);
+  auto blankOnly = TutorialPage::Create(*gameController, 42);  // no such picture: the sheet alone
+  auto page = TutorialPage::Create(*gameController, 0);
   blankOnly->fade = page->fade = MenuScreen::FullFade;
   ClearTo(0, 0, 0);
   blankOnly->Draw(false);

@@ -115,7 +115,7 @@ TEST_F(WorldMapTest, OneNewGroupGrowsOnePixelEverySecondStep) {
 // dots keep to the road, not to the board's scroll.
 TEST_F(WorldMapTest, TheDotsCreepForwardAlongThePathWhereverTheBoardHasScrolled) {
   CompleteGroups(3);
-  worldMap = WorldMap::Create();
+  worldMap = WorldMap::Create(*gameController);
   worldMap->Show();
   MapSteps(2 * 9);
   worldMap->particles = std::make_shared<particleNodeType>();
@@ -138,7 +138,7 @@ TEST_F(WorldMapTest, TheDotsCreepForwardAlongThePathWhereverTheBoardHasScrolled)
 
 TEST_F(WorldMapTest, FifteenGroupsFillThePathAndTheHeadRestsAtItsEnd) {
   CompleteGroups(20);
-  worldMap = WorldMap::Create();
+  worldMap = WorldMap::Create(*gameController);
   EXPECT_EQ(worldMap->drawnLength, 20 * 117);
   worldMap->Show();
   MapSteps(2);
@@ -150,7 +150,7 @@ TEST_F(WorldMapTest, FifteenGroupsFillThePathAndTheHeadRestsAtItsEnd) {
 
 TEST_F(WorldMapTest, AfterAResetThePathVanishesAtTheNextAdvance) {
   CompleteGroups(3);
-  worldMap = WorldMap::Create();
+  worldMap = WorldMap::Create(*gameController);
   progress->ResetProgress();
   worldMap->Show();
   MapSteps(1);

@@ -8,7 +8,6 @@
 #include "platform/stream_temp_folder.h"
 #include "services/fetch_url.h"
 #include "services/game_log.h"
-#include "services/progress.h"
 #include "services/session_clock.h"
 #include "support/fake_clock.h"
 
@@ -58,7 +57,6 @@ class GameLogTest : public ::testing::Test {
     platform::SetHttpTimeout(0);
     uploadEnabled = false;
     uploadHost = "";
-    progress = nullptr;
   }
 
   bool Logged(const std::string& line) const { return std::find(log.begin(), log.end(), line) != log.end(); }
@@ -127,14 +125,12 @@ TEST_F(GameLogTest, AnIdentifierFileThatCannotBeWrittenStaysAsItWas) {
 
 TEST_F(GameLogTest, ASessionWithoutOptionChanges) {
   folder.Write("uniqueID.idn", {0x78, 0x56, 0x34, 0x12, 4, 0});
-  progress = Progress::Create(0);
   auto gameLog = GameLog::Create();
   gameLog->SessionStart(3);
   EXPECT_EQ(gameLog->sessionState, -1);
   clock.Advance(125 * 1000);
-  progress->SelectLevel(7);
   log.clear();
-  gameLog->SessionFinish();
+  gameLog->SessionFinish(7);
 
   EXPECT_EQ(gameLog->sessionState, 1);
   EXPECT_EQ(gameLog->sessionDuration, 125);
@@ -254,7 +250,7 @@ TEST_F(GameLogTest, ASilentServerHoldsUpNeitherPlayNorQuitting) {
   const auto start = std::chrono::steady_clock::now();
   for (int i = 0; i < GameLog::LevelRecordBatch; ++i) gameLog.AddLevelRecord(i, 1, 1, 1, 0);
   EXPECT_EQ(gameLog.levelRecordCount, 0);  // the batch went out
-  gameLog.SessionFinish();
+  gameLog.SessionFinish(0);
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(2000));
   EXPECT_TRUE(Logged("game log: quitting before the upload ended"));
   EXPECT_FALSE(Logged("game log: RESPONSE: Error!"));  // abandoned uploads report nothing

@@ -24,7 +24,6 @@ class ResourcesTest : public ::testing::Test {
     ballImage = tileBorderImage = keyTileImage = borderImage = digitsImage = {};
     currentBackground = currentTileSet = {};
     mediaLoaded = 0;
-    soundManager = nullptr;
     platform::ResetInputState();
   }
 
@@ -82,7 +81,7 @@ TEST_F(ResourcesTest, OnlyTheFirstBackgroundScrollsAndStylesFromTwoOnHaveTileBor
 // start again, on fresh channels, when it returns. Outside a level the ball
 // sound is left alone.
 TEST_F(ResourcesTest, WaitingInTheBackgroundStopsTheMusicAndTheBallSoundAndStartsThemAgain) {
-  soundManager = std::make_shared<SoundManager>();
+  const auto soundManager = std::make_shared<SoundManager>();
   soundManager->SetEffectsVolume(1.0f);
   soundManager->SetMusicVolume(1.0f);
   soundManager->StartBallSound();
@@ -97,14 +96,14 @@ TEST_F(ResourcesTest, WaitingInTheBackgroundStopsTheMusicAndTheBallSoundAndStart
       if (++waits == 3) platform::InputSuspended(false);
     };
     platform::InputSuspended(true);
-    Resources::WaitWhileInBackground(inLevel);
+    Resources::WaitWhileInBackground(inLevel, soundManager.get());
     EXPECT_EQ(waits, 3);
     EXPECT_TRUE(soundManager->musicChannel && soundManager->musicChannel != music);
     EXPECT_TRUE(soundManager->ballChannel);
     EXPECT_EQ(soundManager->ballChannel == ball, inLevel == 0);
   }
   clock.onSleep = nullptr;
-  Resources::WaitWhileInBackground(1);  // in front: returns at once
+  Resources::WaitWhileInBackground(1, soundManager.get());  // in front: returns at once
   EXPECT_EQ(clock.slept, 3 * 2 * 5);
 }
 

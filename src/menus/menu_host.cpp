@@ -1,3 +1,0 @@
-#include "menus/menu_host.h"
-
-MenuHost* menuHost = nullptr;
