@@ -12,6 +12,11 @@ namespace {
 
 constexpr int kBoardAction = 8;
 
+// The keys of the player's aids, each acting once per press.
+constexpr int kUndoKey = 'Z';
+constexpr int kUndoKeyToo = 8;  // Backspace, and the pad's X
+constexpr int kHintKey = 'H';   // and the pad's Y
+
 }  // namespace
 
 void InputState::RequestDirection(int direction) {
@@ -76,6 +81,12 @@ void InputState::Poll(const InGameButtons& buttons, const LevelState& level) {
     DebugLog("--- escape key pressed");
   }
 
+  // Both keys are read, so that a press of one is not left waiting for the next poll.
+  const bool undoHit = KeyHit(kUndoKey) != 0;
+  const bool undoHitToo = KeyHit(kUndoKeyToo) != 0;
+  if (undoHit || undoHitToo) requestUndo = 1;
+  if (KeyHit(kHintKey) != 0) requestHint = 1;
+
   if (action == 1) {
     requestRestart = 1;
   } else if (action == 2) {
@@ -102,6 +113,8 @@ void InputState::ClearRequests() {
   requestRestart = 0;
   requestSkip = 0;
   requestMenu = 0;
+  requestUndo = 0;
+  requestHint = 0;
 }
 
 PlayRequests InputState::Requests() const {
@@ -112,6 +125,8 @@ PlayRequests InputState::Requests() const {
   requests.right = requestRight != 0;
   requests.restart = requestRestart != 0;
   requests.skip = requestSkip != 0;
+  requests.undo = requestUndo != 0;
+  requests.hint = requestHint != 0;
   return requests;
 }
 

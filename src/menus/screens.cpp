@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "menus/instructions_menu.h"
+#include "menus/level_select.h"
 #include "menus/main_menu.h"
 #include "menus/options_menu.h"
 #include "menus/reset_profile_menu.h"
@@ -13,11 +14,13 @@ void MenuScreens::Create(MenuHost& host) {
   instructionsMenu = InstructionsMenu::Create(host);
   optionsMenu = OptionsMenu::Create(host);
   resetProfileMenu = ResetProfileMenu::Create(host);
+  levelSelect = LevelSelect::Create(host);
   worldMap = WorldMap::Create(host);
 }
 
 std::vector<MenuScreen*> MenuScreens::Menus() const {
-  std::vector<MenuScreen*> menus{mainMenu.get(), optionsMenu.get(), instructionsMenu.get(), resetProfileMenu.get()};
+  std::vector<MenuScreen*> menus{mainMenu.get(), optionsMenu.get(), instructionsMenu.get(), resetProfileMenu.get(),
+                                 levelSelect.get()};
   std::erase(menus, nullptr);
   return menus;
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 class InstructionsMenu;
+class LevelSelect;
 class MainMenu;
 class MenuHost;
 class MenuScreen;
@@ -18,6 +19,7 @@ struct MenuScreens {
   std::shared_ptr<InstructionsMenu> instructionsMenu;
   std::shared_ptr<OptionsMenu> optionsMenu;
   std::shared_ptr<ResetProfileMenu> resetProfileMenu;
+  std::shared_ptr<LevelSelect> levelSelect;
   std::shared_ptr<WorldMap> worldMap;
 
   void Create(MenuHost& host);
