@@ -160,7 +160,7 @@ Image InstructionsStrip() {
       }
       y += 5;
     }
-    y += 6;
+    y += 4;
     const TextStyle key{Face::SansBold, 13, 0.2f}, what{Face::Serif, 15, 0};
     const char* controls[][2] = {{"Arrows or click", "roll the ball"}, {"Z or Backspace", "take back a move"},
                                  {"H", "a hint: the next move"},    {"R, S", "restart, skip the level"},
@@ -173,7 +173,7 @@ Image InstructionsStrip() {
            Solid(Hex(0x6a4a24, 0.7f)));
       PaintText(page, key, 128, y, c[0], ink, Align::Right);
       PaintText(page, what, 142, y, c[1], ink);
-      y += 22;
+      y += 21;
     }
     TextLook footer;
     footer.fill = Solid(cell ? kInkHighlight : Hex(0x6a4a24));
