@@ -74,6 +74,9 @@ class GameController : public MenuHost {
   void StartLevel(int n) override;
   void ReplayLevel(int number) override;
   void OpenLevelSelect() override;
+  // As the menus open: a replay solved or left, or L on the world map, brings
+  // the level select up, a replay's journey level back in its place.
+  void OpenWaitingLevelSelect();
   void PlayLoop();
   void DrawBackground() const;
   void MenuLoop();
@@ -94,10 +97,6 @@ class GameController : public MenuHost {
  private:
   // Until the notice has faded, or a key, a click or a second close request.
   void HoldSaveNotice(int lastLoop);
-  // As the menus open: a replay solved or left, or L on the world map, brings
-  // the level select up.
-  void OpenWaitingLevelSelect();
-
   bool levelSelectWaiting_ = false;
 
   int screenshotNumber_ = 100;

@@ -157,6 +157,7 @@ void WorldMap::DrawParStars() const {
   const Progress& progress = host.PlayerProgress();
   const LevelRecords& records = host.Records();
   SetBlend(AlphaBlend);
+  SetColor(255, 255, 255);
   SetAlpha(Alpha());
   SetScale(StarScale, StarScale);
   int completed = 0;
