@@ -23,8 +23,7 @@ const PageText& Text(int page) {
        {"Press an arrow key, or click the board on the side you want to go, and the ball rolls that way.",
         "It keeps rolling until a wall or a shut gate stops it. The edge of the board does not: the ball rolls "
         "off it.",
-        "Roll it onto the ring of light. That is the exit.",
-        "Not sure where to go? Press H for a hint: an arrow shows the next move."}},
+        "Roll it onto the ring of light. That is the exit. Lost? Press H: an arrow shows the next move."}},
       {"Off the edge",
        {"Roll off the edge of the board and the level begins again, with the ball back at its start.",
         "A slip? Press Z or Backspace to take back the last move, a fall included, as many moves as you like.",
