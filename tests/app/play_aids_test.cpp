@@ -1,14 +1,11 @@
 // Undo, the move counter, the hint and the level select's replays, played
 // through the keys as the level loop reads them: a pushed key, the poll, the step.
 
-#include <filesystem>
-
 #include "app/play_screen_fixture.h"
 #include "menus/level_select.h"
 #include "puzzle/level_solver.h"
 #include "puzzle/roll_rule.h"
 #include "puzzle/shortest_way.h"
-#include "support/game_paths.h"
 
 namespace {
 
@@ -34,10 +31,7 @@ class PlayAidsTest : public PlayScreenTest {
   void SetUp() override {
     PlayScreenTest::SetUp();
     progress->tutorialSeen.fill(1);
-    for (int n = 0; n <= levels::Last; ++n) {
-      const std::string name = std::to_string(n) + ".lvl";
-      std::filesystem::copy_file(std::filesystem::path(GameDir()) / "levels" / name, folder.Path() / "levels" / name);
-    }
+    CopyShippedLevels();
   }
 
   // One pass of the level loop: the poll, then the step.
@@ -145,16 +139,8 @@ TEST_F(PlayAidsTest, HintsShowTheNextMoveOfAShortestWayAreCountedAndCostThePar) 
   EXPECT_EQ(Aids().records.Of(13).hints, par);
   EXPECT_FALSE(Aids().records.Of(13).atPar);
 
-  // Down takes the silver key, which shuts the gateway before the exit for good.
   level.NextMap = nullptr;
-  Play({
-      "##########",
-      "#S..B...E#",
-      "#.########",
-      "#b########",
-      "#.########",
-      "##########",
-  });
+  Play(ShutGateway);
   Roll(direction::Down);
   Tap(SDLK_h);
   EXPECT_TRUE(Aids().hint.SaysNoWay());

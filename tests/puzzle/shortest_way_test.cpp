@@ -4,13 +4,9 @@
 // with the real ball on levels of every kind, each hint takes one move off the
 // way left until the ball reaches the exit.
 
-#include <filesystem>
-
 #include "puzzle/level_solver.h"
 #include "puzzle/puzzle_fixture.h"
 #include "puzzle/shortest_way.h"
-#include "services/level_numbers.h"
-#include "support/game_paths.h"
 
 namespace {
 
@@ -23,15 +19,7 @@ Request RequestFor(int direction) {
   }
 }
 
-class ShortestWayTest : public PuzzleTest {
- protected:
-  void CopyShippedLevels() {
-    for (int n = 0; n <= levels::Last; ++n) {
-      const std::string name = std::to_string(n) + ".lvl";
-      std::filesystem::copy_file(std::filesystem::path(GameDir()) / "levels" / name, folder.Path() / "levels" / name);
-    }
-  }
-};
+using ShortestWayTest = PuzzleTest;
 
 TEST_F(ShortestWayTest, FromEveryShippedStartTheFirstMoveLeavesOneMoveFewer) {
   CopyShippedLevels();
@@ -75,15 +63,7 @@ TEST_F(ShortestWayTest, EachHintFollowedWithTheRealBallTakesOneMoveOffTheWayLeft
 }
 
 TEST_F(ShortestWayTest, NoWayOnceTheGatewayIsShutAndNoneFromOffTheBoard) {
-  // Down takes the silver key, which shuts the gateway in front of the exit.
-  Play({
-      "##########",
-      "#S..B...E#",
-      "#.########",
-      "#b########",
-      "#.########",
-      "##########",
-  });
+  Play(ShutGateway);
   EXPECT_EQ(ShortestWay(*level.CurrentMap, RestingBallOn(*level.CurrentMap)), std::vector<int>{direction::Right});
   Move(Down);
   EXPECT_FALSE(ShortestWay(*level.CurrentMap, RestingBallOn(*level.CurrentMap)).has_value());
