@@ -45,7 +45,8 @@ void HintSign::Draw(const LevelState& level) {
   SetBlend(AlphaBlend);
   SetAlpha(alpha);
   if (direction_ == 0) {
-    if (!note_) note_ = LoadImage("media\\noWayOut.png", -1);
+    if (!noteRead_) note_ = LoadImage("media\\noWayOut.png", -1);
+    noteRead_ = true;
     DrawImage(note_, NoteX, NoteY, 0);
     SetAlpha(1);
     return;

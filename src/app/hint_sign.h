@@ -27,5 +27,6 @@ class HintSign {
   int direction_ = 0;  // 0: the note
   int steps_ = 0;      // left to show
   int shown_ = 0;      // since it appeared
-  platform::TImage note_;
+  platform::TImage note_;  // read when first shown
+  bool noteRead_ = false;
 };

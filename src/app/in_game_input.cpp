@@ -4,6 +4,7 @@
 #include "platform/host/diagnostics.h"
 #include "platform/host/input.h"
 #include "puzzle/ball.h"
+#include "puzzle/editor_mode.h"
 #include "puzzle/level_state.h"
 
 using namespace platform;
@@ -81,11 +82,14 @@ void InputState::Poll(const InGameButtons& buttons, const LevelState& level) {
     DebugLog("--- escape key pressed");
   }
 
-  // Both keys are read, so that a press of one is not left waiting for the next poll.
-  const bool undoHit = KeyHit(kUndoKey) != 0;
-  const bool undoHitToo = KeyHit(kUndoKeyToo) != 0;
-  if (undoHit || undoHitToo) requestUndo = 1;
-  if (KeyHit(kHintKey) != 0) requestHint = 1;
+  // In the editor Z randomizes the map: its press is left for the editor's keys.
+  if (EditorMode == 0) {
+    // Both keys are read, so that a press of one is not left waiting for the next poll.
+    const bool undoHit = KeyHit(kUndoKey) != 0;
+    const bool undoHitToo = KeyHit(kUndoKeyToo) != 0;
+    if (undoHit || undoHitToo) requestUndo = 1;
+    if (KeyHit(kHintKey) != 0) requestHint = 1;
+  }
 
   if (action == 1) {
     requestRestart = 1;

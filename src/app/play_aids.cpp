@@ -2,15 +2,13 @@
 
 #include "app/move_counter.h"
 #include "puzzle/ball.h"
-#include "puzzle/editor_mode.h"
 #include "puzzle/level_state.h"
 #include "puzzle/shortest_way.h"
 #include "services/sound_manager.h"
 
 void PlayAids::TakeRequests(LevelState& level, const PlayRequests& requests, int playerControl, SoundManager& sounds) {
   hint.Update(level);
-  // In the editor Z randomizes the map, and the board is not played.
-  if (playerControl != 1 || EditorMode != 0 || !level.CurrentMap || !level.CurrentMap->ball) return;
+  if (playerControl != 1 || !level.CurrentMap || !level.CurrentMap->ball) return;
   if (requests.undo && attempt.Undo(level)) {
     hint.Clear();
     // A direction still held does not roll the ball straight off again.

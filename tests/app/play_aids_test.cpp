@@ -3,6 +3,8 @@
 
 #include "app/play_screen_fixture.h"
 #include "menus/level_select.h"
+#include "platform/host/input.h"
+#include "puzzle/editor_mode.h"
 #include "puzzle/level_solver.h"
 #include "puzzle/roll_rule.h"
 #include "puzzle/shortest_way.h"
@@ -144,6 +146,15 @@ TEST_F(PlayAidsTest, HintsShowTheNextMoveOfAShortestWayAreCountedAndCostThePar) 
   Roll(direction::Down);
   Tap(SDLK_h);
   EXPECT_TRUE(Aids().hint.SaysNoWay());
+}
+
+TEST_F(PlayAidsTest, InTheEditorZIsLeftForItsRandomizer) {
+  Play(Room);
+  EditorMode = 1;
+  PushKey(SDLK_z, true);
+  input.Poll(*inGameButtons, level);
+  EXPECT_EQ(input.requestUndo, 0);
+  EXPECT_EQ(platform::KeyHit('Z'), 1);
 }
 
 // Levels 0-8 finished, 6 of them skipped; the journey stands on level 9.
