@@ -120,6 +120,10 @@ void GameController::Shutdown(int lastLoop) {
   if (progress) progress->SaveIfUnsaved();
   DebugLog("normal: Saving options");
   OptionsFile::SaveOptions(soundManager->effectsVolume, soundManager->musicVolume, fullscreen);
+  const WindowSize window = PlayersWindowSize();
+  settings.windowWidth = window.width;
+  settings.windowHeight = window.height;
+  SettingsFile::Save(settings);
   HoldSaveNotice(lastLoop);
 }
 
@@ -191,7 +195,7 @@ void GameController::PlayLoop() {
     DrawPlayFrame();
     Flip(1);
     HandleWindowRequests();
-    if (AsyncKeyDown(44)) {
+    if (AsyncKeyHit(44)) {
       Resources::SaveScreenshot(CurrentDate() + " screen" + std::to_string(screenshotNumber_) + ".png");
       screenshotNumber_ += 1;
     }
@@ -222,6 +226,7 @@ void GameController::PlayStep() {
   UpdateEditorKeys(*this, playerControl);
   level.UpdateParticles();
   saveNotice.Update();
+  EndInputStep();
 }
 
 void GameController::DrawPlayFrame() {
@@ -282,6 +287,7 @@ void GameController::MenuStep() {
   Resources::WaitWhileInBackground(0, soundManager.get());
   for (MenuScreen* menu : screens.Menus()) menu->Update(false);
   saveNotice.Update();
+  EndInputStep();
 }
 
 // Later screens draw over earlier ones.

@@ -17,6 +17,7 @@
 #include "menus/screens.h"
 #include "puzzle/level_state.h"
 #include "puzzle/map_solver.h"
+#include "services/settings_file.h"
 
 class InGameButtons;
 class MenuScreen;
@@ -40,6 +41,8 @@ class GameController : public MenuHost {
   std::shared_ptr<Progress> progress;
   std::shared_ptr<SoundManager> soundManager;
   std::shared_ptr<GameLog> gameLog;
+  // Read by the program before the window opens; saved with the options.
+  PlayerSettings settings;
   MenuScreens screens;
   std::shared_ptr<InGameButtons> inGameButtons;
   InputState input;
@@ -63,10 +66,11 @@ class GameController : public MenuHost {
   const LevelRecords& Records() override { return aids.records; }
   SoundManager& Sounds() override { return *soundManager; }
   GameLog& Log() override { return *gameLog; }
+  PlayerSettings& Settings() override { return settings; }
   MenuScreens& Screens() override { return screens; }
   void Run();
   // The normal end: the session log closed, progress whose last save failed
-  // tried once more, the options saved. A save that fails here is shown over
+  // tried once more, the options and settings saved (with the window's size). A save that fails here is shown over
   // the last picture of the loop left (0 play, 1 menus) before the game ends.
   void Shutdown(int lastLoop);
   void Start();

@@ -1,5 +1,8 @@
 #include "app/in_game_input.h"
 
+#include <array>
+#include <utility>
+
 #include "app/in_game_buttons.h"
 #include "platform/host/diagnostics.h"
 #include "platform/host/input.h"
@@ -20,12 +23,12 @@ constexpr int kHintKey = 'H';   // and the pad's Y
 
 }  // namespace
 
-void InputState::RequestDirection(int direction) {
-  switch (direction) {
-    case 1: requestUp = 1; break;
-    case 2: requestRight = 1; break;
-    case 3: requestDown = 1; break;
-    case 4: requestLeft = 1; break;
+void InputState::RequestDirection(int way) {
+  switch (way) {
+    case direction::Up: requestUp = 1; break;
+    case direction::Right: requestRight = 1; break;
+    case direction::Down: requestDown = 1; break;
+    case direction::Left: requestLeft = 1; break;
     default: break;
   }
 }
@@ -56,20 +59,31 @@ void InputState::Poll(const InGameButtons& buttons, const LevelState& level) {
     return;
   }
 
-  bool arrowHeld = true;
-  if (KeyDown(38)) {
-    requestUp = 1;
-  } else if (KeyDown(37)) {
-    requestLeft = 1;
-  } else if (KeyDown(39)) {
-    requestRight = 1;
-  } else if (KeyDown(40)) {
-    requestDown = 1;
-  } else {
-    arrowHeld = false;
+  // Up, left, right, down: the first that applies wins.
+  constexpr std::array<std::pair<int, int>, 4> kArrows = {
+      {{38, direction::Up}, {37, direction::Left}, {39, direction::Right}, {40, direction::Down}}};
+  std::array<bool, 4> pressed{};
+  for (size_t i = 0; i < kArrows.size(); ++i) pressed[i] = KeyHit(kArrows[i].first) != 0;
+  const ballType* ball = level.CurrentMap ? level.CurrentMap->ball.get() : nullptr;
+  const bool rolling = ball && ball->direction != direction::None;
+  bool newPress = false, arrowHeld = false;
+  for (size_t i = 0; i < kArrows.size() && !arrowHeld; ++i) {
+    // While the ball rolls a new press waits for it to rest; a key held from
+    // before still moves it the moment it stops.
+    if (rolling && pressed[i]) {
+      if (!newPress) pendingMove = kArrows[i].second;
+      newPress = true;
+    } else if (KeyDown(kArrows[i].first)) {
+      RequestDirection(kArrows[i].second);
+      arrowHeld = true;
+    }
+  }
+  if (!rolling) {
+    if (!arrowHeld && pendingMove != direction::None) RequestDirection(pendingMove);
+    pendingMove = direction::None;
   }
   // Playing with the keys hides the pointer's arrow until the pointer moves.
-  if (arrowHeld) stillCount = IdlePolls + 1;
+  if (arrowHeld || pendingMove != direction::None) stillCount = IdlePolls + 1;
 
   // One restart per press of R: held, it would restart (and flash) every pass.
   const int restartHits = KeyHit(82);
@@ -105,6 +119,7 @@ void InputState::Poll(const InGameButtons& buttons, const LevelState& level) {
 // when pressed again.
 void InputState::ResetInput() {
   ClearRequests();
+  pendingMove = direction::None;
   platform::FlushKeys();
   platform::FlushMouse();
 }

@@ -26,13 +26,17 @@ class InputState {
   int previousPointerY = 0;
   int stillCount = 0;
   int mouseIdle = 0;
+  // An arrow pressed while the ball rolled, made when it rests; a newer press
+  // replaces it, and whatever spends the input (restart, skip, undo, the
+  // level's end) forgets it.
+  int pendingMove = 0;
 
   int IsMouseIdle() const { return mouseIdle; }
   // Clears the requests, then sets them from what is held or clicked now: a
   // click goes to the button under it, or on the board moves the ball of
   // `level` the way its arrow points.
   void Poll(const InGameButtons& buttons, const LevelState& level);
-  // Clears the requests and forgets keys pressed so far.
+  // Clears the requests and the pending move, and forgets keys pressed so far.
   void ResetInput();
   void ClearRequests();
   // The requests of play, as the level's step takes them.
@@ -45,6 +49,6 @@ class InputState {
   static int CellY(int y);
 
  private:
-  // 1 up, 2 right, 3 down, 4 left, as the ball's arrow counts them.
-  void RequestDirection(int direction);
+  // A direction:: value, as the ball's arrow counts them.
+  void RequestDirection(int way);
 };

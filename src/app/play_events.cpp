@@ -32,7 +32,7 @@ void PlayEvents::PlaySound(LevelSound sound) {
 
 void PlayEvents::RampBallVolume(int steps) { game_.soundManager->RampBallVolume(steps); }
 
-void PlayEvents::RestartFlash() { game_.flash = flashType::Create(0.06f, 1.0f); }
+void PlayEvents::RestartFlash() { game_.flash = flashType::Create(0.06f, 1.0f, game_.settings.reduceFlashing); }
 
 void PlayEvents::InputSpent() { game_.input.ResetInput(); }
 

@@ -19,6 +19,7 @@
 #include "puzzle/particles.h"
 #include "services/game_log.h"
 #include "services/options_file.h"
+#include "services/settings_file.h"
 #include "services/resources.h"
 #include "services/session_clock.h"
 #include "services/sound_manager.h"
@@ -33,6 +34,8 @@ std::shared_ptr<GameController> StartUp() {
   AppTitle("Marrowick");
   sessionStart = ClockSeconds();
   OptionsFile::LoadOptions();
+  const PlayerSettings settings = SettingsFile::Load();
+  SetPlayersWindowSize({settings.windowWidth, settings.windowHeight});
 
   Resources::InitWindow();
   if (GraphicsWidth() == 0) {
@@ -64,6 +67,7 @@ std::shared_ptr<GameController> StartUp() {
   std::shared_ptr<SoundManager> sounds = soundLoading.get();
   DebugLog("media loaded");
   auto game = GameController::Create();
+  game->settings = settings;
   game->soundManager = std::move(sounds);
   game->gameLog = GameLog::Create();
   splash->Wait();

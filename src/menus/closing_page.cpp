@@ -1,5 +1,7 @@
 #include "menus/closing_page.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
 
 using namespace platform;
@@ -14,6 +16,10 @@ constexpr int kSolvedBaseline = 262;
 constexpr int kSkippedBaseline = 304;
 // "media\pagefigures.png": cells of 20 x 40 with the baseline 30 pixels down.
 constexpr int kFigureWidth = 20, kFigureHeight = 40, kFigureBaseline = 30;
+// Between the ink of two figures, as the typeface spaces them.
+constexpr int kFigureGap = 2;
+// A pixel this opaque counts as ink.
+constexpr uint32_t kInkAlpha = 0x40;
 
 }  // namespace
 
@@ -25,6 +31,7 @@ std::shared_ptr<ClosingPage> ClosingPage::Create(MenuHost& host, int solved, int
   page->buttonStrip = LoadAnimImage("media\\ending.png", 640, 448, 0, 1, -1);
   page->figures = LoadAnimImage("media\\pagefigures.png", kFigureWidth, kFigureHeight, 0, 10, -1);
   AutoMidHandle(true);
+  page->MeasureFigures();
   page->solvedCount = solved;
   page->skippedCount = skipped;
   page->Setup();
@@ -47,12 +54,31 @@ void ClosingPage::Draw(bool overlay) {
   SetAlpha(1);
 }
 
+void ClosingPage::MeasureFigures() {
+  for (int digit = 0; digit < figures.Frames() && digit < static_cast<int>(figureInk.size()); ++digit) {
+    const PixelBuffer& cell = figures->frames[digit].buffer;
+    Ink ink{cell.width, 0};
+    for (int y = 0; y < cell.height; ++y) {
+      for (int x = 0; x < cell.width; ++x) {
+        if ((cell.pixels[static_cast<size_t>(y) * cell.width + x] >> 24) < kInkAlpha) continue;
+        ink.left = std::min(ink.left, x);
+        ink.right = std::max(ink.right, x + 1);
+      }
+    }
+    // A cell without ink (a missing picture) keeps the whole cell.
+    figureInk[digit] = ink.right > ink.left ? ink : Ink{0, kFigureWidth};
+  }
+}
+
+// Right to left, so that the last figure's ink ends on the column's edge
+// whatever the figures are.
 void ClosingPage::DrawCount(int count, int baseline) {
   const std::string digits = std::to_string(count < 0 ? 0 : count);
-  float left = static_cast<float>(kPageX + kNumbersRight - kFigureWidth * static_cast<int>(digits.size()));
   const float top = static_cast<float>(kPageY + baseline - kFigureBaseline);
-  for (char digit : digits) {
-    DrawImage(figures, left, top, digit - '0');
-    left += kFigureWidth;
+  int inkRight = kPageX + kNumbersRight;
+  for (auto digit = digits.rbegin(); digit != digits.rend(); ++digit) {
+    const Ink& ink = figureInk[*digit - '0'];
+    DrawImage(figures, static_cast<float>(inkRight - ink.right), top, *digit - '0');
+    inkRight -= ink.right - ink.left + kFigureGap;
   }
 }

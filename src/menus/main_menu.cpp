@@ -5,7 +5,6 @@
 #include "menus/options_menu.h"
 #include "menus/reset_profile_menu.h"
 #include "menus/screens.h"
-#include "platform/host/input.h"
 #include "services/progress.h"
 
 using namespace platform;
@@ -23,17 +22,6 @@ void MainMenu::Setup() {
   fade = FullFade;
   buttons[Quit]->x = 146;
   buttons[Quit]->y = 559;
-}
-
-void MainMenu::HandleInput() {
-  // With nothing highlighted (the pointer off the buttons) the first arrow,
-  // Enter or Space highlights Play and does nothing more: the press is used up.
-  if (noSelection == 1 && host.GetActiveScreen() == screenId &&
-      (KeyHit(40) || KeyHit(38) || KeyHit(37) || KeyHit(39) || KeyDown(13) || KeyDown(32))) {
-    Select(Play);
-    FlushKeys();
-  }
-  MenuScreen::HandleInput();
 }
 
 void MainMenu::Activate(bool) {

@@ -1,8 +1,7 @@
 #pragma once
 // The full-screen picture with Play, Levels, Instructions and Options in a column and
 // Quit at the bottom left; it is shown from the start and never closes. Left
-// selects Quit, Right selects Play; with nothing highlighted the first key
-// only highlights Play.
+// selects Quit, Right selects Play.
 
 #include <memory>
 
@@ -20,7 +19,6 @@ class MainMenu : public MenuScreen {
 
   static std::shared_ptr<MainMenu> Create(MenuHost& host);
   void Setup() override;
-  void HandleInput() override;
   void Activate(bool byMouse) override;
   // Hides (immediately) or closes the instructions, options, reset and level screens.
   void CloseSubmenus(bool immediately);

@@ -2,11 +2,12 @@
 // What the menus ask of the game that runs them: which screen takes input,
 // leaving for the level or quitting, starting the journey over, and the
 // things they share with it (the player's progress, the sounds, the session
-// log, and each other). The game controller answers; the menus know nothing
+// log, the player's settings, and each other). The game controller answers; the menus know nothing
 // more of it.
 
 class GameLog;
 class LevelRecords;
+struct PlayerSettings;
 class Progress;
 class SoundManager;
 struct MenuScreens;
@@ -30,5 +31,6 @@ class MenuHost {
   virtual const LevelRecords& Records() = 0;
   virtual SoundManager& Sounds() = 0;
   virtual GameLog& Log() = 0;
+  virtual PlayerSettings& Settings() = 0;
   virtual MenuScreens& Screens() = 0;
 };

@@ -128,6 +128,15 @@ void MenuScreen::Update(bool inputSuppressed) {
 }
 
 void MenuScreen::HandleInput() {
+  // With nothing highlighted (the pointer left the buttons) the first arrow,
+  // Enter or Space highlights the first item and does nothing more: the press
+  // is used up, and so is a button held over no item.
+  if (noSelection == 1 && host.GetActiveScreen() == screenId &&
+      (KeyHit(40) || KeyHit(38) || KeyHit(37) || KeyHit(39) || KeyDown(13) || KeyDown(32))) {
+    Select(0);
+    FlushKeys();
+    FlushMouse();
+  }
   if (host.GetActiveScreen() == screenId) {
     if (KeyHit(27)) Cancel();
     // A press moves at once; Down is looked at before Up.

@@ -4,7 +4,8 @@
 // fades in and out over 40 steps; while it owns the keyboard (the controller's
 // activeScreen) Up/Down move the selection with key repeat, Left/Right jump to
 // fixed buttons, and Enter, Space or a click activate the selection, at most
-// once every 600 ms. The mouse selects the button under it only when it moves.
+// once every 600 ms. The mouse selects the button under it only when it moves;
+// with nothing highlighted the first key only highlights the first button.
 
 #include <cstdint>
 #include <memory>

@@ -1,7 +1,9 @@
 #pragma once
-// Full screen (a yes/no box), the effects and music volumes (sliders: the
-// keyboard steps them through the sound manager's cycle, the mouse drags them),
-// Reset profile and Back. Each visit logs at most one change per volume, from
+// Full screen (a yes/no box), the effects and music volumes (sliders: Enter
+// steps them through the sound manager's cycle, Left and Right move them a
+// little either way, the mouse drags them), Reduce flashing (a yes/no box,
+// kept in the player's settings), Reset profile and Back. Each visit logs at
+// most one change per volume, from
 // its value on opening to its value on leaving.
 
 #include <memory>
@@ -15,8 +17,9 @@ class OptionsMenu : public MenuScreen {
   static constexpr int FullScreen = 0;
   static constexpr int EffectsVolume = 1;
   static constexpr int MusicVolume = 2;
-  static constexpr int ResetProfile = 3;
-  static constexpr int Back = 4;
+  static constexpr int ReduceFlashing = 3;
+  static constexpr int ResetProfile = 4;
+  static constexpr int Back = 5;
 
   int effectsSnapshot = -1;  // volume x 100 at the last snapshot; -1 before the first
   int musicSnapshot = -1;
@@ -26,6 +29,7 @@ class OptionsMenu : public MenuScreen {
   void Show() override;
   void Close() override;
   void Hide() override;
+  void HandleInput() override;
   void Activate(bool byMouse) override;
   void Cancel() override;
   // Window to full screen or back, from the check box or from Alt+Enter / F11
@@ -36,6 +40,9 @@ class OptionsMenu : public MenuScreen {
 
  private:
   void ActivateVolume(int index, bool byMouse);
+  // way -1 or 1: the highlighted slider one nudge along, the volume with it.
+  void NudgeVolume(int index, int way);
+  void VolumeFromSlider(int index);
 };
 
 // Whole seconds since the program started, the time of an option-change record.

@@ -11,7 +11,9 @@
 
 std::shared_ptr<ResetProfileMenu> ResetProfileMenu::Create(MenuHost& host) {
   auto menu = std::make_shared<ResetProfileMenu>(host);
-  menu->Init(230, 205, 2, -1, -1, 100, 90, 158, 30, 30, "submenu2.png", "menuResetProf.png", 5, "", 0, 0);
+  // Over the middle of the options, whose Reset it answers for, and clear of
+  // the main menu's words beside them.
+  menu->Init(495, 256, 2, -1, -1, 100, 90, 158, 30, 30, "submenu2.png", "menuResetProf.png", 5, "", 0, 0);
   menu->Setup();
   return menu;
 }

@@ -2,11 +2,19 @@
 
 #include "platform/render/graphics.h"
 
-std::shared_ptr<flashType> flashType::Create(float speed, float alpha) {
+namespace {
+
+// Enough to mark the restart; too little for a full-screen change of light.
+constexpr float DimStrength = 1.0f / 3.0f;
+
+}  // namespace
+
+std::shared_ptr<flashType> flashType::Create(float speed, float alpha, bool reduced) {
   auto flash = std::make_shared<flashType>();
   flash->mode = 2;
-  flash->alpha = alpha;
+  flash->alpha = reduced ? alpha * DimStrength : alpha;
   flash->speed = speed;
+  if (reduced) flash->red = flash->green = flash->blue = 0;
   return flash;
 }
 

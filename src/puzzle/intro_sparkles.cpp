@@ -7,6 +7,7 @@
 
 #include "puzzle/map.h"
 #include "puzzle/particles.h"
+#include "puzzle/teleport_pairs.h"
 
 namespace {
 
@@ -50,7 +51,7 @@ void mapType::IntroSparkles(const ParticleSink& sink) {
       if (code >= tile::FirstTeleport && code <= tile::LastTeleport) {
         Pool(sink, cell * x, cell * y);
         Emit(TeleportSwirlParticle, static_cast<float>(cell * x), static_cast<float>(cell * y), 1.0f, 0, 0, sink,
-             PairColours[(code - tile::FirstTeleport) / 2]);
+             PairColours[TeleportPairOf(code)]);
       }
     }
   }

@@ -1,7 +1,8 @@
 // Drawing a map cell by cell: walls in the art style's tile set, the glow the
 // ball leaves on walls and locks, keys until used, the two lock colours fading
-// while they change (an open gateway shows faintly), and in the editor the
-// markers that play never shows.
+// while they change (a gateway shows its silver frame open and its bars
+// closed), each teleport's pips, and in the editor the markers that play
+// never shows.
 // The map leaves colour white, alpha 1 and alpha blending behind it.
 //
 // Cells are painted into a list of strokes first. When every stroke stays
@@ -21,6 +22,7 @@
 #include "puzzle/ball.h"
 #include "puzzle/editor_mode.h"
 #include "puzzle/map.h"
+#include "puzzle/teleport_pairs.h"
 #include "services/resources.h"
 
 using namespace platform;
@@ -39,6 +41,10 @@ constexpr int PlainTileFrame = 0;  // void cells, locks and the editor's protect
 constexpr int ExitMarkerFrame = 2;
 constexpr int StartMarkerFrame = 3;
 constexpr int LockSymbolFrame = 0;  // of keyTileImage; a key is 1 + its colour's initial state
+// Of boardMarksImage; a teleport pair's pips follow, one frame per pair.
+constexpr int GatewayClosedFrame = 0;
+constexpr int GatewayOpenFrame = 1;
+constexpr int FirstTeleportPipsFrame = 2;
 constexpr float EditorOpenLockAlpha = 0.5f;
 constexpr float OpenGatewayAlpha = 0.3f;       // the wall's picture, faint
 constexpr float OpenGatewayFrameAlpha = 0.8f;  // and its frame, where the style has one
@@ -116,6 +122,7 @@ class CellPainter {
         if (EditorMode == 1) Tinted(0, 255, 0, StartMarkerFrame);
         break;
       case tilekind::Teleport:
+        PaintTeleportPips();
         if (EditorMode == 1) Record(&digitsImage, code_ - tile::FirstTeleport);
         break;
       case tilekind::Key:
@@ -135,6 +142,10 @@ class CellPainter {
     if (EditorMode == 1 || map_.lockState[colour] == initial) Record(&keyTileImage, initial + 1);
   }
 
+  // White pips over the pair's coloured swirl: their count tells twins apart
+  // where the colours do not.
+  void PaintTeleportPips() { Record(&boardMarksImage, FirstTeleportPipsFrame + TeleportPairOf(code_)); }
+
   void PaintLock(int colour) {
     const int state = map_.lockState[colour];
     const float progress = static_cast<float>(map_.lockTimer[colour] * 1.0 / LockChangeSteps);
@@ -152,18 +163,27 @@ class CellPainter {
       }
     } else if (EditorMode == 1) {
       pen_.alpha = EditorOpenLockAlpha;
-      BorderedLock();
+      ClosedGateway();
       Restore();
     } else if (state == Closed) {
-      BorderedLock();
+      ClosedGateway();
     } else {
-      // Open, a gateway shows faintly where its wall would stand, so that a
-      // player can plan round the key; closing, it firms up from there.
+      // Open, a gateway shows faintly where its wall would stand, framed in
+      // silver, so that a player can plan round the key; closing, it firms
+      // up from there and its bars come down.
       const float shown = state == Changing ? progress : 0.0f;
       pen_.alpha = OpenGatewayAlpha + (1.0f - OpenGatewayAlpha) * shown;
       Tile(PlainTileFrame);
       pen_.alpha = OpenGatewayFrameAlpha + (1.0f - OpenGatewayFrameAlpha) * shown;
       Border();
+      if (shown < 1.0f) {
+        pen_.alpha = 1.0f - shown;
+        Record(&boardMarksImage, GatewayOpenFrame);
+      }
+      if (shown > 0.0f) {
+        pen_.alpha = shown;
+        Record(&boardMarksImage, GatewayClosedFrame);
+      }
       Restore();
     }
     // An open lock of the colour that starts open still glows where it stands.
@@ -175,9 +195,11 @@ class CellPainter {
     Record(&keyTileImage, LockSymbolFrame);
   }
 
-  void BorderedLock() {
+  // A wall with its silver bars down: no wall of any style has them.
+  void ClosedGateway() {
     Tile(PlainTileFrame);
     Border();
+    Record(&boardMarksImage, GatewayClosedFrame);
   }
 
   // The light the ball leaves: the same tile again, added at the glow's strength.

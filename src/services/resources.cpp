@@ -20,6 +20,7 @@ std::array<TImage, 17> tileSets;
 TImage ballImage;
 TImage tileBorderImage;
 TImage keyTileImage;
+TImage boardMarksImage;
 TImage borderImage;
 TImage digitsImage;
 TImage counterFigures;
@@ -83,6 +84,7 @@ void Resources::LoadMedia() {
   ballImage = LoadAnimImage("media\\ball.png", 32, 32, 0, 1, -1);
   tileBorderImage = LoadImage("media\\tiles\\tile_border.png", -1);
   keyTileImage = LoadAnimImage("media\\tiles\\tile_key.png", 32, 32, 0, 3, -1);
+  boardMarksImage = LoadAnimImage("media\\tiles\\tile_marks.png", 32, 32, 0, 7, -1);
   AutoMidHandle(false);
   borderImage = LoadImage("media\\borderred.png", -1);
   AutoMidHandle(true);

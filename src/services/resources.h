@@ -22,6 +22,7 @@ extern std::array<platform::TImage, 17> tileSets;
 extern platform::TImage ballImage;
 extern platform::TImage tileBorderImage;
 extern platform::TImage keyTileImage;
+extern platform::TImage boardMarksImage;  // the gateways' and teleport pairs' shapes
 extern platform::TImage borderImage;
 extern platform::TImage digitsImage;
 // The move counter's figures (0-9, a dash, a slash) and the star of a level solved at par.

@@ -3,6 +3,7 @@
 #include "app/in_game_buttons.h"
 #include "app/in_game_input.h"
 #include "app/play_screen_fixture.h"
+#include "platform/host/input.h"
 #include "app/token_column.h"
 #include "menus/mouse_button.h"
 
@@ -76,6 +77,7 @@ TEST_F(InGameInput, HeldKeysRequestInPriorityOrder) {
   Play(kOpenRoom);
   for (SDL_Keycode key : {SDLK_DOWN, SDLK_RIGHT, SDLK_LEFT, SDLK_UP, SDLK_ESCAPE, SDLK_s, SDLK_r}) PushKey(key, true);
   auto polled = [this] {
+    platform::EndInputStep();  // each poll a step of its own
     input.Poll(*inGameButtons, level);
     return Requests{input.requestUp,      input.requestLeft, input.requestRight, input.requestDown,
                     input.requestRestart, input.requestSkip, input.requestMenu};
@@ -203,4 +205,32 @@ TEST_F(InGameInput, TokenColumnShowsSolvedAndSkippedLevelsOfTheGroup) {
   tokens.Reveal(2);  // level 7 was skipped: shown at once, every other slot restored
   EXPECT_EQ(tokens.revealTimer, -1);
   EXPECT_EQ(tokens.tokenAlpha, (std::array<float, 5>{1, 1, 1, 1, 1}));
+}
+
+// In the loop's own order, a poll then a step: a tap shorter than a step
+// moves the ball, and a press while it rolls is made the moment it rests (the
+// newer of two), once.
+TEST_F(InGameInput, ATapCountsAndAPressDuringARollIsMadeWhenTheBallRests) {
+  Play(kOpenRoom);
+  const ballType& ball = *level.CurrentMap->ball;
+  auto pass = [this] {
+    input.Poll(*inGameButtons, level);
+    gameController->PlayStep();
+  };
+  auto tap = [&](SDL_Keycode key) {
+    PushKey(key, true);
+    PushKey(key, false);
+    pass();
+  };
+  tap(SDLK_RIGHT);
+  ASSERT_EQ(ball.direction, direction::Right);
+  tap(SDLK_DOWN);
+  tap(SDLK_UP);
+  EXPECT_EQ(ball.direction, direction::Right);
+  for (int i = 0; i < 300 && !(ball.cellY == 1 && ball.direction == direction::None); ++i) pass();
+  EXPECT_EQ(ball.cellX, 18);
+  EXPECT_EQ(ball.cellY, 1);
+  for (int i = 0; i < 30; ++i) pass();
+  EXPECT_EQ(ball.direction, direction::None);
+  EXPECT_EQ(ball.cellY, 1);
 }

@@ -1,7 +1,7 @@
 // Writes the player's files the way the game writes them, into the folder
 // given, to seed the fuzzers: a save with some levels solved, one skipped and
-// hint pages seen, a fresh save, the options, the identifier and records of
-// levels solved at par, over par and with hints.
+// hint pages seen, a fresh save, the options, the settings, the identifier and
+// records of levels solved at par, over par and with hints.
 
 #include <cstdio>
 #include <filesystem>
@@ -10,6 +10,7 @@
 #include "services/level_records.h"
 #include "services/options_file.h"
 #include "services/progress.h"
+#include "services/settings_file.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {
@@ -27,6 +28,11 @@ int main(int argc, char** argv) {
   Progress::Create(1);
 
   OptionsFile::SaveOptions(1.5f, 0.5f, 1);
+  PlayerSettings settings;
+  settings.reduceFlashing = true;
+  settings.windowWidth = 1600;
+  settings.windowHeight = 1200;
+  SettingsFile::Save(settings);
   const bool written = SavePlayerIdentifier({123456789, 41});
 
   LevelRecords records;
@@ -35,7 +41,8 @@ int main(int argc, char** argv) {
   records.NoteHint(2);
   records.NoteSolved(2, 4, 4, 1);
   return written && std::filesystem::exists("save0.dat") && std::filesystem::exists("save1.dat") &&
-                 std::filesystem::exists("options.dat") && std::filesystem::exists("records.dat")
+                 std::filesystem::exists("options.dat") && std::filesystem::exists("settings.dat") &&
+                 std::filesystem::exists("records.dat")
              ? 0
              : 1;
 }

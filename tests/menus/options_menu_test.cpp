@@ -4,14 +4,16 @@
 #include "menu_fixture.h"
 #include "menus/level_select.h"
 #include "menus/slider.h"
+#include "puzzle/flash.h"
 #include "menus/yes_no_box.h"
 #include "services/resources.h"
 #include "services/session_clock.h"
 
 namespace {
 
-// Options on screen: the box at (530, 235), the sliders' tracks from x 560 at
-// y 285 (effects) and 345 (music), Reset at (530, 415), Back at (530, 475).
+// Options on screen: the box at (530, 205), the sliders' tracks from x 560 at
+// y 255 (effects) and 315 (music), the reduce-flashing box at (530, 385), Reset
+// at (530, 445), Back at (530, 505).
 class OptionsTest : public MenuTest {
  protected:
   void SetUp() override {
@@ -54,7 +56,7 @@ TEST_F(OptionsTest, AVisitLogsOnlyTheVolumesThatChangedFromOpeningToLeaving) {
   OpenOptions();
   EXPECT_EQ(gameController->GetActiveScreen(), 2);
   Steps(40);
-  ClickAt(530, 475);  // Back
+  ClickAt(530, 505);  // Back
   EXPECT_EQ(optionsMenu->state, MenuScreen::FadingOut);
   Steps(MenuScreen::FullFade);
   EXPECT_TRUE(OptionRecords().empty());
@@ -81,10 +83,10 @@ TEST_F(OptionsTest, AVisitLogsOnlyTheVolumesThatChangedFromOpeningToLeaving) {
   gameController->runMode = 1;
   clock.Advance(1000);
   OpenOptions();
-  ClickAt(580, 290);  // the effects slider
+  ClickAt(580, 260);  // the effects slider
   EXPECT_NE(soundManager->lastChimeTime, 0);
   clock.Advance(1000);
-  ClickAt(530, 475);  // Back
+  ClickAt(530, 505);  // Back
   records = OptionRecords();
   ASSERT_EQ(records.size(), 2u);
   ExpectRecord(*records[1], OptionLogRecord::EffectsVolume, Now(), 0, 40);
@@ -92,6 +94,9 @@ TEST_F(OptionsTest, AVisitLogsOnlyTheVolumesThatChangedFromOpeningToLeaving) {
 
 TEST_F(OptionsTest, EnterStepsTheEffectsVolumeAndItsSliderEvery600Ms) {
   OpenOptions();
+  Press(SDLK_DOWN);  // the pointer is off the panel: this only highlights the first item
+  Steps(1);
+  EXPECT_EQ(optionsMenu->selected, OptionsMenu::FullScreen);
   Press(SDLK_DOWN);
   Steps(1);
   ASSERT_EQ(optionsMenu->selected, OptionsMenu::EffectsVolume);
@@ -104,11 +109,27 @@ TEST_F(OptionsTest, EnterStepsTheEffectsVolumeAndItsSliderEvery600Ms) {
   }
   Key(SDLK_RETURN, false);
   EXPECT_EQ(seen, (std::vector<std::pair<float, int>>{{0.5f, 25}, {1.0f, 50}, {1.5f, 75}, {2.0f, 100}, {0.0f, 0}}));
+
+  // Left and Right move the highlighted slider a twentieth each press, held at its ends.
+  const std::pair<SDL_Keycode, float> nudges[] = {
+      {SDLK_RIGHT, 0.1f}, {SDLK_RIGHT, 0.2f}, {SDLK_LEFT, 0.1f}, {SDLK_LEFT, 0.0f}, {SDLK_LEFT, 0.0f}};
+  for (auto [key, volume] : nudges) {
+    Press(key);
+    Steps(1);
+    EXPECT_FLOAT_EQ(soundManager->effectsVolume, volume) << key;
+    EXPECT_EQ(SliderAt(1).value, static_cast<int>(volume * 50 + 0.5f)) << key;
+  }
+  const float music = soundManager->musicVolume;
+  Press(SDLK_DOWN);
+  Steps(1);
+  Press(SDLK_RIGHT);
+  Steps(1);
+  EXPECT_FLOAT_EQ(soundManager->musicVolume, music + 0.1f);
 }
 
 TEST_F(OptionsTest, DraggingTheEffectsSliderChimesAtMostEvery600Ms) {
   OpenOptions();
-  MoveMouseTo(580, 290);
+  MoveMouseTo(580, 260);
   Steps(1);
   Button(true);
   std::vector<int64_t> chimes;
@@ -116,7 +137,7 @@ TEST_F(OptionsTest, DraggingTheEffectsSliderChimesAtMostEvery600Ms) {
     const int64_t before = soundManager->lastChimeTime;
     Steps(1);
     if (soundManager->lastChimeTime != before) chimes.push_back(soundManager->lastChimeTime);
-    if (step == 30) MoveMouseTo(640, 290);
+    if (step == 30) MoveMouseTo(640, 260);
   }
   Button(false);
   ASSERT_EQ(chimes.size(), 2u);
@@ -125,7 +146,7 @@ TEST_F(OptionsTest, DraggingTheEffectsSliderChimesAtMostEvery600Ms) {
 
   // Far left of the track the click changes nothing, yet counts for the guard.
   clock.Advance(1000);
-  ClickAt(519, 290);
+  ClickAt(519, 260);
   EXPECT_FLOAT_EQ(soundManager->effectsVolume, 1.6f);
   EXPECT_EQ(lastActivationTime, platform::Millisecs());
 }
@@ -134,7 +155,7 @@ TEST_F(OptionsTest, FullScreenReopensTheDisplayKeepsThePicturesAndLogsTheFlags) 
   gameController->DrawMenuFrame();
   const uint32_t before = GrabFrame().At(700, 100);
   OpenOptions();
-  ClickAt(530, 235);
+  ClickAt(530, 205);
   const int toggled = Now();
   EXPECT_EQ(fullscreen, 1);
   EXPECT_EQ(static_cast<YesNoBox&>(*optionsMenu->buttons[0]).value, 1);
@@ -152,6 +173,19 @@ TEST_F(OptionsTest, FullScreenReopensTheDisplayKeepsThePicturesAndLogsTheFlags) 
   Resources::ToggleFullscreen();
 }
 
+TEST_F(OptionsTest, ReduceFlashingTurnsTheRestartFlashIntoADimAndBack) {
+  OpenOptions();
+  for (bool reduced : {true, false}) {
+    ClickAt(530, 385);
+    EXPECT_EQ(gameController->settings.reduceFlashing, reduced);
+    EXPECT_EQ(static_cast<YesNoBox&>(*optionsMenu->buttons[OptionsMenu::ReduceFlashing]).value, reduced ? 1 : 0);
+    gameController->events.RestartFlash();
+    EXPECT_EQ(gameController->flash->red, reduced ? 0 : 255);
+    EXPECT_FLOAT_EQ(gameController->flash->alpha, reduced ? 1.0f / 3 : 1.0f);
+    clock.Advance(1000);
+  }
+}
+
 TEST_F(OptionsTest, ResetBoxYesWipesTheProgressAndNoLeavesIt) {
   progress->MarkLevelFinished(0, 1);
   progress->MarkLevelFinished(1, 1);
@@ -159,12 +193,12 @@ TEST_F(OptionsTest, ResetBoxYesWipesTheProgressAndNoLeavesIt) {
   OpenOptions();
   int answered = 0;
   for (int answer : {ResetProfileMenu::No, ResetProfileMenu::Yes}) {
-    ClickAt(530, 415);
+    ClickAt(530, 445);
     EXPECT_EQ(optionsMenu->inputBlocked, 1);
     EXPECT_EQ(mainMenu->inputBlocked, 1);
     EXPECT_EQ(gameController->GetActiveScreen(), 5);
     Steps(MenuScreen::FullFade);
-    ClickAt(330, answer == ResetProfileMenu::Yes ? 295 : 355);
+    ClickAt(595, answer == ResetProfileMenu::Yes ? 346 : 406);
     answered = Now();
     EXPECT_EQ(resetProfileMenu->state, MenuScreen::FadingOut);
     EXPECT_EQ(optionsMenu->inputBlocked, 0);

@@ -163,6 +163,27 @@ TEST_F(PressesTest, WithNothingHighlightedTheFirstKeyHighlightsPlayAndDoesNothin
   EXPECT_EQ(gameController->runMode, 0);
 }
 
+// Pressed and let go between two steps, a key or a click still acts, once.
+TEST_F(PressesTest, AnEnterOrAClickShorterThanAStepActsOnce) {
+  mainMenu->Select(MainMenu::Instructions);
+  clock.Advance(700);
+  Press(SDLK_RETURN);
+  Steps(1);
+  EXPECT_NE(instructionsMenu->state, MenuScreen::Hidden);
+  Steps(MenuScreen::FullFade);
+  EXPECT_NE(instructionsMenu->state, MenuScreen::Hidden);  // not activated again
+
+  mainMenu->CloseSubmenus(true);
+  gameController->SetActiveScreen(0);
+  MoveMouseTo(226, 342);  // Options
+  Steps(1);
+  clock.Advance(700);
+  Button(true);
+  Button(false);
+  Steps(1);
+  EXPECT_NE(optionsMenu->state, MenuScreen::Hidden);
+}
+
 TEST_F(PressesTest, SwitchingToFullScreenAndBackKeepsTheHighlightedOption) {
   OpenOptionsByKeys();
   ASSERT_EQ(optionsMenu->selected, OptionsMenu::FullScreen);
@@ -174,14 +195,14 @@ TEST_F(PressesTest, SwitchingToFullScreenAndBackKeepsTheHighlightedOption) {
     // The pointer is centred (full screen) or found again (window) meanwhile.
     MoveMouseTo(400, 300);
     Steps(5);
-    MoveMouseTo(530, 290);
+    MoveMouseTo(530, 260);
     Steps(MenuScreen::FullFade);
     EXPECT_EQ(optionsMenu->selected, OptionsMenu::FullScreen) << expected;
     EXPECT_EQ(optionsMenu->noSelection, 0) << expected;
   }
   EXPECT_EQ(soundManager->effectsVolume, effects);
   // Once settled, the pointer moved by the player selects again.
-  MoveMouseTo(530, 475);
+  MoveMouseTo(530, 505);
   Steps(1);
   EXPECT_EQ(optionsMenu->selected, OptionsMenu::Back);
 }

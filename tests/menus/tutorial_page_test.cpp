@@ -31,6 +31,7 @@ TEST_F(TutorialPageTest, PagesOpenSilentlyAndCloseOnTheFirstInputAfterFadingIn) 
     SDL_PushEvent(&typed);
     Button(i % 2 == 0);
     page->Update(false);
+    platform::EndInputStep();
   }
   EXPECT_EQ(page->state, MenuScreen::FadingIn);
   Button(false);

@@ -27,11 +27,14 @@ class Gamepad : public DisplayTest {
     if (index >= 0) SDL_JoystickDetachVirtual(index);
     DisplayTest::TearDown();
   }
+  // Each change is read in a step of its own.
   void SetButton(SDL_GameControllerButton button, bool down) {
+    EndInputStep();
     SDL_JoystickSetVirtualButton(joystick, button, down ? 1 : 0);
     PollSystem();
   }
   void SetStick(int x, int y) {
+    EndInputStep();
     SDL_JoystickSetVirtualAxis(joystick, SDL_CONTROLLER_AXIS_LEFTX, static_cast<Sint16>(x));
     SDL_JoystickSetVirtualAxis(joystick, SDL_CONTROLLER_AXIS_LEFTY, static_cast<Sint16>(y));
     PollSystem();
@@ -78,15 +81,20 @@ TEST_F(Gamepad, TheLeftStickHoldsTheArrowItLeansFurthestTowards) {
   for (int key : {37, 38, 39, 40}) EXPECT_EQ(KeyDown(key), 0) << key;
 }
 
+// The d-pad's arrow and the stick's both.
 TEST_F(Gamepad, UnpluggingLetsGoOfWhatItHeld) {
   SetButton(SDL_CONTROLLER_BUTTON_DPAD_LEFT, true);
+  SetStick(0, 30000);
   ASSERT_EQ(KeyDown(37), 1);
+  ASSERT_EQ(KeyDown(40), 1);
   SDL_JoystickClose(joystick);
   joystick = nullptr;
   SDL_JoystickDetachVirtual(index);
   index = -1;
   PollSystem();
+  EndInputStep();
   EXPECT_EQ(KeyDown(37), 0);
+  EXPECT_EQ(KeyDown(40), 0);
 }
 
 }  // namespace

@@ -97,4 +97,20 @@ TEST_F(FlashDrawing, ARestartFlashCoversTheScreenAndIsGoneAfterSeventeenUpdates)
   EXPECT_EQ(r + g + b, 3 * 255);
 }
 
+TEST_F(FlashDrawing, AReducedFlashOnlyDimsTheScreenBriefly) {
+  const auto flash = flashType::Create(0.06f, 1.0f, true);
+  int updates = 0;
+  for (; flash->mode != 0 && updates < 20; ++updates) {
+    Clear(120, 150, 180);
+    flash->Draw();
+    const uint32_t pixel = GrabFrame().At(400, 300);
+    // Darker, never lighter, and never below two thirds of the light.
+    EXPECT_LE(Red(pixel), 120) << "update " << updates;
+    EXPECT_GE(Red(pixel), 79) << "update " << updates;
+    EXPECT_GE(Blue(pixel), 119) << "update " << updates;
+    flash->Update();
+  }
+  EXPECT_EQ(updates, 6) << "a tenth of a second";
+}
+
 }  // namespace

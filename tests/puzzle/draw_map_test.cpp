@@ -10,6 +10,8 @@ namespace {
 
 void Tile(int frame, int x, int y) { DrawImage(currentTileSet, CellX(x), CellY(y), frame); }
 void Border(int x, int y) { DrawImage(tileBorderImage, CellX(x), CellY(y)); }
+void Mark(int frame, int x, int y) { DrawImage(boardMarksImage, CellX(x), CellY(y), frame); }
+constexpr int GatewayClosedMark = 0, GatewayOpenMark = 1;
 
 // The 32 x 32 pixels of cell (x, y) in a frame.
 std::vector<uint32_t> CellOf(const std::vector<uint32_t>& frame, int x, int y) {
@@ -66,15 +68,22 @@ TEST_F(MapDrawing, LocksFadeWhileChangingAndOnlyTheColourThatStartsOpenHasABorde
     DrawImage(keyTileImage, CellX(2), CellY(2), 0);
     SetAlpha(1);
   };
-  auto lockB = [](float tileAlpha, float borderAlpha) {
+  auto lockB = [](float tileAlpha, float borderAlpha, float openMarkAlpha, float closedMarkAlpha) {
     SetAlpha(tileAlpha);
     Tile(0, 5, 2);
     SetAlpha(borderAlpha);
     Border(5, 2);
+    SetAlpha(openMarkAlpha);
+    Mark(GatewayOpenMark, 5, 2);
+    SetAlpha(closedMarkAlpha);
+    Mark(GatewayClosedMark, 5, 2);
     SetAlpha(1);
   };
-  // An open gateway is a faint wall in a firmer frame; closing, both firm up.
-  auto gatewayB = [&lockB](float closed) { lockB(0.3f + 0.7f * closed, 0.8f + 0.2f * closed); };
+  // An open gateway is a faint wall in a firmer frame with its silver frame;
+  // closing, both firm up and its bars come down.
+  auto gatewayB = [&lockB](float closed) {
+    lockB(0.3f + 0.7f * closed, 0.8f + 0.2f * closed, 1.0f - closed, closed);
+  };
   struct Case {
     int stateA, stateB, timer;
     float alphaA;  // 0: not drawn
@@ -101,33 +110,35 @@ TEST_F(MapDrawing, LocksFadeWhileChangingAndOnlyTheColourThatStartsOpenHasABorde
   level.CurrentMap->lockState = {1, 1};
   EXPECT_TRUE(Same(FrameOf([this] { level.CurrentMap->Draw(Origin, Origin, 1); }), FrameOf([&] {
                      lockA(1.0f);
-                     lockB(0.5f, 0.5f);
+                     lockB(0.5f, 0.5f, 0.0f, 0.5f);
                    })));
 }
 
-TEST_F(MapDrawing, AnOpenGatewayShowsFaintlyWithOrWithoutTileBorders) {
-  for (int style : {0, 2}) {
+TEST_F(MapDrawing, AGatewayStandsApartFromFloorOpenAndFromWallClosedInEveryStyle) {
+  // Mean difference per channel over the cell, 0-255.
+  auto apart = [](const std::vector<uint32_t>& a, const std::vector<uint32_t>& b) {
+    double sum = 0;
+    for (size_t i = 0; i < a.size(); ++i)
+      sum += std::abs(Red(a[i]) - Red(b[i])) + std::abs(Green(a[i]) - Green(b[i])) + std::abs(Blue(a[i]) - Blue(b[i]));
+    return sum / (3.0 * a.size());
+  };
+  for (int style = 0; style < static_cast<int>(tileSets.size()); ++style) {
     UseArtStyle(style);
-    level.CurrentMap = MapOf(FloorWith({{5, 2, 'B'}}));
-    auto cell = [this](int state) {
+    // A wall beside the gateway, both on the style's own floor.
+    level.CurrentMap = MapOf(FloorWith({{5, 2, 'B'}, {6, 2, '#'}}));
+    level.CurrentMap->tiles[6][2] = level.CurrentMap->wallMin;  // the look a lock is drawn in
+    auto frame = [this](int state) {
       level.CurrentMap->lockState = {1, state};
-      return CellOf(FrameOf([this] {
-                      Clear(90, 110, 70);  // a floor
-                      level.CurrentMap->Draw(Origin, Origin, 1);
-                    }),
-                    5, 2);
+      return FrameOf([this] {
+        TileImage(currentBackground, 31, 0, 0);
+        level.CurrentMap->Draw(Origin, Origin, 1);
+      });
     };
-    const auto floor = CellOf(FrameOf([] { Clear(90, 110, 70); }), 5, 2);
-    const auto open = cell(1), closed = cell(0);
-    // Mean difference per channel over the cell, 0-255.
-    auto apart = [](const std::vector<uint32_t>& a, const std::vector<uint32_t>& b) {
-      double sum = 0;
-      for (size_t i = 0; i < a.size(); ++i)
-        sum += std::abs(Red(a[i]) - Red(b[i])) + std::abs(Green(a[i]) - Green(b[i])) + std::abs(Blue(a[i]) - Blue(b[i]));
-      return sum / (3.0 * a.size());
-    };
-    EXPECT_GT(apart(open, floor), 10.0) << "style " << style << ": the open gateway shows";
-    EXPECT_GT(apart(open, closed), 15.0) << "style " << style << ": and is not yet a wall";
+    const auto open = frame(1), closed = frame(0);
+    const auto floor = FrameOf([] { TileImage(currentBackground, 31, 0, 0); });
+    EXPECT_GT(apart(CellOf(open, 5, 2), CellOf(floor, 5, 2)), 25.0) << "style " << style << ": open on the floor";
+    EXPECT_GT(apart(CellOf(open, 5, 2), CellOf(closed, 5, 2)), 15.0) << "style " << style << ": open, not a wall";
+    EXPECT_GT(apart(CellOf(closed, 5, 2), CellOf(closed, 6, 2)), 25.0) << "style " << style << ": closed beside a wall";
   }
 }
 
@@ -142,6 +153,8 @@ TEST_F(MapDrawing, LocksGlowWhereTheyStandEvenWhenOpenIfTheirColourStartsOpen) {
     Tile(0, 5, 2);
     SetAlpha(0.8f);
     Border(5, 2);
+    SetAlpha(1.0f);
+    Mark(GatewayOpenMark, 5, 2);
     SetBlend(LightBlend);
     SetAlpha(0.5f);
     Tile(0, 5, 2);
@@ -227,12 +240,18 @@ TEST_F(MapDrawing, WallsUseTheirLookAndTheStylesBorderVoidIsTintedAndTheOffsetMo
   EXPECT_EQ(r + g + b, 3 * 255);
 }
 
-TEST_F(MapDrawing, TheEditorNumbersTeleportsAndLightsTheProtectedCells) {
+TEST_F(MapDrawing, TeleportsShowTheirPipsAndTheEditorNumbersThemAndLightsTheProtectedCells) {
   EditorMode = 1;
   level.CurrentMap = MapOf(FloorWith({{3, 4, '3'}, {9, 4, '0'}}));  // codes 19 and 16
   level.CurrentMap->protectLeft = 0, level.CurrentMap->protectRight = 1;
   level.CurrentMap->protectTop = 12, level.CurrentMap->protectBottom = 13;
-  const auto expected = FrameOf([] {
+  // Both modes show each teleport's pips.
+  auto pips = [] {
+    Mark(3, 3, 4);  // the second pair: two pips
+    Mark(2, 9, 4);  // the first: one
+  };
+  const auto expected = FrameOf([&pips] {
+    pips();
     DrawImage(digitsImage, CellX(3), CellY(4), 3);
     DrawImage(digitsImage, CellX(9), CellY(4), 0);
     SetBlend(LightBlend);
@@ -244,11 +263,8 @@ TEST_F(MapDrawing, TheEditorNumbersTeleportsAndLightsTheProtectedCells) {
   EXPECT_TRUE(Same(FrameOf([this] { level.CurrentMap->Draw(Origin, Origin, 1); }), expected));
 
   EditorMode = 0;
-  Clear(20, 40, 60);
-  level.CurrentMap->Draw(Origin, Origin, 1);
-  const auto frame = GrabFrame().Pixels();
-  EXPECT_EQ(std::count(frame.begin(), frame.end(), 0x14283Cu), static_cast<long>(frame.size()))
-      << "teleports and protection show only in the editor";
+  EXPECT_TRUE(Same(FrameOf([this] { level.CurrentMap->Draw(Origin, Origin, 1); }), FrameOf(pips)))
+      << "numbers and protection show only in the editor";
 }
 
 // A map is drawn layer by layer when no cell reaches into another; the result

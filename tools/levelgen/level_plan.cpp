@@ -44,6 +44,9 @@ int ExitEdgeFor(int startEdge, RandomSource& random) {
   return random.Percent(50) ? side : (side + 1) % 4 + 1;
 }
 
+// About a 5 x 4 field; levels 79 and 80 left 49 and 42 bare cells without it.
+constexpr int TopLevelsEmptyArea = 20;
+
 }  // namespace
 
 LevelPlan PlanLevel(int number, int startEdge, const LevelFloor& floor, RandomSource& random) {
@@ -74,6 +77,10 @@ LevelPlan PlanLevel(int number, int startEdge, const LevelFloor& floor, RandomSo
   // Opening levels are sparse; later ones may be busier.
   plan.fewestShapes = number < 5 ? 3 : 5;
   plan.mostShapes = number < 5 ? 8 : number < 20 ? 12 : deep ? 20 : 16;
+  // The last levels, the top of the journey, use their whole board: a bare
+  // field there reads as unfinished. Earlier levels keep the layouts their
+  // seeds give without this aim.
+  if (number >= levels::Last - 1) plan.largestEmptyArea = TopLevelsEmptyArea;
   plan.restarts = 4;
   plan.steps = deep ? 2500 : 1500;
   return plan;

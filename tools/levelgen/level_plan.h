@@ -31,6 +31,7 @@ struct LevelPlan {
   int exitEdge = 2;              // the edge the exit should rather lie on
   std::array<int, 3> looks{};    // wall codes of pillars, bars and bulky shapes
   int fewestShapes = 4, mostShapes = 14;  // wall shapes on the board besides the frame
+  int largestEmptyArea = 0;      // cells of the largest bare rectangle inside the frame; 0 for any
   int restarts = 1, steps = 1;   // search budget: fresh layouts, and changes tried on each
 };
 

@@ -1,8 +1,10 @@
 #include "level_score.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 #include "puzzle/level_chain.h"
 
@@ -55,6 +57,28 @@ int Clutter(const mapType& map) {
   return std::max(0, walls - (board::Width - 2) * (board::Height - 2) / 5);
 }
 
+// Row by row, each column's run of floor ending in that row makes a skyline;
+// the largest rectangle under it is found with a stack of rising bars.
+int LargestEmptyArea(const mapType& map) {
+  constexpr int Inside = board::Width - 2;
+  std::array<int, Inside + 1> run{};  // the last bar stays 0 and empties the stack
+  int largest = 0;
+  for (int y = 1; y < board::Height - 1; ++y) {
+    for (int i = 0; i < Inside; ++i) run[i] = map.tiles[i + 1][y] == tile::Floor ? run[i] + 1 : 0;
+    std::vector<int> rising;
+    for (int i = 0; i <= Inside; ++i) {
+      while (!rising.empty() && run[rising.back()] >= run[i]) {
+        const int height = run[rising.back()];
+        rising.pop_back();
+        const int left = rising.empty() ? 0 : rising.back() + 1;
+        largest = std::max(largest, height * (i - left));
+      }
+      rising.push_back(i);
+    }
+  }
+  return largest;
+}
+
 int ScoreLevel(const mapType& map, const LevelReview& review, const LevelPlan& plan) {
   const LevelSolution& s = review.solution;
   int score = -30 * Clutter(map);
@@ -95,6 +119,8 @@ int ScoreLevel(const mapType& map, const LevelReview& review, const LevelPlan& p
 
   score -= 500 * (4 - review.quadrantsReached) + 500 * (4 - review.quadrantsWalled);
   score -= 100 * (std::max(0, 17 - review.reachedColumns) + std::max(0, 11 - review.reachedRows));
+  // A bare cell beyond the plan's field weighs like a few walls of clutter.
+  if (plan.largestEmptyArea > 0) score -= 30 * std::max(0, LargestEmptyArea(map) - plan.largestEmptyArea);
   if (review.wallLooks < 3) score -= 500;
   score -= Shortfall(review.wallsInShapes, 0.85, 6000) + Shortfall(review.sameLookPairs, 0.9, 6000);
   return score;

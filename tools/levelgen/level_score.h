@@ -9,6 +9,9 @@
 
 int ScoreLevel(const mapType& map, const LevelReview& review, const LevelPlan& plan);
 
+// Cells of the largest rectangle inside the frame holding only floor.
+int LargestEmptyArea(const mapType& map);
+
 // A teleport needs open board on all four sides, since the ball leaves its
 // partner without looking where it goes.
 bool TeleportsHaveRoom(const mapType& map);

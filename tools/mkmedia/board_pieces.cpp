@@ -123,6 +123,54 @@ Image KeyTilesPicture() {
   return tiles;
 }
 
+namespace {
+
+// The gateway's frame: a silver square ring just inside the cell, riveted at
+// the corners, so that even open it stands out from any floor.
+Shape GatewayFrame() {
+  return Union(Subtract(RoundBox(2.5f, 2.5f, 29.5f, 29.5f, 3), RoundBox(6, 6, 26, 26, 1)),
+               Union(Union(Circle(4.5f, 4.5f, 2.6f), Circle(27.5f, 4.5f, 2.6f)),
+                     Union(Circle(4.5f, 27.5f, 2.6f), Circle(27.5f, 27.5f, 2.6f))));
+}
+
+// Closed, its bars are down across the frame: no wall of any style has them.
+Shape GatewayBars() {
+  Shape bars = RoundBox(15, 5, 17, 27, 0.6f);
+  for (float x : {9.0f, 21.0f}) bars = Union(bars, RoundBox(x, 5, x + 2, 27, 0.6f));
+  return Union(bars, RoundBox(5, 14.5f, 27, 16.5f, 0.6f));
+}
+
+void DrawGatewayMark(Image& image, float left, bool closed) {
+  const Bounds b{left, 0, left + 32, 32};
+  const Shape shape = closed ? Union(GatewayFrame(), GatewayBars()) : GatewayFrame();
+  Icon(image, Transformed(shape, left, 0, 0, 1), b, Metal(Hex(0xffffff), Hex(0xc0cad8), Hex(0x5a6476), b), 0.9f, 1.0f);
+}
+
+// Light pips with dark rims, evenly round a circle starting at the top:
+// one to five make a dot, a bar, a triangle, a square and a pentagon, which
+// the eye counts without counting.
+void DrawTeleportPips(Image& image, float left, int pips) {
+  const Bounds b{left, 0, left + 32, 32};
+  // Inside the cell with their rims; over the swirl's arms, which turn beneath.
+  constexpr float Radius = 11.6f, PipRadius = 2.8f;
+  Shape shape = [](float, float) { return 1e9f; };
+  for (int i = 0; i < pips; ++i) {
+    const float angle = -kPi / 2 + 2 * kPi * static_cast<float>(i) / static_cast<float>(pips);
+    shape = Union(shape, Circle(left + 16 + Radius * std::cos(angle), 16 + Radius * std::sin(angle), PipRadius));
+  }
+  Icon(image, shape, b, Solid(Hex(0xfbfbf4)), 1.2f, 0.6f);
+}
+
+}  // namespace
+
+Image BoardMarksPicture() {
+  Image marks(32 * (kFirstTeleportMark + kTeleportPairs), 32);
+  DrawGatewayMark(marks, 32 * kGatewayClosedMark, true);
+  DrawGatewayMark(marks, 32 * kGatewayOpenMark, false);
+  for (int pair = 0; pair < kTeleportPairs; ++pair) DrawTeleportPips(marks, 32.0f * (kFirstTeleportMark + pair), pair + 1);
+  return marks;
+}
+
 Image ArrowPicture(int direction) {
   // Drawn on a 96-pixel square centred on the ball; the arrow pointing up sits
   // above the ball and is turned for the other directions.

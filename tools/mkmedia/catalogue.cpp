@@ -81,6 +81,7 @@ std::vector<Job> AllJobs() {
                     Png(out, "ball.png", BallPicture());
                     Png(out, "tiles/tile_border.png", TileBorderPicture());
                     Png(out, "tiles/tile_key.png", KeyTilesPicture());
+                    Png(out, "tiles/tile_marks.png", BoardMarksPicture());
                     Png(out, "hover_up.png", ArrowPicture(1));
                     Png(out, "hover_right.png", ArrowPicture(2));
                     Png(out, "hover_down.png", ArrowPicture(3));

@@ -14,7 +14,7 @@ namespace {
 
 // Sizes fixed by the menu screens' layout.
 constexpr int kMainW = 256, kMainH = 50;
-constexpr int kPanelW = 330, kPanelH = 412;
+constexpr int kPanelW = 330, kPanelH = 472;
 constexpr int kPageW = 325, kPageH = 402;
 constexpr int kOptionW = 154, kOptionH = 30;
 constexpr int kResetW = 200, kResetH = 190;
@@ -185,15 +185,16 @@ Image InstructionsStrip() {
 }
 
 Image OptionsStrip() {
-  Image strip(kOptionW, kOptionH * 10);
-  // The yes/no box starts 137 pixels into the full-screen cell; the volume
-  // tracks 107 pixels into theirs, and a knob at zero reaches 10 further left.
+  Image strip(kOptionW, kOptionH * 12);
+  // The yes/no boxes start 137 pixels into their cells; the volume tracks 107
+  // pixels into theirs, and a knob at zero reaches 10 further left.
   for (int h = 0; h < 2; ++h) {
     SettingLabel(strip, 0 + h, "Full screen", 137, h != 0);
     SettingLabel(strip, 2 + h, "Sound effects", 97, h != 0);
     SettingLabel(strip, 4 + h, "Music", 97, h != 0);
-    PanelButton(strip, 6 + h, kOptionW, kOptionH, "Reset profile", h != 0);
-    PanelButton(strip, 8 + h, kOptionW, kOptionH, "Back", h != 0);
+    SettingLabel(strip, 6 + h, "Reduce flashing", 137, h != 0);
+    PanelButton(strip, 8 + h, kOptionW, kOptionH, "Reset profile", h != 0);
+    PanelButton(strip, 10 + h, kOptionW, kOptionH, "Back", h != 0);
   }
   return strip;
 }

@@ -37,8 +37,8 @@ const PageText& Text(int page) {
         "Roll over the gold key and every one of them opens, leaving the way free."}},
       {"The silver key",
        {"The silver key works the other way round.",
-        "Roll over it and the open gateways, the faint outlines of walls, close: they become walls, and walls "
-        "are places to stop."}},
+        "Roll over it and the open gateways, silver frames round a faint wall, close: they become barred walls, "
+        "and walls are places to stop."}},
       {"Groups of five",
        {"Levels come in groups of five. The column on the right shows how you finished each level of the group: "
         "a gold token for a level solved, a silver one for a level skipped.",

@@ -202,7 +202,7 @@ void TutorialDiagram(Image& image, int page, float x, float y) {
         image.Paste(tokens.Crop(0, 0, 40, 40), static_cast<int>(cx - 20), static_cast<int>(cy - 20));
       }
       DrawBall(image, mid, y + 110, 22);
-      Caption(image, mid, y + 190, "Seventeen lands crossed.");
+      Caption(image, mid, y + 190, "Sixteen lands crossed, one to go.");
       break;
     }
     case 7:

@@ -1,7 +1,8 @@
-# Windows programs: no console window, and the chest icon and version
-# information as resources. The icon is the one the media generator writes
+# Windows programs: no console window, and the chest icon, the manifest and
+# version information as resources. The icon is the one the media generator writes
 # beside the game (the programs depend on the media target).
 set(MARROWICK_ICON ${GAME_DIR}/chest.ico)
+set(MARROWICK_MANIFEST ${CMAKE_CURRENT_LIST_DIR}/marrowick.manifest)
 foreach(program marrowick marrowick-dev)
   if(program STREQUAL "marrowick")
     set(MARROWICK_DESCRIPTION "Marrowick")

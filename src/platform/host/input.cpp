@@ -15,10 +15,14 @@ constexpr int kCharRing = 256;
 struct InputState {
   std::array<bool, kKeys> keyDown{};
   std::array<int, kKeys> keyHits{};
+  // Pressed since the step began: held as down until EndInputStep, so that a
+  // press let go before the step reads it still counts.
+  std::array<bool, kKeys> keyPressedThisStep{};
   std::array<int, kCharRing> chars{};
   int charHead = 0, charCount = 0;
   std::array<bool, kButtons> buttonDown{};
   std::array<int, kButtons> buttonHits{};
+  std::array<bool, kButtons> buttonPressedThisStep{};
   int mouseX = 0, mouseY = 0, mouseZ = 0;
   bool suspended = false;
   bool terminate = false;
@@ -40,12 +44,14 @@ bool ValidButton(int button) { return button >= 1 && button < kButtons; }
 void ClearKeys() {
   state.keyDown.fill(false);
   state.keyHits.fill(0);
+  state.keyPressedThisStep.fill(false);
   state.charHead = state.charCount = 0;
 }
 
 void ClearMouse() {
   state.buttonDown.fill(false);
   state.buttonHits.fill(0);
+  state.buttonPressedThisStep.fill(false);
   state.mouseZ = 0;
 }
 
@@ -56,6 +62,7 @@ void InputKeyDown(int key) {
   // Auto-repeat arrives as further downs while the key is held: not a hit.
   if (!state.keyDown[key]) {
     state.keyDown[key] = true;
+    state.keyPressedThisStep[key] = true;
     ++state.keyHits[key];
   }
 }
@@ -72,7 +79,10 @@ void InputTypedChar(int code) {
 
 void InputMouseButton(int button, bool down) {
   if (!ValidButton(button)) return;
-  if (down && !state.buttonDown[button]) ++state.buttonHits[button];
+  if (down && !state.buttonDown[button]) {
+    ++state.buttonHits[button];
+    state.buttonPressedThisStep[button] = true;
+  }
   state.buttonDown[button] = down;
 }
 
@@ -95,8 +105,9 @@ void InputFullscreenToggleRequested() { state.fullscreenToggle = true; }
 
 void InputAsyncKey(int key, bool down) {
   if (!ValidKey(key)) return;
+  // The system's auto-repeat sends further downs while the key is held.
+  if (down && !state.asyncDown[key]) state.asyncPressed[key] = true;
   state.asyncDown[key] = down;
-  if (down) state.asyncPressed[key] = true;
 }
 
 // A quit or full-screen request made while the display was being reopened
@@ -126,7 +137,12 @@ int KeyHit(int key) {
 
 int KeyDown(int key) {
   HostPumpEvents();
-  return ValidKey(key) && state.keyDown[key] ? 1 : 0;
+  return ValidKey(key) && (state.keyDown[key] || state.keyPressedThisStep[key]) ? 1 : 0;
+}
+
+void EndInputStep() {
+  state.keyPressedThisStep.fill(false);
+  state.buttonPressedThisStep.fill(false);
 }
 
 int GetChar() {
@@ -170,7 +186,7 @@ int MouseHit(int button) {
 
 int MouseDown(int button) {
   HostPumpEvents();
-  return ValidButton(button) && state.buttonDown[button] ? 1 : 0;
+  return ValidButton(button) && (state.buttonDown[button] || state.buttonPressedThisStep[button]) ? 1 : 0;
 }
 
 int AppSuspended() {
@@ -202,12 +218,12 @@ int PointerSettling() {
   return since >= 0 && since < kSettleMs ? 1 : 0;
 }
 
-int AsyncKeyDown(int key) {
+int AsyncKeyHit(int key) {
   HostPumpEvents();
   if (!ValidKey(key)) return 0;
-  const bool result = state.asyncDown[key] || state.asyncPressed[key];
+  const bool pressed = state.asyncPressed[key];
   state.asyncPressed[key] = false;
-  return result ? 1 : 0;
+  return pressed ? 1 : 0;
 }
 
 }  // namespace platform

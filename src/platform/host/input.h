@@ -7,6 +7,7 @@
 namespace platform {
 
 int KeyHit(int key);
+// Down now, or pressed since the step began (see EndInputStep).
 int KeyDown(int key);
 int GetChar();
 void FlushKeys();
@@ -15,7 +16,12 @@ int MouseX();
 int MouseY();
 int MouseZ();
 int MouseHit(int button);
+// Down now, or pressed since the step began (see EndInputStep).
 int MouseDown(int button);
+// The end of a step of the game's loops: a key or button pressed and let go
+// between two steps has been seen as down by this step, and is up from now on.
+// So every press counts once, however short.
+void EndInputStep();
 int AppSuspended();
 int AppTerminate();
 // 1 while a close request waits for AppTerminate to take it; leaves it waiting.
@@ -26,7 +32,9 @@ int FullscreenToggleRequested();
 // back): the pointer then jumps on its own, and screens that follow the
 // pointer should not take that for the player's moving it.
 int PointerSettling();
-int AsyncKeyDown(int key);
+// 1 once for each press since the last call (Print Screen reaches the game
+// only this way on some systems); a held key counts once.
+int AsyncKeyHit(int key);
 void MoveMouse(int x, int y);
 
 // Gathers window events now (the queries above do this themselves).

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/render/window_size.h"
+
 namespace platform {
 
 constexpr int MaskedImage = 1;
@@ -101,6 +103,12 @@ bool OpenGraphics(int width, int height, int depth, int hz, int flags);
 void CloseGraphics();
 int GraphicsWidth();
 int GraphicsHeight();
+// The window's size on screen that the player chose, given before the display
+// opens (0 x 0: none, and the window opens at the largest whole multiple of
+// the picture that fits the desktop), and read to keep it for the next run:
+// the window's size now, or before it went full screen, once they resized it.
+void SetPlayersWindowSize(WindowSize size);
+WindowSize PlayersWindowSize();
 void Flip(int sync);
 void AppTitle(const std::string& title);
 const std::string& CurrentAppTitle();

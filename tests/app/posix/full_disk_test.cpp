@@ -104,18 +104,20 @@ TEST_F(FullDiskTest, TheNoticeShowsTheOldFilesStayAndTheNextSaveTriesAgain) {
   progress->SaveProgress();
 
   // Quitting with the disk still full: progress is tried once more, the
-  // options fail too, and both are shown before the window goes.
+  // options and settings fail too, and all are shown before the window goes.
   const int32_t quitAt = fake.now;
   gameController->Shutdown(0);
   EXPECT_GE(fake.now - quitAt, SaveNotice::ShownSteps * 16);
   EXPECT_EQ(gameController->saveNotice.Lines(),
-            (std::vector<std::string>{progressFailed, "Options could not be saved: the disk is full"}));
+            (std::vector<std::string>{progressFailed, "Options could not be saved: the disk is full",
+                                      "Settings could not be saved: the disk is full"}));
   gameController->DrawPlayFrame();
   EXPECT_EQ(NoticeLetterPixels(), 0) << "faded out";
 
   const std::string said = testing::internal::GetCapturedStderr();
   EXPECT_EQ(Occurrences(said, "Marrowick: " + progressFailed + "\n"), 1) << said;
   EXPECT_EQ(Occurrences(said, "Marrowick: Options could not be saved: the disk is full\n"), 1) << said;
+  EXPECT_EQ(Occurrences(said, "Marrowick: Settings could not be saved: the disk is full\n"), 1) << said;
   EXPECT_EQ(Bytes("save0.dat"), oldSave);
   EXPECT_EQ(Bytes("options.dat"), oldOptions);
   std::vector<std::string> names;

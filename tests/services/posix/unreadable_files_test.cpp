@@ -1,4 +1,4 @@
-// A save, options, identifier or records file that is there but cannot be read (its
+// A save, options, settings, identifier or records file that is there but cannot be read (its
 // permission lost, a folder in its place) is never replaced: the game plays on
 // with defaults, says which file, and leaves the player's data where it is.
 
@@ -12,6 +12,7 @@
 #include "services/level_records.h"
 #include "services/options_file.h"
 #include "services/progress.h"
+#include "services/settings_file.h"
 #include "support/unprivileged_run.h"
 
 using Bytes = std::vector<uint8_t>;
@@ -54,6 +55,12 @@ TEST_F(UnreadableFilesTest, NoneIsSavedOverAndEachIsNamed) {
     OptionsFile::SaveOptions(savedEffectsVolume, savedMusicVolume, savedFullscreen);
   });
   EXPECT_NE(optionsSaid.find("could not read options.dat"), std::string::npos) << optionsSaid;
+
+  const Bytes settings{'r', 'e', 'd', 'u', 'c', 'e', '-', 'f', 'l', 'a', 's', 'h', 'i', 'n', 'g', ' ', '1', '\n'};
+  const std::string settingsSaid = LoadAndSaveWithout("settings.dat", settings, [] {
+    SettingsFile::Save(SettingsFile::Load());
+  });
+  EXPECT_NE(settingsSaid.find("could not read settings.dat"), std::string::npos) << settingsSaid;
 
   const Bytes identifier{0x78, 0x56, 0x34, 0x12, 0x05, 0x00};
   const std::string identifierSaid = LoadAndSaveWithout("uniqueID.idn", identifier, [] { GameLog::Create(); });

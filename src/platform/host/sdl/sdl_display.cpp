@@ -23,6 +23,7 @@
 #include "platform/host/platform.h"
 #include "platform/render/render_backend.h"
 #include "platform/render/sdl/gl_renderer.h"
+#include "platform/render/window_size.h"
 #include "platform/host/sdl/key_map.h"
 #include "platform/host/sdl/sdl_gamepad.h"
 #ifdef __EMSCRIPTEN__
@@ -50,12 +51,15 @@ Display display;
 std::string title = "Marrowick";
 std::string lastError;
 // Kept across reopening the display (window to full screen and back): the
-// icon the game gave the window and where the player left the window.
+// icon the game gave the window, where the player left the window and the
+// size they gave it (none while they have not resized it).
 std::string iconPath;
 bool displayOpenedBefore = false;
 bool glLibraryLoaded = false;
 bool windowPlaced = false;
 int savedWindowX = 0, savedWindowY = 0;
+WindowSize playersWindowSize;
+WindowSize openedWindowSize;
 constexpr int kFlipsToTime = 30;
 
 Letterbox WindowLetterbox() {
@@ -189,6 +193,36 @@ void ApplyWindowIcon() {
 // for, which puts the window itself a title bar lower each time the game comes
 // back from full screen. Once the frame is known the window is moved so that
 // its own corner is back where the player left it.
+// The usable area (the desktop less its task bars) of the display the window
+// was last on; 0 x 0 when the driver cannot tell.
+WindowSize UsableDesktop() {
+  int index = 0;
+  if (windowPlaced) {
+    const SDL_Point corner{savedWindowX, savedWindowY};
+    for (int i = 0; i < SDL_GetNumVideoDisplays(); ++i) {
+      SDL_Rect bounds;
+      if (SDL_GetDisplayBounds(i, &bounds) == 0 && SDL_PointInRect(&corner, &bounds)) index = i;
+    }
+  }
+  SDL_Rect usable{};
+  if (SDL_GetDisplayUsableBounds(index, &usable) != 0) return {};
+  return {usable.w, usable.h};
+}
+
+// A window of normal size (not full screen, minimised or maximised) tells
+// what the player made of it.
+bool WindowAtItsOwnSize() {
+  return display.window && !display.fullscreen &&
+         (SDL_GetWindowFlags(display.window) & (SDL_WINDOW_MINIMIZED | SDL_WINDOW_MAXIMIZED)) == 0;
+}
+
+// A size other than the one the window opened at is one the player chose.
+void NotePlayersWindowSize() {
+  WindowSize now;
+  SDL_GetWindowSize(display.window, &now.width, &now.height);
+  if (now.Known() && !(now == openedWindowSize)) playersWindowSize = now;
+}
+
 void ReturnToPlace() {
   const Uint32 waitUntil = SDL_GetTicks() + 250;
   int top = 0, left = 0, bottom = 0, right = 0;
@@ -273,6 +307,7 @@ void ShutdownPlatform() {
   // A platform started again opens its first display afresh.
   displayOpenedBefore = false;
   windowPlaced = false;
+  playersWindowSize = {};
   iconPath.clear();
 }
 
@@ -309,11 +344,15 @@ bool OpenGraphics(int width, int height, int depth, int hz, int) {
   // back where it was.
   const int x = windowPlaced ? savedWindowX : SDL_WINDOWPOS_CENTERED;
   const int y = windowPlaced ? savedWindowY : SDL_WINDOWPOS_CENTERED;
-  display.window = SDL_CreateWindow(title.c_str(), x, y, width, height, flags);
+  const WindowSize picture{width, height};
+  openedWindowSize = ChooseWindowSize(picture, UsableDesktop(), playersWindowSize);
+  display.window = SDL_CreateWindow(title.c_str(), x, y, openedWindowSize.width, openedWindowSize.height, flags);
   if (!display.window) {
     lastError = std::string("the game window could not be opened: ") + SDL_GetError();
     return false;
   }
+  const WindowSize least = MinimumWindowSize(picture);
+  SDL_SetWindowMinimumSize(display.window, least.width, least.height);
   display.context = SDL_GL_CreateContext(display.window);
   if (!display.context) {
     lastError = std::string("no OpenGL context: ") + SDL_GetError();
@@ -352,10 +391,10 @@ bool OpenGraphics(int width, int height, int depth, int hz, int) {
 }
 
 void CloseGraphics() {
-  if (display.window && !display.fullscreen &&
-      (SDL_GetWindowFlags(display.window) & (SDL_WINDOW_MINIMIZED | SDL_WINDOW_MAXIMIZED)) == 0) {
+  if (WindowAtItsOwnSize()) {
     SDL_GetWindowPosition(display.window, &savedWindowX, &savedWindowY);
     windowPlaced = true;
+    NotePlayersWindowSize();
   }
   if (display.context) {
     RendererClose();
@@ -368,6 +407,13 @@ void CloseGraphics() {
     FlushKeys();
     FlushMouse();
   }
+}
+
+void SetPlayersWindowSize(WindowSize size) { playersWindowSize = size.Known() ? size : WindowSize{}; }
+
+WindowSize PlayersWindowSize() {
+  if (WindowAtItsOwnSize()) NotePlayersWindowSize();
+  return playersWindowSize;
 }
 
 int GraphicsWidth() { return display.window ? display.width : 0; }
