@@ -96,9 +96,9 @@ inline void MakeBusyLevel() {
   LightEveryCell();
 }
 
-// The level loop's frame: background, particles behind, the map, the frame
-// picture with the token column and buttons, particles in front.
-inline void DrawPlayFrame() {
+// The level loop's frame, recorded: background, particles behind, the map,
+// the frame picture with the token column and buttons, particles in front.
+inline void RecordPlayFrame() {
   using namespace platform;
   SetOrigin(32, 30);
   GameController::ResetDrawState();
@@ -112,5 +112,10 @@ inline void DrawPlayFrame() {
   SetOrigin(32, 30);
   DrawParticlesInFront(*gameController->level.ParticleChain, BoardOrigin, BoardOrigin);
   SetOrigin(0, 0);
-  Flip(0);
+}
+
+// The frame recorded and presented at once, unpaced.
+inline void DrawPlayFrame() {
+  RecordPlayFrame();
+  platform::Flip(0);
 }

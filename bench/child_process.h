@@ -14,6 +14,7 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -63,20 +64,29 @@ class ChildProcess {
   // Seconds from the fork to the child's line `line`, read within `timeout`;
   // negative when it ended or the time ran out first.
   double SecondsTo(const std::string& line, std::chrono::milliseconds timeout) {
+    if (!LineStartingWith(line, timeout, true)) return -1;
+    return std::chrono::duration<double>(Clock::now() - started_).count();
+  }
+
+  // The child's first line from now on that starts with `prefix` (or is
+  // exactly it, when `whole`), read within `timeout`; nothing when it ended
+  // or the time ran out first.
+  std::optional<std::string> LineStartingWith(const std::string& prefix, std::chrono::milliseconds timeout,
+                                              bool whole = false) {
     const Clock::time_point giveUp = Clock::now() + timeout;
     for (;;) {
       for (size_t end; (end = pending_.find('\n')) != std::string::npos;) {
-        const bool found = pending_.compare(0, end, line) == 0 && end == line.size();
+        const std::string line = pending_.substr(0, end);
         pending_.erase(0, end + 1);
-        if (found) return std::chrono::duration<double>(Clock::now() - started_).count();
+        if (line.rfind(prefix, 0) == 0 && (!whole || line.size() == prefix.size())) return line;
       }
       const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(giveUp - Clock::now()).count();
-      if (left <= 0 || fromChild_ < 0) return -1;
+      if (left <= 0 || fromChild_ < 0) return std::nullopt;
       pollfd wait{fromChild_, POLLIN, 0};
       if (poll(&wait, 1, static_cast<int>(left)) <= 0) continue;
       char buffer[4096];
       const ssize_t got = read(fromChild_, buffer, sizeof buffer);
-      if (got <= 0) return -1;
+      if (got <= 0) return std::nullopt;
       pending_.append(buffer, static_cast<size_t>(got));
     }
   }

@@ -1,11 +1,13 @@
-// Resident memory of the game playing a level against a bare SDL2 + OpenGL
-// program (bare/bare_gl_window.cpp) on the same driver, measured in one run.
+// Resident and peak memory of the game against a bare SDL2 + OpenGL program
+// (bare/bare_gl_window.cpp) on the same driver, measured in one run.
 // Both run as children on an Xvfb display of their own, so the game can be
 // played with keys sent by xdotool: past the logo, Enter on the main menu
-// and on the first hint until level 0 is played. VmRSS and VmHWM are read
-// from /proc/<pid>/status once each has settled (the bare program a moment
-// after its frames are drawn, the game a second into the level, its music
-// playing on SDL's dummy audio driver unless SDL_AUDIODRIVER says otherwise).
+// and on the first hint until level 0 is played. VmRSS (resident now) and
+// VmHWM (the peak so far) are read from /proc/<pid>/status once each has
+// settled: the bare program a moment after its frames are drawn, the game in
+// the main menu a second and a half after the logo (where its peak is
+// reached) and again a second into the level, its music playing on SDL's
+// dummy audio driver unless SDL_AUDIODRIVER says otherwise.
 // Needs Xvfb and xdotool; the game is looked for as startup_bench looks.
 
 #include <benchmark/benchmark.h>
@@ -19,6 +21,7 @@
 
 #include "child_process.h"
 #include "game_folder.h"
+#include "virtual_display.h"
 
 namespace {
 
@@ -47,44 +50,6 @@ std::optional<Resident> ReadResident(pid_t pid) {
   return resident;
 }
 
-std::string FindProgram(const std::string& name) {
-  const char* path = std::getenv("PATH");
-  std::string folders = path ? path : "/usr/bin:/bin";
-  for (size_t start = 0; start <= folders.size();) {
-    const size_t end = std::min(folders.find(':', start), folders.size());
-    const fs::path candidate = fs::path(folders.substr(start, end - start)) / name;
-    if (access(candidate.c_str(), X_OK) == 0) return candidate.string();
-    start = end + 1;
-  }
-  return "";
-}
-
-// An Xvfb server on the first free display from :70.
-class VirtualDisplay {
- public:
-  VirtualDisplay() {
-    const std::string xvfb = FindProgram("Xvfb");
-    if (xvfb.empty()) return;
-    for (int number = 70; number < 100; ++number) {
-      const std::string digits = std::to_string(number);
-      const fs::path socket = fs::path("/tmp/.X11-unix") / ("X" + digits);
-      if (fs::exists(socket) || fs::exists(fs::path("/tmp") / (".X" + digits + "-lock"))) continue;
-      name_ = std::string(":").append(digits);
-      server_ = std::make_unique<ChildProcess>(
-          std::vector<std::string>{xvfb, name_, "-screen", "0", "1024x768x24", "-nolisten", "tcp"},
-          std::map<std::string, std::string>{});
-      for (int waited = 0; waited < 100 && !fs::exists(socket); ++waited) std::this_thread::sleep_for(50ms);
-      if (!fs::exists(socket)) name_.clear();
-      return;
-    }
-  }
-  const std::string& Name() const { return name_; }
-
- private:
-  std::string name_;
-  std::unique_ptr<ChildProcess> server_;
-};
-
 void SendKey(const std::string& display, const std::string& key) {
   const std::string command = "DISPLAY=" + display +
                               " xdotool search --sync --onlyvisible --name Marrowick key --window %1 " + key +
@@ -99,7 +64,12 @@ std::optional<Resident> BareProgram(const std::string& display) {
   return ReadResident(bare.Pid());
 }
 
-std::optional<Resident> GameInALevel(const std::string& display, std::string& failure) {
+struct GameMemory {
+  Resident menu, level;
+};
+
+std::optional<GameMemory> GameInALevel(const std::string& display, std::string& failure) {
+  GameMemory memory;
   const GameCopy game(gameDir);
   std::map<std::string, std::string> environment{{"DISPLAY", display}, {"MARROWICK_DEBUGLOG", "1"}};
   if (!std::getenv("SDL_AUDIODRIVER")) environment["SDL_AUDIODRIVER"] = "dummy";
@@ -108,7 +78,15 @@ std::optional<Resident> GameInALevel(const std::string& display, std::string& fa
     failure = "the game never loaded its media";
     return std::nullopt;
   }
+  // Past the logo the main menu fades in: that is where the game peaks.
   SendKey(display, "space");
+  std::this_thread::sleep_for(1500ms);
+  const std::optional<Resident> menu = ReadResident(child.Pid());
+  if (!menu) {
+    failure = "the game ended in the menu";
+    return std::nullopt;
+  }
+  memory.menu = *menu;
   bool inLevel = false;
   // Screens take keys only once they have faded in.
   for (int tries = 0; tries < 20 && !inLevel; ++tries) {
@@ -127,7 +105,13 @@ std::optional<Resident> GameInALevel(const std::string& display, std::string& fa
     SendKey(display, "Return");
   }
   std::this_thread::sleep_for(1500ms);
-  return ReadResident(child.Pid());
+  const std::optional<Resident> level = ReadResident(child.Pid());
+  if (!level) {
+    failure = "the game ended in the level";
+    return std::nullopt;
+  }
+  memory.level = *level;
+  return memory;
 }
 
 // One display for every repetition, closed when the program ends.
@@ -139,7 +123,8 @@ void BM_ResidentInALevelOverBareSdlGl(benchmark::State& state) {
     state.SkipWithError("Xvfb and xdotool are needed");
     return;
   }
-  std::optional<Resident> bare, game;
+  std::optional<Resident> bare;
+  std::optional<GameMemory> game;
   std::string failure;
   for (auto _ : state) {
     bare = BareProgram(display->Name());
@@ -153,11 +138,16 @@ void BM_ResidentInALevelOverBareSdlGl(benchmark::State& state) {
       return;
     }
   }
+  // Every figure twice: resident now (rss) and the peak so far (hwm).
   state.counters["bare_rss_MiB"] = bare->rssMiB;
-  state.counters["game_rss_MiB"] = game->rssMiB;
-  state.counters["over_bare_MiB"] = game->rssMiB - bare->rssMiB;
   state.counters["bare_hwm_MiB"] = bare->hwmMiB;
-  state.counters["game_hwm_MiB"] = game->hwmMiB;
+  state.counters["menu_rss_MiB"] = game->menu.rssMiB;
+  state.counters["menu_hwm_MiB"] = game->menu.hwmMiB;
+  state.counters["level_rss_MiB"] = game->level.rssMiB;
+  state.counters["level_hwm_MiB"] = game->level.hwmMiB;
+  state.counters["menu_over_bare_rss_MiB"] = game->menu.rssMiB - bare->rssMiB;
+  state.counters["level_over_bare_rss_MiB"] = game->level.rssMiB - bare->rssMiB;
+  state.counters["peak_over_bare_hwm_MiB"] = game->level.hwmMiB - bare->hwmMiB;
 }
 // Where the allocator leaves its free memory varies from run to run by a few
 // megabytes: read the median of the repetitions.

@@ -4,14 +4,65 @@
 // pictures needs). It writes "first frame" on the standard error stream once
 // its first frame is presented and "ready" once all are, and then waits,
 // handling events, until it is stopped.
+// With `--paced SECONDS` it then swaps a moving picture every 1/60 s for that
+// long instead, and writes how far apart its frames were (frame_gaps.h): the
+// yardstick of frame_pacing_bench, on the same X server at the same time.
 
 #include <SDL.h>
 #include <SDL_opengl.h>
 
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <thread>
 #include <vector>
 
-int main(int, char**) {
+#include "../frame_gaps.h"
+
+namespace {
+
+void DrawFrame(SDL_Window* window, float shift) {
+  glClearColor(0.1f, 0.2f, 0.3f, 1.0f);
+  glClear(GL_COLOR_BUFFER_BIT);
+  glEnable(GL_TEXTURE_2D);
+  glBegin(GL_QUADS);
+  glTexCoord2f(0, 0), glVertex2f(100.0f + shift, 100);
+  glTexCoord2f(1, 0), glVertex2f(700.0f + shift, 100);
+  glTexCoord2f(1, 1), glVertex2f(700.0f + shift, 500);
+  glTexCoord2f(0, 1), glVertex2f(100.0f + shift, 500);
+  glEnd();
+  SDL_GL_SwapWindow(window);
+}
+
+bool Quit() {
+  SDL_Event event;
+  bool quit = false;
+  while (SDL_PollEvent(&event)) quit = quit || event.type == SDL_QUIT;
+  return quit;
+}
+
+// Every 1/60 s on the steady clock, however long a frame took.
+void PacedFrames(SDL_Window* window, double seconds) {
+  SDL_GL_SetSwapInterval(0);
+  using Clock = FrameGaps::Clock;
+  const auto period = std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(1.0 / 60));
+  const Clock::time_point start = Clock::now();
+  const Clock::time_point end = start + std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(seconds));
+  FrameGaps gaps;
+  Clock::time_point due = start;
+  for (int frame = 0; Clock::now() < end && !Quit(); ++frame) {
+    due += period;
+    std::this_thread::sleep_until(due);
+    DrawFrame(window, static_cast<float>(frame % 60));
+    gaps.Shown(Clock::now());
+  }
+  std::fprintf(stderr, "%s\n", gaps.Line().c_str());
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
   if (SDL_Init(SDL_INIT_VIDEO) != 0) {
     std::fprintf(stderr, "no display: %s\n", SDL_GetError());
     return 1;
@@ -41,27 +92,15 @@ int main(int, char**) {
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
 
   for (int frame = 0; frame < 30; ++frame) {
-    glClearColor(0.1f, 0.2f, 0.3f, 1.0f);
-    glClear(GL_COLOR_BUFFER_BIT);
-    glEnable(GL_TEXTURE_2D);
-    glBegin(GL_QUADS);
-    glTexCoord2f(0, 0), glVertex2f(100.0f + frame, 100);
-    glTexCoord2f(1, 0), glVertex2f(700.0f + frame, 100);
-    glTexCoord2f(1, 1), glVertex2f(700.0f + frame, 500);
-    glTexCoord2f(0, 1), glVertex2f(100.0f + frame, 500);
-    glEnd();
-    SDL_GL_SwapWindow(window);
+    DrawFrame(window, static_cast<float>(frame));
     if (frame == 0) std::fprintf(stderr, "first frame\n");
-    SDL_Event event;
-    while (SDL_PollEvent(&event)) {
-    }
+    Quit();
   }
   std::fprintf(stderr, "ready\n");
-  for (;;) {
-    SDL_Event event;
-    while (SDL_PollEvent(&event)) {
-      if (event.type == SDL_QUIT) return 0;
-    }
-    SDL_Delay(20);
+  if (argc == 3 && std::strcmp(argv[1], "--paced") == 0) {
+    PacedFrames(window, std::atof(argv[2]));
+    return 0;
   }
+  while (!Quit()) SDL_Delay(20);
+  return 0;
 }

@@ -32,6 +32,8 @@ using namespace platform;
 
 namespace {
 
+constexpr int PrintScreenKey = 44;
+
 // The editor's keys, under the bottom bar.
 void DrawEditorHelp(const mapType& map) {
   DrawText("(O)(U)Key (I)(Y)lock| (A)rt Style|Mouse: add\\remove walls| Plus\\Minus: End\\Start points", 0, 556);
@@ -41,9 +43,21 @@ void DrawEditorHelp(const mapType& map) {
   DrawText("(Q) cycle key display mode", 0, 584);
 }
 
+// Print Screen reaches the game only as a key of its own on some systems.
+bool ScreenshotAsked(const Controls& controls) {
+  const int key = controls.keys[static_cast<int>(Action::Screenshot)];
+  const bool keyHit = key == PrintScreenKey ? AsyncKeyHit(key) != 0 : KeyHit(key) != 0;
+  const int button = controls.pad[static_cast<int>(Action::Screenshot)];
+  const bool buttonHit = button != Controls::None && KeyHit(button) != 0;
+  return keyHit || buttonHit;
+}
+
 }  // namespace
 
-GameController::GameController() { level.listener = &events; }
+GameController::GameController() {
+  level.listener = &events;
+  input.controls = &settings.controls;
+}
 
 GameController::~GameController() = default;
 
@@ -195,7 +209,7 @@ void GameController::PlayLoop() {
     DrawPlayFrame();
     Flip(1);
     HandleWindowRequests();
-    if (AsyncKeyHit(44)) {
+    if (ScreenshotAsked(settings.controls)) {
       Resources::SaveScreenshot(CurrentDate() + " screen" + std::to_string(screenshotNumber_) + ".png");
       screenshotNumber_ += 1;
     }
@@ -280,7 +294,7 @@ void GameController::MenuLoop() {
 
 void GameController::HandleWindowRequests() {
   if (AppTerminate()) runMode = 2;
-  if (FullscreenToggleRequested()) screens.optionsMenu->ToggleFullScreen();
+  if (FullscreenToggleRequested() || settings.controls.Hit(Action::FullScreen)) screens.optionsMenu->ToggleFullScreen();
 }
 
 void GameController::MenuStep() {

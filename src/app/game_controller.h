@@ -91,7 +91,7 @@ class GameController : public MenuHost {
   void DrawPlayFrame();
   void MenuStep();
   void DrawMenuFrame();
-  // After each flip of either loop: a close request quits; Alt+Enter or F11
+  // After each flip of either loop: a close request quits; Alt+Enter or the full-screen key
   // switches between window and full screen, as the options' box does.
   void HandleWindowRequests();
   // The world map, closing over a level, hands back the art style it kept

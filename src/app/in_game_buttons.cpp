@@ -7,6 +7,7 @@
 #include "puzzle/ball.h"
 #include "puzzle/level_state.h"
 #include "puzzle/map.h"
+#include "services/level_numbers.h"
 #include "services/resources.h"
 
 using namespace platform;
@@ -21,6 +22,11 @@ int DirectionToward(int dx, int dy) {
   if (dx < 0 && dy > 0) return -dx > dy ? 4 : 3;
   return dx > dy ? 2 : 3;
 }
+
+constexpr int SkipButton = 2;
+// The sunken face of the frame's Skip plate, and how far it is darkened.
+constexpr CoverRect SkipFace{592, 532, 108, 55};
+constexpr float SkipDimming = 0.6f;
 
 }  // namespace
 
@@ -44,6 +50,7 @@ std::shared_ptr<InGameButtons> InGameButtons::Create(const Progress& progress) {
 void InGameButtons::Update(LevelState& level, const InputState& input) {
   const std::shared_ptr<mapType>& map = level.CurrentMap;
   if (map && map->ball) map->ball->hoverDirection = 0;
+  skipAvailable = !map || map->number < levels::Last;
   for (const auto& button : buttons) {
     button->Update();
     button->TrackMouse(input.pointerX, input.pointerY);
@@ -67,9 +74,18 @@ void InGameButtons::Draw() {
   tokenColumn->Draw();
   SetAlpha(1.0f);
   SetBlend(LightBlend);
-  for (const auto& button : buttons) button->Draw();
+  for (int i = 0; i < buttonCount; ++i) {
+    if (i != SkipButton || skipAvailable) buttons[i]->Draw();
+  }
   SetAlpha(1.0f);
   SetBlend(AlphaBlend);
+  if (!skipAvailable) {
+    SetColor(0, 0, 0);
+    SetAlpha(SkipDimming);
+    DrawRect(SkipFace.x, SkipFace.y, SkipFace.width, SkipFace.height);
+    SetColor(255, 255, 255);
+    SetAlpha(1.0f);
+  }
 }
 
 int InGameButtons::ButtonAt(int x, int y, const LevelState& level) const {

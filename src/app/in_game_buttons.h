@@ -20,6 +20,8 @@ class InGameButtons {
   int buttonCount = kButtonCount;
   std::shared_ptr<TokenColumn> tokenColumn;
   int indexBase = 0;
+  // False on the last level, which cannot be skipped: the Skip button is dimmed.
+  bool skipAvailable = true;
 
   // The tokens show the levels of `progress`'s current group.
   static std::shared_ptr<InGameButtons> Create(const Progress& progress);

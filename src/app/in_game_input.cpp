@@ -16,11 +16,6 @@ namespace {
 
 constexpr int kBoardAction = 8;
 
-// The keys of the player's aids, each acting once per press.
-constexpr int kUndoKey = 'Z';
-constexpr int kUndoKeyToo = 8;  // Backspace, and the pad's X
-constexpr int kHintKey = 'H';   // and the pad's Y
-
 }  // namespace
 
 void InputState::RequestDirection(int way) {
@@ -60,10 +55,12 @@ void InputState::Poll(const InGameButtons& buttons, const LevelState& level) {
   }
 
   // Up, left, right, down: the first that applies wins.
-  constexpr std::array<std::pair<int, int>, 4> kArrows = {
-      {{38, direction::Up}, {37, direction::Left}, {39, direction::Right}, {40, direction::Down}}};
+  constexpr std::array<std::pair<Action, int>, 4> kArrows = {{{Action::Up, direction::Up},
+                                                              {Action::Left, direction::Left},
+                                                              {Action::Right, direction::Right},
+                                                              {Action::Down, direction::Down}}};
   std::array<bool, 4> pressed{};
-  for (size_t i = 0; i < kArrows.size(); ++i) pressed[i] = KeyHit(kArrows[i].first) != 0;
+  for (size_t i = 0; i < kArrows.size(); ++i) pressed[i] = controls->Hit(kArrows[i].first);
   const ballType* ball = level.CurrentMap ? level.CurrentMap->ball.get() : nullptr;
   const bool rolling = ball && ball->direction != direction::None;
   bool newPress = false, arrowHeld = false;
@@ -73,7 +70,7 @@ void InputState::Poll(const InGameButtons& buttons, const LevelState& level) {
     if (rolling && pressed[i]) {
       if (!newPress) pendingMove = kArrows[i].second;
       newPress = true;
-    } else if (KeyDown(kArrows[i].first)) {
+    } else if (controls->Down(kArrows[i].first)) {
       RequestDirection(kArrows[i].second);
       arrowHeld = true;
     }
@@ -86,23 +83,21 @@ void InputState::Poll(const InGameButtons& buttons, const LevelState& level) {
   if (arrowHeld || pendingMove != direction::None) stillCount = IdlePolls + 1;
 
   // One restart per press of R: held, it would restart (and flash) every pass.
-  const int restartHits = KeyHit(82);
-  if (restartHits != 0 || KeyDown(82)) {
-    if (restartHits != 0) requestRestart = 1;
-  } else if (KeyDown(83)) {
+  const bool restartHit = controls->Hit(Action::Restart);
+  if (restartHit || controls->Down(Action::Restart)) {
+    if (restartHit) requestRestart = 1;
+  } else if (controls->Down(Action::Skip)) {
     requestSkip = 1;
-  } else if (KeyDown(27)) {
+  } else if (controls->Down(Action::Menu)) {
     requestMenu = 1;
     DebugLog("--- escape key pressed");
   }
 
-  // In the editor Z randomizes the map: its press is left for the editor's keys.
+  // Once per press each. In the editor Z randomizes the map: its press is
+  // left for the editor's keys.
   if (EditorMode == 0) {
-    // Both keys are read, so that a press of one is not left waiting for the next poll.
-    const bool undoHit = KeyHit(kUndoKey) != 0;
-    const bool undoHitToo = KeyHit(kUndoKeyToo) != 0;
-    if (undoHit || undoHitToo) requestUndo = 1;
-    if (KeyHit(kHintKey) != 0) requestHint = 1;
+    if (controls->Hit(Action::Undo)) requestUndo = 1;
+    if (controls->Hit(Action::Hint)) requestHint = 1;
   }
 
   if (action == 1) {

@@ -2,6 +2,8 @@
 // The request flags of play, read once per pass of the level loop from the
 // keys and the mouse, and the pointer position they were read with.
 
+#include "services/controls.h"
+
 struct LevelState;
 struct PlayRequests;
 class InGameButtons;
@@ -30,6 +32,8 @@ class InputState {
   // replaces it, and whatever spends the input (restart, skip, undo, the
   // level's end) forgets it.
   int pendingMove = 0;
+  // The player's keys and buttons (not owned); the defaults until the game gives its own.
+  const Controls* controls = &DefaultControls();
 
   int IsMouseIdle() const { return mouseIdle; }
   // Clears the requests, then sets them from what is held or clicked now: a

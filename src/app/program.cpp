@@ -60,6 +60,7 @@ std::shared_ptr<GameController> StartUp() {
   AutoImageFlags(0);
   Resources::LoadMedia();
   tokenImage = LoadAnimImage("media\\tokens.png", 40, 40, 0, 2, -1);
+  singleSlotColumnImage = LoadImage("media\\single_slot_column.png", -1);
   // With the automatic mid-handle on, the glows are handled at their centres.
   trailImages[0] = LoadImage("media\\trail.png", -1);
   trailImages[1] = LoadImage("media\\shade.png", -1);

@@ -1,15 +1,19 @@
 #include "app/token_column.h"
 
+#include "services/level_numbers.h"
 #include "services/progress.h"
 
 using namespace platform;
 
 TImage tokenImage;
+TImage singleSlotColumnImage;
 
 namespace {
 
 constexpr int RevealDelay = 300;  // steps
 constexpr float FadeInStep = 0.04f;
+// Where the frame's sockets 2-5 are, centred: the single-socket column goes there.
+constexpr float LowerSocketsX = 754, LowerSocketsY = 280;
 
 }  // namespace
 
@@ -63,7 +67,15 @@ void TokenColumn::Update() {
   }
 }
 
+bool TokenColumn::GroupOfOne() const {
+  return levels::Last + 1 - progress_.currentGroup * Progress::LevelsPerGroup == 1;
+}
+
 void TokenColumn::Draw() const {
+  if (GroupOfOne()) {
+    SetAlpha(1.0f);
+    DrawImage(singleSlotColumnImage, LowerSocketsX, LowerSocketsY);
+  }
   for (int i = 0; i < SlotCount; ++i) {
     SetAlpha(tokenAlpha[i]);
     if (tokenState[i] == 1 || tokenState[i] == 2) {

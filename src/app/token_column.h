@@ -11,6 +11,9 @@ class Progress;
 
 // Two 40 x 40 cells: a solved level's token, then a skipped level's.
 extern platform::TImage tokenImage;
+// The frame's column below its first socket, without sockets: laid over the
+// frame when the group holds one level, so that one socket shows.
+extern platform::TImage singleSlotColumnImage;
 
 class TokenColumn {
  public:
@@ -30,6 +33,8 @@ class TokenColumn {
   void Reveal(int position);
   // Leaves the last slot's alpha set; the caller resets it.
   void Draw() const;
+  // The last group holds a single level.
+  bool GroupOfOne() const;
   void Reset();
   void Update();
 

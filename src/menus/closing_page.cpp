@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <string>
 
+#include "puzzle/board.h"
+
 using namespace platform;
 
 namespace {
@@ -20,6 +22,10 @@ constexpr int kFigureWidth = 20, kFigureHeight = 40, kFigureBaseline = 30;
 constexpr int kFigureGap = 2;
 // A pixel this opaque counts as ink.
 constexpr uint32_t kInkAlpha = 0x40;
+// The board's place on the play screen, and the frame's darkest lacquer that
+// covers it under the page.
+constexpr int kBoardLeft = 63, kBoardTop = 61;
+constexpr int kLacquerRed = 60, kLacquerGreen = 6, kLacquerBlue = 14;
 
 }  // namespace
 
@@ -46,6 +52,13 @@ void ClosingPage::Setup() {
 void ClosingPage::Activate(bool) { Close(); }
 
 void ClosingPage::Draw(bool overlay) {
+  // The journey's board is done with: covered, no strip of it (nor of the
+  // ball leaving by its exit) shows round the page's edges.
+  SetBlend(AlphaBlend);
+  SetAlpha(Alpha());
+  SetColor(kLacquerRed, kLacquerGreen, kLacquerBlue);
+  DrawRect(kBoardLeft, kBoardTop, board::Width * board::CellSize, board::Height * board::CellSize);
+  SetColor(255, 255, 255);
   PopupScreen::Draw(overlay);
   SetBlend(AlphaBlend);
   SetAlpha(Alpha());

@@ -95,7 +95,7 @@ class MenuScreen {
 
  protected:
   float Alpha() const { return static_cast<float>(fade) / FullFade; }
-  void DrawButton(int index, int cell);
+  virtual void DrawButton(int index, int cell);
 
  private:
   void LoadPictures();

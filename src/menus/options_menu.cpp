@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "menus/controls_menu.h"
 #include "menus/main_menu.h"
 #include "menus/reset_profile_menu.h"
 #include "menus/screens.h"
@@ -30,7 +31,7 @@ int OptionChangeTime() { return ClockSeconds() - sessionStart; }
 
 std::shared_ptr<OptionsMenu> OptionsMenu::Create(MenuHost& host) {
   auto menu = std::make_shared<OptionsMenu>(host);
-  menu->Init(430, 115, 6, -1, -1, 100, 90, 154, 30, 30, "submenu1.png", "menuOptions.png", 2, "", 0, 0);
+  menu->Init(430, 115, 7, -1, -1, 100, 90, 154, 30, 30, "submenu1.png", "menuOptions.png", 2, "", 0, 0);
   menu->Setup();
   return menu;
 }
@@ -46,6 +47,12 @@ void OptionsMenu::Setup() {
   buttons[ReduceFlashing] =
       YesNoBox::Create(buttonX, firstButtonY + ReduceFlashing * (buttonHeight + buttonGap), buttonWidth + 50,
                        buttonHeight, 60, -15, host.Settings().reduceFlashing ? 1 : 0);
+  // Controls shares the last row with Back, whose place stays where it was.
+  menuButtonType& controls = *buttons[Controls];
+  controls.y = buttons[Controls - 1]->y + buttonHeight + buttonGap;
+  controls.x = 247;
+  controls.width = 120;
+  buttons[Back]->y = controls.y;
   state = Hidden;
   fade = 0;
 }
@@ -82,6 +89,10 @@ void OptionsMenu::Activate(bool byMouse) {
       inputBlocked = 1;
       host.Screens().mainMenu->inputBlocked = 1;
       host.Screens().resetProfileMenu->Show();
+      break;
+    case Controls:
+      Close();
+      host.Screens().controlsMenu->Show();
       break;
     case Back:
       Close();

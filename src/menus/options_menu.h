@@ -2,7 +2,7 @@
 // Full screen (a yes/no box), the effects and music volumes (sliders: Enter
 // steps them through the sound manager's cycle, Left and Right move them a
 // little either way, the mouse drags them), Reduce flashing (a yes/no box,
-// kept in the player's settings), Reset profile and Back. Each visit logs at
+// kept in the player's settings), Reset profile, Controls and Back. Each visit logs at
 // most one change per volume, from
 // its value on opening to its value on leaving.
 
@@ -19,7 +19,8 @@ class OptionsMenu : public MenuScreen {
   static constexpr int MusicVolume = 2;
   static constexpr int ReduceFlashing = 3;
   static constexpr int ResetProfile = 4;
-  static constexpr int Back = 5;
+  static constexpr int Controls = 5;  // on Back's row, right of it
+  static constexpr int Back = 6;
 
   int effectsSnapshot = -1;  // volume x 100 at the last snapshot; -1 before the first
   int musicSnapshot = -1;
@@ -32,7 +33,7 @@ class OptionsMenu : public MenuScreen {
   void HandleInput() override;
   void Activate(bool byMouse) override;
   void Cancel() override;
-  // Window to full screen or back, from the check box or from Alt+Enter / F11
+  // Window to full screen or back, from the check box or from Alt+Enter or the full-screen key
   // anywhere: the box shows the new mode and the change is logged.
   void ToggleFullScreen();
   void SnapshotVolumes();

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "menus/controls_menu.h"
 #include "menus/instructions_menu.h"
 #include "menus/level_select.h"
 #include "menus/main_menu.h"
@@ -16,11 +17,12 @@ void MenuScreens::Create(MenuHost& host) {
   resetProfileMenu = ResetProfileMenu::Create(host);
   levelSelect = LevelSelect::Create(host);
   worldMap = WorldMap::Create(host);
+  controlsMenu = ControlsMenu::Create(host);
 }
 
 std::vector<MenuScreen*> MenuScreens::Menus() const {
-  std::vector<MenuScreen*> menus{mainMenu.get(), optionsMenu.get(), instructionsMenu.get(), resetProfileMenu.get(),
-                                 levelSelect.get()};
+  std::vector<MenuScreen*> menus{mainMenu.get(),         optionsMenu.get(),  instructionsMenu.get(),
+                                 resetProfileMenu.get(), controlsMenu.get(), levelSelect.get()};
   std::erase(menus, nullptr);
   return menus;
 }

@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+class ControlsMenu;
 class InstructionsMenu;
 class LevelSelect;
 class MainMenu;
@@ -21,6 +22,7 @@ struct MenuScreens {
   std::shared_ptr<ResetProfileMenu> resetProfileMenu;
   std::shared_ptr<LevelSelect> levelSelect;
   std::shared_ptr<WorldMap> worldMap;
+  std::shared_ptr<ControlsMenu> controlsMenu;
 
   void Create(MenuHost& host);
   // The screens of the menu loop, as far as they are made, in the order they

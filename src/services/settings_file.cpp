@@ -67,6 +67,10 @@ void ReadLine(const std::string& line, PlayerSettings& settings) {
   std::istringstream words(line);
   std::string name;
   if (!(words >> name)) return;
+  if (const auto read = settings.controls.ReadLine(name, words)) {
+    if (!*read) platform::DebugLog("settings: passed over \"" + line + "\"");
+    return;
+  }
   for (const SettingRow& row : SettingRows) {
     if (name != row.name) continue;
     if (!row.read(words, settings)) platform::DebugLog("settings: passed over \"" + line + "\"");
@@ -84,6 +88,7 @@ std::string SettingsFile::Text(const PlayerSettings& settings) {
     row.write(text, settings);
     text << '\n';
   }
+  settings.controls.WriteLines(text);
   return text.str();
 }
 
@@ -94,6 +99,11 @@ PlayerSettings SettingsFile::FromText(const std::string& text) {
   while (std::getline(lines, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
     ReadLine(line, settings);
+  }
+  // Lines that each read well may still give one key to two actions.
+  if (!settings.controls.WithoutSharedCodes()) {
+    platform::DebugLog("settings: controls sharing a key or button, the defaults taken instead");
+    settings.controls = Controls::Defaults();
   }
   return settings;
 }

@@ -12,12 +12,16 @@
 
 #include <string>
 
+#include "services/controls.h"
+
 struct PlayerSettings {
   // Full-screen flashes become a brief dim.
   bool reduceFlashing = false;
   // The window's size the player last had, in pixels; 0 x 0 until one was kept.
   int windowWidth = 0;
   int windowHeight = 0;
+  // Lines "key-undo 90 8" and "pad-undo 258", one of each for every action.
+  Controls controls = Controls::Defaults();
 
   bool operator==(const PlayerSettings&) const = default;
 };

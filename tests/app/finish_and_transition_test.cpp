@@ -1,6 +1,8 @@
 #include "menus/closing_page.h"
 #include "services/resources.h"
 #include "app/game_level_fixture.h"
+#include "app/in_game_buttons.h"
+#include "app/token_column.h"
 
 namespace {
 
@@ -75,6 +77,10 @@ TEST_F(FinishTest, TheLastLevelEndsTheJourneyMapThenClosingPageThenMainMenu) {
   StartAt(80);
   gameController->popup = nullptr;
   gameController->runMode = 0;
+  gameController->PlayStep();
+  // A group of one level, which cannot be skipped.
+  EXPECT_TRUE(inGameButtons->tokenColumn->GroupOfOne());
+  EXPECT_FALSE(inGameButtons->skipAvailable);
   Move(Right);  // onto the exit
 
   // No level after the last: the current level stays 80, and 81 stays shut.

@@ -234,3 +234,16 @@ TEST_F(InGameInput, ATapCountsAndAPressDuringARollIsMadeWhenTheBallRests) {
   EXPECT_EQ(ball.direction, direction::None);
   EXPECT_EQ(ball.cellY, 1);
 }
+
+// The player's own keys move the ball; the one they replaced no longer does.
+TEST_F(InGameInput, ReboundKeysMoveTheBall) {
+  Play(kOpenRoom);
+  gameController->settings.controls.Bind(Action::Up, 'W');
+  for (auto [key, up] : {std::pair{SDLK_UP, 0}, std::pair{SDLK_w, 1}}) {
+    PushKey(key, true);
+    PushKey(key, false);
+    platform::EndInputStep();
+    input.Poll(*inGameButtons, level);
+    EXPECT_EQ(input.requestUp, up) << key;
+  }
+}

@@ -28,6 +28,7 @@ std::vector<Strip> AllPictures() {
       {"tiles/tile_key.png", 32, 32, 3},
       {"tiles/tile_marks.png", 32, 32, 7, 224, 32},
       {"borderred.png", 800, 600, 1, 800, 600},
+      {"single_slot_column.png", 64, 256, 1, 64, 256},
       {"countdown.png", 40, 74, 10},
       {"counter.png", 12, 18, 12, 144, 18},
       {"levelSelect.png", 800, 600, 1, 800, 600},

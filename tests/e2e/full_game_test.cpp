@@ -93,10 +93,10 @@ TEST_F(GameSession, EveryShippedLevelFromTheLogoToQuit) {
       {0, [&] { return gameController->progress->LevelState(levels::Last) == Progress::Solved; }},
       // The journey's end: the world map, then (a fresh press) the closing page.
       {SDLK_RETURN, [&] { return gameController->screens.worldMap->state == MenuScreen::FadingOut; }},
-      // The page comes a step after the map has gone: until then there is none.
+      // The page comes the step after the map has gone.
       {0, [&] {
-         return gameController->screens.worldMap->state == 0 && gameController->popup &&
-                gameController->popup->state == MenuScreen::Shown;
+         const auto& page = gameController->popup;
+         return gameController->screens.worldMap->state == 0 && page && page->state == MenuScreen::Shown;
        }},
       {SDLK_RETURN, menus},
       {SDLK_DOWN, [&] { return gameController->screens.mainMenu->selected == MainMenu::Options; }},

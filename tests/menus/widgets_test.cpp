@@ -53,7 +53,7 @@ TEST_F(WidgetTest, YesNoBoxShowsItsCellAndHasNoValue) {
 // above its button's centre, under the button's own picture where they meet.
 TEST_F(WidgetTest, TheFullScreenBoxLiesBesideItsButtonUnderTheButtonsPicture) {
   yesNoImage = SolidImage(30, 30, 2, 0xFFF00000);
-  optionsMenu->buttonStrip = SolidImage(154, 30, 10, 0xFF0000F0);
+  optionsMenu->buttonStrip = SolidImage(154, 30, 12, 0xFF0000F0);
   platform::MidHandleImage(optionsMenu->buttonStrip);
   optionsMenu->background = TImage();
   optionsMenu->fade = MenuScreen::FullFade;
@@ -61,14 +61,14 @@ TEST_F(WidgetTest, TheFullScreenBoxLiesBesideItsButtonUnderTheButtonsPicture) {
   ClearTo(0, 0, 0);
   optionsMenu->Draw(false);
   const Frame frame = GrabFrame();
-  // The button's picture spans x 453-606 and y 220-249; the box x 590-619, y 220-249.
-  EXPECT_EQ(frame.At(590, 235), 0x0000F0u) << "the box is drawn first";
-  EXPECT_EQ(frame.At(606, 249), 0x0000F0u);
-  EXPECT_EQ(frame.At(607, 220), 0xF00000u);
-  EXPECT_EQ(frame.At(619, 249), 0xF00000u);
-  EXPECT_EQ(frame.At(620, 235), 0u);
-  EXPECT_EQ(frame.At(610, 219), 0u);
-  EXPECT_EQ(frame.At(610, 250), 0u);
+  // The button's picture spans x 453-606 and y 190-219; the box x 590-619, y 190-219.
+  EXPECT_EQ(frame.At(590, 205), 0x0000F0u) << "the box is drawn first";
+  EXPECT_EQ(frame.At(606, 219), 0x0000F0u);
+  EXPECT_EQ(frame.At(607, 190), 0xF00000u);
+  EXPECT_EQ(frame.At(619, 219), 0xF00000u);
+  EXPECT_EQ(frame.At(620, 205), 0u);
+  EXPECT_EQ(frame.At(610, 189), 0u);
+  EXPECT_EQ(frame.At(610, 220), 0u);
 }
 
 TEST_F(WidgetTest, SliderTakesTheMouseOnlyStrictlyInsideItsTrackAndBand) {

@@ -6,7 +6,8 @@
 // and reads back the window or the frame. Each fails when its fault is put
 // back: the projection kept when the target changes size, an expose that does
 // not make the next frame presented, the clip left out of the commands' state,
-// a texture epoch not raised, the damage without its pixel of margin.
+// a texture epoch not raised, the damage without its pixel of margin, the
+// regions of a cached picture kept when it is drawn again.
 
 #include <SDL.h>
 
@@ -368,3 +369,36 @@ TEST_F(RendererCacheFaults, AMovedLineLeavesNothingBehind) {
 }
 
 }  // namespace
+
+// (f) The picture of a run laid over a scrolling background is read back once
+// it lasts, and what it hides is not drawn. The run is then drawn again with a
+// hole where it was opaque: the background must show through the hole.
+TEST_F(RendererCacheFaults, AHoleInARunLaidOverAgainShowsWhatIsUnderIt) {
+  const TImage tile = FilledImage(256, 256, 0xFF3060A0u);
+  const TImage solid = FilledImage(400, 300, 0xFF10C010u);
+  const TImage holed = FilledImage(400, 300, 0xFF10C010u);
+  TPixmap pixels = LockImage(holed);
+  for (int y = 100; y < 200; ++y)
+    for (int x = 100; x < 300; ++x) pixels.WritePixel(x, y, 0);
+  UnlockImage(holed);
+  const TImage veil = FilledImage(400, 300, 0x80FFFFFFu);
+  const auto frame = [&](const TImage& board, int scroll) {
+    SetBlend(SolidBlend);
+    TileImage(tile, static_cast<float>(scroll), 0);
+    SetBlend(platform::AlphaBlend);
+    DrawImage(board, 200, 150);
+    DrawImage(veil, 200, 150);
+  };
+  int scroll = 0;
+  for (; scroll < 3; ++scroll) {
+    frame(solid, scroll);
+    Flip(0);
+  }
+  for (; scroll < 5; ++scroll) {
+    frame(holed, scroll);
+    Flip(0);
+  }
+  const std::vector<uint32_t> shown = Shown();
+  const std::vector<uint32_t> fresh = FreshFrame([&] { frame(holed, scroll - 1); });
+  EXPECT_EQ(Differing(shown, fresh), 0u);
+}

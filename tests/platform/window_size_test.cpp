@@ -1,8 +1,11 @@
 // The size the window opens at, for desktops from a netbook to 4K and for a
 // player who resized it before.
 
+#include <SDL.h>
 #include <gtest/gtest.h>
 
+#include "platform/host/platform.h"
+#include "platform/render/graphics.h"
 #include "platform/render/window_size.h"
 
 using platform::ChooseWindowSize;
@@ -32,4 +35,20 @@ TEST(WindowSize, LargestWholeMultipleThatFitsOrThePlayersOwn) {
                                 << c.playersOwn.width << " x " << c.playersOwn.height << ": chose " << chosen.width
                                 << " x " << chosen.height;
   }
+}
+
+// A window the player resized comes back at their size from full screen, and
+// that size is what the game keeps; one they left alone keeps nothing.
+TEST(WindowSize, APlayersSizeSurvivesAFullScreenRoundTrip) {
+  ASSERT_TRUE(platform::InitPlatform());
+  ASSERT_TRUE(platform::OpenGraphics(800, 600, 0, 60, 0)) << platform::LastDisplayError();
+  EXPECT_FALSE(platform::PlayersWindowSize().Known());
+  SDL_SetWindowSize(SDL_GL_GetCurrentWindow(), 900, 675);
+  for (int depth : {32, 0}) ASSERT_TRUE(platform::OpenGraphics(800, 600, depth, 60, 0)) << depth;
+  int width = 0, height = 0;
+  SDL_GetWindowSize(SDL_GL_GetCurrentWindow(), &width, &height);
+  EXPECT_EQ((WindowSize{width, height}), (WindowSize{900, 675}));
+  EXPECT_EQ(platform::PlayersWindowSize(), (WindowSize{900, 675}));
+  EXPECT_EQ(platform::GraphicsWidth(), 800) << "the picture keeps its own size";
+  platform::ShutdownPlatform();
 }

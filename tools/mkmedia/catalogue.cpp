@@ -73,6 +73,7 @@ std::vector<Job> AllJobs() {
                     }});
   jobs.push_back({"frame", [](const Output& out) {
                     Png(out, "borderred.png", FramePicture());
+                    Png(out, "single_slot_column.png", SingleSlotColumn());
                     Png(out, "hover_menu.png", HoverPicture(0));
                     Png(out, "hover_restart.png", HoverPicture(1));
                     Png(out, "hover_skip.png", HoverPicture(2));
@@ -96,6 +97,7 @@ std::vector<Job> AllJobs() {
   jobs.push_back({"menus", [](const Output& out) {
                     Png(out, "mainMenu.png", MainMenuStrip());
                     Png(out, "submenu1.png", OptionsPanel());
+                    Png(out, "controls.png", ControlsPanel());
                     Png(out, "menuInstructions.png", InstructionsStrip());
                     Png(out, "menuOptions.png", OptionsStrip());
                     Png(out, "submenu2.png", ResetPanel());

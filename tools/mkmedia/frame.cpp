@@ -54,7 +54,7 @@ Shape LabelIcon(int button) {
 
 // Height of the frame's relief: 0.5 on the flat, raised gold mouldings,
 // recessed plates and token sockets.
-Mask FrameHeight() {
+Mask FrameHeight(int tokenSlots) {
   Mask h(kWidth, kHeight, 0.5f);
   const Bounds all{0, 0, kWidth, kHeight};
   // The moulding around the board: a rounded ridge six pixels wide.
@@ -77,7 +77,7 @@ Mask FrameHeight() {
       }
   }
   // Token sockets: bowls with a raised lip.
-  for (int i = 0; i < kTokenSlots; ++i) {
+  for (int i = 0; i < tokenSlots; ++i) {
     float cy = kTokenFirstY + kTokenStep * i;
     for (int y = static_cast<int>(cy) - 26; y <= static_cast<int>(cy) + 26; ++y)
       for (int x = static_cast<int>(kTokenX) - 26; x <= static_cast<int>(kTokenX) + 26; ++x) {
@@ -90,7 +90,7 @@ Mask FrameHeight() {
 }
 
 // Where the frame is gold rather than lacquer, 0..1.
-Mask GoldAreas() {
+Mask GoldAreas(int tokenSlots) {
   Mask g(kWidth, kHeight);
   const Bounds all{0, 0, kWidth, kHeight};
   FillMask(g, all, Subtract(RoundBox(kBoardHole.x0 - 7, kBoardHole.y0 - 7, kBoardHole.x1 + 7, kBoardHole.y1 + 7, 4),
@@ -99,7 +99,7 @@ Mask GoldAreas() {
   for (const FrameButton& b : kFrameButtons)
     FillMask(g, b.plate, Subtract(RoundBox(b.plate.x0, b.plate.y0, b.plate.x1, b.plate.y1, 10),
                                   RoundBox(b.plate.x0 + 3, b.plate.y0 + 3, b.plate.x1 - 3, b.plate.y1 - 3, 8)));
-  for (int i = 0; i < kTokenSlots; ++i) {
+  for (int i = 0; i < tokenSlots; ++i) {
     float cy = kTokenFirstY + kTokenStep * i;
     FillMask(g, Around(kTokenX, cy, 27), Ring(kTokenX, cy, 23, 3.6f));
   }
@@ -136,7 +136,7 @@ void Ornaments(Image& frame) {
 
 }  // namespace
 
-Image FramePicture() {
+Image FramePicture(int tokenSlots) {
   Image frame(kWidth, kHeight);
   // Crimson lacquer with a leathery grain, deeper towards the screen's edges.
   for (int y = 0; y < kHeight; ++y)
@@ -152,14 +152,14 @@ Image FramePicture() {
       c = Shade(c, 1 - 0.1f * (1 - SmoothStep(0.3f, 1.1f, line)));
       frame.At(x, y) = c;
     }
-  Mask gold = GoldAreas();
+  Mask gold = GoldAreas(tokenSlots);
   for (int y = 0; y < kHeight; ++y)
     for (int x = 0; x < kWidth; ++x) {
       float g = gold.At(x, y);
       if (g > 0) frame.At(x, y) = Mix(frame.At(x, y), Hex(0xc89a48), g);
     }
   Mask specular;
-  Mask shade = Relief(FrameHeight(), 4.0f, false, &specular, 20.0f);
+  Mask shade = Relief(FrameHeight(tokenSlots), 4.0f, false, &specular, 20.0f);
   for (int y = 0; y < kHeight; ++y)
     for (int x = 0; x < kWidth; ++x) {
       Rgba& c = frame.At(x, y);
@@ -228,6 +228,11 @@ Image FramePicture() {
   for (int y = static_cast<int>(kBoardHole.y0); y < static_cast<int>(kBoardHole.y1); ++y)
     for (int x = static_cast<int>(kBoardHole.x0); x < static_cast<int>(kBoardHole.x1); ++x) frame.At(x, y) = {0, 0, 0, 0};
   return frame;
+}
+
+Image SingleSlotColumn() {
+  const int top = static_cast<int>(kTokenFirstY + kTokenStep - kTokenStep / 2);
+  return FramePicture(1).Crop(kSlotColumnLeft, top, kSlotColumnWidth, static_cast<int>(kTokenStep) * (kTokenSlots - 1));
 }
 
 Image HoverPicture(int button) {

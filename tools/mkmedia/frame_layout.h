@@ -31,5 +31,7 @@ constexpr float kMovesBaseline = 556, kParBaseline = 580;
 // Token slots of the right-hand column: centres (754, 120 + 64 i).
 constexpr float kTokenX = 754, kTokenFirstY = 120, kTokenStep = 64;
 constexpr int kTokenSlots = 5;
+// The strip of the frame that holds the sockets.
+constexpr int kSlotColumnLeft = 722, kSlotColumnWidth = 64;
 
 }  // namespace mkmedia

@@ -17,6 +17,7 @@ constexpr int kMainW = 256, kMainH = 50;
 constexpr int kPanelW = 330, kPanelH = 472;
 constexpr int kPageW = 325, kPageH = 402;
 constexpr int kOptionW = 154, kOptionH = 30;
+constexpr int kOptionControlsW = 120;
 constexpr int kResetW = 200, kResetH = 190;
 constexpr int kAnswerW = 158, kAnswerH = 30;
 
@@ -62,10 +63,13 @@ void MainButton(Image& strip, int cell, const std::string& label, bool highlight
   PaintText(strip, style, cx, baseline, label, look, Align::Centre);
 }
 
-// A button-shaped cell for panel actions (Reset profile, Back, Yes, No).
-void PanelButton(Image& strip, int cell, int width, int height, const std::string& label, bool highlighted) {
+// A button-shaped cell for panel actions (Reset profile, Back, Yes, No); a
+// button narrower than its cell stands in the cell's middle.
+void PanelButton(Image& strip, int cell, int width, int height, const std::string& label, bool highlighted,
+                 int cellWidth = 0) {
   const float top = static_cast<float>(cell * height);
-  Bounds box{3, top + 2, width - 3.0f, top + height - 2};
+  const float left = cellWidth > width ? (cellWidth - width) / 2.0f : 0;
+  Bounds box{left + 3, top + 2, left + width - 3.0f, top + height - 2};
   Shape shape = RoundBox(box.x0, box.y0, box.x1, box.y1, 9);
   Fill(strip, box, Grow(shape, 1), Solid(Hex(0x6a4a24, 0.9f)));
   Fill(strip, box, shape,
@@ -78,7 +82,8 @@ void PanelButton(Image& strip, int cell, int width, int height, const std::strin
   look.shadowBlur = 0.6f;
   look.shadowDx = 0;
   look.shadowDy = 1;
-  PaintText(strip, style, width / 2.0f, top + height / 2.0f + CapHeight(style) / 2, label, look, Align::Centre);
+  PaintText(strip, style, left + width / 2.0f, top + height / 2.0f + CapHeight(style) / 2, label, look,
+            Align::Centre);
 }
 
 // A setting's label, left-aligned. The options screen draws the setting's
@@ -110,20 +115,43 @@ Image MainMenuStrip() {
   return strip;
 }
 
-Image OptionsPanel() {
+namespace {
+
+TextLook PanelInk() {
+  TextLook ink;
+  ink.fill = Solid(kInk);
+  ink.shadow = Rgba{1, 1, 1, 0.35f};
+  ink.shadowBlur = 0.6f;
+  ink.shadowDx = 0;
+  ink.shadowDy = 1;
+  return ink;
+}
+
+// The parchment of the panels beside the main menu, with its title.
+Image TitledPanel(const std::string& title) {
   Image panel(kPanelW, kPanelH);
   Mask shadow(kPanelW, kPanelH);
   FillMask(shadow, WholeImage(panel), RoundBox(4, 6, kPanelW - 3.0f, kPanelH - 2.0f, 16));
   PaintMask(panel, shadow, Solid(Rgba{0, 0, 0, 0.35f}));
   Parchment(panel, {0, 0, kPanelW - 6.0f, kPanelH - 6.0f}, 16, 71);
-  TextLook title;
-  title.fill = Solid(kInk);
-  title.shadow = Rgba{1, 1, 1, 0.35f};
-  title.shadowBlur = 0.6f;
-  title.shadowDx = 0;
-  title.shadowDy = 1;
-  PaintText(panel, TextStyle{Face::SerifBold, 30, 0.5f}, (kPanelW - 6) / 2.0f, 52, "Options", title, Align::Centre);
+  PaintText(panel, TextStyle{Face::SerifBold, 30, 0.5f}, (kPanelW - 6) / 2.0f, 52, title, PanelInk(), Align::Centre);
   Flourish(panel, (kPanelW - 6) / 2.0f, 64, 70, Hex(0x8a6a3a));
+  return panel;
+}
+
+}  // namespace
+
+Image ControlsPanel() {
+  Image panel = TitledPanel("Controls");
+  // Over the key and pad columns the game writes its rows in (x 124 and 240).
+  const TextStyle heading{Face::SerifItalic, 16, 0};
+  PaintText(panel, heading, 124, 90, "Keyboard", PanelInk(), Align::Left);
+  PaintText(panel, heading, 240, 90, "Pad", PanelInk(), Align::Left);
+  return panel;
+}
+
+Image OptionsPanel() {
+  Image panel = TitledPanel("Options");
   // Small loudspeakers beside the two volume tracks (at y 150 and 210).
   for (float y : {150.0f, 210.0f}) {
     float x = 250;
@@ -185,7 +213,7 @@ Image InstructionsStrip() {
 }
 
 Image OptionsStrip() {
-  Image strip(kOptionW, kOptionH * 12);
+  Image strip(kOptionW, kOptionH * 14);
   // The yes/no boxes start 137 pixels into their cells; the volume tracks 107
   // pixels into theirs, and a knob at zero reaches 10 further left.
   for (int h = 0; h < 2; ++h) {
@@ -194,7 +222,9 @@ Image OptionsStrip() {
     SettingLabel(strip, 4 + h, "Music", 97, h != 0);
     SettingLabel(strip, 6 + h, "Reduce flashing", 137, h != 0);
     PanelButton(strip, 8 + h, kOptionW, kOptionH, "Reset profile", h != 0);
-    PanelButton(strip, 10 + h, kOptionW, kOptionH, "Back", h != 0);
+    // Beside Back, on its row.
+    PanelButton(strip, 10 + h, kOptionControlsW, kOptionH, "Controls", h != 0, kOptionW);
+    PanelButton(strip, 12 + h, kOptionW, kOptionH, "Back", h != 0);
   }
   return strip;
 }

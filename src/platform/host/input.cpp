@@ -8,7 +8,7 @@
 namespace platform {
 namespace {
 
-constexpr int kKeys = 256;
+constexpr int kKeys = PadKey(pad::Count);
 constexpr int kButtons = 4;
 constexpr int kCharRing = 256;
 

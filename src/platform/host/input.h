@@ -6,6 +6,15 @@
 
 namespace platform {
 
+// A pad's buttons are keys of their own from 256 on, beside the keys their
+// d-pad, A, B and Start also press for the menus.
+namespace pad {
+constexpr int A = 0, B = 1, X = 2, Y = 3, Back = 4, Guide = 5, Start = 6, LeftStick = 7, RightStick = 8,
+              LeftShoulder = 9, RightShoulder = 10, Up = 11, Down = 12, Left = 13, Right = 14;
+constexpr int Count = 21;
+}  // namespace pad
+constexpr int PadKey(int button) { return 256 + button; }
+
 int KeyHit(int key);
 // Down now, or pressed since the step began (see EndInputStep).
 int KeyDown(int key);
@@ -26,7 +35,8 @@ int AppSuspended();
 int AppTerminate();
 // 1 while a close request waits for AppTerminate to take it; leaves it waiting.
 int AppTerminatePending();
-// 1 if Alt+Enter or F11 asked for full screen or a window since the last call.
+// 1 if Alt+Enter asked for full screen or a window since the last call (the
+// full-screen key, F11 unless the player chose another, is an ordinary key).
 int FullscreenToggleRequested();
 // 1 for half a second after the display reopens (window to full screen or
 // back): the pointer then jumps on its own, and screens that follow the

@@ -1,6 +1,14 @@
 #include "platform/render/command_state.h"
 
+#include <algorithm>
+
 namespace platform {
+
+ClipRect Intersection(const ClipRect& a, const ClipRect& b) {
+  const int left = std::max(a.x, b.x), top = std::max(a.y, b.y);
+  const int right = std::min(a.x + a.width, b.x + b.width), bottom = std::min(a.y + a.height, b.y + b.height);
+  return {left, top, std::max(0, right - left), std::max(0, bottom - top)};
+}
 
 uint64_t HashOf(const CommandState& state) {
   uint64_t hash = kHashSeed;

@@ -15,7 +15,10 @@ namespace platform {
 struct ClipRect {
   int x = 0, y = 0, width = 0, height = 0;
   bool operator==(const ClipRect&) const = default;
+  bool Empty() const { return width <= 0 || height <= 0; }
 };
+// The part two rectangles share (empty when none).
+ClipRect Intersection(const ClipRect& a, const ClipRect& b);
 
 // A texture as a command draws it: the driver's name and the texture epoch it
 // was recorded in. A name can stand for other pixels later (a picture's pixels

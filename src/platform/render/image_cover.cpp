@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/render/block_rects.h"
+
 namespace platform {
 namespace {
 
@@ -32,37 +34,13 @@ std::vector<CoverRect> FindCover(const PixelBuffer& pixels) {
   if (w <= 0 || h <= 0 || pixels.pixels.size() < static_cast<size_t>(w) * h) return {};
   const CoverRect whole{0, 0, w, h};
   const int block = w * h <= SmallPictureArea ? SmallBlock : LargeBlock;
-  const int columns = (w + block - 1) / block, rows = (h + block - 1) / block;
-
-  // Runs of visible blocks along each block row; a run exactly under a
-  // rectangle of the row above lengthens that rectangle.
   std::vector<CoverRect> pieces;
-  std::vector<size_t> openedAbove, openedHere;
-  for (int r = 0; r < rows; ++r) {
-    openedHere.clear();
-    for (int c = 0; c < columns;) {
-      if (!BlockHasVisiblePixel(pixels, c * block, r * block, block)) {
-        ++c;
-        continue;
-      }
-      const int first = c;
-      while (c < columns && BlockHasVisiblePixel(pixels, c * block, r * block, block)) ++c;
-      const int left = first * block, right = std::min(w, c * block);
-      const int top = r * block, bottom = std::min(h, (r + 1) * block);
-      auto above = std::find_if(openedAbove.begin(), openedAbove.end(), [&](size_t i) {
-        return pieces[i].x == left && pieces[i].width == right - left;
-      });
-      if (above != openedAbove.end()) {
-        pieces[*above].height = bottom - pieces[*above].y;
-        openedHere.push_back(*above);
-      } else {
-        pieces.push_back({left, top, right - left, bottom - top});
-        openedHere.push_back(pieces.size() - 1);
-      }
-      if (static_cast<int>(pieces.size()) > MaxPieces) return {whole};
-    }
-    std::swap(openedAbove, openedHere);
+  for (const BlockRect& rect : GatherBlocks(w, h, block, [&](int left, int top) {
+         return BlockHasVisiblePixel(pixels, left, top, block) ? 1 : 0;
+       })) {
+    pieces.push_back({rect.x, rect.y, rect.width, rect.height});
   }
+  if (static_cast<int>(pieces.size()) > MaxPieces) return {whole};
   double area = 0;
   for (const CoverRect& piece : pieces) area += static_cast<double>(piece.width) * piece.height;
   if (!pieces.empty() && area > (1.0 - MinSaving) * w * h) return {whole};

@@ -101,7 +101,7 @@ void HandleEvent(const SDL_Event& e) {
       break;
     case SDL_KEYDOWN: {
       const SDL_Keycode sym = e.key.keysym.sym;
-      if (sym == SDLK_F11 || (sym == SDLK_RETURN && (e.key.keysym.mod & KMOD_ALT) != 0)) {
+      if (sym == SDLK_RETURN && (e.key.keysym.mod & KMOD_ALT) != 0) {
         if (!e.key.repeat) InputFullscreenToggleRequested();
         break;
       }
@@ -193,6 +193,7 @@ void ApplyWindowIcon() {
 // for, which puts the window itself a title bar lower each time the game comes
 // back from full screen. Once the frame is known the window is moved so that
 // its own corner is back where the player left it.
+#ifndef __EMSCRIPTEN__
 // The usable area (the desktop less its task bars) of the display the window
 // was last on; 0 x 0 when the driver cannot tell.
 WindowSize UsableDesktop() {
@@ -207,6 +208,16 @@ WindowSize UsableDesktop() {
   SDL_Rect usable{};
   if (SDL_GetDisplayUsableBounds(index, &usable) != 0) return {};
   return {usable.w, usable.h};
+}
+#endif
+
+// A web page sizes the canvas itself; its drawing buffer stays the picture's.
+WindowSize OpeningWindowSize(WindowSize picture) {
+#ifdef __EMSCRIPTEN__
+  return picture;
+#else
+  return ChooseWindowSize(picture, UsableDesktop(), playersWindowSize);
+#endif
 }
 
 // A window of normal size (not full screen, minimised or maximised) tells
@@ -345,7 +356,7 @@ bool OpenGraphics(int width, int height, int depth, int hz, int) {
   const int x = windowPlaced ? savedWindowX : SDL_WINDOWPOS_CENTERED;
   const int y = windowPlaced ? savedWindowY : SDL_WINDOWPOS_CENTERED;
   const WindowSize picture{width, height};
-  openedWindowSize = ChooseWindowSize(picture, UsableDesktop(), playersWindowSize);
+  openedWindowSize = OpeningWindowSize(picture);
   display.window = SDL_CreateWindow(title.c_str(), x, y, openedWindowSize.width, openedWindowSize.height, flags);
   if (!display.window) {
     lastError = std::string("the game window could not be opened: ") + SDL_GetError();
@@ -429,7 +440,7 @@ void Flip(int sync) {
   // A frame the window already shows is neither drawn nor swapped; the loop
   // keeps its pace all the same.
   if (RendererSkipUnchangedFrame(box, dw, dh)) {
-    if (sync != 0) display.pacer.Wait();
+    if (sync != 0) display.pacer.WaitAfterUnchangedFrame();
     // The next swap's wait (or its lack) is timed from here.
     display.lastFlip = Millisecs();
     HostPumpEvents();

@@ -4,15 +4,14 @@
 #include <map>
 #include <set>
 
+#include "platform/host/input.h"
 #include "platform/host/input_state.h"
 
 namespace platform {
 namespace {
 
-constexpr int kBackspace = 8;
 constexpr int kEnter = 13;
 constexpr int kEscape = 27;
-constexpr int kH = 72;
 constexpr int kLeft = 37, kUp = 38, kRight = 39, kDown = 40;
 // A stick must pass well beyond its resting noise to count as pushed, and
 // come back further than that before it counts as let go.
@@ -28,6 +27,10 @@ struct Pad {
 
 std::map<SDL_JoystickID, Pad> pads;
 
+static_assert(pad::A == SDL_CONTROLLER_BUTTON_A && pad::Start == SDL_CONTROLLER_BUTTON_START &&
+                  pad::Right == SDL_CONTROLLER_BUTTON_DPAD_RIGHT && pad::Count == SDL_CONTROLLER_BUTTON_MAX,
+              "the pad's button numbers are SDL's");
+
 int KeyForButton(int button) {
   switch (button) {
     case SDL_CONTROLLER_BUTTON_DPAD_UP: return kUp;
@@ -37,8 +40,6 @@ int KeyForButton(int button) {
     case SDL_CONTROLLER_BUTTON_A: return kEnter;
     case SDL_CONTROLLER_BUTTON_B:
     case SDL_CONTROLLER_BUTTON_START: return kEscape;
-    case SDL_CONTROLLER_BUTTON_X: return kBackspace;
-    case SDL_CONTROLLER_BUTTON_Y: return kH;
     default: return 0;
   }
 }
@@ -52,21 +53,44 @@ int StickKey(const Pad& pad) {
   return pad.stickY < 0 ? kUp : kDown;
 }
 
+// The stick leans as the d-pad presses: the arrow, and the d-pad's own button.
+int DPadButtonOf(int arrow) {
+  switch (arrow) {
+    case kUp: return SDL_CONTROLLER_BUTTON_DPAD_UP;
+    case kDown: return SDL_CONTROLLER_BUTTON_DPAD_DOWN;
+    case kLeft: return SDL_CONTROLLER_BUTTON_DPAD_LEFT;
+    default: return SDL_CONTROLLER_BUTTON_DPAD_RIGHT;
+  }
+}
+
+void LetGoOfStick(Pad& pad) {
+  if (pad.stickKey == 0) return;
+  InputKeyUp(pad.stickKey);
+  InputKeyUp(PadKey(DPadButtonOf(pad.stickKey)));
+  pad.stickKey = 0;
+}
+
 void MoveStick(Pad& pad, int axis, int value) {
   if (axis == SDL_CONTROLLER_AXIS_LEFTX) pad.stickX = value;
   if (axis == SDL_CONTROLLER_AXIS_LEFTY) pad.stickY = value;
   const int key = StickKey(pad);
   if (key == pad.stickKey) return;
-  if (pad.stickKey != 0) InputKeyUp(pad.stickKey);
-  if (key != 0) InputKeyDown(key);
+  LetGoOfStick(pad);
+  if (key != 0) {
+    InputKeyDown(key);
+    InputKeyDown(PadKey(DPadButtonOf(key)));
+  }
   pad.stickKey = key;
 }
 
 void Press(Pad& pad, int button, bool down) {
+  if (button < 0 || button >= pad::Count) return;
   if (down) {
     pad.held.insert(button);
+    InputKeyDown(PadKey(button));
   } else {
     pad.held.erase(button);
+    InputKeyUp(PadKey(button));
   }
   const int key = KeyForButton(button);
   if (key == 0) {
@@ -78,17 +102,16 @@ void Press(Pad& pad, int button, bool down) {
     return;
   }
   InputKeyDown(key);
-  // Enter and Escape type their characters, as the keys do; X and Y type one
-  // as the other buttons do, so that they too close a page.
+  // Enter and Escape type their characters, as the keys do.
   if (key == kEnter || key == kEscape) InputTypedChar(key);
-  if (key == kBackspace || key == kH) InputTypedChar(' ');
 }
 
 void Close(SDL_JoystickID id) {
   auto found = pads.find(id);
   if (found == pads.end()) return;
-  if (found->second.stickKey != 0) InputKeyUp(found->second.stickKey);
+  LetGoOfStick(found->second);
   for (int button : found->second.held) {
+    InputKeyUp(PadKey(button));
     if (const int key = KeyForButton(button)) InputKeyUp(key);
   }
   SDL_GameControllerClose(found->second.controller);

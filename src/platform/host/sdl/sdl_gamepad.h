@@ -1,8 +1,7 @@
 #pragma once
 // Game controllers: the d-pad and the left stick act as the arrow keys, A as
-// Enter, B and Start as Escape, X as Backspace (undo) and Y as H (hint); any
-// other button counts as a typed character, which closes a hint page or the
-// world map and means nothing elsewhere.
+// Enter, B and Start as Escape; any other button counts as a typed character,
+// which closes a hint page or the world map and means nothing elsewhere.
 
 #include <SDL.h>
 

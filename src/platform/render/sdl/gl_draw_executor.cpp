@@ -147,19 +147,33 @@ void ApplyClip(const ClipRect& clip) {
   gl::Scissor(clip.x, targetHeight - clip.y - clip.height, clip.width, clip.height);
 }
 
-ClipRect Intersection(const ClipRect& a, const ClipRect& b) {
-  const int left = std::max(a.x, b.x), top = std::max(a.y, b.y);
-  const int right = std::min(a.x + a.width, b.x + b.width), bottom = std::min(a.y + a.height, b.y + b.height);
-  return {left, top, std::max(0, right - left), std::max(0, bottom - top)};
-}
-
-// Whether the pixels the command's vertices can reach meet the rectangle.
-bool Reaches(const DrawCommand& command, const std::vector<ListVertex>& vertices, const ClipRect& rect) {
-  if (command.count == 0) return false;
-  const VertexHull reach = ReachOf(HullOf(vertices, command.first, command.count));
+// Whether the pixels vertices [first, first + count) can reach meet the rectangle.
+bool Reaches(const std::vector<ListVertex>& vertices, int first, int count, const ClipRect& rect) {
+  const VertexHull reach = ReachOf(HullOf(vertices, first, count));
   return reach.left < rect.x + rect.width && reach.right > rect.x && reach.top < rect.y + rect.height &&
          reach.bottom > rect.y;
 }
+
+// The vertices of one shape: a quad's two triangles, or a line.
+int ShapeVertices(Primitive primitive) {
+  switch (primitive) {
+    case Primitive::Quads:
+      return 6;
+    case Primitive::Lines:
+      return 2;
+  }
+  return 6;
+}
+
+// A command as sent: its vertices' place in the buffer and the clip it draws under.
+struct SentCommand {
+  const DrawCommand* command;
+  ClipRect clip;
+  int first, count;
+};
+// Reused from call to call: what is sent of commands drawn within a rectangle.
+std::vector<ListVertex> shapesWithin;
+std::vector<SentCommand> sent;
 
 void BindTexture(unsigned texture) {
   if (texture == boundTexture) return;
@@ -216,32 +230,64 @@ void ExecutorBindTarget(unsigned framebuffer, int width, int height) {
   appliedClip = {-1, -1, -1, -1};
 }
 
+namespace {
+
+void Send(const SentCommand& item) {
+  const CommandState& state = item.command->state;
+  ApplyClip(item.clip);
+  if (state.clear) {
+    const uint32_t c = state.clearColour;
+    gl::ClearColor((c & 255) / 255.0f, (c >> 8 & 255) / 255.0f, (c >> 16 & 255) / 255.0f, 1.0f);
+    gl::Clear(GL_COLOR_BUFFER_BIT);
+    return;
+  }
+  if (item.count == 0) return;
+  ApplyBlend(TargetBlendOf(state.blend));
+  if (!UseProgram(ProgramFor(state))) return;
+  if (state.texture.name) BindTexture(state.texture.name);
+  gl::DrawArrays(GlPrimitive(state.primitive), item.first, item.count);
+  ++drawCalls;
+}
+
+// Within a rectangle only the shapes that can touch it are sent, each
+// command's in their order: the rest would cost the rasteriser their setup
+// for no pixel (a few particles redrawn over a full board would otherwise
+// send every wall).
+void ExecuteWithin(const DrawList& list, size_t from, size_t to, const ClipRect& within) {
+  const auto& vertices = list.Vertices();
+  shapesWithin.clear();
+  sent.clear();
+  for (size_t i = from; i < to; ++i) {
+    const DrawCommand& command = list.Commands()[i];
+    const ClipRect clip = Intersection(command.state.clip, within);
+    if (clip.Empty()) continue;
+    const int first = static_cast<int>(shapesWithin.size());
+    const int shape = ShapeVertices(command.state.primitive);
+    for (int v = command.first; v + shape <= command.first + command.count; v += shape) {
+      if (Reaches(vertices, v, shape, clip)) shapesWithin.insert(shapesWithin.end(), &vertices[v], &vertices[v] + shape);
+    }
+    const int count = static_cast<int>(shapesWithin.size()) - first;
+    if (command.state.clear || count > 0) sent.push_back({&command, clip, first, count});
+  }
+  if (!shapesWithin.empty()) Upload(shapesWithin.data(), static_cast<int>(shapesWithin.size()));
+  for (const SentCommand& item : sent) Send(item);
+}
+
+}  // namespace
+
 void ExecuteCommands(const DrawList& list, size_t from, size_t to, const ClipRect* within) {
   const auto& commands = list.Commands();
   if (from >= to) return;
+  if (within) {
+    ExecuteWithin(list, from, to, *within);
+    return;
+  }
   const int base = commands[from].first;
   const int end = commands[to - 1].first + commands[to - 1].count;
   if (end > base) Upload(&list.Vertices()[base], end - base);
   for (size_t i = from; i < to; ++i) {
     const DrawCommand& command = commands[i];
-    const CommandState& state = command.state;
-    const ClipRect clip = within ? Intersection(state.clip, *within) : state.clip;
-    // Within a rectangle, a command that cannot touch it is not sent at all.
-    if (within && (clip.width == 0 || clip.height == 0)) continue;
-    if (within && !state.clear && !Reaches(command, list.Vertices(), clip)) continue;
-    ApplyClip(clip);
-    if (state.clear) {
-      const uint32_t c = state.clearColour;
-      gl::ClearColor((c & 255) / 255.0f, (c >> 8 & 255) / 255.0f, (c >> 16 & 255) / 255.0f, 1.0f);
-      gl::Clear(GL_COLOR_BUFFER_BIT);
-      continue;
-    }
-    if (command.count == 0) continue;
-    ApplyBlend(TargetBlendOf(state.blend));
-    if (!UseProgram(ProgramFor(state))) continue;
-    if (state.texture.name) BindTexture(state.texture.name);
-    gl::DrawArrays(GlPrimitive(state.primitive), command.first - base, command.count);
-    ++drawCalls;
+    Send({&command, command.state.clip, command.first - base, command.count});
   }
 }
 
@@ -273,11 +319,22 @@ void ExecutorCopyPicture(unsigned texture, int x, int y, int width, int height, 
   DrawPicture(texture, 0, 1, 1, 0, {x, y, width, height}, smooth, TargetBlend::Off);
 }
 
-void ExecutorLayPicture(unsigned texture, const ClipRect& rect) {
+namespace {
+
+// The part `rect` of a picture of the target's size put on the same part of the target.
+void DrawPicturePart(unsigned texture, const ClipRect& rect, TargetBlend mode) {
   const float w = static_cast<float>(targetWidth), h = static_cast<float>(targetHeight);
   DrawPicture(texture, static_cast<float>(rect.x) / w, 1 - static_cast<float>(rect.y) / h,
               static_cast<float>(rect.x + rect.width) / w, 1 - static_cast<float>(rect.y + rect.height) / h, rect,
-              false, TargetBlend::Lay);
+              false, mode);
+}
+
+}  // namespace
+
+void ExecutorLayPicture(unsigned texture, const ClipRect& rect) { DrawPicturePart(texture, rect, TargetBlend::Lay); }
+
+void ExecutorCopyPicturePart(unsigned texture, const ClipRect& rect) {
+  DrawPicturePart(texture, rect, TargetBlend::Off);
 }
 
 void ExecutorClearTarget(int red, int green, int blue, int alpha) {

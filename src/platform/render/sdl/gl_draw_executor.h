@@ -26,6 +26,8 @@ void ExecutorCopyPicture(unsigned texture, int x, int y, int width, int height, 
 // premultiplied by their alpha (drawn into a transparent target) laid over
 // the same part of the target.
 void ExecutorLayPicture(unsigned texture, const ClipRect& rect);
+// The same part of such a picture copied without blending.
+void ExecutorCopyPicturePart(unsigned texture, const ClipRect& rect);
 // Clears the whole target.
 void ExecutorClearTarget(int red, int green, int blue, int alpha = 255);
 // Texture uploads bind textures behind the executor's back.

@@ -158,6 +158,15 @@ bool FrameRenderer::SmallDamage() {
   return area * 3 <= static_cast<int64_t>(width_) * height_;
 }
 
+// Drawing the cached picture costs about a whole frame; damage this large
+// (particles over the board) is redrawn every frame at rest and pays for it
+// within a few frames, while a rolling ball's few cells never would.
+bool FrameRenderer::DamageWorthCaching() const {
+  int64_t area = 0;
+  for (const ClipRect& rect : damage_) area += static_cast<int64_t>(rect.width) * rect.height;
+  return area * 8 >= static_cast<int64_t>(width_) * height_;
+}
+
 PresentMode FrameRenderer::ChooseMode(const WindowView& window) {
   PresentFacts facts;
   facts.paintsWholeScreen = !partDrawn_ && current_->StartsWithCover(width_, height_);
@@ -188,14 +197,13 @@ void FrameRenderer::Present(const WindowView& window) {
       ExecuteCommands(*current_, 0, commands);
       break;
     case PresentMode::DamageInWindow:
-      ExecutorBindTarget(0, width_, height_);
-      for (const ClipRect& rect : damage_) ExecuteCommands(*current_, 0, commands, &rect);
+    case PresentMode::DamageOffScreen: {
+      if (mode == PresentMode::DamageOffScreen) CatchUpOffScreen();
+      const size_t cachedAt = cache_.Update(*current_, *last_, textures_, DamageWorthCaching());
+      ExecutorBindTarget(mode == PresentMode::DamageInWindow ? 0 : frame_.framebuffer, width_, height_);
+      for (const ClipRect& rect : damage_) cache_.Draw(*current_, cachedAt, &rect);
       break;
-    case PresentMode::DamageOffScreen:
-      CatchUpOffScreen();
-      ExecutorBindTarget(frame_.framebuffer, width_, height_);
-      for (const ClipRect& rect : damage_) ExecuteCommands(*current_, 0, commands, &rect);
-      break;
+    }
     case PresentMode::WholeToWindow:
     case PresentMode::WholeOffScreen: {
       const size_t cachedAt =
@@ -212,6 +220,10 @@ void FrameRenderer::Present(const WindowView& window) {
   current_->Reset();
   partDrawn_ = false;
   shown_ = window;
+  // The driver starts drawing now, not at the swap: where the swap waits for
+  // the pacer's sleep, a software rasteriser draws while the game sleeps, and
+  // only the finished picture is left to put on screen when it wakes.
+  gl::Flush();
 }
 
 }  // namespace platform

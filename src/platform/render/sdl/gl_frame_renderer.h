@@ -55,6 +55,7 @@ class FrameRenderer {
  private:
   PresentMode ChooseMode(const WindowView& window);
   bool SmallDamage();
+  bool DamageWorthCaching() const;
   Blend EffectiveBlend(unsigned texture, uint32_t colour) const;
   void CatchUpOffScreen();
   void DrawPendingNow();

@@ -15,6 +15,7 @@ namespace platform::gl {
   X(void, BlendFuncSeparate, (GLenum, GLenum, GLenum, GLenum))                      \
   X(void, ClearColor, (GLclampf, GLclampf, GLclampf, GLclampf))                     \
   X(void, Clear, (GLbitfield))                                                      \
+  X(void, Flush, (void))                                                            \
   X(void, Scissor, (GLint, GLint, GLsizei, GLsizei))                                \
   X(const GLubyte*, GetString, (GLenum))                                            \
   X(void, GetIntegerv, (GLenum, GLint*))                                            \

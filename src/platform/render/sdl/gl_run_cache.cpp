@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/render/sdl/gl_draw_executor.h"
+#include "platform/render/sdl/gl_functions.h"
 
 namespace platform {
 namespace {
@@ -68,30 +69,78 @@ RunCache::Run RunCache::BestSharedRun(const DrawList& now, const DrawList& last,
   return best;
 }
 
-size_t RunCache::Update(const DrawList& now, const DrawList& last, const TextureStore& textures) {
+size_t RunCache::Update(const DrawList& now, const DrawList& last, const TextureStore& textures, bool mayRedraw) {
   const size_t held = Find(now);
-  const Run best = BestSharedRun(now, last, textures);
-  if (best.count == 0 || (held != DrawList::npos && run_.saving >= best.saving)) return held;
-  ExecutorBindTarget(picture_.framebuffer, width_, height_);
-  ExecutorClearTarget(0, 0, 0, 0);
-  ExecuteCommands(now, best.first, best.first + best.count);
-  list_ = now;
-  run_ = best;
-  return best.first;
+  if (mayRedraw) {
+    const Run best = BestSharedRun(now, last, textures);
+    if (best.count != 0 && (held == DrawList::npos || run_.saving < best.saving)) {
+      ExecutorBindTarget(picture_.framebuffer, width_, height_);
+      ExecutorClearTarget(0, 0, 0, 0);
+      ExecuteCommands(now, best.first, best.first + best.count);
+      list_ = now;
+      run_ = best;
+      regions_ = {};
+      regionsSought_ = false;
+      return best.first;
+    }
+  }
+  // A picture that lasts is worth reading back once; one redrawn every frame
+  // (a lock turning inside the run) is not.
+  if (held != DrawList::npos && !run_.covers && !regionsSought_) FindRegions();
+  return held;
 }
 
-void RunCache::Draw(const DrawList& list, size_t at) const {
+void RunCache::FindRegions() {
+  regionsSought_ = true;
+  ExecutorBindTarget(picture_.framebuffer, width_, height_);
+  gl::PixelStorei(GL_PACK_ALIGNMENT, 4);
+  const int width = width_, height = height_;
+  regions_ = FindPictureRegions(width, height, [width, height](int top, int count, uint32_t* out) {
+    gl::ReadPixels(0, height - top - count, width, count, GL_RGBA, GL_UNSIGNED_BYTE, out);
+    // Frame buffers keep their bottom row first.
+    for (int y = 0; y < count / 2; ++y) {
+      std::swap_ranges(out + static_cast<size_t>(y) * width, out + static_cast<size_t>(y + 1) * width,
+                       out + static_cast<size_t>(count - 1 - y) * width);
+    }
+  });
+}
+
+void RunCache::Draw(const DrawList& list, size_t at, const ClipRect* within) const {
+  const ClipRect screen{0, 0, width_, height_};
+  const ClipRect area = within ? Intersection(*within, screen) : screen;
   if (at == DrawList::npos) {
-    ExecuteCommands(list, 0, list.Commands().size());
+    ExecuteCommands(list, 0, list.Commands().size(), within);
     return;
   }
   if (run_.covers) {
-    ExecutorCopyPicture(picture_.texture, 0, 0, width_, height_, false);
+    ExecutorCopyPicturePart(picture_.texture, area);
   } else {
-    ExecuteCommands(list, 0, at);
-    ExecutorLayPicture(picture_.texture, run_.bounds);
+    DrawLaidRun(list, at, area);
   }
-  ExecuteCommands(list, at + run_.count, list.Commands().size());
+  ExecuteCommands(list, at + run_.count, list.Commands().size(), within);
+}
+
+// The commands before the run, then its picture laid over them: inside
+// `area`, and where the regions are known, nothing drawn under the opaque
+// parts, those copied, and nothing laid over the empty ones.
+void RunCache::DrawLaidRun(const DrawList& list, size_t at, const ClipRect& area) const {
+  if (!regions_.Known()) {
+    ExecuteCommands(list, 0, at, &area);
+    const ClipRect laid = Intersection(run_.bounds, area);
+    if (!laid.Empty()) ExecutorLayPicture(picture_.texture, laid);
+    return;
+  }
+  auto inside = [&](const std::vector<ClipRect>& rects, auto draw) {
+    for (const ClipRect& rect : rects) {
+      const ClipRect part = Intersection(rect, area);
+      if (!part.Empty()) draw(part);
+    }
+  };
+  auto under = [&](const ClipRect& part) { ExecuteCommands(list, 0, at, &part); };
+  inside(regions_.empty, under);
+  inside(regions_.translucent, under);
+  inside(regions_.opaque, [&](const ClipRect& part) { ExecutorCopyPicturePart(picture_.texture, part); });
+  inside(regions_.translucent, [&](const ClipRect& part) { ExecutorLayPicture(picture_.texture, part); });
 }
 
 }  // namespace platform

@@ -4,11 +4,14 @@
 // frames still have them, wherever they fall in the frame. A run that starts
 // with a cover hides what comes before it, and its picture is copied whole;
 // any other is made only of commands whose pixels do not depend on what is
-// under them, and its picture is laid over what the commands before it drew.
+// under them, and its picture is laid over what the commands before it drew:
+// once the run has lasted a second frame, only where the picture has pixels,
+// its opaque parts copied without blending over nothing drawn under them.
 
 #include <cstddef>
 
 #include "platform/render/draw_list.h"
+#include "platform/render/picture_regions.h"
 #include "platform/render/sdl/gl_picture_target.h"
 #include "platform/render/sdl/gl_textures.h"
 
@@ -22,12 +25,14 @@ class RunCache {
   // Where the run the cache holds is in `list`, or DrawList::npos.
   size_t Find(const DrawList& list) const;
   // Draws the cache again when `now` shares with `last` a run that spares
-  // more drawing than the one it holds (or when it holds none of `now`).
+  // more drawing than the one it holds (or when it holds none of `now`);
+  // with `mayRedraw` false it only keeps what it holds.
   // Returns where the run it then holds is in `now`, or DrawList::npos.
-  size_t Update(const DrawList& now, const DrawList& last, const TextureStore& textures);
-  // Draws a whole-screen list into the bound target: the run at `at` from
-  // the cached picture (DrawList::npos: none), the other commands as they are.
-  void Draw(const DrawList& list, size_t at) const;
+  size_t Update(const DrawList& now, const DrawList& last, const TextureStore& textures, bool mayRedraw = true);
+  // Draws a whole-screen list into the bound target (only inside `within`
+  // when given): the run at `at` from the cached picture (DrawList::npos:
+  // none), the other commands as they are.
+  void Draw(const DrawList& list, size_t at, const ClipRect* within = nullptr) const;
 
  private:
   struct Run {
@@ -37,11 +42,17 @@ class RunCache {
     double saving = 0;  // pixels painted by the commands, less those of the picture
   };
   Run BestSharedRun(const DrawList& now, const DrawList& last, const TextureStore& textures) const;
+  void FindRegions();
+  void DrawLaidRun(const DrawList& list, size_t at, const ClipRect& within) const;
 
   int width_ = 0, height_ = 0;
   PictureTarget picture_;
   DrawList list_;  // the frame whose run the picture holds
   Run run_;
+  // Where a laid-over picture is opaque, translucent and empty; looked for
+  // (by reading the picture back) once per picture, when a second frame uses it.
+  PictureRegions regions_;
+  bool regionsSought_ = false;
 };
 
 }  // namespace platform
