@@ -3,7 +3,10 @@
 #include <string>
 
 #include "game_version.h"
+#include "menus/hint_pages_menu.h"
+#include "menus/screens.h"
 #include "platform/render/builtin_font.h"
+#include "platform/host/input.h"
 #include "platform/render/graphics.h"
 
 using namespace platform;
@@ -20,8 +23,35 @@ void InstructionsMenu::Setup() {
   fade = 0;
 }
 
-void InstructionsMenu::Activate(bool) {
-  if (selected == 0) Close();
+namespace {
+
+// The text's last line, where it offers the hint pages, from the panel's top.
+constexpr int HintPagesLineTop = 370;
+
+}  // namespace
+
+void InstructionsMenu::HandleInput() {
+  if (host.GetActiveScreen() == screenId && KeyHit(39) != 0) {
+    OpenHintPages();
+    return;
+  }
+  MenuScreen::HandleInput();
+}
+
+void InstructionsMenu::Activate(bool byMouse) {
+  if (byMouse && MouseY() >= y + HintPagesLineTop) {
+    OpenHintPages();
+  } else if (selected == 0) {
+    Close();
+  }
+}
+
+// This panel goes first: going, it gives up the keyboard the pages take.
+void InstructionsMenu::OpenHintPages() {
+  HintPagesMenu& pages = *host.Screens().hintPagesMenu;
+  if (pages.SeenPages().empty()) return;
+  Hide();
+  pages.ShowSeenPages();
 }
 
 void InstructionsMenu::Cancel() { Close(); }

@@ -1,6 +1,7 @@
 #include "menus/main_menu.h"
 
 #include "menus/controls_menu.h"
+#include "menus/hint_pages_menu.h"
 #include "menus/instructions_menu.h"
 #include "menus/level_select.h"
 #include "menus/options_menu.h"
@@ -55,7 +56,8 @@ void MainMenu::Activate(bool) {
 void MainMenu::CloseSubmenus(bool immediately) {
   const MenuScreens& screens = host.Screens();
   MenuScreen* submenus[] = {screens.instructionsMenu.get(), screens.optionsMenu.get(), screens.resetProfileMenu.get(),
-                            screens.controlsMenu.get(), screens.levelSelect.get()};
+                            screens.controlsMenu.get(), screens.hintPagesMenu.get(),
+                            screens.levelSelect.get()};
   for (MenuScreen* screen : submenus) {
     if (!screen) continue;
     if (immediately) {

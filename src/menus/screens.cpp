@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "menus/controls_menu.h"
+#include "menus/hint_pages_menu.h"
 #include "menus/instructions_menu.h"
 #include "menus/level_select.h"
 #include "menus/main_menu.h"
@@ -18,11 +19,13 @@ void MenuScreens::Create(MenuHost& host) {
   levelSelect = LevelSelect::Create(host);
   worldMap = WorldMap::Create(host);
   controlsMenu = ControlsMenu::Create(host);
+  hintPagesMenu = HintPagesMenu::Create(host);
 }
 
 std::vector<MenuScreen*> MenuScreens::Menus() const {
   std::vector<MenuScreen*> menus{mainMenu.get(),         optionsMenu.get(),  instructionsMenu.get(),
-                                 resetProfileMenu.get(), controlsMenu.get(), levelSelect.get()};
+                                 resetProfileMenu.get(), controlsMenu.get(), hintPagesMenu.get(),
+                                 levelSelect.get()};
   std::erase(menus, nullptr);
   return menus;
 }

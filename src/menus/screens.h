@@ -6,6 +6,7 @@
 #include <vector>
 
 class ControlsMenu;
+class HintPagesMenu;
 class InstructionsMenu;
 class LevelSelect;
 class MainMenu;
@@ -23,6 +24,7 @@ struct MenuScreens {
   std::shared_ptr<LevelSelect> levelSelect;
   std::shared_ptr<WorldMap> worldMap;
   std::shared_ptr<ControlsMenu> controlsMenu;
+  std::shared_ptr<HintPagesMenu> hintPagesMenu;
 
   void Create(MenuHost& host);
   // The screens of the menu loop, as far as they are made, in the order they

@@ -2,6 +2,7 @@
 // once faded in.
 
 #include "menu_fixture.h"
+#include "menus/hint_pages_menu.h"
 #include "menus/tutorial_page.h"
 
 namespace {
@@ -79,3 +80,34 @@ TEST_F(TutorialPageTest, ThePictureLiesOnTheBlankSheetAtTheTopLeftOfTheBoard) {
 }
 
 }  // namespace
+
+// From the Instructions, Right (or a click on the text's last line) opens the
+// pages seen so far; Left and Right turn them, round; any other key goes back.
+TEST_F(TutorialPageTest, TheInstructionsOpenTheHintPagesSeenSoFar) {
+  HintPagesMenu& pages = *gameController->screens.hintPagesMenu;
+  ShowFully(*instructionsMenu);
+  Press(SDLK_RIGHT);
+  Steps(1);
+  EXPECT_EQ(pages.state, MenuScreen::Hidden) << "no page seen yet";
+  EXPECT_EQ(gameController->GetActiveScreen(), instructionsMenu->screenId);
+
+  progress->MarkTutorialSeen(2);
+  progress->MarkTutorialSeen(5);
+  Press(SDLK_RIGHT);
+  Steps(MenuScreen::FullFade);
+  ASSERT_EQ(pages.state, MenuScreen::Shown);
+  EXPECT_EQ(instructionsMenu->state, MenuScreen::Hidden);
+  EXPECT_EQ(pages.pages, (std::vector<int>{2, 5}));
+  std::vector<size_t> shown;
+  for (SDL_Keycode key : {SDLK_RIGHT, SDLK_RIGHT, SDLK_LEFT}) {
+    Press(key);
+    Steps(1);
+    shown.push_back(pages.shown);
+  }
+  EXPECT_EQ(shown, (std::vector<size_t>{1, 0, 1}));
+  EXPECT_TRUE(pages.buttonStrip);
+  Press(SDLK_ESCAPE);
+  Steps(MenuScreen::FullFade + 1);
+  EXPECT_EQ(pages.state, MenuScreen::Hidden);
+  EXPECT_NE(instructionsMenu->state, MenuScreen::Hidden);
+}
