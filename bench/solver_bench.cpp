@@ -1,6 +1,7 @@
 // The level solver on every shipped level: one full search (every reachable
-// resting state, least moves, dead ends), and the whole review the checks run,
-// which solves again without each kind of active tile. The levels are looked
+// resting state, least moves, dead ends), the par the play screen works out
+// as a level begins, and the whole review the checks run, which solves again
+// without each kind of active tile. The levels are looked
 // for in MARROWICK_GAME_DIR, else in the build folder above this program's folder.
 
 #include <benchmark/benchmark.h>
@@ -13,6 +14,7 @@
 #include "puzzle/level_rules.h"
 #include "puzzle/level_solver.h"
 #include "puzzle/map.h"
+#include "puzzle/shortest_way.h"
 
 namespace {
 
@@ -29,6 +31,17 @@ void BM_SolveLevel(benchmark::State& state) {
   state.counters["states"] = solution.restingStates;
 }
 BENCHMARK(BM_SolveLevel)->DenseRange(0, levels::Last)->Unit(benchmark::kMicrosecond);
+
+void BM_LeastMoves(benchmark::State& state) {
+  const mapType& map = shippedLevels[static_cast<size_t>(state.range(0))];
+  int least = 0;
+  for (auto _ : state) {
+    least = LeastMoves(map);
+    benchmark::DoNotOptimize(least);
+  }
+  state.counters["moves"] = least;
+}
+BENCHMARK(BM_LeastMoves)->DenseRange(0, levels::Last)->Unit(benchmark::kMicrosecond);
 
 void BM_ReviewEveryLevel(benchmark::State& state) {
   for (auto _ : state) {

@@ -8,6 +8,7 @@
 #include "app/level_finish.h"
 #include "app/token_column.h"
 #include "menus/instructions_menu.h"
+#include "menus/level_select.h"
 #include "menus/main_menu.h"
 #include "menus/menu_screen.h"
 #include "menus/options_menu.h"
@@ -70,9 +71,31 @@ void GameController::Play() { runMode = 0; }
 
 void GameController::Quit() { runMode = 2; }
 
+void GameController::ReplayLevel(int number) {
+  replay.Begin(*this, number);
+  runMode = 0;
+}
+
+void GameController::OpenLevelSelect() {
+  levelSelectWaiting_ = true;
+  runMode = 1;
+}
+
+void GameController::OpenWaitingLevelSelect() {
+  int chosen = progress->currentLevel;
+  if (replay.Active()) {
+    chosen = replay.End(*this);
+    levelSelectWaiting_ = true;
+  }
+  if (!levelSelectWaiting_) return;
+  levelSelectWaiting_ = false;
+  screens.levelSelect->ShowAt(chosen);
+}
+
 void GameController::Start() {
   progress = Progress::Create(0);
   level.progress = progress.get();
+  aids.records.Load();
   gameLog->SessionStart(progress->currentLevel);
   progress->SaveProgress();
   CreateScreens();
@@ -102,6 +125,7 @@ void GameController::Run() {
       input.ResetInput();
       lastActivationTime = static_cast<int64_t>(Millisecs());
       activeScreen = 0;
+      OpenWaitingLevelSelect();
       MenuLoop();
     } else {
       gameLog->LevelEnd(0);
@@ -155,7 +179,7 @@ void GameController::StartLevel(int n) {
   DebugLog("start at level " + std::to_string(n));
   level.CurrentMap = mapType::Create(n);
   OpenHintPage(*this, n);
-  gameLog->LevelBegin(level.CurrentMap->number);
+  events.LevelBegun(n);
   level.NextMap = nullptr;
   level.ClearParticles();
   StartHandOverAtRest(*this);
@@ -216,6 +240,7 @@ void GameController::PlayStep() {
   WorldMap& worldMap = *screens.worldMap;
   worldMap.Update(popupVisible);
   const int playerControl = !popupVisible && worldMap.state == 0 ? 1 : 0;
+  aids.TakeRequests(level, input.Requests(), playerControl, *soundManager);
   level.StepMap(input.Requests(), playerControl);
   // Last: an editor key may start another level and replace this map.
   UpdateEditorKeys(*this, playerControl);
@@ -237,7 +262,11 @@ void GameController::DrawPlayFrame() {
   SetOrigin(0, 0);
   ResetDrawState();
   inGameButtons->Draw();
-  if (editing) DrawEditorHelp(*level.CurrentMap);
+  if (editing) {
+    DrawEditorHelp(*level.CurrentMap);
+  } else {
+    aids.Draw(level);
+  }
   SetOrigin(32, 30);
   DrawParticlesInFront(*level.ParticleChain, 47, 47);
   SetOrigin(0, 0);

@@ -9,6 +9,8 @@
 
 #include "app/in_game_input.h"
 #include "app/journey_end.h"
+#include "app/level_replay.h"
+#include "app/play_aids.h"
 #include "app/play_events.h"
 #include "app/save_notice.h"
 #include "menus/menu_host.h"
@@ -48,6 +50,10 @@ class GameController : public MenuHost {
   LevelState level;
   PlayEvents events{*this};
   JourneyEnd journeyEnd{*this};
+  // Undo, the move counter, the hint and the best records.
+  PlayAids aids;
+  // An earlier level played again from the level select.
+  LevelReplay replay;
   // The editor's distances, drawn over the level while the editor is on.
   mapSolverType mapSolver;
 
@@ -57,6 +63,7 @@ class GameController : public MenuHost {
   void Play() override;
   void Quit() override;
   Progress& PlayerProgress() override { return *progress; }
+  const LevelRecords& Records() override { return aids.records; }
   SoundManager& Sounds() override { return *soundManager; }
   GameLog& Log() override { return *gameLog; }
   PlayerSettings& Settings() override { return settings; }
@@ -69,6 +76,11 @@ class GameController : public MenuHost {
   void Start();
   void CreateScreens();
   void StartLevel(int n) override;
+  void ReplayLevel(int number) override;
+  void OpenLevelSelect() override;
+  // As the menus open: a replay solved or left, or L on the world map, brings
+  // the level select up, a replay's journey level back in its place.
+  void OpenWaitingLevelSelect();
   void PlayLoop();
   void DrawBackground() const;
   void MenuLoop();
@@ -89,6 +101,7 @@ class GameController : public MenuHost {
  private:
   // Until the notice has faded, or a key, a click or a second close request.
   void HoldSaveNotice(int lastLoop);
+  bool levelSelectWaiting_ = false;
 
   int screenshotNumber_ = 100;
 };

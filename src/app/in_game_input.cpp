@@ -7,6 +7,7 @@
 #include "platform/host/diagnostics.h"
 #include "platform/host/input.h"
 #include "puzzle/ball.h"
+#include "puzzle/editor_mode.h"
 #include "puzzle/level_state.h"
 
 using namespace platform;
@@ -92,6 +93,13 @@ void InputState::Poll(const InGameButtons& buttons, const LevelState& level) {
     DebugLog("--- escape key pressed");
   }
 
+  // Once per press each. In the editor Z randomizes the map: its press is
+  // left for the editor's keys.
+  if (EditorMode == 0) {
+    if (controls->Hit(Action::Undo)) requestUndo = 1;
+    if (controls->Hit(Action::Hint)) requestHint = 1;
+  }
+
   if (action == 1) {
     requestRestart = 1;
   } else if (action == 2) {
@@ -119,6 +127,8 @@ void InputState::ClearRequests() {
   requestRestart = 0;
   requestSkip = 0;
   requestMenu = 0;
+  requestUndo = 0;
+  requestHint = 0;
 }
 
 PlayRequests InputState::Requests() const {
@@ -129,6 +139,8 @@ PlayRequests InputState::Requests() const {
   requests.right = requestRight != 0;
   requests.restart = requestRestart != 0;
   requests.skip = requestSkip != 0;
+  requests.undo = requestUndo != 0;
+  requests.hint = requestHint != 0;
   return requests;
 }
 

@@ -20,6 +20,8 @@ class InputState {
   int requestRestart = 0;
   int requestSkip = 0;
   int requestMenu = 0;
+  int requestUndo = 0;
+  int requestHint = 0;
   int pointerX = 0;
   int pointerY = 0;
   int previousPointerX = 0;

@@ -11,6 +11,16 @@
 #include "services/resources.h"
 #include "services/sound_manager.h"
 
+void PlayEvents::MoveStarting(const LevelState& level) { game_.aids.attempt.BeforeMove(level); }
+
+void PlayEvents::Restarting(const LevelState& level, bool fell) {
+  if (fell) {
+    game_.aids.attempt.AfterFall();
+  } else {
+    game_.aids.attempt.BeforeRestart(level);
+  }
+}
+
 void PlayEvents::PlaySound(LevelSound sound) {
   switch (sound) {
     case LevelSound::Restart: game_.soundManager->PlayRestart(); break;
@@ -29,7 +39,12 @@ void PlayEvents::InputSpent() { game_.input.ResetInput(); }
 void PlayEvents::LevelEnded(bool solved) {
   game_.input.ResetInput();
   game_.gameLog->LevelEnd(solved ? 1 : 2);
-  FinishLevel(game_, solved);
+  game_.aids.LevelEnded(game_.level, solved);
+  if (game_.replay.Active()) {
+    game_.replay.Finish(game_, solved);
+  } else {
+    FinishLevel(game_, solved);
+  }
 }
 
 void PlayEvents::HandOverFinished(const levelStartType& handOver) {
@@ -43,4 +58,7 @@ void PlayEvents::HandOverFinished(const levelStartType& handOver) {
   SolveArrivedLevel(game_);
 }
 
-void PlayEvents::LevelBegun(int number) { game_.gameLog->LevelBegin(number); }
+void PlayEvents::LevelBegun(int number) {
+  game_.gameLog->LevelBegin(number);
+  game_.aids.attempt.Begin(*game_.level.CurrentMap);
+}

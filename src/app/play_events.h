@@ -10,6 +10,8 @@ class PlayEvents : public LevelListener {
  public:
   explicit PlayEvents(GameController& game) : game_(game) {}
 
+  void MoveStarting(const LevelState& level) override;
+  void Restarting(const LevelState& level, bool fell) override;
   void PlaySound(LevelSound sound) override;
   void RampBallVolume(int steps) override;
   void RestartFlash() override;

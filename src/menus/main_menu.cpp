@@ -3,16 +3,18 @@
 #include "menus/controls_menu.h"
 #include "menus/hint_pages_menu.h"
 #include "menus/instructions_menu.h"
+#include "menus/level_select.h"
 #include "menus/options_menu.h"
 #include "menus/reset_profile_menu.h"
 #include "menus/screens.h"
+#include "services/progress.h"
 
 using namespace platform;
 
 std::shared_ptr<MainMenu> MainMenu::Create(MenuHost& host) {
   auto menu = std::make_shared<MainMenu>(host);
   // Right's target is one past the last button, which wraps round to Play.
-  menu->Init(0, 0, 4, Quit, 4, 226, 242, 256, 50, 0, "postcard.jpg", "mainMenu.png", 0, "", 0, 0);
+  menu->Init(0, 0, 5, Quit, 5, 226, 242, 256, 50, 0, "postcard.jpg", "mainMenu.png", 0, "", 0, 0);
   menu->Setup();
   return menu;
 }
@@ -29,6 +31,10 @@ void MainMenu::Activate(bool) {
     case Play:
       CloseSubmenus(true);
       host.Play();
+      break;
+    case Levels:
+      CloseSubmenus(false);
+      host.Screens().levelSelect->ShowAt(host.PlayerProgress().currentLevel);
       break;
     case Instructions:
       CloseSubmenus(false);
@@ -50,7 +56,8 @@ void MainMenu::Activate(bool) {
 void MainMenu::CloseSubmenus(bool immediately) {
   const MenuScreens& screens = host.Screens();
   MenuScreen* submenus[] = {screens.instructionsMenu.get(), screens.optionsMenu.get(), screens.resetProfileMenu.get(),
-                            screens.controlsMenu.get(), screens.hintPagesMenu.get()};
+                            screens.controlsMenu.get(), screens.hintPagesMenu.get(),
+                            screens.levelSelect.get()};
   for (MenuScreen* screen : submenus) {
     if (!screen) continue;
     if (immediately) {

@@ -1,5 +1,5 @@
 #pragma once
-// The full-screen picture with Play, Instructions and Options in a column and
+// The full-screen picture with Play, Levels, Instructions and Options in a column and
 // Quit at the bottom left; it is shown from the start and never closes. Left
 // selects Quit, Right selects Play.
 
@@ -12,13 +12,14 @@ class MainMenu : public MenuScreen {
   using MenuScreen::MenuScreen;
 
   static constexpr int Play = 0;
-  static constexpr int Instructions = 1;
-  static constexpr int Options = 2;
-  static constexpr int Quit = 3;
+  static constexpr int Levels = 1;
+  static constexpr int Instructions = 2;
+  static constexpr int Options = 3;
+  static constexpr int Quit = 4;
 
   static std::shared_ptr<MainMenu> Create(MenuHost& host);
   void Setup() override;
   void Activate(bool byMouse) override;
-  // Hides (immediately) or closes the instructions, options and reset screens.
+  // Hides (immediately) or closes the instructions, options, reset and level screens.
   void CloseSubmenus(bool immediately);
 };

@@ -6,6 +6,7 @@
 // more of it.
 
 class GameLog;
+class LevelRecords;
 struct PlayerSettings;
 class Progress;
 class SoundManager;
@@ -20,8 +21,14 @@ class MenuHost {
   virtual void Quit() = 0;
   // The first level waits behind the menus, as after a fresh start.
   virtual void StartLevel(int number) = 0;
+  // Plays a level reached before again, away from the journey; once it is
+  // solved or left, the level select comes back.
+  virtual void ReplayLevel(int number) = 0;
+  // From the world map over a level: to the menus, with the level select open.
+  virtual void OpenLevelSelect() = 0;
 
   virtual Progress& PlayerProgress() = 0;
+  virtual const LevelRecords& Records() = 0;
   virtual SoundManager& Sounds() = 0;
   virtual GameLog& Log() = 0;
   virtual PlayerSettings& Settings() = 0;

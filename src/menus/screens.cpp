@@ -5,6 +5,7 @@
 #include "menus/controls_menu.h"
 #include "menus/hint_pages_menu.h"
 #include "menus/instructions_menu.h"
+#include "menus/level_select.h"
 #include "menus/main_menu.h"
 #include "menus/options_menu.h"
 #include "menus/reset_profile_menu.h"
@@ -15,6 +16,7 @@ void MenuScreens::Create(MenuHost& host) {
   instructionsMenu = InstructionsMenu::Create(host);
   optionsMenu = OptionsMenu::Create(host);
   resetProfileMenu = ResetProfileMenu::Create(host);
+  levelSelect = LevelSelect::Create(host);
   worldMap = WorldMap::Create(host);
   controlsMenu = ControlsMenu::Create(host);
   hintPagesMenu = HintPagesMenu::Create(host);
@@ -26,8 +28,9 @@ void MenuScreens::Create(MenuHost& host) {
 }
 
 std::vector<MenuScreen*> MenuScreens::Menus() const {
-  std::vector<MenuScreen*> menus{mainMenu.get(),      optionsMenu.get(),   instructionsMenu.get(),
-                                 resetProfileMenu.get(), controlsMenu.get(),  hintPagesMenu.get()};
+  std::vector<MenuScreen*> menus{mainMenu.get(),         optionsMenu.get(),  instructionsMenu.get(),
+                                 resetProfileMenu.get(), controlsMenu.get(), hintPagesMenu.get(),
+                                 levelSelect.get()};
   std::erase(menus, nullptr);
   return menus;
 }

@@ -8,6 +8,7 @@
 class ControlsMenu;
 class HintPagesMenu;
 class InstructionsMenu;
+class LevelSelect;
 class MainMenu;
 class MenuHost;
 class MenuScreen;
@@ -20,6 +21,7 @@ struct MenuScreens {
   std::shared_ptr<InstructionsMenu> instructionsMenu;
   std::shared_ptr<OptionsMenu> optionsMenu;
   std::shared_ptr<ResetProfileMenu> resetProfileMenu;
+  std::shared_ptr<LevelSelect> levelSelect;
   std::shared_ptr<WorldMap> worldMap;
   std::shared_ptr<ControlsMenu> controlsMenu;
   std::shared_ptr<HintPagesMenu> hintPagesMenu;

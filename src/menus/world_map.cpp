@@ -3,7 +3,10 @@
 #include <algorithm>
 
 #include "menus/world_route.h"
+#include "platform/host/input.h"
 #include "puzzle/particles.h"
+#include "services/level_numbers.h"
+#include "services/level_records.h"
 #include "services/progress.h"
 #include "services/resources.h"
 
@@ -15,6 +18,9 @@ constexpr int DotParticle = 5;
 constexpr int HeadParticle = 6;
 constexpr double PhaseStep = 0.04;
 constexpr float BallScale = 0.8f;
+constexpr float StarScale = 0.75f;
+constexpr float StarSpacing = 11;
+constexpr float StarsAbove = 15;  // pixels over the road
 
 }  // namespace
 
@@ -64,6 +70,15 @@ void WorldMap::Update(bool inputSuppressed) {
     AdvancePath();
     particles->Update();
   }
+}
+
+void WorldMap::HandleInput() {
+  if (state != FadingIn && KeyHit('L')) {
+    Close();
+    host.OpenLevelSelect();
+    return;
+  }
+  PopupScreen::HandleInput();
 }
 
 void WorldMap::Activate(bool) { Close(); }
@@ -127,10 +142,49 @@ void WorldMap::AdvancePath() {
   }
 }
 
+SplinePoint WorldMap::PointAlong(double length) const {
+  double before = 0;
+  for (const SplineType& piece : path) {
+    if (length - before <= piece.length) return PointAt((length - before) / piece.length, piece);
+    before += piece.length;
+  }
+  return PointAt(1.0, path.back());
+}
+
+// The first group's stars stand at the start of the road; each later group's
+// where its stretch ends, once the path has grown that far.
+void WorldMap::DrawParStars() const {
+  const Progress& progress = host.PlayerProgress();
+  const LevelRecords& records = host.Records();
+  SetBlend(AlphaBlend);
+  SetColor(255, 255, 255);
+  SetAlpha(Alpha());
+  SetScale(StarScale, StarScale);
+  int completed = 0;
+  for (int group = 0; group * levels::GroupSize <= levels::Last; ++group) {
+    const int s = progress.groupStates[group];
+    if (s != Progress::GroupSolved && s != Progress::GroupPassed) continue;
+    if (group > 0) completed += 1;
+    const double along = static_cast<double>(segmentLength) * completed;
+    if (along > drawnLength) break;
+    const SplinePoint p = PointAlong(along);
+    for (int i = 0; i < levels::GroupSize; ++i) {
+      if (!records.Of(group * levels::GroupSize + i).atPar) continue;
+      const float x = static_cast<float>(p.x) + (static_cast<float>(i) - 2) * StarSpacing;
+      DrawImage(parStarImage, x, static_cast<float>(p.y) - StarsAbove, 0);
+    }
+  }
+  SetScale(1, 1);
+}
+
 void WorldMap::Draw(bool overlay) {
   PopupScreen::Draw(overlay);
   if (fade <= 0 || !particles) return;
   particles->Draw(0, 0, 0, Alpha());
+  DrawParStars();
+  SetAlpha(Alpha());
+  SetColor(240, 228, 200);
+  DrawText("L: all levels", 800 - 8 - 13 * 8, 600 - 22);
   SetColor(255, 255, 255);
   if (headX > 0 && headY > 0 && Alpha() > 0.5f) {
     SetBlend(LightBlend);

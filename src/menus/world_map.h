@@ -3,7 +3,9 @@
 // which a dotted path grows by a fixed stretch for every completed group, the
 // ball riding at its head. Any key or click dismisses it once it has faded in.
 // The path is a closed loop of 28 curve pieces; its dots and the spark at its
-// head are particles of the map's own chain.
+// head are particles of the map's own chain. Where each completed group's
+// stretch ends, a small star stands for each of its levels solved at par, and
+// L leaves for the level select.
 
 #include <array>
 #include <functional>
@@ -43,10 +45,16 @@ class WorldMap : public PopupScreen {
   // art style, which it held back while the map was up.
   void Close() override;
   void Update(bool inputSuppressed) override;
+  void HandleInput() override;
   void Activate(bool byMouse) override;
   void Draw(bool overlay = false) override;
   void AdvancePath();
   // segmentLength for each completed group from 1 to 99; group 0 never counts.
   double TargetLength() const;
   double PathLength() const;
+
+ private:
+  // The point `length` pixels along the path, or its end.
+  SplinePoint PointAlong(double length) const;
+  void DrawParStars() const;
 };

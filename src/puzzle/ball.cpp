@@ -19,14 +19,6 @@ void ballType::SetPosition(int x, int y) {
   direction = direction::None;
 }
 
-void ballType::GoDown() { direction = direction::Down; }
-
-void ballType::GoUp() { direction = direction::Up; }
-
-void ballType::GoLeft() { direction = direction::Left; }
-
-void ballType::GoRight() { direction = direction::Right; }
-
 int ballType::IsResting() const { return direction == direction::None ? 1 : 0; }
 
 // A sub-step is a third of a cell, truncated toward zero: 10 and 21 pixels.

@@ -31,10 +31,6 @@ struct ballType {
   void Solved(LevelState& level);
   // Gives up the level: nothing on the last level.
   void Skip(LevelState& level);
-  void GoDown();
-  void GoUp();
-  void GoLeft();
-  void GoRight();
   int IsResting() const;
 
   // Pixel position relative to the board origin, sub-steps included.

@@ -13,7 +13,8 @@ constexpr int TrailParticle = 3;
 constexpr int BurstParticle = 4;
 
 // Falling off the board or asking to restart: a white flash and the level as it began.
-void RestartEffect(LevelState& level) {
+void RestartEffect(LevelState& level, bool fell) {
+  level.listener->Restarting(level, fell);
   level.listener->PlaySound(LevelSound::Restart);
   level.listener->RestartFlash();
   level.Restart();
@@ -56,7 +57,7 @@ void ballType::Update(LevelState& level, const PlayRequests& requests, int playe
       stop = 1;
     } else if (at.outcome == Arrival::FallOff) {
       stop = 1;
-      RestartEffect(level);
+      RestartEffect(level, true);
     } else if (at.outcome == Arrival::Stop) {
       stop = 1;
     }
@@ -73,7 +74,7 @@ void ballType::Update(LevelState& level, const PlayRequests& requests, int playe
   }
 
   if (requests.restart && playerControl == 1) {
-    RestartEffect(level);
+    RestartEffect(level, false);
     return;
   }
   if (requests.skip && playerControl == 1) {
@@ -103,15 +104,16 @@ void ballType::Update(LevelState& level, const PlayRequests& requests, int playe
   }
   direction = direction::None;
   if (playerControl != 1) return;
-  if (requests.up) {
-    GoUp();
-  } else if (requests.left) {
-    GoLeft();
-  } else if (requests.right) {
-    GoRight();
-  } else if (requests.down) {
-    GoDown();
-  }
+  const int chosen = requests.up      ? direction::Up
+                     : requests.left  ? direction::Left
+                     : requests.right ? direction::Right
+                     : requests.down  ? direction::Down
+                                      : direction::None;
+  if (chosen == direction::None) return;
+  // Only a roll that leaves the cell is a move; pushing against a wall is not.
+  const RollRule rule(map);
+  if (rule.Arrive(cellX, cellY, chosen, rule.LocksInPlay()).outcome != Arrival::Stop) level.listener->MoveStarting(level);
+  direction = chosen;
 }
 
 void ballType::Solved(LevelState& level) {

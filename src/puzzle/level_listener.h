@@ -5,6 +5,7 @@
 // screen, moves the tokens or finishes the level. Every report does nothing
 // unless a listener answers it, so a level can be played with none.
 
+struct LevelState;
 struct levelStartType;
 
 enum class LevelSound { Restart, LockOpened, LockClosed, Teleport };
@@ -16,6 +17,11 @@ class LevelListener {
   virtual void PlaySound(LevelSound) {}
   // The rolling ball's sound louder (positive) or quieter by this many ramp steps.
   virtual void RampBallVolume(int) {}
+  // The ball at rest is about to roll away from `level` as it stands now.
+  virtual void MoveStarting(const LevelState& /*level*/) {}
+  // The level is about to start over: the ball rolled off the board (fell),
+  // or the player asked, from `level` as it stands now.
+  virtual void Restarting(const LevelState& /*level*/, bool /*fell*/) {}
   // The ball fell off the board or the player restarted: the screen flashes white.
   virtual void RestartFlash() {}
   // The presses read so far have been acted on; a key still held acts again only when pressed anew.

@@ -15,10 +15,12 @@
 class Progress;
 
 // The moves and commands the player asks for in one step, as read from the
-// keys, the pad and the pointer. The ball acts on them only at rest.
+// keys, the pad and the pointer. The ball acts on the moves only at rest;
+// undo and the hint are the game's to answer (app/play_aids.h).
 struct PlayRequests {
   bool up = false, down = false, left = false, right = false;
   bool restart = false, skip = false;
+  bool undo = false, hint = false;
 };
 
 struct LevelState {

@@ -23,6 +23,8 @@ TImage keyTileImage;
 TImage boardMarksImage;
 TImage borderImage;
 TImage digitsImage;
+TImage counterFigures;
+TImage parStarImage;
 int mediaLoaded = 0;
 
 void Resources::InitWindow() {
@@ -87,6 +89,8 @@ void Resources::LoadMedia() {
   borderImage = LoadImage("media\\borderred.png", -1);
   AutoMidHandle(true);
   digitsImage = LoadAnimImage("media\\countdown.png", 40, 74, 0, 10, -1);
+  counterFigures = LoadAnimImage("media\\counter.png", 12, 18, 0, 12, -1);
+  parStarImage = LoadImage("media\\parStar.png", -1);
 }
 
 void Resources::LoadArtStyle(int index) {

@@ -25,6 +25,9 @@ extern platform::TImage keyTileImage;
 extern platform::TImage boardMarksImage;  // the gateways' and teleport pairs' shapes
 extern platform::TImage borderImage;
 extern platform::TImage digitsImage;
+// The move counter's figures (0-9, a dash, a slash) and the star of a level solved at par.
+extern platform::TImage counterFigures;
+extern platform::TImage parStarImage;
 extern int mediaLoaded;
 
 class Resources {

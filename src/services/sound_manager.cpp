@@ -42,6 +42,7 @@ void SoundManager::Init() {
   lockOpenSound = LoadSound("media\\dododo.ogg", 0);
   lockCloseSound = LoadSound("media\\woom.ogg", 0);
   teleportSound = LoadSound("media\\tele.ogg", 0);
+  undoSound = LoadSound("media\\undo.ogg", 0);
   pageTurnSound = LoadSound("media\\pageturn2.ogg", 0);
   musicVolume = 0;
   effectsVolume = 0;
@@ -136,6 +137,8 @@ void SoundManager::PlayLockOpened() { PlayEffect(lockOpenSound, 1.0f); }
 void SoundManager::PlayLockClosed() { PlayEffect(lockCloseSound, 1.0f); }
 
 void SoundManager::PlayTeleport() { PlayEffect(teleportSound, static_cast<float>(Rnd(1.0, 0.5))); }
+
+void SoundManager::PlayUndo() { PlayEffect(undoSound, 1.0f); }
 
 void SoundManager::PlayPageTurn() { PlayEffect(pageTurnSound, 1.0f); }
 

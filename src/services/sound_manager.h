@@ -22,6 +22,7 @@ class SoundManager {
   platform::TSound lockOpenSound;
   platform::TSound lockCloseSound;
   platform::TSound teleportSound;
+  platform::TSound undoSound;
   platform::TChannel musicChannel;  // Null while no music plays
   platform::TChannel ballChannel;   // Null while the ball sound is off
   platform::TSound pageTurnSound;
@@ -61,6 +62,7 @@ class SoundManager {
   void PlayLockOpened();
   void PlayLockClosed();
   void PlayTeleport();
+  void PlayUndo();
   void PlayPageTurn();
   void ToggleEffectChannel();
   // At most once every chimeInterval milliseconds.

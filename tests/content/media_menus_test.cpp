@@ -34,7 +34,7 @@ struct StripCase {
 };
 
 TEST(MediaMenus, EveryButtonHasALabelAndAHighlight) {
-  for (const StripCase& s : {StripCase{"mainMenu.png", 256, 50, 4}, StripCase{"menuOptions.png", 154, 30, 5},
+  for (const StripCase& s : {StripCase{"mainMenu.png", 256, 50, 5}, StripCase{"menuOptions.png", 154, 30, 5},
                              StripCase{"menuResetProf.png", 158, 30, 2}, StripCase{"menuInstructions.png", 325, 402, 1}}) {
     SCOPED_TRACE(s.file);
     auto strip = LoadPicture(s.file);

@@ -55,7 +55,7 @@ const int kPeakLimit = 29204;  // -1 dBFS of 16-bit full scale
 
 TEST(MediaSounds, EveryEffectIsCleanAndUnclipped) {
   for (const char* name : {"chimes.wav", "ooh.ogg", "oohooh2.ogg", "bigdoorshut2.ogg", "dododo.ogg", "woom.ogg", "tele.ogg",
-                           "pageturn2.ogg"}) {
+                           "pageturn2.ogg", "undo.ogg"}) {
     SCOPED_TRACE(name);
     auto m = Load(name);
     ASSERT_TRUE(m.has_value()) << "does not decode";

@@ -249,7 +249,7 @@ TEST_F(MenuScreenTest, AMenuLetsItsPicturesGoAndReadsThemAgainAsTheyWere) {
   EXPECT_FALSE(mainMenu->background || mainMenu->buttonStrip || mainMenu->foreImage);
   mainMenu->RestorePictures();
   ASSERT_TRUE(mainMenu->background && mainMenu->buttonStrip);
-  EXPECT_EQ(mainMenu->buttonStrip.Frames(), 8);
+  EXPECT_EQ(mainMenu->buttonStrip.Frames(), 10);
   EXPECT_EQ(frame(), before);
 
   // Only what was let go is read again: a picture put in place stays.

@@ -21,7 +21,9 @@
 #include "puzzle/level_state.h"
 #include "puzzle/map.h"
 #include "puzzle/particles.h"
+#include "services/level_numbers.h"
 #include "services/progress.h"
+#include "support/game_paths.h"
 
 // One character per cell, 14 rows of 20:
 //   ' ' void   '.' floor   '#' wall   'S' start   'E' exit
@@ -38,6 +40,17 @@ inline const Picture Room = {
     "#..................#",
     "#..................#",
     "####################",
+};
+
+// Down from the start takes the silver key, which shuts the gateway before the
+// exit: from there no way leads out.
+inline const Picture ShutGateway = {
+    "##########",
+    "#S..B...E#",
+    "#.########",
+    "#b########",
+    "#.########",
+    "##########",
 };
 
 inline int CodeOf(char c) {
@@ -145,6 +158,14 @@ class PuzzleTest : public ::testing::Test {
     level.CurrentMap = mapType::Create(number);
     level.LevelStart = levelStartType::Create(0, 0, 0);
     level.LevelStart->Start(level);
+  }
+
+  // The shipped levels of the built game, into this test's levels folder.
+  void CopyShippedLevels() {
+    for (int n = 0; n <= levels::Last; ++n) {
+      const std::string name = std::to_string(n) + ".lvl";
+      std::filesystem::copy_file(std::filesystem::path(GameDir()) / "levels" / name, folder.Path() / "levels" / name);
+    }
   }
 
   // A map drawn in the test, played without a file behind it.

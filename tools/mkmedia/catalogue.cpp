@@ -11,6 +11,7 @@
 #include "icon.h"
 #include "jobs.h"
 #include "jpeg_writer.h"
+#include "level_select.h"
 #include "menus.h"
 #include "music.h"
 #include "ogg_writer.h"
@@ -61,6 +62,7 @@ std::vector<Job> AllJobs() {
                     Ogg(out, "woom.ogg", LockCloseSound(), 7);
                     Ogg(out, "tele.ogg", TeleportSound(), 8);
                     Ogg(out, "pageturn2.ogg", PageTurnSound(), 9);
+                    Ogg(out, "undo.ogg", UndoSound(), 10);
                     WriteWav(ChimeSound(), out.Media("chimes.wav"));
                   }});
   for (int i = 0; i < kStyleCount; ++i)
@@ -90,6 +92,7 @@ std::vector<Job> AllJobs() {
                     Png(out, "spark.png", SparkGlow());
                     Png(out, "tokens.png", TokensPicture());
                     Png(out, "countdown.png", DigitsPicture());
+                    Png(out, "counter.png", CounterFiguresPicture());
                   }});
   jobs.push_back({"menus", [](const Output& out) {
                     Png(out, "mainMenu.png", MainMenuStrip());
@@ -102,6 +105,10 @@ std::vector<Job> AllJobs() {
                     Png(out, "menuYesNo.png", YesNoPicture());
                     Png(out, "sliderBack.png", SliderTrackPicture());
                     Png(out, "sliderX.png", SliderKnobPicture());
+                    Png(out, "levelSelect.png", LevelSelectPage());
+                    Png(out, "levelPlates.png", LevelPlatesPicture());
+                    Png(out, "parStar.png", ParStarPicture());
+                    Png(out, "noWayOut.png", NoWayOutPicture());
                   }});
   jobs.push_back({"tutorial pages", [](const Output& out) {
                     Png(out, "blank.png", BlankPage());

@@ -191,4 +191,23 @@ Sound PageTurnSound() {
   return Finish(s, 0.3f, 0.15f);
 }
 
+Sound UndoSound() {
+  // A soft wooden tick and a short breath of air drawn backwards: quiet,
+  // since a player may take back many moves in a row.
+  Sound s = Sound::Seconds(0.45);
+  Noise noise(1100);
+  std::vector<float> breath(At(0.22));
+  Biquad air = Biquad::BandPass(1400.0f, 1.2f);
+  for (size_t i = 0; i < breath.size(); ++i) {
+    const double t = static_cast<double>(i) / kSampleRate;
+    // Swelling towards its end, as a sound played in reverse does.
+    const double env = std::pow(t / 0.22, 2.0) * std::sin(3.14159265 * std::min(1.0, t / 0.22));
+    breath[i] = air.Process(noise.Next()) * static_cast<float>(env * 0.5);
+  }
+  MixVoice(s, breath, 0, 0.6f, 0.2f, false);
+  MixVoice(s, Marimba(79, 0.5f), At(0.18), 0.5f, -0.2f, false);
+  MixVoice(s, Marimba(74, 0.4f), At(0.24), 0.4f, 0.1f, false);
+  return Finish(s, 0.3f, 0.2f, -9.0f);
+}
+
 }  // namespace mkmedia

@@ -14,5 +14,6 @@ Sound LockOpenSound();    // dododo.ogg: the gold key opens the locks
 Sound LockCloseSound();   // woom.ogg: the silver key closes the gateways
 Sound TeleportSound();    // tele.ogg: the ball is teleported
 Sound PageTurnSound();    // pageturn2.ogg: a menu page opens
+Sound UndoSound();        // undo.ogg: a move taken back
 
 }  // namespace mkmedia

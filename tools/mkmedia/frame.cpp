@@ -108,12 +108,11 @@ Mask GoldAreas(int tokenSlots) {
 
 void Ornaments(Image& frame) {
   const Rgba gold = Hex(0xd8b060);
-  // Diamonds between the plates.
-  for (float x : {272.0f, 556.0f}) {
-    Fill(frame, Around(x, 560, 10), Polygon({{x, 551}, {x + 7, 560}, {x, 569}, {x - 7, 560}}), GoldPaint(551, 569));
-    Fill(frame, Around(x, 560, 40), Stroke({{x - 30, 560}, {x - 10, 560}}, 1.2f), Solid(WithAlpha(gold, 0.8f)));
-    Fill(frame, Around(x, 560, 40), Stroke({{x + 10, 560}, {x + 30, 560}}, 1.2f), Solid(WithAlpha(gold, 0.8f)));
-  }
+  // A diamond between the Restart and Skip plates; the move counter has the other gap.
+  const float x = 556;
+  Fill(frame, Around(x, 560, 10), Polygon({{x, 551}, {x + 7, 560}, {x, 569}, {x - 7, 560}}), GoldPaint(551, 569));
+  Fill(frame, Around(x, 560, 40), Stroke({{x - 30, 560}, {x - 10, 560}}, 1.2f), Solid(WithAlpha(gold, 0.8f)));
+  Fill(frame, Around(x, 560, 40), Stroke({{x + 10, 560}, {x + 30, 560}}, 1.2f), Solid(WithAlpha(gold, 0.8f)));
   // Diamonds down the left side.
   for (int k = 0; k < 3; ++k) {
     float y = 200 + k * 100;
@@ -195,6 +194,12 @@ Image FramePicture(int tokenSlots) {
   small.shadowDx = 0;
   small.shadowDy = 1;
   PaintText(frame, TextStyle{Face::SansBold, 13, 2.0f}, kTokenX, 86, "LEVELS", small, Align::Centre);
+  // The move counter's labels, in the heading's lettering; a hairline between the rows.
+  PaintText(frame, TextStyle{Face::SansBold, 12, 1.6f}, kCounterLeft, kMovesBaseline, "MOVES", small);
+  PaintText(frame, TextStyle{Face::SansBold, 12, 1.6f}, kCounterLeft, kParBaseline, "PAR", small);
+  const float rule = (kMovesBaseline + kParBaseline) / 2 - 5;
+  Fill(frame, {kCounterLeft - 4, rule - 3, kCounterRight + 4, rule + 3},
+       Stroke({{kCounterLeft, rule}, {kCounterRight, rule}}, 0.8f), Solid(Hex(0xd8b060, 0.45f)));
 
   // Button labels with their icons and keys.
   for (int i = 0; i < 3; ++i) {

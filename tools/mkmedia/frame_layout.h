@@ -22,6 +22,12 @@ constexpr FrameButton kFrameButtons[3] = {
     {"Skip", "S", {589, 529, 703, 590}, 584, 526, 125, 69},
 };
 
+// The move counter between the Menu and Restart plates: the labels engraved
+// from kCounterLeft, the game's figures (counter.png) set flush right against
+// kCounterRight on the same baselines.
+constexpr float kCounterLeft = 216, kCounterRight = 332;
+constexpr float kMovesBaseline = 556, kParBaseline = 580;
+
 // Token slots of the right-hand column: centres (754, 120 + 64 i).
 constexpr float kTokenX = 754, kTokenFirstY = 120, kTokenStep = 64;
 constexpr int kTokenSlots = 5;

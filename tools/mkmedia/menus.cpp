@@ -106,9 +106,9 @@ void SettingLabel(Image& strip, int cell, const std::string& label, float widget
 }  // namespace
 
 Image MainMenuStrip() {
-  Image strip(kMainW, kMainH * 8);
-  const char* labels[4] = {"Play", "Instructions", "Options", "Quit"};
-  for (int i = 0; i < 4; ++i) {
+  Image strip(kMainW, kMainH * 10);
+  const char* labels[5] = {"Play", "Levels", "Instructions", "Options", "Quit"};
+  for (int i = 0; i < 5; ++i) {
     MainButton(strip, 2 * i, labels[i], false);
     MainButton(strip, 2 * i + 1, labels[i], true);
   }
@@ -175,31 +175,33 @@ Image InstructionsStrip() {
     PaintText(page, TextStyle{Face::SerifBold, 28, 0.4f}, kPageW / 2.0f, 46, "How to play", ink, Align::Centre);
     Flourish(page, kPageW / 2.0f, 58, 64, Hex(0x8a6a3a));
 
-    const TextStyle body{Face::Serif, 16.5f, 0};
-    float y = 84;
+    const TextStyle body{Face::Serif, 15.5f, 0};
+    float y = 82;
     for (const char* paragraph :
          {"Roll the ball to the ring of light that marks the exit. Once rolling, it goes on until a wall stops it; "
            "off the edge, the level starts again.",
-          "Gold keys open the walls marked with a lock; silver keys close the open gateways. Swirls of light are teleports."}) {
+          "Gold keys open the walls marked with a lock; silver keys close the open gateways. Swirls of light are teleports.",
+          "Levels, on the main menu, plays again any level you have reached."}) {
       for (const std::string& line : WrapText(body, paragraph, kPageW - 50)) {
         PaintText(page, body, 25, y, line, ink);
-        y += 20;
+        y += 18;
       }
-      y += 7;
+      y += 5;
     }
     y += 4;
-    const TextStyle key{Face::SansBold, 13.5f, 0.2f}, what{Face::Serif, 16, 0};
-    const char* controls[][2] = {{"Arrows or click", "roll the ball"}, {"R", "restart the level"},
-                                 {"S", "skip the level"}, {"Esc", "back to the menu"}, {"Print Screen", "screenshot"}};
+    const TextStyle key{Face::SansBold, 13, 0.2f}, what{Face::Serif, 15, 0};
+    const char* controls[][2] = {{"Arrows or click", "roll the ball"}, {"Z or Backspace", "take back a move"},
+                                 {"H", "a hint: the next move"},    {"R, S", "restart, skip the level"},
+                                 {"Esc", "back to the menu"},       {"Print Screen", "screenshot"}};
     for (const auto& c : controls) {
       float w = TextWidth(key, c[0]);
-      Fill(page, {20, y - 16, 150, y + 6}, RoundBox(132 - w - 8, y - 14, 132, y + 5, 4), Solid(Hex(0x6a4a24, 0.18f)));
+      Fill(page, {20, y - 16, 150, y + 6}, RoundBox(132 - w - 8, y - 13, 132, y + 4, 4), Solid(Hex(0x6a4a24, 0.18f)));
       Fill(page, {20, y - 16, 150, y + 6},
-           Subtract(Grow(RoundBox(132 - w - 8, y - 14, 132, y + 5, 4), 0.5f), Grow(RoundBox(132 - w - 8, y - 14, 132, y + 5, 4), -0.5f)),
+           Subtract(Grow(RoundBox(132 - w - 8, y - 13, 132, y + 4, 4), 0.5f), Grow(RoundBox(132 - w - 8, y - 13, 132, y + 4, 4), -0.5f)),
            Solid(Hex(0x6a4a24, 0.7f)));
       PaintText(page, key, 128, y, c[0], ink, Align::Right);
       PaintText(page, what, 142, y, c[1], ink);
-      y += 26;
+      y += 21;
     }
     TextLook footer;
     footer.fill = Solid(cell ? kInkHighlight : Hex(0x6a4a24));

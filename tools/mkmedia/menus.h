@@ -5,7 +5,7 @@
 
 namespace mkmedia {
 
-Image MainMenuStrip();        // mainMenu.png: 8 cells of 256 x 50
+Image MainMenuStrip();        // mainMenu.png: 10 cells of 256 x 50
 Image OptionsPanel();         // submenu1.png, shared by options and instructions
 Image ControlsPanel();        // controls.png, the controls' rows written over it by the game
 Image InstructionsStrip();    // menuInstructions.png: 2 cells of 325 x 402

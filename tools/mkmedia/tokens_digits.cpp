@@ -69,4 +69,19 @@ Image DigitsPicture() {
   return digits;
 }
 
+Image CounterFiguresPicture() {
+  constexpr int cell = 12, height = 18;
+  const char* const figures[] = {"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "\u2013", "/"};
+  Image strip(cell * 12, height);
+  const TextStyle style{Face::SansBold, 16, 0};
+  TextLook look;
+  look.fill = GoldPaint(2, height - 3);
+  look.shadow = Rgba{0, 0, 0, 0.7f};
+  look.shadowBlur = 1;
+  look.shadowDx = 0;
+  look.shadowDy = 1;
+  for (int i = 0; i < 12; ++i) PaintText(strip, style, i * cell + cell / 2.0f, height - 3.0f, figures[i], look, Align::Centre);
+  return strip;
+}
+
 }  // namespace mkmedia

@@ -1,5 +1,5 @@
 #pragma once
-// The token column's two medallions and the editor's digit strip.
+// The token column's two medallions, the editor's digit strip and the move counter's figures.
 
 #include "image.h"
 
@@ -9,5 +9,9 @@ namespace mkmedia {
 Image TokensPicture();
 // Ten 40 x 74 cells with the digits 0 to 9.
 Image DigitsPicture();
+// counter.png: the move counter's figures, twelve 12 x 18 cells: 0 to 9, a
+// dash for a par that is not known, and a slash between a best and a par. The baseline is 3 pixels above a
+// cell's bottom.
+Image CounterFiguresPicture();
 
 }  // namespace mkmedia

@@ -23,9 +23,10 @@ const PageText& Text(int page) {
        {"Press an arrow key, or click the board on the side you want to go, and the ball rolls that way.",
         "It keeps rolling until a wall or a shut gate stops it. The edge of the board does not: the ball rolls "
         "off it.",
-        "Roll it onto the ring of light. That is the exit."}},
+        "Roll it onto the ring of light. That is the exit. Lost? Press H: an arrow shows the next move."}},
       {"Off the edge",
        {"Roll off the edge of the board and the level begins again, with the ball back at its start.",
+        "A slip? Press Z or Backspace to take back the last move, a fall included, as many moves as you like.",
         "Got yourself stuck? Press R, or click Restart below the board, to begin the level again."}},
       {"Teleports",
        {"A swirl of light is a teleport. Twin swirls share a colour.",
@@ -41,7 +42,8 @@ const PageText& Text(int page) {
       {"Groups of five",
        {"Levels come in groups of five. The column on the right shows how you finished each level of the group: "
         "a gold token for a level solved, a silver one for a level skipped.",
-        "Stuck for good? Press S, or click Skip, to go on to the next level."}},
+        "Stuck for good? Press S, or click Skip, to go on to the next level. Levels, on the main menu, "
+        "lets you play any level you have reached again."}},
       {"The last level",
        {"Congratulations! You have travelled all the way to the last level of Marrowick.",
         "One more puzzle stands between you and the end of the journey. Good luck!"}},

@@ -1,4 +1,4 @@
-// A save, options, settings or identifier file that is there but cannot be read (its
+// A save, options, settings, identifier or records file that is there but cannot be read (its
 // permission lost, a folder in its place) is never replaced: the game plays on
 // with defaults, says which file, and leaves the player's data where it is.
 
@@ -9,6 +9,7 @@
 
 #include "platform/stream_temp_folder.h"
 #include "services/game_log.h"
+#include "services/level_records.h"
 #include "services/options_file.h"
 #include "services/progress.h"
 #include "services/settings_file.h"
@@ -64,6 +65,14 @@ TEST_F(UnreadableFilesTest, NoneIsSavedOverAndEachIsNamed) {
   const Bytes identifier{0x78, 0x56, 0x34, 0x12, 0x05, 0x00};
   const std::string identifierSaid = LoadAndSaveWithout("uniqueID.idn", identifier, [] { GameLog::Create(); });
   EXPECT_NE(identifierSaid.find("could not read uniqueID.idn"), std::string::npos) << identifierSaid;
+
+  const Bytes records{12, 0, 1, 1};
+  const std::string recordsSaid = LoadAndSaveWithout("records.dat", records, [] {
+    LevelRecords loaded;
+    loaded.Load();
+    loaded.NoteSolved(0, 3, 3, 0);
+  });
+  EXPECT_NE(recordsSaid.find("could not read records.dat"), std::string::npos) << recordsSaid;
 }
 
 // A folder where the file should be is as unreadable; the game still starts.
