@@ -7,6 +7,7 @@
 #include "menus/options_menu.h"
 #include "menus/reset_profile_menu.h"
 #include "menus/screens.h"
+#include "platform/host/platform.h"
 #include "services/progress.h"
 
 using namespace platform;
@@ -24,6 +25,13 @@ void MainMenu::Setup() {
   fade = FullFade;
   buttons[Quit]->x = 146;
   buttons[Quit]->y = 559;
+  if (!HostCanQuit()) {
+    // Quit, the last button, is neither drawn nor chosen; Left does nothing.
+    buttons.resize(Quit);
+    buttonCount = Quit;
+    leftTarget = -1;
+    rightTarget = Quit;
+  }
 }
 
 void MainMenu::Activate(bool) {

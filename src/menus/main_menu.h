@@ -1,7 +1,7 @@
 #pragma once
 // The full-screen picture with Play, Levels, Instructions and Options in a column and
-// Quit at the bottom left; it is shown from the start and never closes. Left
-// selects Quit, Right selects Play.
+// Quit at the bottom left (none in a web page); it is shown from the start and
+// never closes. Left selects Quit, Right selects Play.
 
 #include <memory>
 

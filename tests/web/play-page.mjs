@@ -129,6 +129,9 @@ try {
   await keep("logo", logo);
   // The main menu, once faded in, as the native game draws it (another GL
   // implementation rounds a few pixels differently).
+  // The page's own button is not the game's: it is left out of the comparison.
+  if (await page.evaluate(() => document.getElementById("fullscreen").hidden)) fail("the page offers no full screen");
+  await page.evaluate(() => { document.getElementById("fullscreen").style.visibility = "hidden"; });
   let menu, apart;
   await waitFor("the main menu did not appear as the native game draws it", 60, async () => {
     menu = await grab("menu");
@@ -136,6 +139,13 @@ try {
     return apart < 0.01;
   }).catch(error => fail(`${error.message} (last ${(apart * 100).toFixed(2)}% of its pixels differ)`));
   const toMenu = (Date.now() - started) / 1000;
+  await page.evaluate(() => { document.getElementById("fullscreen").style.visibility = ""; });
+  await page.click("#fullscreen");
+  await waitFor("the full-screen button did not take the page to full screen", 10,
+                async () => page.evaluate(() => document.fullscreenElement !== null));
+  await page.evaluate(() => document.exitFullscreen());
+  await waitFor("the page did not leave full screen", 10,
+                async () => page.evaluate(() => document.fullscreenElement === null));
   await keep("main-menu", menu);
   console.log(`play-page: from navigation to the main menu in ${toMenu.toFixed(1)} s; ` +
               `${(apart * 100).toFixed(2)}% of its pixels differ from the native game's`);

@@ -10,6 +10,16 @@ namespace platform {
 bool InitPlatform(const char* argv0 = nullptr);
 void ShutdownPlatform();
 
+// Whether the game can be left from within: a web page cannot (its tab is
+// closed instead, and a game that stopped would leave a black page).
+constexpr bool HostCanQuit() {
+#ifdef __EMSCRIPTEN__
+  return false;
+#else
+  return true;
+#endif
+}
+
 // Game paths are written with "\"; this turns one into a host path.
 std::string HostPath(const std::string& gamePath);
 
