@@ -79,8 +79,9 @@ Image NoWayOutPicture() {
   TextLook look;
   look.fill = Solid(Hex(0xf6ead0));
   look.shadow = Rgba{0, 0, 0, 0.8f};
-  PaintText(note, TextStyle{Face::SansBold, 15, 0.3f}, 260, 25,
-            "No way to the exit from here: undo (Z) or restart (R)", look, Align::Centre);
+  // No key is named: the player may have chosen others.
+  PaintText(note, TextStyle{Face::SansBold, 15, 0.3f}, 260, 25, "No way to the exit from here: undo a move, or restart",
+            look, Align::Centre);
   return note;
 }
 
