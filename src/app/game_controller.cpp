@@ -32,8 +32,6 @@ using namespace platform;
 
 namespace {
 
-constexpr int PrintScreenKey = 44;
-
 // The editor's keys, under the bottom bar.
 void DrawEditorHelp(const mapType& map) {
   DrawText("(O)(U)Key (I)(Y)lock| (A)rt Style|Mouse: add\\remove walls| Plus\\Minus: End\\Start points", 0, 556);
@@ -41,15 +39,6 @@ void DrawEditorHelp(const mapType& map) {
                ": (L)oad|(Enter)Save|randomi(Z)e|create (N)extmap|(1-9)Levelskip|(Square brackets)Move level",
            0, 570);
   DrawText("(Q) cycle key display mode", 0, 584);
-}
-
-// Print Screen reaches the game only as a key of its own on some systems.
-bool ScreenshotAsked(const Controls& controls) {
-  const int key = controls.keys[static_cast<int>(Action::Screenshot)];
-  const bool keyHit = key == PrintScreenKey ? AsyncKeyHit(key) != 0 : KeyHit(key) != 0;
-  const int button = controls.pad[static_cast<int>(Action::Screenshot)];
-  const bool buttonHit = button != Controls::None && KeyHit(button) != 0;
-  return keyHit || buttonHit;
 }
 
 }  // namespace
@@ -215,7 +204,7 @@ void GameController::PlayLoop() {
     DrawPlayFrame();
     Flip(1);
     HandleWindowRequests();
-    if (ScreenshotAsked(settings.controls)) {
+    if (settings.controls.Hit(Action::Screenshot)) {
       Resources::SaveScreenshot(CurrentDate() + " screen" + std::to_string(screenshotNumber_) + ".png");
       screenshotNumber_ += 1;
     }

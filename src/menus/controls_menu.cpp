@@ -33,8 +33,7 @@ constexpr Ink Lit{138, 20, 32};
 constexpr Ink Faint{106, 74, 36};
 
 void Write(const std::string& text, int x, int y, Ink ink) {
-  SetColor(ink.red, ink.green, ink.blue);
-  DrawText(text, static_cast<float>(x), static_cast<float>(y));
+  DrawTextIn(text, static_cast<float>(x), static_cast<float>(y), ink.red, ink.green, ink.blue);
 }
 
 }  // namespace
@@ -115,8 +114,6 @@ void ControlsMenu::Update(bool inputSuppressed) {
 
 void ControlsMenu::DrawExtra() {
   if (word.empty()) return;
-  int red, green, blue;
-  GetColor(red, green, blue);
   // Two lines of the rows' width at most, broken at a space.
   const size_t perLine = RowWidth / kGlyphWidth;
   size_t cut = word.size() <= perLine ? word.size() : word.rfind(' ', perLine);
@@ -124,21 +121,21 @@ void ControlsMenu::DrawExtra() {
   const int wordY = y + FirstRowY + (BackRow + 1) * RowHeight + 6;
   Write(word.substr(0, cut), x + ActionColumn, wordY, Lit);
   if (cut < word.size()) Write(word.substr(word[cut] == ' ' ? cut + 1 : cut), x + ActionColumn, wordY + 17, Lit);
-  SetColor(red, green, blue);
 }
 
 void ControlsMenu::DrawButton(int index, int cell) {
   const bool lit = cell % 2 == 1;
   const int rowTop = y + FirstRowY + index * RowHeight;
   const int textY = rowTop + (RowHeight - kGlyphHeight) / 2;
-  int red, green, blue;
-  GetColor(red, green, blue);
   if (lit) {
+    int red, green, blue;
+    GetColor(red, green, blue);
     SetColor(240, 192, 96);
     SetAlpha(Alpha() * 0.45f);
     DrawRect(static_cast<float>(x + ActionColumn - 6), static_cast<float>(rowTop), static_cast<float>(RowWidth),
              static_cast<float>(RowHeight));
     SetAlpha(Alpha());
+    SetColor(red, green, blue);
   }
   const Ink ink = lit ? Lit : Plain;
   if (index < ActionCount) {
@@ -151,5 +148,4 @@ void ControlsMenu::DrawButton(int index, int cell) {
   } else {
     Write(index == DefaultsRow ? "Defaults" : "Back", x + ActionColumn, textY, ink);
   }
-  SetColor(red, green, blue);
 }

@@ -73,11 +73,7 @@ void HintPagesMenu::DrawExtra() {
   if (pages.empty()) return;
   const std::string footer =
       "Page " + std::to_string(shown + 1) + " of " + std::to_string(pages.size()) + ":  Left and Right turn the pages";
-  int red, green, blue;
-  GetColor(red, green, blue);
-  SetColor(106, 74, 36);
   const float width = static_cast<float>(kGlyphWidth * static_cast<int>(footer.size()));
   // In the sheet's blank top margin, clear of the page's title and last line.
-  DrawText(footer, static_cast<float>(x) + (640 - width) / 2, static_cast<float>(y + 22));
-  SetColor(red, green, blue);
+  DrawTextIn(footer, static_cast<float>(x) + (640 - width) / 2, static_cast<float>(y + 22), 106, 74, 36);
 }

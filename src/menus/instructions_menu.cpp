@@ -65,9 +65,5 @@ void InstructionsMenu::Cancel() { Close(); }
 void InstructionsMenu::DrawExtra() {
   const std::string text = "Version " MARROWICK_VERSION;
   const int width = kGlyphWidth * static_cast<int>(text.size());
-  int red, green, blue;
-  GetColor(red, green, blue);
-  SetColor(214, 196, 160);
-  DrawText(text, static_cast<float>(800 - 8 - width), static_cast<float>(600 - 6 - kGlyphHeight));
-  SetColor(red, green, blue);
+  DrawTextIn(text, static_cast<float>(800 - 8 - width), static_cast<float>(600 - 6 - kGlyphHeight), 214, 196, 160);
 }

@@ -140,9 +140,5 @@ void LevelSelect::DrawDetails() {
   if (record.atPar) text += "   solved at par";
   if (selected == host.PlayerProgress().currentLevel) text += "   (the journey goes on here)";
   const float width = static_cast<float>(kGlyphWidth * static_cast<int>(text.size()));
-  int red, green, blue;
-  GetColor(red, green, blue);
-  SetColor(58, 36, 16);
-  DrawText(text, 400 - width / 2, DetailsTop);
-  SetColor(red, green, blue);
+  DrawTextIn(text, 400 - width / 2, DetailsTop, 58, 36, 16);
 }

@@ -13,6 +13,8 @@ constexpr std::array<const char*, ActionCount> kSlugs = {
 
 bool IsKeyCode(int code) { return code > 0 && code < 256; }
 
+constexpr int PrintScreenKey = 44;
+
 // A whole number and nothing after it, or nothing at all when `optional`.
 std::optional<int> ReadCode(std::istringstream& values, bool optional) {
   int code = 0;
@@ -29,7 +31,7 @@ Controls Controls::Defaults() {
   using platform::PadKey;
   namespace pad = platform::pad;
   Controls c;
-  c.keys = {38, 40, 37, 39, 'R', 'S', 'Z', 'H', 27, 122, 44};
+  c.keys = {38, 40, 37, 39, 'R', 'S', 'Z', 'H', 27, 122, PrintScreenKey};
   c.alsoKeys[Index(Action::Undo)] = 8;  // Backspace
   c.pad = {PadKey(pad::Up),   PadKey(pad::Down), PadKey(pad::Left), PadKey(pad::Right),
            PadKey(pad::Back), None,              PadKey(pad::X),    PadKey(pad::Y),
@@ -144,9 +146,11 @@ bool Controls::Down(Action action) const {
 bool Controls::Hit(Action action) const {
   const int i = Index(action);
   bool hit = false;
-  // Every one is asked, so that none keeps a press for later.
+  // Every one is asked, so that none keeps a press for later. Print Screen
+  // reaches the game only as a key of its own on some systems.
   for (int code : {keys[i], alsoKeys[i], pad[i]}) {
-    if (code != None && platform::KeyHit(code) != 0) hit = true;
+    if (code == None) continue;
+    if ((code == PrintScreenKey ? platform::AsyncKeyHit(code) : platform::KeyHit(code)) != 0) hit = true;
   }
   return hit;
 }

@@ -203,6 +203,14 @@ void DrawText(const std::string& text, float x, float y) {
   }
 }
 
+void DrawTextIn(const std::string& text, float x, float y, int r, int g, int b) {
+  int red, green, blue;
+  GetColor(red, green, blue);
+  SetColor(r, g, b);
+  DrawText(text, x, y);
+  SetColor(red, green, blue);
+}
+
 void SetColor(int r, int g, int b) {
   DrawState& s = CurrentDrawState();
   s.red = r;

@@ -144,6 +144,8 @@ void TileImage(const TImage& image, float x = 0, float y = 0, int frame = 0);
 void DrawRect(float x, float y, float width, float height);
 void DrawLine(float x, float y, float x2, float y2, bool drawLastPixel = true);
 void DrawText(const std::string& text, float x, float y);
+// Text in a colour of its own; the drawing colour stays as it was.
+void DrawTextIn(const std::string& text, float x, float y, int r, int g, int b);
 void SetColor(int r, int g, int b);
 void SetAlpha(float alpha);
 void SetBlend(int mode);
