@@ -15,6 +15,12 @@ bool IsKeyCode(int code) { return code > 0 && code < 256; }
 
 constexpr int PrintScreenKey = 44;
 
+// The four moves are the first four actions, in the swipes' order.
+int SwipeOf(Action action) {
+  const int i = Index(action);
+  return i < platform::kSwipeDirections ? platform::SwipeKey(i) : Controls::None;
+}
+
 // A whole number and nothing after it, or nothing at all when `optional`.
 std::optional<int> ReadCode(std::istringstream& values, bool optional) {
   int code = 0;
@@ -137,7 +143,7 @@ bool Controls::WithoutSharedCodes() const {
 
 bool Controls::Down(Action action) const {
   const int i = Index(action);
-  for (int code : {keys[i], alsoKeys[i], pad[i]}) {
+  for (int code : {keys[i], alsoKeys[i], pad[i], SwipeOf(action)}) {
     if (code != None && platform::KeyDown(code)) return true;
   }
   return false;
@@ -148,7 +154,7 @@ bool Controls::Hit(Action action) const {
   bool hit = false;
   // Every one is asked, so that none keeps a press for later. Print Screen
   // reaches the game only as a key of its own on some systems.
-  for (int code : {keys[i], alsoKeys[i], pad[i]}) {
+  for (int code : {keys[i], alsoKeys[i], pad[i], SwipeOf(action)}) {
     if (code == None) continue;
     if ((code == PrintScreenKey ? platform::AsyncKeyHit(code) : platform::KeyHit(code)) != 0) hit = true;
   }

@@ -8,7 +8,7 @@
 namespace platform {
 namespace {
 
-constexpr int kKeys = PadKey(pad::Count);
+constexpr int kKeys = SwipeKey(kSwipeDirections);
 constexpr int kButtons = 4;
 constexpr int kCharRing = 256;
 

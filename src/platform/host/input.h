@@ -14,6 +14,11 @@ constexpr int A = 0, B = 1, X = 2, Y = 3, Back = 4, Guide = 5, Start = 6, LeftSt
 constexpr int Count = 21;
 }  // namespace pad
 constexpr int PadKey(int button) { return 256 + button; }
+// A swipe on a touch screen presses a key of its own for an instant, after the
+// pad's: up, down, left, right (the order of SwipeDirection). The four moves
+// always answer them; they are no key a player binds.
+constexpr int kSwipeDirections = 4;
+constexpr int SwipeKey(int direction) { return PadKey(pad::Count) + direction; }
 
 int KeyHit(int key);
 // Down now, or pressed since the step began (see EndInputStep).

@@ -26,8 +26,10 @@
 #include "platform/render/window_size.h"
 #include "platform/host/sdl/key_map.h"
 #include "platform/host/sdl/sdl_gamepad.h"
+#include "platform/host/touch_gestures.h"
 #ifdef __EMSCRIPTEN__
 #include "platform/host/web/animation_frame.h"
+#include "platform/host/web/lost_context.h"
 #endif
 
 namespace platform {
@@ -61,6 +63,7 @@ int savedWindowX = 0, savedWindowY = 0;
 WindowSize playersWindowSize;
 WindowSize openedWindowSize;
 constexpr int kFlipsToTime = 30;
+TouchGestures touches;
 
 Letterbox WindowLetterbox() {
   int w = 0, h = 0;
@@ -77,6 +80,36 @@ void LogicalMouse(int windowX, int windowY, int& x, int& y) {
   }
   x = (windowX - box.x) * display.width / box.width;
   y = (windowY - box.y) * display.height / box.height;
+}
+
+// SDL gives a finger's place as a share of the window.
+void LogicalTouch(float shareX, float shareY, int& x, int& y) {
+  int w = 0, h = 0;
+  SDL_GetWindowSize(display.window, &w, &h);
+  LogicalMouse(static_cast<int>(shareX * w), static_cast<int>(shareY * h), x, y);
+}
+
+void HandleTouch(const SDL_TouchFingerEvent& finger, Uint32 type) {
+  if (!display.window) return;
+  int x = 0, y = 0;
+  LogicalTouch(finger.x, finger.y, x, y);
+  if (type != SDL_FINGERUP) {
+    const bool followed = type == SDL_FINGERDOWN ? touches.FingerDown(finger.fingerId, x, y)
+                                                 : touches.FingerMoved(finger.fingerId, x, y);
+    if (followed) InputMouseMoved(x, y);
+    return;
+  }
+  const TouchGesture gesture = touches.FingerUp(finger.fingerId, x, y);
+  // Pressed and let go at once: the step that follows still sees the press.
+  if (gesture.kind == TouchGesture::Kind::Tap) {
+    InputMouseMoved(gesture.x, gesture.y);
+    InputMouseButton(1, true);
+    InputMouseButton(1, false);
+  } else if (gesture.kind == TouchGesture::Kind::Swipe) {
+    const int key = SwipeKey(static_cast<int>(gesture.direction));
+    InputKeyDown(key);
+    InputKeyUp(key);
+  }
 }
 
 void TypedUtf8(const char* text) {
@@ -123,7 +156,14 @@ void HandleEvent(const SDL_Event& e) {
     case SDL_TEXTINPUT:
       TypedUtf8(e.text.text);
       break;
+    case SDL_FINGERDOWN:
+    case SDL_FINGERMOTION:
+    case SDL_FINGERUP:
+      HandleTouch(e.tfinger, e.type);
+      break;
     case SDL_MOUSEMOTION: {
+      // Fingers are read as fingers (above), never also as a mouse.
+      if (e.motion.which == SDL_TOUCH_MOUSEID) break;
       int x, y;
       LogicalMouse(e.motion.x, e.motion.y, x, y);
       InputMouseMoved(x, y);
@@ -131,6 +171,7 @@ void HandleEvent(const SDL_Event& e) {
     }
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP: {
+      if (e.button.which == SDL_TOUCH_MOUSEID) break;
       int x, y;
       LogicalMouse(e.button.x, e.button.y, x, y);
       InputMouseMoved(x, y);
@@ -277,6 +318,8 @@ bool InitVideo() {
 
 bool InitPlatform(const char* argv0) {
   ReturnLargeBlocksWhenFreed();
+  // A touch is made a click or a swipe here (HandleTouch), not a mouse by SDL.
+  SDL_SetHint(SDL_HINT_TOUCH_MOUSE_EVENTS, "0");
   if (SDL_Init(SDL_INIT_EVENTS | SDL_INIT_TIMER) != 0) {
     lastError = SDL_GetError();
     return false;
@@ -387,6 +430,9 @@ bool OpenGraphics(int width, int height, int depth, int hz, int) {
     CloseGraphics();
     return false;
   }
+#ifdef __EMSCRIPTEN__
+  WatchForLostContext();
+#endif
   if (!iconPath.empty()) ApplyWindowIcon();
   PresentTwice();
   if (!fullscreen && windowPlaced) ReturnToPlace();
@@ -414,6 +460,7 @@ void CloseGraphics() {
   if (display.window) SDL_DestroyWindow(display.window);
   const bool wasOpen = display.window != nullptr;
   display = Display{};
+  touches.Forget();
   if (wasOpen) {
     FlushKeys();
     FlushMouse();
@@ -434,6 +481,15 @@ bool FlipUsesSoftwarePacing() { return !display.vsync; }
 
 void Flip(int sync) {
   if (!display.window) return;
+#ifdef __EMSCRIPTEN__
+  // The context came back empty: the renderer is built again, and this frame,
+  // recorded with textures that are gone, gives way to the next, drawn whole.
+  if (TakeRestoredContext()) {
+    RendererClose();
+    if (!RendererOpen(display.width, display.height)) std::puts("The restored WebGL context cannot draw the game");
+    return;
+  }
+#endif
   int dw = 0, dh = 0;
   SDL_GL_GetDrawableSize(display.window, &dw, &dh);
   const Letterbox box = FitLetterbox(display.width, display.height, dw, dh);

@@ -1,12 +1,15 @@
 #include "platform/render/sdl/gl_textures.h"
 
 #include <algorithm>
+#include <cstring>
 
 #include "platform/render/sdl/gl_draw_executor.h"
 #include "platform/render/sdl/gl_functions.h"
 
 namespace platform {
 namespace {
+
+bool IsPowerOfTwo(int n) { return n > 0 && (n & (n - 1)) == 0; }
 
 bool IsOpaque(const PixelBuffer& pixels) {
   return std::all_of(pixels.pixels.begin(), pixels.pixels.end(), [](uint32_t p) { return p >> 24 == 255; });
@@ -17,6 +20,10 @@ bool IsOpaque(const PixelBuffer& pixels) {
 void TextureStore::Open() {
   ++generation_;
   opaque_.clear();
+  // OpenGL ES 2.0, and so WebGL 1, mipmaps only pictures whose sides are
+  // powers of two: it draws any other black.
+  const auto* version = reinterpret_cast<const char*>(gl::GetString(GL_VERSION));
+  mipmapsAnySize_ = !(version && std::strncmp(version, "OpenGL ES", 9) == 0);
 }
 
 TextureRef TextureStore::Upload(ImageFrame& frame, int imageFlags) {
@@ -33,7 +40,8 @@ TextureRef TextureStore::Upload(ImageFrame& frame, int imageFlags) {
   gl::BindTexture(GL_TEXTURE_2D, frame.texture);
   ExecutorForgetTexture();
   const bool filtered = imageFlags & FilteredImage;
-  const bool mipmapped = imageFlags & MipmappedImage;
+  const bool mipmapped = (imageFlags & MipmappedImage) &&
+                         (mipmapsAnySize_ || (IsPowerOfTwo(frame.buffer.width) && IsPowerOfTwo(frame.buffer.height)));
   gl::TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filtered ? GL_LINEAR : GL_NEAREST);
   gl::TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER,
                     mipmapped ? GL_LINEAR_MIPMAP_LINEAR : (filtered ? GL_LINEAR : GL_NEAREST));

@@ -42,6 +42,7 @@ class TextureStore {
   TextureRef Upload(ImageFrame& frame, int imageFlags);
 
   int generation_ = 0;
+  bool mipmapsAnySize_ = true;  // else a mipmapped picture of other sides is filtered only
   uint64_t epoch_ = 0;
   std::vector<bool> opaque_;  // per texture name
 };
