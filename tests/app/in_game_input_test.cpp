@@ -247,3 +247,36 @@ TEST_F(InGameInput, ReboundKeysMoveTheBall) {
     EXPECT_EQ(input.requestUp, up) << key;
   }
 }
+
+// On a touch screen a swipe rolls the ball and a tap is a click where it lands.
+TEST_F(InGameInput, ASwipeRollsAndATapClicks) {
+  Play(kOpenRoom);  // ball at (9, 6)
+  int windowWidth = 0, windowHeight = 0;
+  SDL_GetWindowSize(SDL_GL_GetCurrentWindow(), &windowWidth, &windowHeight);
+  auto pushFinger = [&](Uint32 type, int x, int y) {
+    SDL_Event e{};
+    e.type = type;
+    e.tfinger.fingerId = 3;
+    e.tfinger.x = static_cast<float>(x) / 800;
+    e.tfinger.y = static_cast<float>(y) / 600;
+    SDL_PushEvent(&e);
+  };
+  ASSERT_EQ(windowWidth * 3, windowHeight * 4) << "the letterbox would shift the fingers";
+  pushFinger(SDL_FINGERDOWN, 400, 400);
+  pushFinger(SDL_FINGERMOTION, 400, 300);
+  pushFinger(SDL_FINGERUP, 405, 200);
+  input.Poll(*inGameButtons, level);
+  EXPECT_EQ(input.requestUp, 1);
+  platform::EndInputStep();
+  input.Poll(*inGameButtons, level);
+  EXPECT_EQ(input.requestUp, 0) << "a swipe is one press";
+
+  // The finger down shows the board's arrow, as a pointer there would.
+  pushFinger(SDL_FINGERDOWN, CellPixelX(15), CellPixelY(7));
+  input.Poll(*inGameButtons, level);
+  inGameButtons->Update(level, input);
+  EXPECT_EQ(Ball().hoverDirection, 2);
+  pushFinger(SDL_FINGERUP, CellPixelX(15), CellPixelY(7));
+  input.Poll(*inGameButtons, level);
+  EXPECT_EQ(input.requestRight, 1);
+}

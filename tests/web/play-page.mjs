@@ -1,8 +1,10 @@
 // Plays the web build in headless Chromium as a visitor would: loads the page
 // from a loopback HTTP server, waits for the logo and then the main menu
-// (which must look like the native game's, given as a reference picture),
-// solves level 0 with the arrow keys, and reloads the page to see the progress
-// kept by the browser.
+// (which must look like the native game's, given as a reference picture, also
+// after the browser has taken the WebGL context away and given it back),
+// solves level 0 with the arrow keys, reloads the page to see the progress
+// kept by the browser, and solves level 0 again on a touch screen, in a fresh
+// profile, with taps and swipes.
 //
 //   node play-page.mjs <page folder> <native main menu PNG> <screenshot folder>
 //
@@ -139,6 +141,24 @@ try {
     return apart < 0.01;
   }).catch(error => fail(`${error.message} (last ${(apart * 100).toFixed(2)}% of its pixels differ)`));
   const toMenu = (Date.now() - started) / 1000;
+
+  // The browser takes the context away and gives it back empty: the game
+  // uploads its pictures again and the menu looks as it did. (Before the
+  // full-screen button is clicked: the pointer over the page then moves the
+  // menu's highlight.)
+  await page.evaluate(() => {
+    window.contextLoss = document.getElementById("canvas").getContext("webgl").getExtension("WEBGL_lose_context");
+    window.contextLoss.loseContext();
+  });
+  await sleep(500);
+  await page.evaluate(() => window.contextLoss.restoreContext());
+  let restored, restoredApart;
+  await waitFor("the main menu did not come back after the WebGL context was lost and restored", 20, async () => {
+    restored = await grab("restored");
+    restoredApart = differingShare(nativeMenu, restored);
+    return restoredApart < 0.01;
+  }).catch(error => fail(`${error.message} (last ${(restoredApart * 100).toFixed(2)}% of its pixels differ)`));
+  console.log("play-page: the main menu came back after the WebGL context was lost and restored");
   await page.evaluate(() => { document.getElementById("fullscreen").style.visibility = ""; });
   await page.click("#fullscreen");
   await waitFor("the full-screen button did not take the page to full screen", 10,
@@ -182,6 +202,49 @@ try {
                 async () => (await gameShown()) && spread(again = await grab("again")) > 0.05);
   await keep("reloaded", again);
   console.log("play-page: after a reload the browser still has level 0 solved");
+
+  // 4. A touch screen, in a profile of its own: a tap on Play, a tap past the
+  // hint page, and the swipes that solve level 0.
+  const touchProfile = await browser.createBrowserContext();
+  page = await touchProfile.newPage();
+  await page.bringToFront();
+  page.on("pageerror", error => errors.push(String(error)));
+  await page.setViewport({ width, height, hasTouch: true });
+  await page.goto(url, { waitUntil: "load" });
+  await waitFor("the main menu did not appear on the touch screen", 120, async () => {
+    await page.evaluate(() => { document.getElementById("fullscreen").style.visibility = "hidden"; });
+    return (await gameShown()) && differingShare(nativeMenu, await grab("touch-menu")) < 0.01;
+  });
+  if ((await savedLevelState()) === 1) fail("a fresh profile already has level 0 solved");
+  const swipe = async (fromX, fromY, toX, toY) => {
+    await page.touchscreen.touchStart(fromX, fromY);
+    for (let step = 1; step <= 5; ++step) {
+      await sleep(30);
+      await page.touchscreen.touchMove(fromX + (toX - fromX) * step / 5, fromY + (toY - fromY) * step / 5);
+    }
+    await page.touchscreen.touchEnd();
+    await sleep(3000);
+  };
+  await page.touchscreen.tap(226, 242);  // Play
+  await sleep(3000);
+  await page.touchscreen.tap(400, 300);  // past the hint page
+  await sleep(3000);
+  await keep("touch-level-0");
+  for (let attempt = 1; ; ++attempt) {
+    await swipe(300, 300, 500, 310);
+    await swipe(400, 400, 390, 200);
+    await swipe(300, 300, 500, 290);
+    try {
+      await waitFor("level 0 was not solved by swipes", 10, async () => (await savedLevelState()) === 1);
+      console.log(`play-page: level 0 solved on the touch screen (attempt ${attempt})`);
+      break;
+    } catch (error) {
+      if (attempt === 3) { await keep("touch-level-0-not-solved"); throw error; }
+      await page.keyboard.press("r");
+      await sleep(3000);
+    }
+  }
+  await touchProfile.close();
   if (errors.length) fail(`the page reported an error: ${errors.join("; ")}`);
   console.log("1 passed, 0 failed");
 } catch (error) {
