@@ -209,6 +209,7 @@ try {
   page = await touchProfile.newPage();
   await page.bringToFront();
   page.on("pageerror", error => errors.push(String(error)));
+  page.on("console", message => console.log(`play-page: [touch page] ${message.text()}`));
   await page.setViewport({ width, height, hasTouch: true });
   await page.goto(url, { waitUntil: "load" });
   await waitFor("the main menu did not appear on the touch screen", 120, async () => {
@@ -225,6 +226,7 @@ try {
     await page.touchscreen.touchEnd();
     await sleep(3000);
   };
+  await sleep(1000);  // a menu takes no click in its first 600 ms
   await page.touchscreen.tap(226, 242);  // Play
   await sleep(3000);
   await page.touchscreen.tap(400, 300);  // past the hint page
