@@ -11,7 +11,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 root="$PWD"
 
-for tool in emcc node pkg-config zip gzip; do
+for tool in emcc node pkg-config zip gzip optipng; do
   command -v "$tool" >/dev/null || { echo "build-web: $tool is missing (scripts/install-deps.sh web installs it)" >&2; exit 1; }
 done
 export NODE_PATH=/usr/share/nodejs
@@ -26,7 +26,8 @@ if [ -z "${MARROWICK_HOST_MEDIA:-}" ]; then
   cmake --build --preset release --target media
   MARROWICK_HOST_MEDIA="$root/build/release"
 fi
-export MARROWICK_HOST_MEDIA
+scripts/web/slim-media.sh "$MARROWICK_HOST_MEDIA" "$root/build/web/host-media"
+export MARROWICK_HOST_MEDIA="$root/build/web/host-media"
 
 build="$root/build/web/cmake"
 started=$SECONDS

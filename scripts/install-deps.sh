@@ -28,8 +28,9 @@ windows=("${game[@]}" "${display[@]}" mingw-w64 wine wine64 dpkg-dev zip imagema
 # The host game makes the media the page ships and, on a display, the main
 # menu the page's must match; Debian's source packages give the libraries,
 # built for the browser with Debian's Emscripten. Node runs the compiler and,
-# with npm, the test's browser driver; Chromium plays the page.
-web=("${game[@]}" "${display[@]}" emscripten nodejs chromium dpkg-dev zip imagemagick)
+# with npm, the test's browser driver; Chromium plays the page; optipng
+# slims its pictures.
+web=("${game[@]}" "${display[@]}" emscripten nodejs chromium dpkg-dev zip imagemagick optipng)
 # A Node from outside Debian carries its own npm, which Debian's npm package
 # cannot be installed beside.
 command -v npm >/dev/null 2>&1 || web+=(npm)
