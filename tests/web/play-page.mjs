@@ -203,14 +203,25 @@ try {
   await keep("reloaded", again);
   console.log("play-page: after a reload the browser still has level 0 solved");
 
-  // 4. A touch screen, in a profile of its own: a tap on Play, a tap past the
-  // hint page, and the swipes that solve level 0.
+  // 4. A touch screen, in a profile of its own: a tap on Play, a pad's A past
+  // the hint page, and the swipes that solve level 0. The pad is the
+  // browser's standard gamepad, made up here: headless Chromium has none.
   const touchProfile = await browser.createBrowserContext();
   page = await touchProfile.newPage();
   await page.bringToFront();
   page.on("pageerror", error => errors.push(String(error)));
   page.on("console", message => console.log(`play-page: [touch page] ${message.text()}`));
   await page.setViewport({ width, height, hasTouch: true });
+  await page.evaluateOnNewDocument(() => {
+    const buttons = Array.from({ length: 17 }, () => ({ pressed: false, touched: false, value: 0 }));
+    const pad = { id: "Test pad (STANDARD GAMEPAD)", index: 0, connected: true, mapping: "standard",
+                  axes: [0, 0, 0, 0], buttons, timestamp: 0 };
+    navigator.getGamepads = () => [pad, null, null, null];
+    window.testPad = (button, down) => {
+      buttons[button] = { pressed: down, touched: down, value: down ? 1 : 0 };
+      pad.timestamp = performance.now();
+    };
+  });
   await page.goto(url, { waitUntil: "load" });
   await waitFor("the main menu did not appear on the touch screen", 120, async () => {
     await page.evaluate(() => { document.getElementById("fullscreen").style.visibility = "hidden"; });
@@ -229,7 +240,9 @@ try {
   await sleep(1000);  // a menu takes no click in its first 600 ms
   await page.touchscreen.tap(226, 242);  // Play
   await sleep(3000);
-  await page.touchscreen.tap(400, 300);  // past the hint page
+  await page.evaluate(() => window.testPad(0, true));  // A, past the hint page
+  await sleep(300);
+  await page.evaluate(() => window.testPad(0, false));
   await sleep(3000);
   await keep("touch-level-0");
   for (let attempt = 1; ; ++attempt) {
