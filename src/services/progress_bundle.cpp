@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -124,21 +125,27 @@ void RemoveHostFile(const std::string& hostPath) {
   std::filesystem::remove(platform::PathFromUtf8(hostPath), ignored);
 }
 
+// No sync to the disk here: in a page that would wait for the browser, which
+// a call from the page cannot do. The caller puts the folder on the disk.
+bool WriteWhole(const std::string& hostPath, const Bytes& bytes) {
+  std::FILE* file = platform::OpenHostFile(hostPath, "wb");
+  if (!file) return false;
+  const bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+  return std::fclose(file) == 0 && written;
+}
+
 // Each file beside its target first, so that a failed write changes nothing.
 std::vector<std::string> WriteBesideTargets(const std::vector<Entry>& entries) {
   std::vector<std::string> written;
   for (const Entry& entry : entries) {
     const std::string temporary = platform::HostFilePath(entry.file->name) + ".import";
-    platform::Stream out = platform::OpenHostFileStream(temporary, false, true);
-    if (!out) break;
     written.push_back(temporary);
-    const bool whole = out->WriteBytes(entry.bytes.data(), entry.bytes.size()) == entry.bytes.size() && out->Flush();
-    out->Close();
-    if (!whole || !out->WritesOk()) break;
+    if (!WriteWhole(temporary, entry.bytes)) {
+      for (const std::string& abandoned : written) RemoveHostFile(abandoned);
+      return {};
+    }
   }
-  if (written.size() == entries.size()) return written;
-  for (const std::string& temporary : written) RemoveHostFile(temporary);
-  return {};
+  return written;
 }
 
 }  // namespace

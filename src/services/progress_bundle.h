@@ -42,5 +42,6 @@ enum class ImportOutcome {
 // True when ImportProgress would take the bundle.
 bool IsProgressBundle(const std::vector<uint8_t>& bundle);
 // Checks the whole bundle before it writes anything, then replaces the
-// player's files with the bundle's; those it does not hold are left as they are.
+// player's files with the bundle's; those it does not hold are left as they
+// are. Nothing waits for the disk: the caller syncs the folder after.
 ImportOutcome ImportProgress(const std::vector<uint8_t>& bundle);
