@@ -54,6 +54,8 @@
   importButton.addEventListener("click", function () {
     picker.value = "";
     picker.click();
+    // The keys stay the game's, also when the player closes the picker unanswered.
+    canvas.focus();
   });
 
   picker.addEventListener("change", async function () {
