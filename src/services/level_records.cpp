@@ -13,10 +13,10 @@ constexpr int AtParFlag = 1;
 }  // namespace
 
 void LevelRecords::Load() {
-  records_.fill({});
-  platform::Stream stream = platform::ReadFile(LevelRecords::FileName);
+  platform::Stream stream = platform::ReadFile(FileName);
   if (!stream) {
-    ReportIfUnreadable(LevelRecords::FileName);
+    ReportIfUnreadable(FileName);
+    records_.fill({});
     return;
   }
   ReadFrom(*stream);
@@ -56,7 +56,7 @@ LevelRecord LevelRecords::Of(int level) const { return IsLevel(level) ? records_
 
 void LevelRecords::Save() const {
   const platform::WriteResult saved =
-      platform::WriteFileAtomically(LevelRecords::FileName, [this](platform::StreamObject& stream) { return WriteTo(stream); });
+      platform::WriteFileAtomically(FileName, [this](platform::StreamObject& stream) { return WriteTo(stream); });
   ReportSave("Records", saved);
 }
 
