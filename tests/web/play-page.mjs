@@ -3,7 +3,8 @@
 // sound), waits for the logo and then the main menu (which must look like the
 // native game's, given as a reference picture), solves level 0 with the arrow
 // keys, reloads the page to see the progress kept by the browser, exports it,
-// has a damaged copy refused, and imports it into a fresh profile.
+// has a damaged copy refused, and imports it into a fresh profile (whose cover
+// follows a slowed download).
 //
 //   node play-page.mjs <page folder> <native main menu PNG> <screenshot folder>
 //
@@ -164,7 +165,7 @@ try {
   // 1. Loading, the logo, the main menu.
   const started = Date.now();
   await page.goto(url, { waitUntil: "load" });
-  await keep("cover");
+  await keep("cover-ready");
   if (/needs WebGL/.test(await coverSays())) fail("the page found no WebGL");
   // At once, while the logo still shows behind it.
   await liftCover();
@@ -272,7 +273,18 @@ try {
   // 6. Import: in a fresh profile the exported file brings the progress.
   const fresh = await browser.createBrowserContext();
   page = await openPage(fresh);
+  // Over a slower line, to see the cover follow the download.
+  const line = await page.createCDPSession();
+  await line.send("Network.emulateNetworkConditions",
+                  { offline: false, latency: 20, downloadThroughput: 4e6, uploadThroughput: 1e6 });
   await page.goto(url, { waitUntil: "load" });
+  await waitFor("the cover showed no download under way", 30, async () => page.evaluate(() => {
+    const bar = document.getElementById("progress");
+    return !bar.hidden && bar.value > 0 && bar.value < bar.max;
+  }));
+  await keep("cover-loading");
+  await line.send("Network.emulateNetworkConditions",
+                  { offline: false, latency: 0, downloadThroughput: -1, uploadThroughput: -1 });
   await liftCover();
   if ((await savedLevelState()) === 1) fail("a fresh profile already has level 0 solved");
   const reloaded = page.waitForNavigation({ waitUntil: "load" });
