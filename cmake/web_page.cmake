@@ -7,8 +7,10 @@ set(MARROWICK_WEB_PAGE ${PROJECT_SOURCE_DIR}/web)
 if(MARROWICK_UPLOAD_HOST)
   message(FATAL_ERROR "The web build cannot upload session logs: leave MARROWICK_UPLOAD_HOST empty")
 endif()
+# What the page calls in the game: export and import of the player's files.
+target_sources(marrowick PRIVATE ${PROJECT_SOURCE_DIR}/src/web_page/progress_exports.cpp)
 target_link_options(marrowick PRIVATE
-  # The game's loops wait by yielding to the browser (emscripten_sleep), which
+  # The game's loops wait by yielding to the browser (src/platform/host/web/), which
   # needs the stack unwound and rewound around them.
   -sASYNCIFY -sASYNCIFY_STACK_SIZE=65536
   -sALLOW_MEMORY_GROWTH=1 -sINITIAL_MEMORY=64MB
@@ -21,10 +23,14 @@ target_link_options(marrowick PRIVATE
   # The player's files live in the browser's IndexedDB.
   -lidbfs.js -sFORCE_FILESYSTEM=1
   "SHELL:--pre-js ${MARROWICK_WEB_PAGE}/player_storage.js"
+  "SHELL:--pre-js ${MARROWICK_WEB_PAGE}/progress_transfer.js"
+  # The page hands bundles of the player's files to the game in its memory.
+  -sEXPORTED_FUNCTIONS=_main,_malloc,_free
   "SHELL:--preload-file ${GAME_DIR}/media@/media"
   "SHELL:--preload-file ${GAME_DIR}/levels@/levels"
   "SHELL:--exclude-file ${GAME_DIR}/media/mkmedia.stamp")
 set_property(TARGET marrowick APPEND PROPERTY LINK_DEPENDS
-  ${MARROWICK_WEB_PAGE}/player_storage.js ${MARROWICK_WEB_PAGE}/sdl_runtime_functions.json
+  ${MARROWICK_WEB_PAGE}/player_storage.js ${MARROWICK_WEB_PAGE}/progress_transfer.js
+  ${MARROWICK_WEB_PAGE}/sdl_runtime_functions.json
   ${MARROWICK_HOST_MEDIA}/media/mkmedia.stamp)
 set_target_properties(marrowick PROPERTIES SUFFIX ".js")

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds Marrowick as a web page with Debian's Emscripten and packs it:
-# build/web/Marrowick-web/ (index.html, marrowick.js, marrowick.wasm, and
-# marrowick.data holding the media and levels) and build/web/Marrowick-web.zip.
+# build/web/Marrowick-web/ (index.html and progress_buttons.js, marrowick.js,
+# marrowick.wasm, and marrowick.data holding the media and levels) and
+# build/web/Marrowick-web.zip.
 # Any web server can serve the folder as it is. The libraries come from
 # scripts/web/build-libraries.sh (built once per machine, then cached).
 #
@@ -38,7 +39,7 @@ echo "build-web: built the page's program in $((SECONDS - started)) s"
 out="$root/build/web/Marrowick-web"
 rm -rf "$out" "$out.zip"
 mkdir -p "$out/licenses"
-cp web/index.html "$build/marrowick.js" "$build/marrowick.wasm" "$build/marrowick.data" "$out/"
+cp web/index.html web/progress_buttons.js "$build/marrowick.js" "$build/marrowick.wasm" "$build/marrowick.data" "$out/"
 cp "$build/copyright" LICENSE "$out/"
 # The libraries and Emscripten's C and C++ runtimes are linked in; their
 # licences travel with the page.
@@ -50,7 +51,7 @@ cp /usr/share/doc/emscripten/copyright "$out/licenses/emscripten.txt"
 
 # What a visitor downloads, as a server compressing its answers sends it.
 download=0
-for f in marrowick.wasm marrowick.js marrowick.data index.html; do
+for f in marrowick.wasm marrowick.js marrowick.data index.html progress_buttons.js; do
   download=$((download + $(gzip -9 -c "$out/$f" | wc -c)))
 done
 echo "build-web: $out.zip ($(du -k "$out.zip" | cut -f1) KiB); the page downloads $((download / 1024)) KiB gzipped"

@@ -4,6 +4,13 @@
 // browser's IndexedDB. The mirror is read back before the game starts, and
 // written after every save (the game's folder sync, src/platform/web).
 Module.preRun = [].concat(Module.preRun || [], function readPlayerFiles() {
+  // A browser short of space may clear a site's storage unless asked to keep
+  // it; some grant that at once, some ask the player, some decide for themselves.
+  if (navigator.storage && navigator.storage.persist) {
+    navigator.storage.persist().then(function (kept) {
+      if (!kept) console.warn("Marrowick: the browser may clear the saved progress when short of space.");
+    }, function () {});
+  }
   FS.mkdir("/libsdl");
   FS.mount(IDBFS, {}, "/libsdl");
   addRunDependency("player files");

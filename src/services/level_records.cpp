@@ -8,28 +8,32 @@
 
 namespace {
 
-const char* const RecordsFileName = "records.dat";
 constexpr int AtParFlag = 1;
 
 }  // namespace
 
 void LevelRecords::Load() {
-  records_.fill({});
-  platform::Stream stream = platform::ReadFile(RecordsFileName);
+  platform::Stream stream = platform::ReadFile(FileName);
   if (!stream) {
-    ReportIfUnreadable(RecordsFileName);
+    ReportIfUnreadable(FileName);
+    records_.fill({});
     return;
   }
+  ReadFrom(*stream);
+  stream->Close();
+}
+
+void LevelRecords::ReadFrom(platform::StreamObject& stream) {
+  records_.fill({});
   // A record cut short by the end of the file reads as zeros from the cut on.
   for (LevelRecord& record : records_) {
-    if (stream->Eof()) break;
-    record.bestMoves = stream->ReadShort();
-    record.hints = stream->ReadByte();
-    const int flags = stream->ReadByte();
+    if (stream.Eof()) break;
+    record.bestMoves = stream.ReadShort();
+    record.hints = stream.ReadByte();
+    const int flags = stream.ReadByte();
     // Par is a record of a solve: without a best it means nothing.
     record.atPar = record.bestMoves > 0 && (flags & AtParFlag) != 0;
   }
-  stream->Close();
 }
 
 void LevelRecords::NoteSolved(int level, int moves, int par, int hints) {
@@ -52,13 +56,15 @@ LevelRecord LevelRecords::Of(int level) const { return IsLevel(level) ? records_
 
 void LevelRecords::Save() const {
   const platform::WriteResult saved =
-      platform::WriteFileAtomically(RecordsFileName, [this](platform::StreamObject& stream) {
-        for (const LevelRecord& record : records_) {
-          stream.WriteShort(record.bestMoves);
-          stream.WriteByte(record.hints);
-          stream.WriteByte(record.atPar ? AtParFlag : 0);
-        }
-        return stream.WritesOk();
-      });
+      platform::WriteFileAtomically(FileName, [this](platform::StreamObject& stream) { return WriteTo(stream); });
   ReportSave("Records", saved);
+}
+
+bool LevelRecords::WriteTo(platform::StreamObject& stream) const {
+  for (const LevelRecord& record : records_) {
+    stream.WriteShort(record.bestMoves);
+    stream.WriteByte(record.hints);
+    stream.WriteByte(record.atPar ? AtParFlag : 0);
+  }
+  return stream.WritesOk();
 }

@@ -11,6 +11,10 @@
 
 #include "services/level_numbers.h"
 
+namespace platform {
+class StreamObject;
+}
+
 struct LevelRecord {
   int bestMoves = 0;  // 0: not solved yet
   bool atPar = false;
@@ -19,6 +23,7 @@ struct LevelRecord {
 
 class LevelRecords {
  public:
+  static constexpr const char* FileName = "records.dat";
   static constexpr int LevelCount = levels::Last + 1;
   static constexpr int BytesPerLevel = 4;
   // Counts beyond these are kept as these.
@@ -28,6 +33,9 @@ class LevelRecords {
   // Empty records when there is no file; an unreadable one is said on
   // standard error and never saved over.
   void Load();
+  // The file's bytes, as Load reads them and as the records are saved.
+  void ReadFrom(platform::StreamObject& stream);
+  bool WriteTo(platform::StreamObject& stream) const;
   // The level solved in `moves` moves with `hints` hints on this visit; par is
   // the level's least moves (-1 when unknown). Saves when the record changes.
   void NoteSolved(int level, int moves, int par, int hints);

@@ -11,7 +11,6 @@
 
 namespace {
 
-const char* const OptionsFileName = "options.dat";
 constexpr float DefaultEffectsVolume = 1.0f;
 constexpr float DefaultMusicVolume = 0.0f;
 constexpr float LoudestVolume = 2.0f;
@@ -35,40 +34,55 @@ float savedMusicVolume = 0;
 int savedFullscreen = 0;
 
 void OptionsFile::LoadOptions() {
-  platform::Stream stream = platform::ReadFile(OptionsFileName);
+  platform::Stream stream = platform::ReadFile(OptionsFile::FileName);
   if (!stream) {
     // Saving refuses to replace a file it could not read, so the defaults stay in memory.
-    ReportIfUnreadable(OptionsFileName);
+    ReportIfUnreadable(OptionsFile::FileName);
     SetDefaultOptions();
     return;
   }
-  if (!stream->Eof()) savedEffectsVolume = stream->ReadFloat();
-  platform::DebugLog("fileVolume " + platform::Str(savedEffectsVolume));
-  if (!stream->Eof()) savedMusicVolume = stream->ReadFloat();
-  if (!stream->Eof()) savedFullscreen = stream->ReadInt();
+  StoredOptions options{savedEffectsVolume, savedMusicVolume, savedFullscreen};
+  ReadFrom(*stream, options);
   stream->Close();
+  savedEffectsVolume = options.effectsVolume;
+  savedMusicVolume = options.musicVolume;
+  savedFullscreen = options.fullscreen;
+}
 
-  savedEffectsVolume = UsableVolume("effects", savedEffectsVolume, DefaultEffectsVolume);
-  savedMusicVolume = UsableVolume("music", savedMusicVolume, DefaultMusicVolume);
+void OptionsFile::ReadFrom(platform::StreamObject& stream, StoredOptions& options) {
+  if (!stream.Eof()) options.effectsVolume = stream.ReadFloat();
+  platform::DebugLog("fileVolume " + platform::Str(options.effectsVolume));
+  if (!stream.Eof()) options.musicVolume = stream.ReadFloat();
+  if (!stream.Eof()) options.fullscreen = stream.ReadInt();
+
+  options.effectsVolume = UsableVolume("effects", options.effectsVolume, DefaultEffectsVolume);
+  options.musicVolume = UsableVolume("music", options.musicVolume, DefaultMusicVolume);
   // Only 1 means full screen; the rest of the game keeps the flag as 0 or 1.
-  savedFullscreen = savedFullscreen == 1 ? 1 : 0;
+  options.fullscreen = options.fullscreen == 1 ? 1 : 0;
+}
+
+bool OptionsFile::WriteTo(platform::StreamObject& stream, const StoredOptions& options) {
+  stream.WriteFloat(options.effectsVolume);
+  stream.WriteFloat(options.musicVolume);
+  stream.WriteInt(options.fullscreen);
+  return stream.WritesOk();
 }
 
 void OptionsFile::SaveOptions(float effectsVolume, float musicVolume, int fullscreen) {
   const auto writeOptions = [&](platform::StreamObject& stream) {
     platform::DebugLog("saving volume as " + platform::Str(effectsVolume));
-    stream.WriteFloat(effectsVolume);
-    stream.WriteFloat(musicVolume);
-    stream.WriteInt(fullscreen);
-    return stream.WritesOk();
+    return WriteTo(stream, {effectsVolume, musicVolume, fullscreen});
   };
-  const platform::WriteResult saved = platform::WriteFileAtomically(OptionsFileName, writeOptions);
+  const platform::WriteResult saved = platform::WriteFileAtomically(OptionsFile::FileName, writeOptions);
   if (!saved) platform::DebugLog("Could not save options");
   ReportSave("Options", saved);
 }
 
 void OptionsFile::SetDefaultOptions() {
-  savedMusicVolume = DefaultMusicVolume;
-  savedEffectsVolume = DefaultEffectsVolume;
-  savedFullscreen = 0;
+  const StoredOptions defaults = Defaults();
+  savedMusicVolume = defaults.musicVolume;
+  savedEffectsVolume = defaults.effectsVolume;
+  savedFullscreen = defaults.fullscreen;
 }
+
+OptionsFile::StoredOptions OptionsFile::Defaults() { return {DefaultEffectsVolume, DefaultMusicVolume, 0}; }

@@ -32,14 +32,18 @@ void Progress::LoadProgress() {
     ResetProgress();
     return;
   }
+  ReadFrom(*stream);
+  stream->Close();
+}
 
+void Progress::ReadFrom(platform::StreamObject& stream) {
   // The first level neither solved nor skipped is open and current, whatever
   // the file says for it, and also when a short file ends before it. A byte
   // that is no level state counts as locked.
   bool found = false;
   for (int i = 0; i < LevelCount; ++i) {
-    if (!stream->Eof()) {
-      const int state = stream->ReadByte();
+    if (!stream.Eof()) {
+      const int state = stream.ReadByte();
       levelStates[i] = state <= Open ? state : Locked;
     }
     if (!found && levelStates[i] != Solved && levelStates[i] != Skipped) {
@@ -49,9 +53,8 @@ void Progress::LoadProgress() {
     }
   }
   for (int i = 0; i < TutorialPageCount; ++i) {
-    if (!stream->Eof()) tutorialSeen[i] = stream->ReadByte() != 0 ? 1 : 0;
+    if (!stream.Eof()) tutorialSeen[i] = stream.ReadByte() != 0 ? 1 : 0;
   }
-  stream->Close();
   // A file from elsewhere may mark levels the game does not have as finished;
   // play stays within the levels there are, and with every level finished the
   // journey's end is where the player stands.
@@ -73,13 +76,16 @@ void Progress::ResetProgress() {
 }
 
 void Progress::SaveProgress() {
-  const platform::WriteResult saved = platform::WriteFileAtomically(FileName(), [this](platform::StreamObject& stream) {
-    for (int state : levelStates) stream.WriteByte(state);
-    for (int seen : tutorialSeen) stream.WriteByte(seen);
-    return stream.WritesOk();
-  });
+  const platform::WriteResult saved =
+      platform::WriteFileAtomically(FileName(), [this](platform::StreamObject& stream) { return WriteTo(stream); });
   unsaved_ = !saved;
   ReportSave("Progress", saved);
+}
+
+bool Progress::WriteTo(platform::StreamObject& stream) const {
+  for (int state : levelStates) stream.WriteByte(state);
+  for (int seen : tutorialSeen) stream.WriteByte(seen);
+  return stream.WritesOk();
 }
 
 void Progress::SaveIfUnsaved() {

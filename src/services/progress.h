@@ -8,6 +8,10 @@
 #include <memory>
 #include <string>
 
+namespace platform {
+class StreamObject;
+}
+
 class Progress {
  public:
   static constexpr int LevelCount = 500;
@@ -57,6 +61,10 @@ class Progress {
   // 1 when the page (0-9) had not been shown before; marks it, does not save.
   int MarkTutorialSeen(int page);
   void LoadProgress();
+  // The file's bytes, as LoadProgress reads them (never failing: what a short
+  // or damaged file lacks is filled in) and as SaveProgress writes them.
+  void ReadFrom(platform::StreamObject& stream);
+  bool WriteTo(platform::StreamObject& stream) const;
   void ResetProgress();
   // A file that cannot be written is reported (services/save_report.h) and
   // play goes on; each later save writes the whole state again.

@@ -10,7 +10,6 @@
 
 namespace {
 
-const char* const SettingsFileName = "settings.dat";
 // A file of settings is a few short lines; anything past these bounds is not
 // one the game wrote, and reading it whole could take as long as it likes.
 constexpr size_t LongestLine = 256;
@@ -109,21 +108,26 @@ PlayerSettings SettingsFile::FromText(const std::string& text) {
 }
 
 PlayerSettings SettingsFile::Load() {
-  platform::Stream stream = platform::ReadFile(SettingsFileName);
+  platform::Stream stream = platform::ReadFile(SettingsFile::FileName);
   if (!stream) {
-    ReportIfUnreadable(SettingsFileName);
+    ReportIfUnreadable(SettingsFile::FileName);
     return {};
   }
-  std::string text;
-  for (int lines = 0; lines < MostLines && !stream->Eof(); ++lines) text += stream->ReadLine(LongestLine) + '\n';
+  const PlayerSettings settings = ReadFrom(*stream);
   stream->Close();
+  return settings;
+}
+
+PlayerSettings SettingsFile::ReadFrom(platform::StreamObject& stream) {
+  std::string text;
+  for (int lines = 0; lines < MostLines && !stream.Eof(); ++lines) text += stream.ReadLine(LongestLine) + '\n';
   return FromText(text);
 }
 
 void SettingsFile::Save(const PlayerSettings& settings) {
   const std::string text = Text(settings);
   const platform::WriteResult saved = platform::WriteFileAtomically(
-      SettingsFileName, [&text](platform::StreamObject& stream) { return stream.WriteString(text); });
+      SettingsFile::FileName, [&text](platform::StreamObject& stream) { return stream.WriteString(text); });
   if (!saved) platform::DebugLog("Could not save settings");
   ReportSave("Settings", saved);
 }

@@ -14,6 +14,10 @@
 
 #include "services/controls.h"
 
+namespace platform {
+class StreamObject;
+}
+
 struct PlayerSettings {
   // Full-screen flashes become a brief dim.
   bool reduceFlashing = false;
@@ -28,9 +32,12 @@ struct PlayerSettings {
 
 class SettingsFile {
  public:
+  static constexpr const char* FileName = "settings.dat";
   // The defaults when there is no file; an unreadable one is reported, and
   // saving leaves it alone.
   static PlayerSettings Load();
+  // The settings in a file's bytes, read as Load reads them.
+  static PlayerSettings ReadFrom(platform::StreamObject& stream);
   static void Save(const PlayerSettings& settings);
 
   // The file's text, and the settings read from one.

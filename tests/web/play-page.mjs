@@ -1,21 +1,23 @@
 // Plays the web build in headless Chromium as a visitor would: loads the page
-// from a loopback HTTP server, waits for the logo and then the main menu
-// (which must look like the native game's, given as a reference picture, also
-// after the browser has taken the WebGL context away and given it back),
-// solves level 0 with the arrow keys, reloads the page to see the progress
-// kept by the browser, and solves level 0 again on a touch screen, in a fresh
-// profile, with taps and swipes.
+// from a loopback HTTP server, lifts its cover with a key (which must start the
+// sound), waits for the logo and then the main menu (which must look like the
+// native game's, given as a reference picture, also after the browser has
+// taken the WebGL context away and given it back), solves level 0 with the
+// arrow keys, reloads the page to see the progress kept by the browser,
+// exports it, has a damaged copy refused, imports it into a fresh profile
+// (whose cover follows a slowed download), and solves level 0 again on a
+// touch screen with a pad, in another fresh profile.
 //
 //   node play-page.mjs <page folder> <native main menu PNG> <screenshot folder>
 //
 // Screenshots are taken over the DevTools protocol while the page runs in real
 // time; they and their comparisons go through ImageMagick.
 import { spawnSync } from "node:child_process";
-import { createReadStream, mkdtempSync, readFileSync, rmSync, statSync, writeFileSync } from "node:fs";
-import { createServer } from "node:http";
+import { mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
-import { extname, join, normalize } from "node:path";
+import { join } from "node:path";
 import puppeteer from "puppeteer-core";
+import { servePage } from "./page-server.mjs";
 
 const [pageFolder, nativeMenu, shots] = process.argv.slice(2);
 if (!pageFolder || !nativeMenu || !shots) {
@@ -29,20 +31,8 @@ function fail(message) {
 }
 const sleep = ms => new Promise(resolve => setTimeout(resolve, ms));
 
-// --- the server: the page's folder, nothing else, with the types browsers want
-const types = { ".html": "text/html; charset=utf-8", ".js": "text/javascript", ".wasm": "application/wasm",
-                 ".data": "application/octet-stream" };
-const server = createServer((request, response) => {
-  const path = normalize(decodeURIComponent(new URL(request.url, "http://x").pathname)).replace(/^(\.\.[/\\])+/, "");
-  const file = join(pageFolder, path === "/" ? "index.html" : path);
-  let size = -1;
-  try { size = statSync(file).isFile() ? statSync(file).size : -1; } catch { /* answered below */ }
-  if (size < 0) { response.writeHead(404).end(); return; }
-  response.writeHead(200, { "Content-Type": types[extname(file)] ?? "application/octet-stream", "Content-Length": size });
-  createReadStream(file).pipe(response);
-});
-await new Promise(resolve => server.listen(0, "127.0.0.1", resolve));
-const url = `http://127.0.0.1:${server.address().port}/`;
+const server = await servePage(pageFolder);
+const url = server.url;
 
 // --- pictures
 // ImageMagick's answer, which compare gives on standard error and with exit
@@ -75,13 +65,33 @@ try {
       ...(process.getuid?.() === 0 ? ["--no-sandbox"] : []),
       // WebGL on the processor: no GPU here.
       "--use-angle=swiftshader", "--enable-unsafe-swiftshader", "--ignore-gpu-blocklist",
-      "--autoplay-policy=no-user-gesture-required",
     ],
   });
-  page = await browser.newPage();
   const errors = [];
-  page.on("pageerror", error => errors.push(String(error)));
-  page.on("console", message => console.log(`play-page: [page] ${message.text()}`));
+  // A page with the checks every page here gets: errors noted, its log
+  // passed on, the import's question answered yes.
+  const openPage = async (context = browser) => {
+    const opened = await context.newPage();
+    opened.on("pageerror", error => errors.push(String(error)));
+    opened.on("console", message => console.log(`play-page: [page] ${message.text()}`));
+    opened.on("dialog", dialog => dialog.accept());
+    // Headless Chromium lets sound start without a gesture, whatever its
+    // autoplay switch says; browsers start an audio context suspended until
+    // the page has had one, and so it is here. (Puppeteer's evaluate counts as
+    // a gesture: before the first key the page is read over a plain DevTools
+    // session instead.)
+    await opened.evaluateOnNewDocument(() => {
+      const Browsers = window.AudioContext;
+      window.AudioContext = class extends Browsers {
+        constructor(...options) {
+          super(...options);
+          if (!navigator.userActivation.hasBeenActive) this.suspend();
+        }
+      };
+    });
+    return opened;
+  };
+  page = await openPage();
 
   let shotCount = 0;
   const grab = async name => {
@@ -114,14 +124,41 @@ try {
   const savedLevelState = () => page.evaluate(() => {
     try { return FS.readFile("/libsdl/marrowick/save0.dat")[0]; } catch { return -1; }
   });
+  const gameShown = () => page.evaluate(() => document.getElementById("cover").hidden);
+  // Reads the page without counting as a gesture, as Puppeteer's evaluate does.
+  const readWithoutGesture = async expression => {
+    const devtools = await page.createCDPSession();
+    try {
+      return (await devtools.send("Runtime.evaluate", { expression, returnByValue: true })).result.value;
+    } finally {
+      await devtools.detach();
+    }
+  };
+  const coverSays = () => readWithoutGesture('document.getElementById("message").textContent');
+  // The cover lifts at the first key once the game has loaded behind it.
+  const liftCover = async () => {
+    await waitFor("the cover did not invite to play", 120, async () => /Click or press a key/.test(await coverSays()));
+    await page.keyboard.press("Space");
+    await waitFor("a key did not lift the cover", 10, gameShown);
+  };
+  const notice = () => page.evaluate(() => {
+    const shown = document.getElementById("notice");
+    return shown.hidden ? "" : shown.textContent;
+  });
+  const importFile = async (name, bytes) => {
+    const file = join(work, name);
+    writeFileSync(file, bytes);
+    await (await page.$("#import-file")).uploadFile(file);
+  };
 
   // 1. Loading, the logo, the main menu.
   const started = Date.now();
   await page.goto(url, { waitUntil: "load" });
-  const supported = await page.evaluate(() => document.getElementById("message").textContent);
-  if (/needs WebGL/.test(supported)) fail("the page found no WebGL");
+  await keep("cover-ready");
+  if (/needs WebGL/.test(await coverSays())) fail("the page found no WebGL");
+  // At once, while the logo still shows behind it.
+  await liftCover();
   // The logo: whatever the game shows first that is not the main menu.
-  const gameShown = () => page.evaluate(() => document.getElementById("status").hidden);
   let logo;
   await waitFor("the logo did not appear", 120, async () => {
     if (!(await gameShown())) return false;
@@ -131,9 +168,14 @@ try {
   await keep("logo", logo);
   // The main menu, once faded in, as the native game draws it (another GL
   // implementation rounds a few pixels differently).
-  // The page's own button is not the game's: it is left out of the comparison.
-  if (await page.evaluate(() => document.getElementById("fullscreen").hidden)) fail("the page offers no full screen");
-  await page.evaluate(() => { document.getElementById("fullscreen").style.visibility = "hidden"; });
+  // The page's own buttons are not the game's: they are left out of the comparison.
+  const pageButtons = visibility => page.evaluate(shown => {
+    for (const button of document.querySelectorAll(".page-button")) button.style.visibility = shown;
+  }, visibility);
+  for (const id of ["fullscreen", "export", "import"]) {
+    if (await page.evaluate(button => document.getElementById(button).hidden, id)) fail(`the page offers no ${id} button`);
+  }
+  await pageButtons("hidden");
   let menu, apart;
   await waitFor("the main menu did not appear as the native game draws it", 60, async () => {
     menu = await grab("menu");
@@ -159,7 +201,7 @@ try {
     return restoredApart < 0.01;
   }).catch(error => fail(`${error.message} (last ${(restoredApart * 100).toFixed(2)}% of its pixels differ)`));
   console.log("play-page: the main menu came back after the WebGL context was lost and restored");
-  await page.evaluate(() => { document.getElementById("fullscreen").style.visibility = ""; });
+  await pageButtons("");
   await page.click("#fullscreen");
   await waitFor("the full-screen button did not take the page to full screen", 10,
                 async () => page.evaluate(() => document.fullscreenElement !== null));
@@ -192,25 +234,82 @@ try {
   await sleep(3000);
   await keep("after-level-0");
 
-  // 3. The browser keeps the progress across a reload.
+  // 3. The browser keeps the progress across a reload. The browser lets the
+  // page's sound start only at the player's first gesture: this time the
+  // game's audio context waits behind the cover for the key that lifts it.
   await page.reload({ waitUntil: "load" });
-  await waitFor("the game did not start again after the reload", 120,
-                async () => page.evaluate(() => typeof FS !== "undefined" && FS.analyzePath("/libsdl/marrowick").exists));
+  const audioState = 'globalThis.Module?.SDL2?.audioContext?.state ?? "none"';
+  await waitFor("the game opened no audio context behind the cover", 120,
+                async () => (await readWithoutGesture(audioState)) !== "none");
+  if ((await readWithoutGesture(audioState)) === "running") fail("the sound started before any gesture");
+  await liftCover();
+  await waitFor("the sound did not start at the first key", 10, async () => (await page.evaluate(audioState)) === "running");
+  console.log("play-page: the sound started at the key that lifted the cover");
   if ((await savedLevelState()) !== 1) fail("after a reload level 0 is no longer solved: the browser did not keep the save");
   let again;
-  await waitFor("nothing appeared after the reload", 120,
-                async () => (await gameShown()) && spread(again = await grab("again")) > 0.05);
+  await waitFor("nothing appeared after the reload", 120, async () => spread(again = await grab("again")) > 0.05);
   await keep("reloaded", again);
   console.log("play-page: after a reload the browser still has level 0 solved");
 
-  // 4. A touch screen, in a profile of its own: a tap on Play, a pad's A past
+  // 4. Export: the progress downloads as one file.
+  const downloads = join(work, "downloads");
+  mkdirSync(downloads);
+  await (await browser.target().createCDPSession())
+    .send("Browser.setDownloadBehavior", { behavior: "allow", downloadPath: downloads });
+  await page.click("#export");
+  let exported;
+  await waitFor("Export progress downloaded nothing", 10, async () => {
+    exported = readdirSync(downloads).find(name => name.endsWith(".marrowick"));
+    return exported !== undefined;
+  });
+  const bundle = readFileSync(join(downloads, exported));
+  await keep("exported");
+  console.log(`play-page: exported ${exported} (${bundle.length} bytes)`);
+
+  // 5. A damaged copy (its first level's state no state at all) is refused,
+  // and the progress is as it was.
+  const damaged = Buffer.from(bundle);
+  damaged[10 + 1 + "save0.dat".length + 4] = 0xEE;
+  await importFile("damaged.marrowick", damaged);
+  await waitFor("the damaged file was not refused in words", 10,
+                async () => /not a Marrowick progress file: nothing was changed/.test(await notice()));
+  await keep("import-refused");
+  if ((await savedLevelState()) !== 1) fail("a refused import changed the progress");
+  console.log("play-page: a damaged progress file was refused, the progress unchanged");
+
+  // 6. Import: in a fresh profile the exported file brings the progress.
+  const fresh = await browser.createBrowserContext();
+  page = await openPage(fresh);
+  // Over a slower line, to see the cover follow the download.
+  const line = await page.createCDPSession();
+  await line.send("Network.emulateNetworkConditions",
+                  { offline: false, latency: 20, downloadThroughput: 4e6, uploadThroughput: 1e6 });
+  await page.goto(url, { waitUntil: "load" });
+  await waitFor("the cover showed no download under way", 30, async () => page.evaluate(() => {
+    const bar = document.getElementById("progress");
+    return !bar.hidden && bar.value > 0 && bar.value < bar.max;
+  }));
+  await keep("cover-loading");
+  await line.send("Network.emulateNetworkConditions",
+                  { offline: false, latency: 0, downloadThroughput: -1, uploadThroughput: -1 });
+  await liftCover();
+  if ((await savedLevelState()) === 1) fail("a fresh profile already has level 0 solved");
+  const reloaded = page.waitForNavigation({ waitUntil: "load" });
+  await importFile("exported.marrowick", bundle);
+  await reloaded;
+  await liftCover();
+  if ((await savedLevelState()) !== 1) fail("after the import level 0 is not solved in the fresh profile");
+  await waitFor("the page did not say the import was done", 10, async () => /imported progress/.test(await notice()));
+  await sleep(2000);
+  await keep("imported");
+  console.log("play-page: the exported progress imported into a fresh profile");
+
+  // 7. A touch screen, in a profile of its own: a tap on Play, a pad's A past
   // the hint page, and the swipes that solve level 0. The pad is the
   // browser's standard gamepad, made up here: headless Chromium has none.
   const touchProfile = await browser.createBrowserContext();
-  page = await touchProfile.newPage();
+  page = await openPage(touchProfile);
   await page.bringToFront();
-  page.on("pageerror", error => errors.push(String(error)));
-  page.on("console", message => console.log(`play-page: [touch page] ${message.text()}`));
   await page.setViewport({ width, height, hasTouch: true });
   await page.evaluateOnNewDocument(() => {
     const buttons = Array.from({ length: 17 }, () => ({ pressed: false, touched: false, value: 0 }));
@@ -223,10 +322,13 @@ try {
     };
   });
   await page.goto(url, { waitUntil: "load" });
-  await waitFor("the main menu did not appear on the touch screen", 120, async () => {
-    await page.evaluate(() => { document.getElementById("fullscreen").style.visibility = "hidden"; });
-    return (await gameShown()) && differingShare(nativeMenu, await grab("touch-menu")) < 0.01;
-  });
+  await waitFor("the cover did not invite to play", 120, async () => /Click or press a key/.test(await coverSays()));
+  await page.touchscreen.tap(400, 300);
+  await waitFor("a tap did not lift the cover", 10, gameShown);
+  await pageButtons("hidden");
+  await waitFor("the main menu did not appear on the touch screen", 120,
+                async () => differingShare(nativeMenu, await grab("touch-menu")) < 0.01);
+  await pageButtons("");
   if ((await savedLevelState()) === 1) fail("a fresh profile already has level 0 solved");
   const swipe = async (fromX, fromY, toX, toY) => {
     await page.touchscreen.touchStart(fromX, fromY);

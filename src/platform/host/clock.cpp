@@ -6,7 +6,7 @@
 #include <thread>
 
 #ifdef __EMSCRIPTEN__
-#include <emscripten.h>
+#include "platform/host/web/page_sleep.h"
 #endif
 
 namespace platform {
@@ -34,7 +34,7 @@ void Delay(int ms) {
 #ifdef __EMSCRIPTEN__
   // In a page the game shares its one thread with the browser, which draws,
   // plays and takes input only while the game waits in here.
-  emscripten_sleep(static_cast<unsigned>(ms));
+  PageSleep(static_cast<unsigned>(ms));
 #else
   std::this_thread::sleep_for(std::chrono::milliseconds(ms));
 #endif
