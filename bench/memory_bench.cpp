@@ -5,9 +5,9 @@
 // and on the first hint until level 0 is played. VmRSS (resident now) and
 // VmHWM (the peak so far) are read from /proc/<pid>/status once each has
 // settled: the bare program a moment after its frames are drawn, the game in
-// the main menu a second and a half after the logo (where its peak is
-// reached) and again a second into the level, its music playing on SDL's
-// dummy audio driver unless SDL_AUDIODRIVER says otherwise.
+// the main menu a second and a half after the logo and again a second into
+// the level, its music playing on SDL's dummy audio driver unless
+// SDL_AUDIODRIVER says otherwise.
 // Needs Xvfb and xdotool; the game is looked for as startup_bench looks.
 
 #include <benchmark/benchmark.h>
@@ -78,7 +78,8 @@ std::optional<GameMemory> GameInALevel(const std::string& display, std::string& 
     failure = "the game never loaded its media";
     return std::nullopt;
   }
-  // Past the logo the main menu fades in: that is where the game peaks.
+  // Past the logo the main menu fades in, as level 0 is started under it:
+  // one of the two places where the game peaks (the other is entering the level).
   SendKey(display, "space");
   std::this_thread::sleep_for(1500ms);
   const std::optional<Resident> menu = ReadResident(child.Pid());

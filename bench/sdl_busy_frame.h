@@ -339,17 +339,18 @@ class FairSdlFrame : public SdlBusyFrame {
   }
 
   // Whether what was presented is still in the back buffer after the swap,
-  // as on software drivers drawing to X: a frame cleared to one colour is
-  // presented, then one that clears only a corner, and a pixel outside it read.
+  // as on software drivers drawing to X and on the offscreen driver: a frame
+  // cleared to one colour is presented, then one that paints only a corner,
+  // and a pixel outside it read. The corner is filled, not cleared: SDL's
+  // clear ignores the clip rectangle, and wiped the whole window, so the
+  // yardstick thought the buffer lost and paid a whole-frame copy each frame.
   bool WindowKeepsBackBuffer() {
     SDL_SetRenderDrawColor(renderer_, 10, 200, 30, 255);
     SDL_RenderClear(renderer_);
     SDL_RenderPresent(renderer_);
     const SDL_Rect corner{0, 0, 4, 4};
-    SDL_RenderSetClipRect(renderer_, &corner);
     SDL_SetRenderDrawColor(renderer_, 0, 0, 0, 255);
-    SDL_RenderClear(renderer_);
-    SDL_RenderSetClipRect(renderer_, nullptr);
+    SDL_RenderFillRect(renderer_, &corner);
     const SDL_Rect probe{kWidth / 2, kHeight / 2, 1, 1};
     uint8_t pixel[4] = {};
     SDL_RenderReadPixels(renderer_, &probe, SDL_PIXELFORMAT_ABGR8888, pixel, 4);

@@ -69,7 +69,7 @@ void ClosingPage::Draw(bool overlay) {
 
 void ClosingPage::MeasureFigures() {
   for (int digit = 0; digit < figures.Frames() && digit < static_cast<int>(figureInk.size()); ++digit) {
-    const PixelBuffer& cell = figures->frames[digit].buffer;
+    const PixelBuffer& cell = FramePixels(figures->frames[digit]);
     Ink ink{cell.width, 0};
     for (int y = 0; y < cell.height; ++y) {
       for (int x = 0; x < cell.width; ++x) {

@@ -11,20 +11,22 @@
 #include "menus/reset_profile_menu.h"
 #include "menus/world_map.h"
 
+// A panel not shown yet holds no pictures: the game starts on the main menu
+// alone, and reads a panel's pictures when it first opens. Each lets them go
+// as soon as it is made, so that start-up never holds every panel's at once.
 void MenuScreens::Create(MenuHost& host) {
-  mainMenu = MainMenu::Create(host);
-  instructionsMenu = InstructionsMenu::Create(host);
-  optionsMenu = OptionsMenu::Create(host);
-  resetProfileMenu = ResetProfileMenu::Create(host);
-  levelSelect = LevelSelect::Create(host);
+  auto made = [](auto screen) {
+    if (screen->state == MenuScreen::Hidden) screen->ReleasePictures();
+    return screen;
+  };
+  mainMenu = made(MainMenu::Create(host));
+  instructionsMenu = made(InstructionsMenu::Create(host));
+  optionsMenu = made(OptionsMenu::Create(host));
+  resetProfileMenu = made(ResetProfileMenu::Create(host));
+  levelSelect = made(LevelSelect::Create(host));
   worldMap = WorldMap::Create(host);
-  controlsMenu = ControlsMenu::Create(host);
-  hintPagesMenu = HintPagesMenu::Create(host);
-  // A panel not shown yet holds no pictures: the game starts on the main menu
-  // alone, and reads a panel's pictures when it first opens.
-  for (MenuScreen* menu : Menus()) {
-    if (menu->state == MenuScreen::Hidden) menu->ReleasePictures();
-  }
+  controlsMenu = made(ControlsMenu::Create(host));
+  hintPagesMenu = made(HintPagesMenu::Create(host));
 }
 
 std::vector<MenuScreen*> MenuScreens::Menus() const {

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "platform/render/graphics.h"
+#include "platform/stream_temp_folder.h"
 #include "support/display_fixture.h"
 
 using namespace platform;
@@ -157,6 +158,44 @@ TEST_F(Drawing, ImagesSurviveReopeningTheDisplay) {
   ClearTo(0, 0, 0);
   DrawImage(image, 30, 30);
   EXPECT_EQ(GrabFrame().At(35, 35), 0x00FF00u);
+}
+
+// A picture read from a file holds its pixels only until its texture does;
+// they are read again for a display opened anew and for a lock, after which
+// the pixels changed through the lock are the ones kept.
+TEST_F(Drawing, PicturesFromFilesLetTheirPixelsGoOnceDrawnAndReadThemAgain) {
+  TempFolder folder;
+  TPixmap sheet = CreatePixmap(16, 8);
+  for (int y = 0; y < 8; ++y) {
+    for (int x = 0; x < 16; ++x) sheet.WritePixel(x, y, x < 8 ? 0xFF00FF00u : 0xFFFF0000u);
+  }
+  ASSERT_TRUE(SavePixmapPNG(sheet, "sheet.png", 5));
+  const TImage cells = LoadAnimImage("sheet.png", 8, 8, 0, 2, 0);
+  ASSERT_TRUE(cells);
+  SetBlend(SolidBlend);
+  DrawImage(cells, 0, 0, 1);
+  EXPECT_TRUE(cells->frames[1].buffer.pixels.empty());
+  EXPECT_FALSE(cells->frames[0].buffer.pixels.empty()) << "a frame not drawn yet keeps its pixels";
+
+  CloseGraphics();
+  ASSERT_TRUE(OpenGraphics(800, 600, 0, 60, 0));
+  SetBlend(SolidBlend);
+  ClearTo(0, 0, 0);
+  DrawImage(cells, 30, 30, 1);
+  EXPECT_EQ(GrabFrame().At(32, 32), 0xFF0000u) << "the second cell, read again";
+
+  TPixmap locked = LockImage(cells, 1);
+  EXPECT_EQ(locked.ReadPixel(3, 3), 0xFFFF0000u);
+  locked.WritePixel(3, 3, 0xFF0000FFu);
+  UnlockImage(cells, 1);
+  CloseGraphics();
+  ASSERT_TRUE(OpenGraphics(800, 600, 0, 60, 0));
+  SetBlend(SolidBlend);
+  ClearTo(0, 0, 0);
+  DrawImage(cells, 30, 30, 1);
+  const auto frame = GrabFrame();
+  EXPECT_EQ(frame.At(33, 33), 0x0000FFu) << "the pixel changed through the lock";
+  EXPECT_EQ(frame.At(32, 32), 0xFF0000u);
 }
 
 TEST_F(Drawing, NullImagesDrawNothing) {

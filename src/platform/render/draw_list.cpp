@@ -191,16 +191,12 @@ const std::vector<uint64_t>& DrawList::Fingerprints() const {
   return fingerprints_;
 }
 
+// Asked every frame: comparing the commands outright (states and counts
+// first, then the vertices' bytes) costs less than hashing every vertex.
 size_t DrawList::Find(const DrawList& other, size_t first, size_t count) const {
   if (count == 0 || first + count > other.commands_.size() || count > commands_.size()) return npos;
-  const auto& mine = Fingerprints();
-  const auto& theirs = other.Fingerprints();
   for (size_t at = 0; at + count <= commands_.size(); ++at) {
     size_t k = 0;
-    while (k < count && mine[at + k] == theirs[first + k]) ++k;
-    if (k < count) continue;
-    // Equal fingerprints almost surely mean equal commands; make sure.
-    k = 0;
     while (k < count && SameCommand(at + k, other, first + k)) ++k;
     if (k == count) return at;
   }

@@ -4,6 +4,7 @@
 // shared; an empty handle is Null and drawing it draws nothing.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -34,10 +35,12 @@ struct CoverRect {
   int x, y, width, height;
 };
 
-// One frame keeps its pixels so that its texture can be rebuilt when the display
-// is opened again; the texture belongs to the display generation that made it.
-// Its cover (where it has visible pixels) is found again on the first draw
-// after its pixels change.
+// A frame's texture belongs to the display generation that made it. A frame
+// read from a file lets its pixels go once its texture holds them (the
+// buffer keeps its size) and reads them again when they are wanted: for a
+// texture rebuilt when the display is opened again, or a lock. Pixels made or
+// changed in the game are kept. Its cover (where it has visible pixels) is
+// found again on the first draw after its pixels change.
 struct ImageFrame {
   PixelBuffer buffer;
   unsigned texture = 0;
@@ -45,7 +48,14 @@ struct ImageFrame {
   bool dirty = true;
   std::vector<CoverRect> cover;
   bool coverDirty = true;
+  // Reads the frame's pixels from their file again; empty when they are kept.
+  std::function<PixelBuffer()> reread;
 };
+
+// The frame's pixels, read again first if they were let go.
+const PixelBuffer& FramePixels(ImageFrame& frame);
+// Lets the frame's pixels go when they can be read again (its cover found first).
+void LetPixelsGo(ImageFrame& frame);
 
 struct ImageData {
   int width = 0;

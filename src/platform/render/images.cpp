@@ -2,8 +2,10 @@
 // (re)build textures whenever a display generation needs them.
 
 #include <algorithm>
+#include <optional>
 
 #include "platform/render/draw_state.h"
+#include "platform/render/image_cover.h"
 #include "platform/render/graphics.h"
 #include "platform/codecs/image_codec.h"
 #include "platform/host/platform.h"
@@ -50,7 +52,45 @@ PixelBuffer CutCell(const PixelBuffer& source, int left, int top, int width, int
   return cell;
 }
 
+// Reads cell (left, top) of the picture file again as it was loaded; a file
+// gone since gives clear pixels of the cell's size.
+std::function<PixelBuffer()> Rereader(const std::string& hostPath, const ImageData& image, int left, int top) {
+  return [hostPath, flags = image.flags, r = image.maskR, g = image.maskG, b = image.maskB, left, top,
+          width = image.width, height = image.height] {
+    std::optional<PixelBuffer> picture = DecodeImageFile(hostPath);
+    if (!picture || picture->width < left + width || picture->height < top + height) {
+      PixelBuffer clear;
+      clear.width = width;
+      clear.height = height;
+      clear.pixels.assign(static_cast<size_t>(width) * height, 0);
+      return clear;
+    }
+    ImageData mask;
+    mask.flags = flags;
+    mask.maskR = r;
+    mask.maskG = g;
+    mask.maskB = b;
+    ApplyMask(*picture, mask);
+    if (left == 0 && top == 0 && picture->width == width && picture->height == height) return std::move(*picture);
+    return CutCell(*picture, left, top, width, height);
+  };
+}
+
 }  // namespace
+
+const PixelBuffer& FramePixels(ImageFrame& frame) {
+  if (frame.buffer.pixels.empty() && frame.reread) frame.buffer = frame.reread();
+  return frame.buffer;
+}
+
+void LetPixelsGo(ImageFrame& frame) {
+  if (!frame.reread || frame.buffer.pixels.empty()) return;
+  if (frame.coverDirty) {
+    frame.cover = FindCover(frame.buffer);
+    frame.coverDirty = false;
+  }
+  std::vector<uint32_t>().swap(frame.buffer.pixels);
+}
 
 ImageData::~ImageData() {
   for (ImageFrame& frame : frames) BackendReleaseTexture(frame);
@@ -78,30 +118,42 @@ TPixmap CreatePixmap(int width, int height) {
 }
 
 TImage LoadImage(const std::string& path, int flags) {
-  auto picture = DecodeImageFile(HostPath(path));
+  const std::string hostPath = HostPath(path);
+  auto picture = DecodeImageFile(hostPath);
   if (!picture) return {};
   auto image = NewImage(picture->width, picture->height, ResolveFlags(flags));
   ApplyMask(*picture, *image);
   image->frames.emplace_back();
   image->frames.back().buffer = std::move(*picture);
+  image->frames.back().reread = Rereader(hostPath, *image, 0, 0);
   return TImage(image);
 }
 
 TImage LoadAnimImage(const std::string& path, int cellWidth, int cellHeight, int firstCell, int cellCount,
                      int flags) {
   if (cellWidth <= 0 || cellHeight <= 0 || firstCell < 0 || cellCount <= 0) return {};
-  auto picture = DecodeImageFile(HostPath(path));
+  const std::string hostPath = HostPath(path);
+  auto picture = DecodeImageFile(hostPath);
   if (!picture) return {};
   const int perRow = picture->width / cellWidth;
   const int rows = picture->height / cellHeight;
   if (static_cast<int64_t>(perRow) * rows < static_cast<int64_t>(firstCell) + cellCount) return {};
   auto image = NewImage(cellWidth, cellHeight, ResolveFlags(flags));
   ApplyMask(*picture, *image);
+  // A sheet that is one whole cell (a hint page's 640 x 448 picture) is kept
+  // as decoded: a copy would hold its pixels twice while it is made.
+  if (picture->width == cellWidth && picture->height == cellHeight) {
+    image->frames.emplace_back();
+    image->frames.back().buffer = std::move(*picture);
+    image->frames.back().reread = Rereader(hostPath, *image, 0, 0);
+    return TImage(image);
+  }
   for (int k = 0; k < cellCount; ++k) {
     const int cell = firstCell + k;
+    const int left = (cell % perRow) * cellWidth, top = (cell / perRow) * cellHeight;
     image->frames.emplace_back();
-    image->frames.back().buffer =
-        CutCell(*picture, (cell % perRow) * cellWidth, (cell / perRow) * cellHeight, cellWidth, cellHeight);
+    image->frames.back().buffer = CutCell(*picture, left, top, cellWidth, cellHeight);
+    image->frames.back().reread = Rereader(hostPath, *image, left, top);
   }
   return TImage(image);
 }
@@ -121,6 +173,7 @@ TImage CreateImage(int width, int height, int frames, int flags) {
 void GrabImage(const TImage& image, int x, int y, int frame) {
   if (!image || frame < 0 || frame >= image.Frames() || !BackendDisplayOpen()) return;
   ImageFrame& target = image->frames[frame];
+  target.reread = nullptr;
   target.buffer = BackendReadPixels(x, y, image.Width(), image.Height());
   ApplyMask(target.buffer, *image.get());
   target.dirty = target.coverDirty = true;
@@ -129,7 +182,10 @@ void GrabImage(const TImage& image, int x, int y, int frame) {
 TPixmap LockImage(const TImage& image, int frame, bool, bool) {
   if (!image || frame < 0 || frame >= image.Frames()) return {};
   ImageFrame& target = image->frames[frame];
-  // The pixmap shares the frame's pixels; the texture is refreshed on next draw.
+  // The pixmap shares the frame's pixels, which may change from now on and
+  // are kept; the texture is refreshed on next draw.
+  FramePixels(target);
+  target.reread = nullptr;
   target.dirty = target.coverDirty = true;
   return TPixmap(std::shared_ptr<PixelBuffer>(image.Shared(), &target.buffer));
 }

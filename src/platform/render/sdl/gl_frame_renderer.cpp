@@ -159,8 +159,9 @@ bool FrameRenderer::SmallDamage() {
 }
 
 // Drawing the cached picture costs about a whole frame; damage this large
-// (particles over the board) is redrawn every frame at rest and pays for it
-// within a few frames, while a rolling ball's few cells never would.
+// (particles over the board) pays for it within a few frames. Smaller damage
+// draws it only for a run that has lasted (the cache's own rule), so a
+// rolling ball that changes the run every frame never does.
 bool FrameRenderer::DamageWorthCaching() const {
   int64_t area = 0;
   for (const ClipRect& rect : damage_) area += static_cast<int64_t>(rect.width) * rect.height;

@@ -38,13 +38,13 @@ bool RunCache::Open(int width, int height) {
   width_ = width;
   height_ = height;
   list_.Reset();
-  run_ = {};
+  run_ = lastBest_ = {};
   return MakePictureTarget(picture_, width, height);
 }
 
 void RunCache::Close() {
   list_.Reset();
-  run_ = {};
+  run_ = lastBest_ = {};
   DeletePictureTarget(picture_);
 }
 
@@ -71,9 +71,11 @@ RunCache::Run RunCache::BestSharedRun(const DrawList& now, const DrawList& last,
 
 size_t RunCache::Update(const DrawList& now, const DrawList& last, const TextureStore& textures, bool mayRedraw) {
   const size_t held = Find(now);
-  if (mayRedraw) {
+  if (mayRedraw || held == DrawList::npos) {
     const Run best = BestSharedRun(now, last, textures);
-    if (best.count != 0 && (held == DrawList::npos || run_.saving < best.saving)) {
+    const bool settled = best == lastBest_;
+    lastBest_ = best;
+    if (best.count != 0 && (held == DrawList::npos || run_.saving < best.saving) && (mayRedraw || settled)) {
       ExecutorBindTarget(picture_.framebuffer, width_, height_);
       ExecutorClearTarget(0, 0, 0, 0);
       ExecuteCommands(now, best.first, best.first + best.count);

@@ -26,7 +26,9 @@ class RunCache {
   size_t Find(const DrawList& list) const;
   // Draws the cache again when `now` shares with `last` a run that spares
   // more drawing than the one it holds (or when it holds none of `now`);
-  // with `mayRedraw` false it only keeps what it holds.
+  // with `mayRedraw` false only when it holds none of `now` and the frame
+  // before found the same best run, so a run that lasts is drawn once while
+  // one that changes every frame is never drawn.
   // Returns where the run it then holds is in `now`, or DrawList::npos.
   size_t Update(const DrawList& now, const DrawList& last, const TextureStore& textures, bool mayRedraw = true);
   // Draws a whole-screen list into the bound target (only inside `within`
@@ -40,6 +42,7 @@ class RunCache {
     bool covers = false;
     ClipRect bounds;
     double saving = 0;  // pixels painted by the commands, less those of the picture
+    bool operator==(const Run&) const = default;
   };
   Run BestSharedRun(const DrawList& now, const DrawList& last, const TextureStore& textures) const;
   void FindRegions();
@@ -49,6 +52,8 @@ class RunCache {
   PictureTarget picture_;
   DrawList list_;  // the frame whose run the picture holds
   Run run_;
+  // The best shared run the last update found.
+  Run lastBest_;
   // Where a laid-over picture is opaque, translucent and empty; looked for
   // (by reading the picture back) once per picture, when a second frame uses it.
   PictureRegions regions_;

@@ -48,12 +48,14 @@ TextureRef TextureStore::Upload(ImageFrame& frame, int imageFlags) {
   gl::TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
   gl::TexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
   gl::PixelStorei(GL_UNPACK_ALIGNMENT, 4);
-  gl::TexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, frame.buffer.width, frame.buffer.height, 0, GL_RGBA,
-                 GL_UNSIGNED_BYTE, frame.buffer.pixels.data());
+  const PixelBuffer& pixels = FramePixels(frame);
+  gl::TexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, pixels.width, pixels.height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                 pixels.pixels.data());
   if (mipmapped) gl::GenerateMipmap(GL_TEXTURE_2D);
   if (opaque_.size() <= frame.texture) opaque_.resize(frame.texture + 1);
-  opaque_[frame.texture] = IsOpaque(frame.buffer);
+  opaque_[frame.texture] = IsOpaque(pixels);
   frame.dirty = false;
+  LetPixelsGo(frame);
   return {frame.texture, epoch_};
 }
 
