@@ -3,6 +3,7 @@
 #include "app/developer_mode.h"
 #include "platform/host/clock.h"
 #include "platform/host/input.h"
+#include "platform/host/platform.h"
 
 using namespace platform;
 
@@ -26,5 +27,8 @@ bool LogoSplash::SkipRequested() const {
 }
 
 void LogoSplash::Wait() const {
+  // In a web page the logo lies under the cover that invites the player to
+  // play: their answer, however soon or late, is the click that skips it.
+  if (WaitForPlayersFirstGesture()) return;
   while (Millisecs() - shownAt < duration && !SkipRequested()) Delay(5);
 }

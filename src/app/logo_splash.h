@@ -14,7 +14,8 @@ struct LogoSplash {
   static std::shared_ptr<LogoSplash> Create(const std::string& path, int durationMs);
   void Show();
   // Returns once the logo has been up for `duration` ms or a skip key or the
-  // left button is held.
+  // left button is held; in a web page, once the player's first gesture has
+  // lifted the page's cover.
   void Wait() const;
   bool SkipRequested() const;
 };

@@ -20,4 +20,8 @@ std::string HostPath(const std::string& gamePath) {
   return path;
 }
 
+#ifndef __EMSCRIPTEN__
+bool WaitForPlayersFirstGesture() { return false; }
+#endif
+
 }  // namespace platform

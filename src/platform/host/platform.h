@@ -20,6 +20,12 @@ constexpr bool HostCanQuit() {
 #endif
 }
 
+// A web page shows the game's first picture under its "click to play" cover
+// and holds it there until the player's first click, key or touch, from which
+// on the browser lets the game's sound start: returns true once that has come.
+// Elsewhere there is nothing to wait for: false at once.
+bool WaitForPlayersFirstGesture();
+
 // Game paths are written with "\"; this turns one into a host path.
 std::string HostPath(const std::string& gamePath);
 
