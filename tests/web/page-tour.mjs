@@ -1,8 +1,9 @@
 // A tour of the web build for a look, not a test: the screens a visitor
-// meets, saved as screenshots. The main menu, the first hint page and level 0,
-// the world map (level 0 solved, the rest of its group skipped) and, with a
-// journey written in where only the last level is left, that level solved:
-// the whole road, the closing page and the main menu after it.
+// meets, saved as screenshots. The logo under the page's cover, the main
+// menu, the first hint page and level 0, the world map (level 0 solved, the
+// rest of its group skipped) and, with a journey written in where only the
+// last level is left, that level solved: the whole road, the closing page and
+// the main menu after it.
 //
 //   node tests/web/page-tour.mjs <page folder> <screenshot folder>
 import { mkdtempSync, rmSync } from "node:fs";
@@ -45,9 +46,9 @@ try {
   };
 
   await tab.goto(page.url, { waitUntil: "load" });
-  await sleep(1000);
-  await shot("logo");
-  await sleep(4000);
+  await sleep(3000);
+  await shot("logo-under-the-cover");
+  await press("Space", 3000);
   await shot("main-menu");
   await press("Enter", 2500);
   await shot("hint-page");
@@ -75,7 +76,8 @@ try {
     await new Promise((resolve, reject) => FS.syncfs(false, error => (error ? reject(error) : resolve())));
   });
   await tab.reload({ waitUntil: "load" });
-  await sleep(5000);
+  await sleep(3000);
+  await press("Space", 3000);
   await press("Enter", 3000);
   await shot("last-level");
   for (const move of lastLevelWay) await press(arrows[move], 2000);
