@@ -29,25 +29,9 @@ cmake --build --preset release --target marrowick
 shots="${MARROWICK_SHOTS:-$root/build/web-shots}"
 rm -rf "$shots"
 mkdir -p "$shots"
-work="$(mktemp -d /tmp/marrowick-web-test.XXXXXX)"
-xvfb_pid="" game_pid=""
-finish() {
-  [ -n "$game_pid" ] && kill "$game_pid" 2>/dev/null
-  [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null
-  rm -rf "$work"
-}
-trap finish EXIT
-
 # The native game's main menu, from a copy of the game so that its player
 # files land in the copy: the logo, then the menu once it has stopped changing.
-display=95
-while [ -e "/tmp/.X$display-lock" ] || [ -e "/tmp/.X11-unix/X$display" ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY=":$display"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
-mkdir -p "$work/native"
-cp -r build/release/marrowick build/release/media build/release/levels build/release/chest.ico "$work/native/"
+source scripts/web/native-beside-page.sh web-test
 (cd "$work/native" && SDL_AUDIODRIVER=dummy exec ./marrowick >"$work/native.log" 2>&1) &
 game_pid=$!
 window=""

@@ -18,13 +18,10 @@
 // was drawn, counted in the page.
 import { spawnSync } from "node:child_process";
 import { readdirSync, readFileSync, mkdtempSync, rmSync } from "node:fs";
-import { createRequire } from "node:module";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
+import { launchChromium } from "../../tests/web/chromium.mjs";
 import { servePage } from "../../tests/web/page-server.mjs";
-
-const require = createRequire(new URL("../../tests/web/package.json", import.meta.url));
-const puppeteer = require("puppeteer-core");
 
 const [pageFolder, nativePid, xPid, nativeFrameFile, xDisplay] = process.argv.slice(2);
 const windowSeconds = Number(process.env.MARROWICK_WINDOW_SECONDS ?? 15);
@@ -57,12 +54,7 @@ if (!nativeWindow) throw new Error("the native game has no window");
 
 const page = await servePage(pageFolder);
 const profile = mkdtempSync(join(tmpdir(), "marrowick-page-bench-"));
-const browser = await puppeteer.launch({
-  executablePath: process.env.MARROWICK_CHROMIUM ?? "/usr/bin/chromium",
-  headless: true, userDataDir: profile, defaultViewport: { width: 800, height: 600 },
-  args: [...(process.getuid?.() === 0 ? ["--no-sandbox"] : []),
-         "--use-angle=swiftshader", "--enable-unsafe-swiftshader", "--ignore-gpu-blocklist"],
-});
+const browser = await launchChromium(profile);
 try {
   const tab = await browser.newPage();
   await tab.evaluateOnNewDocument(() => {

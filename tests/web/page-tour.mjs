@@ -9,7 +9,7 @@
 import { mkdtempSync, rmSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
-import puppeteer from "puppeteer-core";
+import { launchChromium } from "./chromium.mjs";
 import { servePage } from "./page-server.mjs";
 
 const [pageFolder, shots] = process.argv.slice(2);
@@ -24,12 +24,7 @@ const arrows = { U: "ArrowUp", R: "ArrowRight", D: "ArrowDown", L: "ArrowLeft" }
 
 const page = await servePage(pageFolder);
 const profile = mkdtempSync(join(tmpdir(), "marrowick-tour-"));
-const browser = await puppeteer.launch({
-  executablePath: process.env.MARROWICK_CHROMIUM ?? "/usr/bin/chromium",
-  headless: true, userDataDir: profile, defaultViewport: { width: 800, height: 600 },
-  args: [...(process.getuid?.() === 0 ? ["--no-sandbox"] : []),
-         "--use-angle=swiftshader", "--enable-unsafe-swiftshader", "--ignore-gpu-blocklist"],
-});
+const browser = await launchChromium(profile);
 try {
   const tab = await browser.newPage();
   let count = 0;

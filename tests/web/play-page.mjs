@@ -16,7 +16,7 @@ import { spawnSync } from "node:child_process";
 import { mkdirSync, mkdtempSync, readdirSync, readFileSync, rmSync, writeFileSync } from "node:fs";
 import { tmpdir } from "node:os";
 import { join } from "node:path";
-import puppeteer from "puppeteer-core";
+import { launchChromium } from "./chromium.mjs";
 import { servePage } from "./page-server.mjs";
 
 const [pageFolder, nativeMenu, shots] = process.argv.slice(2);
@@ -55,18 +55,7 @@ function differingShare(a, b, fuzz = "8%") {
 const work = mkdtempSync(join(tmpdir(), "marrowick-web-"));
 let browser, page;
 try {
-  browser = await puppeteer.launch({
-    executablePath: process.env.MARROWICK_CHROMIUM ?? "/usr/bin/chromium",
-    headless: true,
-    userDataDir: join(work, "profile"),
-    defaultViewport: { width, height },
-    args: [
-      // Running as root (CI) Chromium will not start its sandbox.
-      ...(process.getuid?.() === 0 ? ["--no-sandbox"] : []),
-      // WebGL on the processor: no GPU here.
-      "--use-angle=swiftshader", "--enable-unsafe-swiftshader", "--ignore-gpu-blocklist",
-    ],
-  });
+  browser = await launchChromium(join(work, "profile"));
   const errors = [];
   // A page with the checks every page here gets: errors noted, its log
   // passed on, the import's question answered yes.
