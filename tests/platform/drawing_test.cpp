@@ -1,6 +1,7 @@
 // Drawing through the real OpenGL back-end, read back from the frame.
 
 #include <cmath>
+#include <filesystem>
 
 #include "platform/render/graphics.h"
 #include "platform/stream_temp_folder.h"
@@ -161,7 +162,8 @@ TEST_F(Drawing, ImagesSurviveReopeningTheDisplay) {
 }
 
 // A picture read from a file holds its pixels only until its texture does;
-// they are read again for a display opened anew and for a lock, after which
+// they are read again (from the file it was read from, whatever the working
+// folder is by then) for a display opened anew and for a lock, after which
 // the pixels changed through the lock are the ones kept.
 TEST_F(Drawing, PicturesFromFilesLetTheirPixelsGoOnceDrawnAndReadThemAgain) {
   TempFolder folder;
@@ -177,6 +179,9 @@ TEST_F(Drawing, PicturesFromFilesLetTheirPixelsGoOnceDrawnAndReadThemAgain) {
   EXPECT_TRUE(cells->frames[1].buffer.pixels.empty());
   EXPECT_FALSE(cells->frames[0].buffer.pixels.empty()) << "a frame not drawn yet keeps its pixels";
 
+  // The working folder may change meanwhile: the file is read where it was found.
+  std::filesystem::create_directory("elsewhere");
+  std::filesystem::current_path("elsewhere");
   CloseGraphics();
   ASSERT_TRUE(OpenGraphics(800, 600, 0, 60, 0));
   SetBlend(SolidBlend);

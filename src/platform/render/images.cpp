@@ -2,10 +2,13 @@
 // (re)build textures whenever a display generation needs them.
 
 #include <algorithm>
+#include <filesystem>
+#include <functional>
 #include <optional>
 
 #include "platform/render/draw_state.h"
 #include "platform/render/image_cover.h"
+#include "platform/files/host_file.h"
 #include "platform/render/graphics.h"
 #include "platform/codecs/image_codec.h"
 #include "platform/host/platform.h"
@@ -53,8 +56,12 @@ PixelBuffer CutCell(const PixelBuffer& source, int left, int top, int width, int
 }
 
 // Reads cell (left, top) of the picture file again as it was loaded; a file
-// gone since gives clear pixels of the cell's size.
-std::function<PixelBuffer()> Rereader(const std::string& hostPath, const ImageData& image, int left, int top) {
+// gone since gives clear pixels of the cell's size. The file is named as it
+// was found then: the working folder may have changed by the time it is read.
+std::function<PixelBuffer()> Rereader(const std::string& loadedPath, const ImageData& image, int left, int top) {
+  std::error_code error;
+  const std::filesystem::path found = std::filesystem::absolute(PathFromUtf8(loadedPath), error);
+  const std::string hostPath = error ? loadedPath : Utf8FromPath(found);
   return [hostPath, flags = image.flags, r = image.maskR, g = image.maskG, b = image.maskB, left, top,
           width = image.width, height = image.height] {
     std::optional<PixelBuffer> picture = DecodeImageFile(hostPath);
