@@ -44,7 +44,8 @@ function cpuSeconds(roots, kind) {
   }
   const inTree = pid => { for (let p = pid; p > 1; p = parent.get(p) ?? 0) if (roots.includes(p)) return true; return false; };
   const isKind = pid => {
-    try { return readFileSync(`/proc/${pid}/cmdline`, "utf8").includes(`--type=${kind}\0`); } catch { return false; }
+    // Chromium rewrites its processes' command lines with spaces between the words.
+    try { return new RegExp(`--type=${kind}(\\s|\\0|$)`).test(readFileSync(`/proc/${pid}/cmdline`, "utf8")); } catch { return false; }
   };
   let total = 0;
   for (const [pid, t] of ticks) if (inTree(pid) && (!kind || isKind(pid))) total += t;
