@@ -155,8 +155,6 @@ try {
   });
   await keep("logo", logo);
   await liftCover();
-  // The main menu, once faded in, as the native game draws it (another GL
-  // implementation rounds a few pixels differently).
   // The page's own buttons are not the game's: they are left out of the comparison.
   const pageButtons = visibility => page.evaluate(shown => {
     for (const button of document.querySelectorAll(".page-button")) button.style.visibility = shown;
@@ -164,13 +162,25 @@ try {
   for (const id of ["fullscreen", "export", "import"]) {
     if (await page.evaluate(button => document.getElementById(button).hidden, id)) fail(`the page offers no ${id} button`);
   }
-  await pageButtons("hidden");
-  let menu, apart;
-  await waitFor("the main menu did not appear as the native game draws it", 60, async () => {
-    menu = await grab("menu");
-    apart = differingShare(nativeMenu, menu);
-    return apart < 0.01;
-  }).catch(error => fail(`${error.message} (last ${(apart * 100).toFixed(2)}% of its pixels differ)`));
+  // Waits for the main menu as the native game draws it (another GL
+  // implementation rounds a few pixels differently), the page's buttons left
+  // out; gives the last grab and the share of its pixels that differ.
+  const waitForMenu = async (what, seconds, name) => {
+    let grabbed, share = 1;
+    await pageButtons("hidden");
+    try {
+      await waitFor(what, seconds, async () => {
+        grabbed = await grab(name);
+        share = differingShare(nativeMenu, grabbed);
+        return share < 0.01;
+      }).catch(error => fail(`${error.message} (last ${(share * 100).toFixed(2)}% of its pixels differ)`));
+    } finally {
+      await pageButtons("");
+    }
+    return { grabbed, share };
+  };
+  const { grabbed: menu, share: apart } =
+    await waitForMenu("the main menu did not appear as the native game draws it", 60, "menu");
   const toMenu = (Date.now() - started) / 1000;
 
   // The browser takes the context away and gives it back empty: the game
@@ -183,14 +193,8 @@ try {
   });
   await sleep(500);
   await page.evaluate(() => window.contextLoss.restoreContext());
-  let restored, restoredApart;
-  await waitFor("the main menu did not come back after the WebGL context was lost and restored", 20, async () => {
-    restored = await grab("restored");
-    restoredApart = differingShare(nativeMenu, restored);
-    return restoredApart < 0.01;
-  }).catch(error => fail(`${error.message} (last ${(restoredApart * 100).toFixed(2)}% of its pixels differ)`));
+  await waitForMenu("the main menu did not come back after the WebGL context was lost and restored", 20, "restored");
   console.log("play-page: the main menu came back after the WebGL context was lost and restored");
-  await pageButtons("");
   await page.click("#fullscreen");
   await waitFor("the full-screen button did not take the page to full screen", 10,
                 async () => page.evaluate(() => document.fullscreenElement !== null));
@@ -238,10 +242,7 @@ try {
   if ((await readWithoutGesture(audioState)) === "running") fail("the sound started before any gesture");
   const keyPressed = Date.now();
   await liftCover();
-  await pageButtons("hidden");
-  await waitFor("the main menu did not appear after the reload", 30,
-                async () => differingShare(nativeMenu, await grab("menu-again")) < 0.01);
-  await pageButtons("");
+  await waitForMenu("the main menu did not appear after the reload", 30, "menu-again");
   console.log(`play-page: with a warm cache, from navigation to the main menu in ` +
               `${(toInvitation + (Date.now() - keyPressed) / 1000).toFixed(1)} s (the key at once)`);
   await waitFor("the sound did not start at the first key", 10, async () => (await page.evaluate(audioState)) === "running");
@@ -326,10 +327,7 @@ try {
   await waitFor("the cover did not invite to play", 120, async () => /Click or press a key/.test(await coverSays()));
   await page.touchscreen.tap(400, 300);
   await waitFor("a tap did not lift the cover", 10, gameShown);
-  await pageButtons("hidden");
-  await waitFor("the main menu did not appear on the touch screen", 120,
-                async () => differingShare(nativeMenu, await grab("touch-menu")) < 0.01);
-  await pageButtons("");
+  await waitForMenu("the main menu did not appear on the touch screen", 120, "touch-menu");
   if ((await savedLevelState()) === 1) fail("a fresh profile already has level 0 solved");
   const swipe = async (fromX, fromY, toX, toY) => {
     await page.touchscreen.touchStart(fromX, fromY);
