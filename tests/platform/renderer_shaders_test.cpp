@@ -16,11 +16,11 @@ using RendererShaders = DisplayTest;
 TEST_F(RendererShaders, BuildAsGlsl120AndAsGlslEs100) {
   for (const char* version : {"#version 120", "#version 100"}) {
     for (const bool textured : {false, true}) {
-      for (const bool alphaTest : {false, true}) {
+      for (const auto finish : {FragmentFinish::AsIs, FragmentFinish::AlphaTest, FragmentFinish::Premultiply}) {
         std::string log;
-        ShaderProgram program = BuildShaderProgram(version, textured, alphaTest, log);
-        EXPECT_NE(program.id, 0u) << version << (textured ? " textured" : "") << (alphaTest ? " alpha test" : "")
-                                  << ": " << log;
+        ShaderProgram program = BuildShaderProgram(version, textured, finish, log);
+        EXPECT_NE(program.id, 0u) << version << (textured ? " textured" : "") << " finish "
+                                  << static_cast<int>(finish) << ": " << log;
         EXPECT_GE(program.projection, 0);
         if (textured) {
           EXPECT_GE(program.sampler, 0);
@@ -33,7 +33,7 @@ TEST_F(RendererShaders, BuildAsGlsl120AndAsGlslEs100) {
 
 TEST_F(RendererShaders, ABrokenVersionLineFailsWithTheDriversWords) {
   std::string log;
-  ShaderProgram program = BuildShaderProgram("#version 999", true, false, log);
+  ShaderProgram program = BuildShaderProgram("#version 999", true, FragmentFinish::AsIs, log);
   EXPECT_EQ(program.id, 0u);
   EXPECT_FALSE(log.empty());
 }

@@ -12,14 +12,16 @@
 namespace platform {
 namespace {
 
-// Indexed by textured * 2 + alpha test. The textured one is built when the
-// executor opens, the others when first drawn with: each variant costs the
-// software driver several milliseconds, and the first frame (the logo) needs one.
-constexpr int kPictureProgram = 2;
-ShaderProgram programs[4];
-bool triedProgram[4];
+// Indexed by textured * kFragmentFinishes + finish. The plain textured one is
+// built when the executor opens, the others when first drawn with: each
+// variant costs the software driver several milliseconds, and the first frame
+// (the logo) needs one.
+constexpr int kPrograms = 2 * kFragmentFinishes;
+constexpr int kPictureProgram = kFragmentFinishes + static_cast<int>(FragmentFinish::AsIs);
+ShaderProgram programs[kPrograms];
+bool triedProgram[kPrograms];
 // The target size each program's projection was last set for.
-int projectedWidth[4], projectedHeight[4];
+int projectedWidth[kPrograms], projectedHeight[kPrograms];
 GLuint vertexBuffer = 0;
 int64_t drawCalls = 0;
 
@@ -37,7 +39,8 @@ unsigned boundTexture = ~0u;
 // Builds variant `index`; false (and the driver's words logged) when it does not build.
 bool BuildProgram(int index) {
   std::string log;
-  programs[index] = BuildShaderProgram(ContextShaderVersion(), index >= 2, index % 2 == 1, log);
+  programs[index] = BuildShaderProgram(ContextShaderVersion(), index >= kFragmentFinishes,
+                                      static_cast<FragmentFinish>(index % kFragmentFinishes), log);
   if (!programs[index].id) {
     DebugLog("shader variant " + std::to_string(index) + " did not build: " + log);
     return false;
@@ -87,7 +90,8 @@ TargetBlend TargetBlendOf(Blend blend) {
 
 // Alpha and light keep the target's alpha as coverage ("over" and "leave as
 // is"), so commands drawn into a transparent picture leave it premultiplied,
-// ready to be laid over what would have been under them.
+// ready to be laid over what would have been under them. Light comes from its
+// shader premultiplied.
 void ApplyBlend(TargetBlend blend) {
   if (blend == appliedBlend) return;
   appliedBlend = blend;
@@ -102,7 +106,7 @@ void ApplyBlend(TargetBlend blend) {
       return;
     case TargetBlend::Add:
       gl::Enable(GL_BLEND);
-      gl::BlendFuncSeparate(GL_SRC_ALPHA, GL_ONE, GL_ZERO, GL_ONE);
+      gl::BlendFuncSeparate(GL_ONE, GL_ONE, GL_ZERO, GL_ONE);
       return;
     case TargetBlend::Multiply:
       gl::Enable(GL_BLEND);
@@ -115,20 +119,22 @@ void ApplyBlend(TargetBlend blend) {
   }
 }
 
-// The shader variant a command draws with (textured * 2 + alpha test).
+// The shader variant a command draws with.
 int ProgramFor(const CommandState& state) {
-  bool alphaTest = false;
+  FragmentFinish finish = FragmentFinish::AsIs;
   switch (state.blend) {
     case Blend::Mask:
-      alphaTest = true;
+      finish = FragmentFinish::AlphaTest;
+      break;
+    case Blend::Light:
+      finish = FragmentFinish::Premultiply;
       break;
     case Blend::Solid:
     case Blend::Alpha:
-    case Blend::Light:
     case Blend::Shade:
       break;
   }
-  return (state.texture.name ? 2 : 0) + (alphaTest ? 1 : 0);
+  return (state.texture.name ? kFragmentFinishes : 0) + static_cast<int>(finish);
 }
 
 GLenum GlPrimitive(Primitive primitive) {
@@ -197,7 +203,7 @@ void Upload(const ListVertex* vertices, int count) {
 }  // namespace
 
 bool ExecutorOpen() {
-  for (int index = 0; index < 4; ++index) triedProgram[index] = false;
+  for (bool& tried : triedProgram) tried = false;
   if (!BuildProgram(kPictureProgram)) {
     ExecutorClose();
     return false;

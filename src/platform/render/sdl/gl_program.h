@@ -19,11 +19,18 @@ struct ShaderProgram {
   int sampler = -1;
 };
 
+// What the fragment shader does last to its colour.
+enum class FragmentFinish {
+  AsIs,
+  AlphaTest,    // discards fragments under half alpha (the mask blend)
+  Premultiply,  // multiplies the colour by its alpha (added light)
+};
+constexpr int kFragmentFinishes = 3;
+
 // `versionLine` is "#version 120" or "#version 100"; `textured` multiplies by
-// the texture, `alphaTest` discards fragments under half alpha (the mask
-// blend). Needs a current context; on failure returns a program with id 0 and
-// the driver's log in `log`.
-ShaderProgram BuildShaderProgram(const char* versionLine, bool textured, bool alphaTest, std::string& log);
+// the texture. Needs a current context; on failure returns a program with id 0
+// and the driver's log in `log`.
+ShaderProgram BuildShaderProgram(const char* versionLine, bool textured, FragmentFinish finish, std::string& log);
 void DeleteShaderProgram(ShaderProgram& program);
 
 // The version line this context's shading language takes.
