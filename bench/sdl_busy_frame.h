@@ -10,7 +10,8 @@
 //   which is laid over with (ONE, ONE_MINUS_SRC_ALPHA); the opaque background
 //   copied without blending; at rest only the box the particles cover now or
 //   covered in the frame before drawn again (over the window's kept back
-//   buffer where the driver keeps it, else over a frame texture copied whole).
+//   buffer where the driver keeps it, else over a frame texture copied whole);
+//   the particles' light premultiplied and added (ONE, ONE), as the game adds it.
 // - FloorSdlFrame is the full-screen copying a scrolling frame cannot avoid:
 //   one opaque 800 x 600 copy (the scrolled background) and one 800 x 600
 //   picture laid over it blended (the board and frame layer), nothing else.
@@ -294,7 +295,9 @@ class FairSdlFrame : public SdlBusyFrame {
  private:
   // The particles as one geometry call per picture with their colours in the
   // vertices, as SDL_RenderCopyEx cannot batch particles whose colours differ.
-  // Added light is the same in any order.
+  // Added light is the same in any order. Like the game, the light comes
+  // premultiplied (the pictures' pixels and the vertex colours by their
+  // alpha) and the blend only adds.
   void DrawParticlesBatched(bool inFront) {
     std::map<const TImage*, std::vector<SDL_Vertex>> batches;
     ForEachParticle([&](const particleType& p, const PlacedParticle& placed) {
@@ -302,8 +305,10 @@ class FairSdlFrame : public SdlBusyFrame {
       const float radians = static_cast<float>(placed.angle * M_PI / 180);
       const float c = std::cos(radians), s = std::sin(radians);
       const float cx = placed.x + placed.width / 2, cy = placed.y + placed.height / 2;
-      SDL_Color colour = placed.colour;
-      colour.a = static_cast<Uint8>(std::clamp(placed.alpha, 0.0f, 1.0f) * 255);
+      const float alpha = std::clamp(placed.alpha, 0.0f, 1.0f);
+      auto times = [alpha](Uint8 channel) { return static_cast<Uint8>(std::lround(channel * alpha)); };
+      const SDL_Color colour{times(placed.colour.r), times(placed.colour.g), times(placed.colour.b),
+                             static_cast<Uint8>(std::lround(alpha * 255))};
       auto corner = [&](float u, float v) {
         const float dx = (u - 0.5f) * placed.width, dy = (v - 0.5f) * placed.height;
         return SDL_Vertex{{cx + dx * c - dy * s, cy + dx * s + dy * c}, colour, {u, v}};
@@ -312,12 +317,30 @@ class FairSdlFrame : public SdlBusyFrame {
       batches[placed.image].insert(batches[placed.image].end(), {a, b, d, a, d, e});
     });
     for (const auto& [image, vertices] : batches) {
-      SDL_Texture* texture = TextureOf(*image, 0);
-      SDL_SetTextureBlendMode(texture, SDL_BLENDMODE_ADD);
-      SDL_SetTextureAlphaMod(texture, 255);
-      SDL_SetTextureColorMod(texture, 255, 255, 255);
+      SDL_Texture* texture = PremultipliedTextureOf(*image);
       SDL_RenderGeometry(renderer_, texture, vertices.data(), static_cast<int>(vertices.size()), nullptr, 0);
     }
+  }
+
+  // A picture's first frame with its colours multiplied by its alpha, set to be added.
+  SDL_Texture* PremultipliedTextureOf(const TImage& image) {
+    auto found = premultiplied_.find(&image);
+    if (found != premultiplied_.end()) return found->second;
+    const platform::PixelBuffer& pixels = platform::FramePixels(image->frames[0]);
+    std::vector<uint32_t> times(pixels.pixels);
+    for (uint32_t& p : times) {
+      const uint32_t a = p >> 24;
+      auto channel = [&](int shift) { return ((p >> shift & 255) * a + 127) / 255 << shift; };
+      p = a << 24 | channel(16) | channel(8) | channel(0);
+    }
+    SDL_Texture* texture = SDL_CreateTexture(renderer_, SDL_PIXELFORMAT_ABGR8888, SDL_TEXTUREACCESS_STATIC,
+                                             pixels.width, pixels.height);
+    SDL_UpdateTexture(texture, nullptr, times.data(), pixels.width * 4);
+    SDL_SetTextureBlendMode(texture, SDL_ComposeCustomBlendMode(SDL_BLENDFACTOR_ONE, SDL_BLENDFACTOR_ONE,
+                                                                SDL_BLENDOPERATION_ADD, SDL_BLENDFACTOR_ZERO,
+                                                                SDL_BLENDFACTOR_ONE, SDL_BLENDOPERATION_ADD));
+    premultiplied_[&image] = texture;
+    return texture;
   }
 
   // Where the particles fall: turned any way, a picture stays within half
@@ -359,6 +382,7 @@ class FairSdlFrame : public SdlBusyFrame {
   }
 
   SDL_Texture* layers_ = nullptr;
+  std::map<const TImage*, SDL_Texture*> premultiplied_;
   SDL_Texture* frame_ = nullptr;  // null: the window keeps its back buffer
   SDL_Rect lastBox_{0, 0, 0, 0};
   bool drawnBefore_ = false;
