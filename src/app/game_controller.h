@@ -64,6 +64,7 @@ class GameController : public MenuHost {
   void Quit() override;
   Progress& PlayerProgress() override { return *progress; }
   const LevelRecords& Records() override { return aids.records; }
+  void ForgetRecords() override { aids.records.Forget(); }
   SoundManager& Sounds() override { return *soundManager; }
   GameLog& Log() override { return *gameLog; }
   PlayerSettings& Settings() override { return settings; }

@@ -29,6 +29,8 @@ class MenuHost {
 
   virtual Progress& PlayerProgress() = 0;
   virtual const LevelRecords& Records() = 0;
+  // The player's bests and hints forgotten, with the progress, when the profile is reset.
+  virtual void ForgetRecords() = 0;
   virtual SoundManager& Sounds() = 0;
   virtual GameLog& Log() = 0;
   virtual PlayerSettings& Settings() = 0;

@@ -39,6 +39,7 @@ void ResetProfileMenu::Answer(int choice) {
   if (choice != Yes && choice != No) return;
   if (choice == Yes) {
     host.PlayerProgress().ResetProgress();
+    host.ForgetRecords();
     // The first level waits behind the menus, as after a fresh start.
     host.StartLevel(0);
     host.Log().AddOptionRecord(OptionLogRecord::ProfileReset, OptionChangeTime(), 0, 1);

@@ -52,6 +52,11 @@ void LevelRecords::NoteHint(int level) {
   Save();
 }
 
+void LevelRecords::Forget() {
+  records_.fill({});
+  Save();
+}
+
 LevelRecord LevelRecords::Of(int level) const { return IsLevel(level) ? records_[level] : LevelRecord{}; }
 
 void LevelRecords::Save() const {

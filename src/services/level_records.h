@@ -41,6 +41,8 @@ class LevelRecords {
   void NoteSolved(int level, int moves, int par, int hints);
   // A hint taken on the level; saves.
   void NoteHint(int level);
+  // Every level back to never solved, as for a new player; saves.
+  void Forget();
   // A level outside 0-80 answers as never solved.
   LevelRecord Of(int level) const;
 

@@ -6,6 +6,7 @@
 #include "menus/slider.h"
 #include "puzzle/flash.h"
 #include "menus/yes_no_box.h"
+#include "services/level_records.h"
 #include "services/resources.h"
 #include "services/session_clock.h"
 
@@ -186,9 +187,10 @@ TEST_F(OptionsTest, ReduceFlashingTurnsTheRestartFlashIntoADimAndBack) {
   }
 }
 
-TEST_F(OptionsTest, ResetBoxYesWipesTheProgressAndNoLeavesIt) {
+TEST_F(OptionsTest, ResetBoxYesWipesTheProgressAndRecordsAndNoLeavesThem) {
   progress->MarkLevelFinished(0, 1);
   progress->MarkLevelFinished(1, 1);
+  gameController->aids.records.NoteSolved(1, 9, 9, 1);
   ASSERT_EQ(progress->currentLevel, 2);
   OpenOptions();
   int answered = 0;
@@ -207,11 +209,18 @@ TEST_F(OptionsTest, ResetBoxYesWipesTheProgressAndNoLeavesIt) {
     Steps(MenuScreen::FullFade);
     if (answer == ResetProfileMenu::No) {
       EXPECT_EQ(progress->currentLevel, 2);
+      EXPECT_EQ(gameController->Records().Of(1).bestMoves, 9);
       EXPECT_TRUE(OptionRecords().empty());
     }
   }
   EXPECT_EQ(progress->currentLevel, 0);
   EXPECT_EQ(progress->LevelState(1), Progress::Locked);
+  LevelRecords saved;
+  saved.Load();
+  for (const LevelRecords* records : {&gameController->Records(), static_cast<const LevelRecords*>(&saved)}) {
+    EXPECT_EQ(records->Of(1).bestMoves, 0);
+    EXPECT_EQ(records->Of(1).hints, 0);
+  }
   ASSERT_NE(gameController->level.CurrentMap, nullptr);
   EXPECT_EQ(gameController->level.CurrentMap->number, 0);
   const auto records = OptionRecords();
