@@ -2,6 +2,7 @@
 // give the very same bytes, file for file.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <fstream>
@@ -24,7 +25,8 @@ TEST(MediaRepeatable, ASecondRunWritesIdenticalFiles) {
   const fs::path game = media_test::GameDir();
   const fs::path generator = game / "mkmedia";
   ASSERT_TRUE(fs::exists(generator)) << generator;
-  const fs::path again = fs::path(testing::TempDir()) / "marrowick_media_again";
+  // A folder of this run's own: another run of the tests may be at the same step.
+  const fs::path again = fs::path(testing::TempDir()) / ("marrowick_media_again_" + std::to_string(getpid()));
   fs::remove_all(again);
   std::string command = "\"";
   command.append(generator.string()).append("\" \"").append(again.string()).append("\" > /dev/null");
