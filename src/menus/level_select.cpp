@@ -81,8 +81,16 @@ void LevelSelect::Select(int index) {
 void LevelSelect::HandleInput() {
   if (host.GetActiveScreen() == screenId) {
     if (KeyHit(27)) Cancel();
-    const int step = KeyHit(37) ? -1 : KeyHit(39) ? 1 : KeyHit(38) ? -Columns : KeyHit(40) ? Columns : 0;
-    if (step != 0) Select(noSelection == 1 ? selected : selected + step);
+    // An arrow held down walks on through the plates, as in the menus.
+    auto stepOf = [](int (*pressed)(int)) {
+      return pressed(37) ? -1 : pressed(39) ? 1 : pressed(38) ? -Columns : pressed(40) ? Columns : 0;
+    };
+    int step = stepOf(KeyHit);
+    if (step == 0 && RepeatDue()) step = stepOf(KeyDown);
+    if (step != 0) {
+      Select(noSelection == 1 ? selected : selected + step);
+      NoteMove();
+    }
     if ((KeyHit(13) || KeyHit(32)) && noSelection == 0) Activate(false);
   }
   TrackMouse();

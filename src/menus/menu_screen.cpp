@@ -143,10 +143,10 @@ void MenuScreen::HandleInput() {
     // A press moves at once; Down is looked at before Up.
     if (KeyHit(40)) {
       Select(selected + 1);
-      lastNavTime = Now();
+      NoteMove();
     } else if (KeyHit(38)) {
       Select(selected - 1);
-      lastNavTime = Now();
+      NoteMove();
     } else if (KeyHit(37) && leftTarget >= 0) {
       Select(leftTarget);
       DebugLog("Left to " + Str(leftTarget));
@@ -155,13 +155,13 @@ void MenuScreen::HandleInput() {
       DebugLog("Right to " + Str(rightTarget));
     }
     // A held key repeats; here Up is looked at before Down.
-    if (Since(lastNavTime) > KeyRepeatMs) {
+    if (RepeatDue()) {
       if (KeyDown(38)) {
         Select(selected - 1);
-        lastNavTime = Now();
+        NoteMove();
       } else if (KeyDown(40)) {
         Select(selected + 1);
-        lastNavTime = Now();
+        NoteMove();
       }
     }
     if ((KeyDown(13) || KeyDown(32)) && noSelection == 0 && Since(lastActivationTime) > ActivationGuardMs) {
@@ -175,6 +175,10 @@ void MenuScreen::HandleInput() {
     Activate(true);
   }
 }
+
+void MenuScreen::NoteMove() { lastNavTime = Now(); }
+
+bool MenuScreen::RepeatDue() const { return Since(lastNavTime) > KeyRepeatMs; }
 
 bool MenuScreen::InterceptInput() { return false; }
 

@@ -95,6 +95,10 @@ class MenuScreen {
 
  protected:
   float Alpha() const { return static_cast<float>(fade) / FullFade; }
+  // A press moves at once; a key held down moves again each time the repeat
+  // clock, restarted by every move, has passed its time.
+  void NoteMove();
+  bool RepeatDue() const;
   virtual void DrawButton(int index, int cell);
   // The background, strip and fore picture named to Init; a screen with a
   // picture of its own reads that too.

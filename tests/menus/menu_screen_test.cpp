@@ -2,6 +2,7 @@
 // and through the main menu.
 
 #include "menu_fixture.h"
+#include "menus/level_select.h"
 
 namespace {
 
@@ -81,6 +82,25 @@ TEST_F(MenuScreenTest, HeldDownMovesAtThePressThenEachTimeMoreThan250MsHavePasse
   Run(20);
   EXPECT_EQ(screen->selected, 3);
   EXPECT_EQ(gameController->GetActiveScreen(), 7);
+}
+
+// The level select walks on through the plates as long as an arrow is held,
+// at the menus' pace, and stops at the last level reached.
+TEST_F(MenuScreenTest, AnArrowHeldWalksTheLevelSelectOnToTheLastLevelReached) {
+  for (int n = 0; n < 3; ++n) progress->MarkLevelFinished(n, 1);
+  LevelSelect& select = *gameController->screens.levelSelect;
+  select.ShowAt(0);
+  Steps(MenuScreen::FullFade);
+  Key(SDLK_RIGHT, true);
+  std::vector<int> moves;  // step numbers at which the selection moved
+  for (int step = 0, last = select.selected; step < 60; ++step) {
+    Steps(1);
+    if (select.selected != last) moves.push_back(step);
+    last = select.selected;
+  }
+  Key(SDLK_RIGHT, false);
+  EXPECT_EQ(moves, (std::vector<int>{0, 15, 30}));
+  EXPECT_EQ(select.selected, 3);
 }
 
 // With Up and Down both held, the presses are taken Down first, but the
