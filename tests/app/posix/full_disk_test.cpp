@@ -12,6 +12,7 @@
 #include "app/play_screen_fixture.h"
 #include "platform/files/game_folders.h"
 #include "services/options_file.h"
+#include "services/resources.h"
 #include "support/grabbed_frame.h"
 
 namespace fs = std::filesystem;
@@ -56,6 +57,7 @@ class FullDiskTest : public PlayScreenTest {
       GTEST_SKIP() << "no tmpfs could be mounted: " << std::strerror(errno);
     }
     mounted = true;
+    HideGoldenPictures();
     // The levels stay in the test's folder; the player's files go to the small disk.
     platform::UseGameFolders({folder.Path().string(), ""});
     fs::current_path(disk);
@@ -63,9 +65,23 @@ class FullDiskTest : public PlayScreenTest {
   }
   void TearDown() override {
     fs::current_path(folder.Path());
-    if (mounted) umount2(disk.c_str(), MNT_DETACH);
+    if (mounted) {
+      HideGoldenPictures();
+      umount2(disk.c_str(), MNT_DETACH);
+    }
     platform::UseGameFolders({});
     PlayScreenTest::TearDown();
+  }
+
+  // The notice is found by its yellow letters at the top of the screen, where
+  // the backgrounds' flowers and the frame picture's golden title are too
+  // once an earlier test in the same process has loaded the game's media: the
+  // test runs without them, and a second call brings them back.
+  void HideGoldenPictures() {
+    std::swap(backgrounds, hiddenBackgrounds);
+    std::swap(borderImage, hiddenFrame);
+    currentBackground = {};
+    backgroundIndex = -1;
   }
 
   void FillTheDisk() const {
@@ -83,6 +99,8 @@ class FullDiskTest : public PlayScreenTest {
   fs::path disk = folder.Path() / "disk";
   bool mounted = false;
   FakeClock fake;
+  decltype(backgrounds) hiddenBackgrounds;
+  platform::TImage hiddenFrame;
 };
 
 TEST_F(FullDiskTest, TheNoticeShowsTheOldFilesStayAndTheNextSaveTriesAgain) {
