@@ -277,13 +277,18 @@ void mapType::Draw(int originX, int originY, int withGlow) {
   for (int x = 0; x < board::Width; ++x) {
     for (int y = 0; y < board::Height; ++y) CellPainter(*this, x, y, originX, originY, withGlow, strokes).Paint();
   }
+  // The strokes are put in order by pointer, each frame: moving the strokes
+  // themselves, texts and all, cost more than drawing them.
+  std::vector<const Stroke*> order;
+  order.reserve(strokes.size());
+  for (const Stroke& stroke : strokes) order.push_back(&stroke);
   if (std::all_of(strokes.begin(), strokes.end(), StaysInCell)) {
     // Within a layer the order is free; grouping by picture keeps batches long.
-    std::stable_sort(strokes.begin(), strokes.end(), [](const Stroke& a, const Stroke& b) {
-      return std::tie(a.layer, a.blend, a.image, a.frame) < std::tie(b.layer, b.blend, b.image, b.frame);
+    std::stable_sort(order.begin(), order.end(), [](const Stroke* a, const Stroke* b) {
+      return std::tie(a->layer, a->blend, a->image, a->frame) < std::tie(b->layer, b->blend, b->image, b->frame);
     });
   }
-  for (const Stroke& stroke : strokes) DrawStroke(stroke);
+  for (const Stroke* stroke : order) DrawStroke(*stroke);
   SetBlend(AlphaBlend);
   SetAlpha(1.0f);
   SetColor(255, 255, 255);
