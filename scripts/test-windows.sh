@@ -22,13 +22,19 @@ if [ -z "${MARROWICK_HOST_MEDIA:-}" ] && [ -f build/test/media/mkmedia.stamp ]; 
 fi
 scripts/build-windows.sh --tests
 
-prefix="$(mktemp -d /tmp/marrowick-wine.XXXXXX)"
+# A Wine prefix, and so a Wine server, for each lane below: one server keeps
+# one foreground window for all its programs, so a window opened in one lane
+# took the focus from the other's, whose input tests then lost their keys.
+first_prefix="$(mktemp -d /tmp/marrowick-wine.XXXXXX)"
+second_prefix="$(mktemp -d /tmp/marrowick-wine.XXXXXX)"
 lanes="$(mktemp -d /tmp/marrowick-lanes.XXXXXX)"
 xvfb_pids=()
 finish() {
-  WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
+  for prefix in "$first_prefix" "$second_prefix"; do
+    WINEPREFIX="$prefix" wineserver -k 2>/dev/null || true
+  done
   for pid in "${xvfb_pids[@]}"; do kill "$pid" 2>/dev/null; done
-  rm -rf "$prefix" "$lanes"
+  rm -rf "$first_prefix" "$second_prefix" "$lanes"
 }
 trap finish EXIT
 
@@ -47,22 +53,28 @@ start_display; second_display=$started_display
 
 # No .NET or HTML engine to install, and no sound card to look for: the game
 # then plays silently, as it does on a PC without one.
-export DISPLAY="$first_display" WINEPREFIX="$prefix" WINEDEBUG=-all \
+export DISPLAY="$first_display" WINEDEBUG=-all \
        WINEDLLOVERRIDES="mscoree,mshtml=;winealsa.drv,winepulse.drv=d"
 
+make_prefix() {  # prefix
+  WINEPREFIX="$1" wineserver -p  # kept running from here to the end, so each program starts quickly
+  WINEPREFIX="$1" wineboot -i >/dev/null 2>&1
+}
 started=$SECONDS
-wineserver -p  # kept running from here to the end, so each program starts quickly
-wineboot -i >/dev/null 2>&1
-echo "test-windows: Wine prefix made in $((SECONDS - started)) s"
+make_prefix "$first_prefix" &
+first_prefix_made=$!
+make_prefix "$second_prefix"
+wait "$first_prefix_made"
+echo "test-windows: Wine prefixes made in $((SECONDS - started)) s"
 
 # The programs draw through the real back end: Windows' own video driver on
 # the X display, silent audio. A program that hangs fails after 10 minutes
 # instead of holding up the whole run.
-run_tests() {  # display suite...
-  local display="$1" suite status=0
-  shift
+run_tests() {  # display prefix suite...
+  local display="$1" prefix="$2" suite status=0
+  shift 2
   for suite in "$@"; do
-    if (cd build/win64/tests && DISPLAY="$display" SDL_VIDEODRIVER=windows SDL_AUDIODRIVER=dummy \
+    if (cd build/win64/tests && DISPLAY="$display" WINEPREFIX="$prefix" SDL_VIDEODRIVER=windows SDL_AUDIODRIVER=dummy \
           timeout 600 wine "test_$suite.exe" --gtest_brief=1); then
       echo "test-windows: test_$suite.exe passed"
     else
@@ -72,17 +84,19 @@ run_tests() {  # display suite...
   done
   return $status
 }
-play() {  # display
-  DISPLAY="$1" scripts/windows/play-under-wine.sh build/Marrowick-win64 "${MARROWICK_SHOTS:-build/win64-shots}"
+play() {  # display prefix
+  DISPLAY="$1" WINEPREFIX="$2" scripts/windows/play-under-wine.sh build/Marrowick-win64 \
+    "${MARROWICK_SHOTS:-build/win64-shots}"
 }
 
 # Each program runs mostly on one core: two lanes, each on a display of its
 # own so that neither's windows and keys meet the other's, take about as long.
 started=$SECONDS
-( run_tests "$first_display" puzzle services && touch "$lanes/first.passed" ) >"$lanes/first" 2>&1 &
+( run_tests "$first_display" "$first_prefix" puzzle services && touch "$lanes/first.passed" ) >"$lanes/first" 2>&1 &
 first_lane=$!
 second_passed=0
-( run_tests "$second_display" platform && play "$second_display" ) >"$lanes/second" 2>&1 && second_passed=1
+( run_tests "$second_display" "$second_prefix" platform && play "$second_display" "$second_prefix" ) \
+  >"$lanes/second" 2>&1 && second_passed=1
 wait "$first_lane" || true
 cat "$lanes/first" "$lanes/second"
 echo "test-windows: test programs and the end-to-end run took $((SECONDS - started)) s under Wine"
