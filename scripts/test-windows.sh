@@ -70,11 +70,10 @@ echo "test-windows: Wine prefixes made in $((SECONDS - started)) s"
 # The programs draw through the real back end: Windows' own video driver on
 # the X display, silent audio. A program that hangs fails after 10 minutes
 # instead of holding up the whole run.
-run_tests() {  # display prefix suite...
-  local display="$1" prefix="$2" suite status=0
-  shift 2
+run_tests() {  # suite...
+  local suite status=0
   for suite in "$@"; do
-    if (cd build/win64/tests && DISPLAY="$display" WINEPREFIX="$prefix" SDL_VIDEODRIVER=windows SDL_AUDIODRIVER=dummy \
+    if (cd build/win64/tests && SDL_VIDEODRIVER=windows SDL_AUDIODRIVER=dummy \
           timeout 600 wine "test_$suite.exe" --gtest_brief=1); then
       echo "test-windows: test_$suite.exe passed"
     else
@@ -84,19 +83,20 @@ run_tests() {  # display prefix suite...
   done
   return $status
 }
-play() {  # display prefix
-  DISPLAY="$1" WINEPREFIX="$2" scripts/windows/play-under-wine.sh build/Marrowick-win64 \
-    "${MARROWICK_SHOTS:-build/win64-shots}"
+play() {
+  scripts/windows/play-under-wine.sh build/Marrowick-win64 "${MARROWICK_SHOTS:-build/win64-shots}"
 }
 
-# Each program runs mostly on one core: two lanes, each on a display of its
-# own so that neither's windows and keys meet the other's, take about as long.
+# Each program runs mostly on one core: two lanes, each on a display and a
+# Wine server of its own so that neither's windows and keys meet the other's,
+# take about as long.
 started=$SECONDS
-( run_tests "$first_display" "$first_prefix" puzzle services && touch "$lanes/first.passed" ) >"$lanes/first" 2>&1 &
+( export DISPLAY="$first_display" WINEPREFIX="$first_prefix"
+  run_tests puzzle services && touch "$lanes/first.passed" ) >"$lanes/first" 2>&1 &
 first_lane=$!
 second_passed=0
-( run_tests "$second_display" "$second_prefix" platform && play "$second_display" "$second_prefix" ) \
-  >"$lanes/second" 2>&1 && second_passed=1
+( export DISPLAY="$second_display" WINEPREFIX="$second_prefix"
+  run_tests platform && play ) >"$lanes/second" 2>&1 && second_passed=1
 wait "$first_lane" || true
 cat "$lanes/first" "$lanes/second"
 echo "test-windows: test programs and the end-to-end run took $((SECONDS - started)) s under Wine"
